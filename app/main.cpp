@@ -1,0 +1,62 @@
+// The one executable: no arguments open the window; a subcommand runs headless.
+#include "commands.h"
+
+#include <cstdio>
+#include <filesystem>
+#include <string>
+#include <vector>
+
+namespace {
+
+const char* kHelp =
+    "torvelix - helical compression springs of round steel wire by GOST 13765-86\n"
+    "\n"
+    "Usage:\n"
+    "  torvelix                 open the window (the eight-page wizard)\n"
+    "  torvelix calc [options]  list the standard springs that fit and report one\n"
+    "  torvelix draw [options]  draw a spring into a DXF file\n"
+    "  torvelix check-tables    check the thirteen standard tables beside the program\n"
+    "  torvelix COMMAND --help  the options of one command\n"
+    "\n"
+    "The standard tables are read from files beside the executable, named\n"
+    "<program>_<number>.dat (for example torvelix_13766.dat).\n";
+
+std::string ExecutablePath(const char* argv0) {
+    std::error_code ec;
+    auto self = std::filesystem::read_symlink("/proc/self/exe", ec);
+    if (!ec) {
+        return self.string();
+    }
+    return std::filesystem::absolute(argv0, ec).string();
+}
+
+} // namespace
+
+int main(int argc, char** argv) {
+    using namespace torvelix::app;
+    if (argc < 2) {
+        return RunWindow(argc, argv);
+    }
+    const std::string command = argv[1];
+    std::vector<std::string> args(argv + 2, argv + argc);
+    const std::string exePath = ExecutablePath(argv[0]);
+    if (command == "calc") {
+        return RunCalcCommand(args, exePath);
+    }
+    if (command == "draw") {
+        return RunDrawCommand(args, exePath);
+    }
+    if (command == "check-tables") {
+        return RunCheckTablesCommand(args, exePath);
+    }
+    if (command == "--help" || command == "-h" || command == "help") {
+        std::fputs(kHelp, stdout);
+        return 0;
+    }
+    if (command.rfind("-", 0) == 0) {
+        // Qt's own options (-platform, -style ...) go to the window.
+        return RunWindow(argc, argv);
+    }
+    std::fprintf(stderr, "torvelix: unknown command '%s'\n\n%s", command.c_str(), kHelp);
+    return 2;
+}

@@ -1,0 +1,33 @@
+#!/usr/bin/env bash
+# Installs every Debian 12 package the project needs to build, run and test.
+# Runs as root, or through sudo. Packages already present are skipped quickly.
+set -euo pipefail
+
+PACKAGES=(
+    build-essential cmake pkg-config git
+    qt6-base-dev libgl-dev
+    libdxflib-dev libzip-dev
+    libgtest-dev libgmock-dev googletest libbenchmark-dev
+    clang libclang-rt-14-dev clang-format
+    python3 python3-ezdxf python3-docx
+    xvfb xauth xdg-utils imagemagick fonts-dejavu-core fonts-liberation
+    libreoffice-writer-nogui
+)
+
+missing=()
+for p in "${PACKAGES[@]}"; do
+    if ! dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed"; then
+        missing+=("$p")
+    fi
+done
+if [ ${#missing[@]} -eq 0 ]; then
+    exit 0
+fi
+
+SUDO=""
+if [ "$(id -u)" -ne 0 ]; then
+    SUDO="sudo"
+fi
+echo "Installing: ${missing[*]}"
+$SUDO apt-get update -qq
+DEBIAN_FRONTEND=noninteractive $SUDO apt-get install -y -qq --no-install-recommends "${missing[@]}"

@@ -1,0 +1,99 @@
+// The CAD automation interface the drawing talks to: attach to the running CAD
+// application, its active document, model and paper space, the utility object for
+// point requests, and the entity calls the spring drawing needs. Any backend (the
+// built-in drawing document, a recorder in tests, a COM bridge on Windows) sits
+// behind it; the geometry never knows which.
+#pragma once
+
+#include <memory>
+#include <optional>
+#include <stdexcept>
+#include <string>
+#include <vector>
+
+namespace torvelix::cad {
+
+// A point: X, Y, Z in drawing units (millimetres).
+struct Point {
+    double x = 0;
+    double y = 0;
+    double z = 0;
+};
+
+// The automation layer itself failed: no running application, class not registered,
+// a member the running release does not know.
+class AutomationFailure : public std::runtime_error {
+public:
+    using std::runtime_error::runtime_error;
+};
+
+// The CAD application reported an exception during a call: a cancelled point
+// request, an end point it refuses (such as the empty result of an intersection).
+class CadException : public std::runtime_error {
+public:
+    using std::runtime_error::runtime_error;
+};
+
+class CadEntity {
+public:
+    virtual ~CadEntity() = default;
+    // Intersection points with another entity, three doubles per point, empty when
+    // there is none. extendOption 0: neither entity is extended.
+    virtual std::vector<double> IntersectWith(const CadEntity& other, int extendOption) = 0;
+    // Property assignment of a line's end; the array must hold exactly one point.
+    // Throws CadException otherwise (an empty array in particular).
+    virtual void SetStartPoint(const std::vector<double>& point) = 0;
+    virtual void SetEndPoint(const std::vector<double>& point) = 0;
+    virtual Point StartPoint() const = 0;
+    virtual Point EndPoint() const = 0;
+    // itemCount 2 over 2*pi adds one copy turned by 180 degrees about the centre.
+    virtual void ArrayPolar(int itemCount, double angle, const Point& centre) = 0;
+};
+
+using EntityRef = std::shared_ptr<CadEntity>;
+
+class CadSpace {
+public:
+    virtual ~CadSpace() = default;
+    virtual EntityRef AddLine(const Point& start, const Point& end) = 0;
+    // Counter-clockwise from startAngle to endAngle (radians).
+    virtual EntityRef AddArc(const Point& centre, double radius, double startAngle,
+                             double endAngle) = 0;
+    virtual EntityRef AddCircle(const Point& centre, double radius) = 0;
+    // insertion: left end of the baseline. Text is UTF-8.
+    virtual void AddText(const std::string& text, const Point& insertion, double height) = 0;
+};
+
+class CadUtility {
+public:
+    virtual ~CadUtility() = default;
+    // Waits for the user to pick a point; with a base point a rubber-band line is
+    // shown from it. Throws CadException when the user cancels.
+    virtual Point GetPoint(const std::optional<Point>& basePoint, const std::string& prompt) = 0;
+};
+
+class CadDocument {
+public:
+    virtual ~CadDocument() = default;
+    virtual int GetVariableInt(const std::string& name) = 0;      // "TILEMODE", "CVPORT"
+    virtual double GetVariableReal(const std::string& name) = 0;  // "DIMSCALE"
+    virtual CadSpace& ModelSpace() = 0;
+    virtual CadSpace& PaperSpace() = 0;
+    virtual CadUtility& Utility() = 0;
+};
+
+class CadApplication {
+public:
+    virtual ~CadApplication() = default;
+    virtual CadDocument& ActiveDocument() = 0;
+};
+
+// Attaches to the running application registered under className
+// ("AutoCAD.Application"). Throws AutomationFailure when there is none.
+class CadConnector {
+public:
+    virtual ~CadConnector() = default;
+    virtual std::shared_ptr<CadApplication> Attach(const std::string& className) = 0;
+};
+
+} // namespace torvelix::cad

@@ -1,0 +1,36 @@
+// Leaving the inputs page forward: the preliminary selection of candidate springs.
+// Leaving the candidate page forward: the final calculation and its report.
+#pragma once
+
+#include "control_states.h"
+#include "design_state.h"
+#include "message_sink.h"
+
+#include <string>
+#include <vector>
+
+namespace torvelix::calc {
+
+struct SelectionOutcome {
+    std::vector<std::string> mm1;  // the candidate memo's lines (the memo is cleared first)
+    bool clearReport = false;      // no candidate: the report memo mm2 is cleared too
+};
+
+// Runs ParseInputs, the two filters of the class's spring table and one ComputeSpring
+// per fitting candidate. Writes controls.eNum (the proposed spring number, or "0").
+// Throws ConversionError for an input or table number that does not convert; the
+// window then keeps the candidate memo empty and stays on the inputs page.
+SelectionOutcome PreliminarySelection(DesignState& state, ControlStates& controls,
+                                      MessageSink& messages);
+
+struct ReportOutcome {
+    bool replaceReport = false;    // false: mm2 keeps its lines (no spring number chosen)
+    std::vector<std::string> mm2;  // the new report (empty when the computation failed)
+};
+
+// Computes the spring in controls.eNum again and writes the report. Throws
+// IntegerConversionError for a three-strand class whose eNum is not an integer.
+ReportOutcome FinalCalculation(DesignState& state, const ControlStates& controls,
+                               MessageSink& messages);
+
+} // namespace torvelix::calc

@@ -1,0 +1,29 @@
+// The computation of one standard spring of the class's spring table by the method
+// of GOST 13765-86, and the input parsing of the inputs page.
+#pragma once
+
+#include "control_states.h"
+#include "design_state.h"
+#include "message_sink.h"
+
+namespace torvelix::calc {
+
+// Converts the inputs page into the design state in order (kind, F1, F2, h, Vmax,
+// Dmin, Dmax, n2, n3), each stored at once. Throws ConversionError at the first text
+// that does not convert; the members before it keep their new values.
+void ParseInputs(DesignState& state, const ControlStates& controls);
+
+// The two roundings: mode 1 to halves (quarter thresholds), mode 2 keeps the
+// hundredths and rounds the thousandths to 0, 0.005 or 0.01. A result of 0 is 0.5.
+double RoundHalf(double x);
+double RoundIndex(double x);
+
+// Computes the spring whose number is eNum. Returns false when the computation
+// failed: the message has been shown ("Не могу найти таблицу <path>" for a table or
+// field failure, "Ошибка расчета пружины № <eNum>. Проверьте исходные данные." for an
+// arithmetic fault); members written before the failure keep their new values, all
+// others (the check flags included) their previous ones.
+bool ComputeSpring(DesignState& state, const ControlStates& controls, const std::string& eNum,
+                   MessageSink& messages);
+
+} // namespace torvelix::calc

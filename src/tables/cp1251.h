@@ -1,0 +1,16 @@
+// Windows-1251, the code page of the table and settings files, to and from UTF-8,
+// the program's internal text encoding.
+#pragma once
+
+#include <optional>
+#include <string>
+#include <string_view>
+
+namespace torvelix::tables {
+
+std::string Cp1251ToUtf8(std::string_view bytes);
+
+// Characters that Windows-1251 cannot hold give no result.
+std::optional<std::string> Utf8ToCp1251(std::string_view utf8);
+
+} // namespace torvelix::tables

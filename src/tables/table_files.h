@@ -1,0 +1,50 @@
+// Where the thirteen standard tables lie (beside the executable, named after it),
+// the one-time presence check, and reading a table line by number.
+// Lines are returned as raw Windows-1251 bytes: columns are byte positions.
+#pragma once
+
+#include "message_sink.h"
+
+#include <array>
+#include <string>
+#include <vector>
+
+namespace torvelix::tables {
+
+// Program-wide table values: the base of every file name, whether the tables are
+// usable, and whether the presence check has still to run.
+struct TableState {
+    std::string ExeBase;
+    bool TablesOk = false;
+    bool CheckPending = true;
+};
+
+// Wire table, classification table, then the eleven spring tables, in the order
+// the presence check visits them.
+inline constexpr std::array<const char*, 13> kTableNumbers = {
+    "9389",  "13764", "13766", "13767", "13768", "13769", "13770",
+    "13771", "13772", "13773", "13774", "13775", "13776"};
+
+// The executable's full path without its extension. A file name without an
+// extension is kept whole (removing four characters regardless would point the
+// program at files outside its folder).
+std::string ExeBase(const std::string& exePath);
+
+// ExeBase + "_" + number + ".dat".
+std::string TablePath(const TableState& state, const std::string& number);
+
+// The presence check: sets ExeBase from exePath, sets TablesOk, clears CheckPending,
+// then opens each table and reads its first line. At the first file that cannot be
+// read: clears TablesOk, shows "Не могу найти таблицу <path>\n\rЗагрузка программы
+// прекращена" (error icon) and stops.
+void CheckTables(TableState& state, const std::string& exePath, MessageSink& messages);
+
+// Line k (1-based) of the file; empty for k <= 0 and for lines past the end.
+// A trailing carriage return is not part of the line. Throws TableIoError when the
+// file cannot be opened or read.
+std::string ReadTableLine(const std::string& path, long long k);
+
+// Every line of the file, in order (for the sequential scans). Throws TableIoError.
+std::vector<std::string> ReadAllTableLines(const std::string& path);
+
+} // namespace torvelix::tables
