@@ -1,0 +1,71 @@
+// The drawing driver behind the AutoCAD button: the drawing request from the page
+// controls, the checks that refuse values which cannot make a drawing, and DrawSpring,
+// which attaches to the CAD application, asks for the points and calls one view.
+#pragma once
+
+#include "cad_automation.h"
+#include "drawing_state.h"
+#include "message_sink.h"
+
+#include <memory>
+#include <optional>
+#include <string>
+
+namespace torvelix::cad {
+
+using geometry::DrawingParams;
+
+// The CAD connection, kept from one drawing to the next: the handles of the last
+// attach, the variables read then, and the state the views share.
+struct DrawingSession {
+    std::shared_ptr<CadApplication> Application;
+    CadDocument* Document = nullptr;  // belongs to Application
+    int TileMode = 0;
+    int CvPort = 0;
+    geometry::DrawingState Geometry;
+};
+
+// The controls of the options page and the geometric-parameters page, as plain values.
+struct DrawingControls {
+    int cbox90ItemIndex = -1;  // selected item of cbox90 ("1", "2"), -1 when none
+    bool sb51 = true, sb52 = false, sb53 = false;  // end coils: first down gives 1, 2, 3; else 4
+    bool sb71 = true, sb72 = false, sb73 = false;  // view: first down gives 1, 2, 3; else 4
+    bool cb90 = false;  // "- вписать "
+    bool cb71 = false;  // "- диаграмма нагружения"
+    std::string e9_n = "6", e9_t = "6", e9_D0 = "20", e9_d = "3";
+    std::string e9_L0 = "0", e9_L1 = "0", e9_L2 = "0", e9_L3 = "0";
+    std::string e9_F1 = "0", e9_F2 = "0", e9_F3 = "0";
+};
+
+// The messages of the driver.
+inline constexpr const char* kCadLinkError = "Ошибка связи с AutoCAD.";
+inline constexpr const char* kCadNotLoaded =
+    "Операция недоступна !\r\nПредварительно необходимо загрузить AutoCAD R14.01";
+inline constexpr const char* kZeroLengths =
+    "Параметры пружины L0, L1, L2, L3\rне должны равняться нулю!";
+inline constexpr const char* kDistanceTooShort =
+    "Расстояние между точками меньше\rдлины пружины в сжатом состоянии!";
+
+// Fills the request from the controls, parsing e9_n, e9_t, e9_D0, e9_d, e9_L0 .. e9_L3,
+// e9_F1 .. e9_F3 in that order (point as decimal separator; n keeps its whole part).
+// Throws torvelix::ConversionError for a text that is not a number.
+DrawingParams BuildDrawingParams(const DrawingControls& controls);
+
+// The text of the error box for a request that cannot make a drawing, or nothing.
+// Shown with the error icon before anything is minimised or drawn.
+std::optional<std::string> CheckDrawingParams(const DrawingParams& params);
+
+// Attaches through connector, asks for the start point (and the end point when
+// params.Inscribe), fits the pitch, sets CoilTilt, InsertPoint and DrawnLength and draws
+// one view (with the loading diagram after the view with a break). params gets the
+// fitted t and the rescaled L1..L3. Failures of the CAD application are shown through
+// sink and the call returns normally; a request CheckDrawingParams refuses is shown
+// with the error icon and nothing is drawn. Other errors (std::bad_alloc, a broken
+// backend) pass on: the caller restores its window in every case.
+void DrawSpring(DrawingSession& session, DrawingParams& params, CadConnector& connector,
+                MessageSink& sink);
+
+// The end allowance: how far the first working coil's top lies right of the start point.
+double EndAllowance(const DrawingParams& params, double coilTilt);
+
+} // namespace torvelix::cad
