@@ -1,1 +1,118 @@
-// in progress
+// The final calculation: the chosen spring computed again and its report, a list of
+// text lines with fixed-width labels (shown in the window, typed into documents).
+#include "cp1251.h"
+#include "errors.h"
+#include "number_format.h"
+#include "selection.h"
+#include "spring_calc.h"
+#include "table_fields.h"
+
+namespace torvelix::calc {
+
+namespace {
+
+std::string Centred(const std::string& text, std::size_t codePoints) {
+    const std::size_t width = 62;
+    const std::size_t left = (width - codePoints) / 2;
+    return std::string(left, ' ') + text + std::string(width - codePoints - left, ' ');
+}
+
+} // namespace
+
+std::vector<std::string> ReportHeader() {
+    const std::string equals(62, '=');
+    return {
+        equals,
+        "   " + std::string(12, '_') + " Программа \" T O R V E L A \" " + std::string(15, '_') +
+            "   ",
+        Centred("Torvelix design office, 2026", 28),
+        Centred("Design office  *  E-Mail: torvelix@example.org", 46),
+        equals,
+    };
+}
+
+ReportOutcome FinalCalculation(DesignState& s, const ControlStates& controls,
+                               MessageSink& messages) {
+    ReportOutcome out;
+    if (controls.eNum == "0" || controls.eNum.empty()) {
+        messages.show(MessageIcon::Warning, "По стандарту пружину подобрать нельзя.\r"
+                                            "Не выбран номер рассчитываемой пружины!");
+        return out;
+    }
+    out.replaceReport = true;
+    if (!ComputeSpring(s, controls, controls.eNum, messages)) {
+        // A report from the previous spring's values would be wrong: none is written.
+        return out;
+    }
+
+    auto& r = out.mm2;
+    r = ReportHeader();
+    r.push_back("");
+    r.push_back("===================== Исходные данные ========================");
+    r.push_back("");
+    r.push_back("Сила при предварительной деформации,   F1,   (Н)   : " + FormatFixed(s.F1));
+    r.push_back("Сила при рабочей деформации,           F2,   (Н)   : " + FormatFixed(s.F2));
+    r.push_back("Рабочий ход,                           h,    (мм)  : " + FormatFixed(s.h));
+    r.push_back("Скорость перемещения подвижного конца, Vmax, (м/с) : " + FormatFixed(s.Vmax));
+    r.push_back("Наружный диаметр (min),                Dn,   (мм)  : " + FormatFixed(s.Dmin));
+    r.push_back("Наружный диаметр (max),                Dn,   (мм)  : " + FormatFixed(s.Dmax));
+    r.push_back("Стандарт на заготовку:");
+    const int item = controls.classItem;
+    if (item == 1 || item == 5) {
+        r.push_back(controls.wireClassII ? kWireClassIICaption : kWireClassIIACaption);
+    } else {
+        r.push_back("- " + controls.LZagot);
+    }
+    r.push_back("");
+    r.push_back("==================== Результаты расчетов =====================");
+    r.push_back("");
+    r.push_back("Номер пружины по ГОСТ " + s.SpringGost + "-86" + std::string(21, ' ') + ": " +
+                controls.eNum);
+    r.push_back("");
+    r.push_back("Сила при максимальной деформации,      F3,   (Н)   : " + FormatGeneral(s.F3));
+    if (item >= 8 && item <= 10) {
+        r.push_back("Диаметр троса,                         d1,   (мм)  : " + FormatGeneral(s.d));
+        const std::string path = tables::TablePath(s.tables, s.SpringGost);
+        try {
+            const std::string row = tables::ReadTableLine(path, tables::ParseInteger(controls.eNum));
+            r.push_back("Диаметр проволоки,                     d,    (мм)  : " +
+                        tables::Cp1251ToUtf8(tables::Field(row, 8, 5)));
+        } catch (const TableIoError&) {
+            messages.show(MessageIcon::Error, "Ошибка работы с файлом " + path);
+        }
+    } else {
+        r.push_back("Диаметр проволоки,                     d,    (мм)  : " + FormatGeneral(s.d));
+    }
+    r.push_back("Средний диаметр,                       D,    (мм)  : " + FormatGeneral(s.D));
+    r.push_back("Наружный диаметр,                      D1,   (мм)  : " + FormatGeneral(s.D1));
+    r.push_back("Внутренний диаметр,                    D2,   (мм)  : " + FormatFixed(s.D2));
+    r.push_back("Жесткость одного витка,                с1,   (Н/мм): " + FormatFixed(s.c1));
+    r.push_back("Жесткость пружины,                     с,    (Н/мм): " + FormatFixed(s.c));
+    r.push_back("Критическая скорость,                  Vk,   (м/с) : " + FormatFixed(s.Vk));
+    r.push_back("Число рабочих витков,                  n           : " + FormatGeneral(s.n, 4));
+    r.push_back("Полное число витков,                   n1          : " + FormatGeneral(s.n1));
+    r.push_back("Индекс,                                i           : " + FormatGeneral(s.i));
+    r.push_back("Предварительная деформация,            s1,   (мм)  : " + FormatFixed(s.s1));
+    r.push_back("Рабочая деформация,                    s2,   (мм)  : " + FormatFixed(s.s2));
+    r.push_back("Максимальная деформация,               s3,   (мм)  : " + FormatFixed(s.s3));
+    r.push_back("Максимальная деформация одного витка,  s\"3,  (мм)  : " + FormatFixed(s.s3p));
+    r.push_back("Длина в свободном состоянии,           L0,   (мм)  : " + FormatFixed(s.L0));
+    r.push_back("  -   при предварительной деформации,  L1,   (мм)  : " + FormatFixed(s.L1));
+    r.push_back("  -   при рабочей деформации,          L2,   (мм)  : " + FormatFixed(s.L2));
+    r.push_back("  -   при максимальной деформации,     L3,   (мм)  : " + FormatFixed(s.L3));
+    r.push_back("Длина развернутой проволоки,           L,    (мм)  : " + FormatFixed(s.L));
+    r.push_back("Шаг в свободном состоянии,             t,    (мм)  : " + FormatFixed(s.t));
+    r.push_back("Напряжение при ");
+    r.push_back("  -   предварительной деформации,      tau1, (МПа) : " + FormatFixed(s.tau1));
+    r.push_back("  -   рабочей деформации,              tau2, (МПа) : " + FormatFixed(s.tau2));
+    r.push_back("Максимальное касательное напряжение,   tau3, (МПа) : " + FormatFixed(s.tau3));
+    r.push_back("Расчетное касательное напряжение,      tau,  (МПа) : " + FormatFixed(s.tau));
+    r.push_back("Масса,                                 m,    (кг)  : " + FormatFixed(s.m));
+    r.push_back("Занимаемый объем,                      V,    (мм^3): " + FormatFixed(s.V));
+    r.push_back("Макс. энергия при рабочей деформации,  U,    (мДж) : " + FormatFixed(s.U));
+    r.push_back(" ");
+    r.push_back(std::string(62, '='));
+    return out;
+}
+
+} // namespace torvelix::calc

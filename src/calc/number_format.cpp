@@ -1,1 +1,193 @@
-// in progress
+// The general and fixed number formats. Rounding is half away from zero on the exact
+// binary value of the double, so 0.0005 (slightly above in binary) and 12.5 (exact)
+// both round up, and 1.2344996 stays 1.234.
+#include "number_format.h"
+
+#include <cmath>
+#include <cstdio>
+#include <string>
+
+namespace torvelix::calc {
+
+namespace {
+
+// |x| as 0.DIGITS x 10^pointPos, DIGITS without leading zeros (empty for zero).
+struct Decimal {
+    std::string digits;
+    int pointPos = 0;
+};
+
+Decimal Print(double magnitude, int precision) {
+    std::string buffer(static_cast<std::size_t>(precision) + 32, '\0');
+    const int written =
+        std::snprintf(buffer.data(), buffer.size(), "%.*e", precision, magnitude);
+    buffer.resize(static_cast<std::size_t>(written));
+    const auto ePos = buffer.find('e');
+    Decimal out;
+    out.digits = buffer.substr(0, 1) + buffer.substr(2, ePos - 2);
+    out.pointPos = std::stoi(buffer.substr(ePos + 1)) + 1;
+    return out;
+}
+
+// Whether the exact digit at index `keep` and beyond round up (>= 5 at `keep`).
+// A short print decides it unless its tail reads exactly 5000...: then the printed
+// tail may itself have been rounded up, and the full expansion decides.
+bool RoundsUp(double magnitude, int pointPosExact, int keep, const Decimal& shortPrint) {
+    (void)pointPosExact;
+    const auto& d = shortPrint.digits;
+    if (keep < 0 || static_cast<std::size_t>(keep) >= d.size()) {
+        return false;
+    }
+    if (d[static_cast<std::size_t>(keep)] != '5') {
+        return d[static_cast<std::size_t>(keep)] > '5';
+    }
+    if (d.find_first_not_of('0', static_cast<std::size_t>(keep) + 1) != std::string::npos) {
+        return true;
+    }
+    const Decimal full = Print(magnitude, 800);
+    if (full.pointPos != shortPrint.pointPos) {
+        // The short print carried into a new leading digit: the exact value lies below it.
+        return false;
+    }
+    return full.digits[static_cast<std::size_t>(keep)] >= '5';
+}
+
+// Rounds |x| to `keep` leading digits (keep may be 0 or negative).
+Decimal RoundToDigits(double magnitude, int keep) {
+    Decimal d = Print(magnitude, 40);
+    if (keep <= 0) {
+        const bool up = keep == 0 && RoundsUp(magnitude, d.pointPos, 0, d);
+        if (up) {
+            return Decimal{"1", d.pointPos + 1};
+        }
+        return Decimal{};
+    }
+    if (static_cast<std::size_t>(keep) >= d.digits.size()) {
+        return d;
+    }
+    const bool up = RoundsUp(magnitude, d.pointPos, keep, d);
+    std::string kept = d.digits.substr(0, static_cast<std::size_t>(keep));
+    if (up) {
+        int k = keep - 1;
+        while (k >= 0 && kept[static_cast<std::size_t>(k)] == '9') {
+            kept[static_cast<std::size_t>(k)] = '0';
+            --k;
+        }
+        if (k < 0) {
+            kept.insert(kept.begin(), '1');
+            kept.pop_back();
+            d.pointPos += 1;
+        } else {
+            kept[static_cast<std::size_t>(k)] += 1;
+        }
+    }
+    d.digits = kept;
+    return d;
+}
+
+bool IsZero(const Decimal& d) {
+    return d.digits.find_first_not_of('0') == std::string::npos;
+}
+
+std::string StripTrailingZeros(std::string digits) {
+    while (digits.size() > 1 && digits.back() == '0') {
+        digits.pop_back();
+    }
+    return digits;
+}
+
+std::string NonFinite(double value) {
+    if (std::isnan(value)) {
+        return "NAN";
+    }
+    return value < 0 ? "-INF" : "INF";
+}
+
+int MinExponentDigits(int significantDigits) {
+    return (significantDigits == 4 || significantDigits == 15) ? 1 : 3;
+}
+
+} // namespace
+
+std::string FormatGeneral(double value, int digits) {
+    if (!std::isfinite(value)) {
+        return NonFinite(value);
+    }
+    if (digits < 1) {
+        digits = 1;
+    }
+    if (value == 0) {
+        return "0";
+    }
+    Decimal d = RoundToDigits(std::fabs(value), digits);
+    if (IsZero(d)) {
+        return "0";
+    }
+    const std::string sign = value < 0 ? "-" : "";
+    const std::string ds = StripTrailingZeros(d.digits);
+    const int p = d.pointPos;
+    if (p > digits || p <= -5) {
+        std::string mantissa = ds.substr(0, 1);
+        if (ds.size() > 1) {
+            mantissa += "." + ds.substr(1);
+        }
+        const int exponent = p - 1;
+        std::string expDigits = std::to_string(exponent < 0 ? -exponent : exponent);
+        const auto minDigits = static_cast<std::size_t>(MinExponentDigits(digits));
+        if (expDigits.size() < minDigits) {
+            expDigits.insert(0, minDigits - expDigits.size(), '0');
+        }
+        return sign + mantissa + "E" + (exponent < 0 ? "-" : "+") + expDigits;
+    }
+    const auto len = static_cast<int>(ds.size());
+    if (p <= 0) {
+        return sign + "0." + std::string(static_cast<std::size_t>(-p), '0') + ds;
+    }
+    if (p >= len) {
+        return sign + ds + std::string(static_cast<std::size_t>(p - len), '0');
+    }
+    return sign + ds.substr(0, static_cast<std::size_t>(p)) + "." +
+           ds.substr(static_cast<std::size_t>(p));
+}
+
+std::string FormatFixed(double value) {
+    if (!std::isfinite(value)) {
+        return NonFinite(value);
+    }
+    if (value == 0) {
+        return "0.000";
+    }
+    const double magnitude = std::fabs(value);
+    const Decimal probe = Print(magnitude, 40);
+    // Round at the coarser of the sixth significant digit and the third decimal.
+    const int leadingPower = probe.pointPos - 1;
+    const int roundPower = std::max(leadingPower - 5, -3);
+    const Decimal d = RoundToDigits(magnitude, probe.pointPos - roundPower);
+    if (IsZero(d)) {
+        return "0.000";
+    }
+    if (d.pointPos > 6) {
+        return FormatGeneral(value, 6);
+    }
+    // Digits for the powers 10^(pointPos-1) .. 10^-3, padded with zeros.
+    const int total = d.pointPos + 3;
+    std::string all;
+    if (total > 0) {
+        all = d.digits.substr(0, static_cast<std::size_t>(std::min<int>(
+                                     total, static_cast<int>(d.digits.size()))));
+        all.append(static_cast<std::size_t>(total - static_cast<int>(all.size())), '0');
+    }
+    std::string intPart;
+    std::string fracPart;
+    if (d.pointPos > 0) {
+        intPart = all.substr(0, static_cast<std::size_t>(d.pointPos));
+        fracPart = all.substr(static_cast<std::size_t>(d.pointPos));
+    } else {
+        intPart = "0";
+        fracPart = std::string(static_cast<std::size_t>(-d.pointPos), '0') + all;
+    }
+    fracPart.resize(3, '0');
+    return (value < 0 ? "-" : "") + intPart + "." + fracPart;
+}
+
+} // namespace torvelix::calc

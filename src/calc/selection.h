@@ -23,13 +23,21 @@ struct SelectionOutcome {
 SelectionOutcome PreliminarySelection(DesignState& state, ControlStates& controls,
                                       MessageSink& messages);
 
+// The candidate list's entry for a row: its number padded with blanks to four
+// characters, then the row as read ("7   " + row, "1234" + row).
+std::string CandidateEntry(long long number, const std::string& row);
+
+// The report's first five lines: the banner, author and contact lines.
+std::vector<std::string> ReportHeader();
+
 struct ReportOutcome {
     bool replaceReport = false;    // false: mm2 keeps its lines (no spring number chosen)
     std::vector<std::string> mm2;  // the new report (empty when the computation failed)
 };
 
-// Computes the spring in controls.eNum again and writes the report. Throws
-// IntegerConversionError for a three-strand class whose eNum is not an integer.
+// Computes the spring in controls.eNum again and writes the report. With "0" or an
+// empty number it warns and keeps the report; when the computation fails (its message
+// shown) the report is cleared and none is written.
 ReportOutcome FinalCalculation(DesignState& state, const ControlStates& controls,
                                MessageSink& messages);
 

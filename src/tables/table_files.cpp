@@ -1,1 +1,88 @@
-// in progress
+// Table file names, the presence check and line reading.
+#include "table_files.h"
+
+#include "errors.h"
+
+#include <filesystem>
+#include <fstream>
+
+namespace torvelix::tables {
+
+namespace {
+
+// Reads lines (LF-terminated; one trailing CR dropped) until `wanted` lines are read
+// or the file ends; wanted < 0 reads all. Throws TableIoError.
+std::vector<std::string> ReadLines(const std::string& path, long long wanted) {
+    std::error_code ec;
+    if (std::filesystem::is_directory(path, ec)) {
+        throw TableIoError(path);
+    }
+    std::ifstream in(path, std::ios::binary);
+    if (!in.is_open()) {
+        throw TableIoError(path);
+    }
+    std::vector<std::string> lines;
+    std::string line;
+    while ((wanted < 0 || static_cast<long long>(lines.size()) < wanted) &&
+           std::getline(in, line)) {
+        if (!line.empty() && line.back() == '\r') {
+            line.pop_back();
+        }
+        lines.push_back(line);
+    }
+    if (in.bad()) {
+        throw TableIoError(path);
+    }
+    return lines;
+}
+
+} // namespace
+
+std::string ExeBase(const std::string& exePath) {
+    const auto slash = exePath.find_last_of("/\\");
+    const std::size_t nameStart = slash == std::string::npos ? 0 : slash + 1;
+    const auto dot = exePath.find_last_of('.');
+    if (dot == std::string::npos || dot <= nameStart) {
+        return exePath;
+    }
+    return exePath.substr(0, dot);
+}
+
+std::string TablePath(const TableState& state, const std::string& number) {
+    return state.ExeBase + "_" + number + ".dat";
+}
+
+void CheckTables(TableState& state, const std::string& exePath, MessageSink& messages) {
+    state.ExeBase = ExeBase(exePath);
+    state.TablesOk = true;
+    state.CheckPending = false;
+    for (const char* number : kTableNumbers) {
+        const std::string path = TablePath(state, number);
+        try {
+            ReadLines(path, 1);
+        } catch (const TableIoError&) {
+            state.TablesOk = false;
+            messages.show(MessageIcon::Error, "Не могу найти таблицу " + path +
+                                                  "\n\rЗагрузка программы прекращена");
+            return;
+        }
+    }
+}
+
+std::string ReadTableLine(const std::string& path, long long k) {
+    if (k <= 0) {
+        ReadLines(path, 0);
+        return {};
+    }
+    auto lines = ReadLines(path, k);
+    if (static_cast<long long>(lines.size()) < k) {
+        return {};
+    }
+    return std::move(lines.back());
+}
+
+std::vector<std::string> ReadAllTableLines(const std::string& path) {
+    return ReadLines(path, -1);
+}
+
+} // namespace torvelix::tables

@@ -1,0 +1,26 @@
+// Storing the class selection's values into the design state.
+#include "class_values.h"
+
+namespace torvelix::calc {
+
+void ApplyClassSelection(DesignState& state, const tables::ClassSelection& selection) {
+    if (!selection.rowRead) {
+        return;
+    }
+    if (!selection.LN1.empty()) {
+        state.ClassGroup = selection.ClassGroup;
+    }
+    state.SpringGost = selection.SpringGost;
+    if (selection.TauFactor) {
+        state.TauFactor = *selection.TauFactor;
+    }
+}
+
+tables::ClassSelection SelectClassInto(DesignState& state, const std::string& exePath, int item,
+                                       MessageSink& messages) {
+    auto selection = tables::SelectClass(state.tables, exePath, item, messages);
+    ApplyClassSelection(state, selection);
+    return selection;
+}
+
+} // namespace torvelix::calc
