@@ -1,0 +1,223 @@
+// Zips the parts of a .docx with libzip in memory and writes files safely.
+#include "docx_package.h"
+
+#include <cerrno>
+#include <cstring>
+#include <fcntl.h>
+#include <memory>
+#include <random>
+#include <stdexcept>
+#include <sys/stat.h>
+#include <system_error>
+#include <unistd.h>
+#include <vector>
+#include <zip.h>
+
+namespace torvelix::wordexport {
+
+namespace {
+
+constexpr const char* kContentTypesXml =
+    "<?xml version=\"1.0\" encoding=\"UTF-8\" standalone=\"yes\"?>\n"
+    "<Types xmlns=\"http://schemas.openxmlformats.org/package/2006/content-types\">"
+    "<Default Extension=\"rels\" "
+    "ContentType=\"application/vnd.openxmlformats-package.relationships+xml\"/>"
+    "<Default Extension=\"xml\" ContentType=\"application/xml\"/>"
+    "<Override PartName=\"/word/document.xml\" ContentType=\"application/"
+    "vnd.openxmlformats-officedocument.wordprocessingml.document.main+xml\"/>"
+    "<Override PartName=\"/word/styles.xml\" ContentType=\"application/"
+    "vnd.openxmlformats-officedocument.wordprocessingml.styles+xml\"/>"
+    "</Types>\n";
+
+constexpr const char* kPackageRelsXml =
+    "<?xml version=\"1.0\" encoding=\"UTF-8\" standalone=\"yes\"?>\n"
+    "<Relationships xmlns=\"http://schemas.openxmlformats.org/package/2006/relationships\">"
+    "<Relationship Id=\"rId1\" Type=\"http://schemas.openxmlformats.org/officeDocument/2006/"
+    "relationships/officeDocument\" Target=\"word/document.xml\"/>"
+    "</Relationships>\n";
+
+constexpr const char* kDocumentRelsXml =
+    "<?xml version=\"1.0\" encoding=\"UTF-8\" standalone=\"yes\"?>\n"
+    "<Relationships xmlns=\"http://schemas.openxmlformats.org/package/2006/relationships\">"
+    "<Relationship Id=\"rId1\" Type=\"http://schemas.openxmlformats.org/officeDocument/2006/"
+    "relationships/styles\" Target=\"styles.xml\"/>"
+    "</Relationships>\n";
+
+// A new document's defaults: Times New Roman 10 point, Russian, single line
+// spacing without space between paragraphs; the typed text carries its own font.
+constexpr const char* kStylesXml =
+    "<?xml version=\"1.0\" encoding=\"UTF-8\" standalone=\"yes\"?>\n"
+    "<w:styles xmlns:w=\"http://schemas.openxmlformats.org/wordprocessingml/2006/main\">"
+    "<w:docDefaults><w:rPrDefault><w:rPr>"
+    "<w:rFonts w:ascii=\"Times New Roman\" w:eastAsia=\"Times New Roman\" "
+    "w:hAnsi=\"Times New Roman\" w:cs=\"Times New Roman\"/>"
+    "<w:sz w:val=\"20\"/><w:szCs w:val=\"20\"/><w:lang w:val=\"ru-RU\"/>"
+    "</w:rPr></w:rPrDefault>"
+    "<w:pPrDefault><w:pPr><w:spacing w:after=\"0\" w:line=\"240\" w:lineRule=\"auto\"/>"
+    "</w:pPr></w:pPrDefault></w:docDefaults>"
+    "<w:style w:type=\"paragraph\" w:default=\"1\" w:styleId=\"Normal\">"
+    "<w:name w:val=\"Normal\"/><w:qFormat/></w:style>"
+    "</w:styles>\n";
+
+struct ArchiveSourceDeleter {
+    void operator()(zip_source_t* source) const { zip_source_free(source); }
+};
+using ArchiveSource = std::unique_ptr<zip_source_t, ArchiveSourceDeleter>;
+
+[[noreturn]] void ThrowZipError(const std::string& what, zip_error_t* error) {
+    const std::string reason = zip_error_strerror(error);
+    zip_error_fini(error);
+    throw std::runtime_error("cannot build the .docx archive: " + what + ": " + reason);
+}
+
+std::string SystemReason(int error) {
+    return std::strerror(error);
+}
+
+void WriteAll(int fd, const std::string& bytes) {
+    std::size_t done = 0;
+    while (done < bytes.size()) {
+        const ssize_t written = ::write(fd, bytes.data() + done, bytes.size() - done);
+        if (written < 0) {
+            if (errno == EINTR) {
+                continue;
+            }
+            throw std::system_error(errno, std::generic_category());
+        }
+        done += static_cast<std::size_t>(written);
+    }
+}
+
+// Creates a file that did not exist, named prefix + random letters + suffix.
+// Returns the descriptor and sets path; throws std::system_error.
+int CreateNewFile(const std::string& prefix, const std::string& suffix, mode_t mode,
+                  std::string& path) {
+    static constexpr char kLetters[] = "abcdefghijklmnopqrstuvwxyz0123456789";
+    std::random_device seed;
+    std::mt19937 generator(seed());
+    std::uniform_int_distribution<std::size_t> pick(0, sizeof kLetters - 2);
+    for (int attempt = 0; attempt < 100; ++attempt) {
+        std::string name = prefix;
+        for (int i = 0; i < 8; ++i) {
+            name += kLetters[pick(generator)];
+        }
+        name += suffix;
+        const int fd = ::open(name.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, mode);
+        if (fd >= 0) {
+            path = name;
+            return fd;
+        }
+        if (errno != EEXIST) {
+            throw std::system_error(errno, std::generic_category());
+        }
+    }
+    throw std::system_error(EEXIST, std::generic_category());
+}
+
+// Writes and flushes bytes to fd, then closes it; on failure removes path.
+void FinishFile(int fd, const std::string& path, const std::string& bytes) {
+    try {
+        WriteAll(fd, bytes);
+        if (::fsync(fd) != 0) {
+            throw std::system_error(errno, std::generic_category());
+        }
+    } catch (...) {
+        ::close(fd);
+        ::unlink(path.c_str());
+        throw;
+    }
+    if (::close(fd) != 0) {
+        const int error = errno;
+        ::unlink(path.c_str());
+        throw std::system_error(error, std::generic_category());
+    }
+}
+
+} // namespace
+
+std::string BuildDocxPackage(const DocxDocument& document) {
+    const std::vector<std::pair<const char*, std::string>> parts = {
+        {"[Content_Types].xml", kContentTypesXml},
+        {"_rels/.rels", kPackageRelsXml},
+        {"word/document.xml", document.MainPartXml()},
+        {"word/_rels/document.xml.rels", kDocumentRelsXml},
+        {"word/styles.xml", kStylesXml},
+    };
+
+    zip_error_t error;
+    zip_error_init(&error);
+    ArchiveSource buffer(zip_source_buffer_create(nullptr, 0, 0, &error));
+    if (!buffer) {
+        ThrowZipError("memory buffer", &error);
+    }
+    zip_t* archive = zip_open_from_source(buffer.get(), ZIP_TRUNCATE, &error);
+    if (archive == nullptr) {
+        ThrowZipError("open", &error);
+    }
+    zip_source_keep(buffer.get()); // the archive's close would free it otherwise
+
+    for (const auto& [name, content] : parts) {
+        zip_source_t* source = zip_source_buffer(archive, content.data(), content.size(), 0);
+        if (source == nullptr || zip_file_add(archive, name, source, ZIP_FL_ENC_UTF_8) < 0) {
+            zip_source_free(source);
+            const std::string reason = zip_strerror(archive);
+            zip_discard(archive);
+            throw std::runtime_error(std::string("cannot build the .docx archive: ") + name + ": " +
+                                     reason);
+        }
+    }
+    if (zip_close(archive) != 0) {
+        const std::string reason = zip_strerror(archive);
+        zip_discard(archive);
+        throw std::runtime_error("cannot build the .docx archive: " + reason);
+    }
+
+    zip_stat_t stat;
+    zip_stat_init(&stat);
+    if (zip_source_stat(buffer.get(), &stat) != 0 || zip_source_open(buffer.get()) != 0) {
+        ThrowZipError("read back", zip_source_error(buffer.get()));
+    }
+    std::string bytes(static_cast<std::size_t>(stat.size), '\0');
+    const zip_int64_t read = zip_source_read(buffer.get(), bytes.data(), stat.size);
+    zip_source_close(buffer.get());
+    if (read < 0 || static_cast<zip_uint64_t>(read) != stat.size) {
+        throw std::runtime_error("cannot build the .docx archive: short read of the archive");
+    }
+    return bytes;
+}
+
+void WriteFileAtomically(const std::string& path, const std::string& bytes) {
+    std::string temporary;
+    try {
+        const int fd = CreateNewFile(path + ".tmp-", "", 0666, temporary);
+        FinishFile(fd, temporary, bytes);
+    } catch (const std::system_error& failure) {
+        throw std::runtime_error("cannot write " + path + ": " +
+                                 SystemReason(failure.code().value()));
+    }
+    if (::rename(temporary.c_str(), path.c_str()) != 0) {
+        const int error = errno;
+        ::unlink(temporary.c_str());
+        throw std::runtime_error("cannot write " + path + ": " + SystemReason(error));
+    }
+}
+
+std::string WriteUniqueFile(const std::string& directory, const std::string& stem,
+                            const std::string& suffix, const std::string& bytes) {
+    std::string prefix = directory;
+    if (!prefix.empty() && prefix.back() != '/') {
+        prefix += '/';
+    }
+    prefix += stem + "-";
+    std::string path;
+    try {
+        const int fd = CreateNewFile(prefix, suffix, 0600, path);
+        FinishFile(fd, path, bytes);
+    } catch (const std::system_error& failure) {
+        throw std::runtime_error("cannot write a new file in " + directory + ": " +
+                                 SystemReason(failure.code().value()));
+    }
+    return path;
+}
+
+} // namespace torvelix::wordexport

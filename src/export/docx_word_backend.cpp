@@ -1,0 +1,149 @@
+// The built-in word-processor backend's objects: application, documents,
+// selection and font over DocxDocument, and the connector that creates them.
+#include "docx_word_backend.h"
+
+#include <filesystem>
+#include <stdexcept>
+#include <unistd.h>
+
+#include "docx_opener.h"
+#include "docx_package.h"
+
+namespace torvelix::wordexport {
+
+namespace {
+
+// Runs one call on the document; the document's own errors become the
+// application's errors.
+template <typename Call> void AsWordCall(Call call) {
+    try {
+        call();
+    } catch (const WordException&) {
+        throw;
+    } catch (const AutomationFailure&) {
+        throw;
+    } catch (const std::exception& error) {
+        throw WordException(error.what());
+    }
+}
+
+class DocxFont : public WordFont {
+public:
+    explicit DocxFont(std::shared_ptr<DocxDocument> document) : document_(std::move(document)) {}
+    void SetName(const std::string& name) override {
+        AsWordCall([&] { document_->SetFontName(name); });
+    }
+    void SetSize(double points) override {
+        AsWordCall([&] { document_->SetFontSize(points); });
+    }
+
+private:
+    std::shared_ptr<DocxDocument> document_;
+};
+
+class DocxSelection : public WordSelection {
+public:
+    explicit DocxSelection(std::shared_ptr<DocxDocument> document)
+        : document_(std::move(document)) {}
+    void WholeStory() override {
+        AsWordCall([&] { document_->SelectWholeStory(); });
+    }
+    std::shared_ptr<WordFont> Font() override { return std::make_shared<DocxFont>(document_); }
+    void TypeText(const std::string& text) override {
+        AsWordCall([&] { document_->TypeText(text); });
+    }
+
+private:
+    std::shared_ptr<DocxDocument> document_;
+};
+
+std::string TemporaryFolder(const std::string& configured) {
+    std::error_code error;
+    const std::filesystem::path folder = configured.empty()
+                                             ? std::filesystem::temp_directory_path(error)
+                                             : std::filesystem::path(configured);
+    if (error || !std::filesystem::is_directory(folder, error) ||
+        ::access(folder.c_str(), W_OK | X_OK) != 0) {
+        throw AutomationFailure("no writable temporary folder" +
+                                    (folder.empty() ? std::string() : ": " + folder.string()),
+                                kServerExecFailure);
+    }
+    return folder.string();
+}
+
+} // namespace
+
+class DocxDocuments : public WordDocuments {
+public:
+    explicit DocxDocuments(DocxWordApplication& application) : application_(application) {}
+    void Add() override {
+        AsWordCall([&] { application_.AddDocument(); });
+    }
+
+private:
+    DocxWordApplication& application_;
+};
+
+DocxWordApplication::DocxWordApplication(ShowDocument show, std::size_t maxTextBytes)
+    : show_(std::move(show)), maxTextBytes_(maxTextBytes) {}
+
+std::shared_ptr<WordDocuments> DocxWordApplication::Documents() {
+    return std::make_shared<DocxDocuments>(*this);
+}
+
+void DocxWordApplication::AddDocument() {
+    documents_.push_back(std::make_shared<DocxDocument>(maxTextBytes_));
+}
+
+std::shared_ptr<WordSelection> DocxWordApplication::Selection() {
+    if (documents_.empty()) {
+        throw WordException("This command is not available because no document is open.");
+    }
+    return std::make_shared<DocxSelection>(documents_.back());
+}
+
+void DocxWordApplication::SetVisible(bool visible) {
+    visible_ = visible;
+    if (!visible) {
+        return;
+    }
+    for (; shownCount_ < documents_.size(); ++shownCount_) {
+        try {
+            show_(*documents_[shownCount_]);
+        } catch (const AutomationFailure&) {
+            throw;
+        } catch (const std::exception& error) {
+            throw AutomationFailure(error.what(), kServerExecFailure);
+        }
+    }
+}
+
+std::vector<std::shared_ptr<const DocxDocument>> DocxWordApplication::documents() const {
+    return {documents_.begin(), documents_.end()};
+}
+
+DocxWordConnector::DocxWordConnector(DocxBackendOptions options)
+    : options_(std::move(options)), shownFiles_(std::make_shared<std::vector<std::string>>()) {}
+
+std::shared_ptr<WordApplication> DocxWordConnector::CreateObject(const std::string& progId) {
+    if (progId != "Word.Application") {
+        throw AutomationFailure("class not registered: " + progId, kClassNotRegistered);
+    }
+    const std::string folder = TemporaryFolder(options_.tempDirectory);
+    std::string opener;
+    try {
+        opener = ResolveOpener(options_.opener);
+    } catch (const std::runtime_error& error) {
+        throw AutomationFailure(error.what(), kServerExecFailure);
+    }
+    auto shownFiles = shownFiles_;
+    auto show = [folder, opener, shownFiles](const DocxDocument& document) {
+        const std::string path =
+            WriteUniqueFile(folder, "torvelix-report", ".docx", BuildDocxPackage(document));
+        LaunchOpener(opener, path);
+        shownFiles->push_back(path);
+    };
+    return std::make_shared<DocxWordApplication>(show, options_.maxTextBytes);
+}
+
+} // namespace torvelix::wordexport

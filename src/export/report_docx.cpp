@@ -1,0 +1,26 @@
+// Writes the report document to a named file through the same call sequence as
+// the export to the word processor.
+#include "report_docx.h"
+
+#include <stdexcept>
+
+#include "docx_package.h"
+#include "docx_word_backend.h"
+#include "word_export.h"
+
+namespace torvelix::wordexport {
+
+void WriteReportDocx(const std::vector<std::string>& lines, const std::string& path) {
+    DocxWordApplication application([&path](const DocxDocument& document) {
+        WriteFileAtomically(path, BuildDocxPackage(document));
+    });
+    try {
+        TypeReport(application, lines);
+    } catch (const WordException& error) {
+        throw std::runtime_error("cannot make the report document: " + std::string(error.what()));
+    } catch (const AutomationFailure& error) {
+        throw std::runtime_error(error.what());
+    }
+}
+
+} // namespace torvelix::wordexport
