@@ -19,7 +19,7 @@ using geometry::DrawingParams;
 // attach, the variables read then, and the state the views share.
 struct DrawingSession {
     std::shared_ptr<CadApplication> Application;
-    CadDocument* Document = nullptr;  // belongs to Application
+    CadDocument* Document = nullptr; // belongs to Application
     int TileMode = 0;
     int CvPort = 0;
     geometry::DrawingState Geometry;
@@ -27,11 +27,11 @@ struct DrawingSession {
 
 // The controls of the options page and the geometric-parameters page, as plain values.
 struct DrawingControls {
-    int cbox90ItemIndex = -1;  // selected item of cbox90 ("1", "2"), -1 when none
-    bool sb51 = true, sb52 = false, sb53 = false;  // end coils: first down gives 1, 2, 3; else 4
-    bool sb71 = true, sb72 = false, sb73 = false;  // view: first down gives 1, 2, 3; else 4
-    bool cb90 = false;  // "- вписать "
-    bool cb71 = false;  // "- диаграмма нагружения"
+    int cbox90ItemIndex = -1; // selected item of cbox90 ("1", "2"), -1 when none
+    bool sb51 = true, sb52 = false, sb53 = false; // end coils: first down gives 1, 2, 3; else 4
+    bool sb71 = true, sb72 = false, sb73 = false; // view: first down gives 1, 2, 3; else 4
+    bool cb90 = false;                            // "- вписать "
+    bool cb71 = false;                            // "- диаграмма нагружения"
     std::string e9_n = "6", e9_t = "6", e9_D0 = "20", e9_d = "3";
     std::string e9_L0 = "0", e9_L1 = "0", e9_L2 = "0", e9_L3 = "0";
     std::string e9_F1 = "0", e9_F2 = "0", e9_F3 = "0";

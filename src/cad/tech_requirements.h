@@ -18,8 +18,8 @@ struct TechRequirementControls {
     bool ckb6TT = false;
     std::string e6Num, comb6Gost = "ГОСТ 13766-86", e6G, e6Tau, comb6Naviv = "правое";
     std::string e6L, e6n, e6n1, e6HRC, e6Dc, e6TT;
-    std::string comb6Kontrol = "контрольного стержня";  // the text the box shows
-    int comb6KontrolIndex = -1;                          // its selected item, -1 when none
+    std::string comb6Kontrol = "контрольного стержня"; // the text the box shows
+    int comb6KontrolIndex = -1;                        // its selected item, -1 when none
 };
 
 // TtLines holds the thirteen lines in item order: items 1, 2, then item 3's numbered and

@@ -16,23 +16,23 @@ using cad::Point;
 // The drawing request built from the options page and the geometric-parameters page.
 // The views read it after the driver's changes (t fitted, L1..L3 rescaled).
 struct DrawingParams {
-    int BreakCoils = 0;  // coils at each end of the view with a break; any value but 1 means 2
-    int EndType = 1;     // 1 .. 4: the end-coil form
-    int ViewType = 1;    // 1 with a break, 2 full, 3 in section, 4 in cut
-    int n = 0;           // working coils, a byte 0 .. 255 once checked
-    double t = 0;        // pitch, mm
-    double D0 = 0;       // mean diameter, mm
-    double d = 0;        // wire diameter, mm
-    double L0 = 0, L1 = 0, L2 = 0, L3 = 0;  // free length and lengths under F1, F2, F3, mm
-    double F1 = 0, F2 = 0, F3 = 0;          // forces, N
-    bool Inscribe = false;     // fit the pitch between two picked points
-    bool WithDiagram = false;  // loading diagram beside the view with a break
+    int BreakCoils = 0; // coils at each end of the view with a break; any value but 1 means 2
+    int EndType = 1;    // 1 .. 4: the end-coil form
+    int ViewType = 1;   // 1 with a break, 2 full, 3 in section, 4 in cut
+    int n = 0;          // working coils, a byte 0 .. 255 once checked
+    double t = 0;       // pitch, mm
+    double D0 = 0;      // mean diameter, mm
+    double d = 0;       // wire diameter, mm
+    double L0 = 0, L1 = 0, L2 = 0, L3 = 0; // free length and lengths under F1, F2, F3, mm
+    double F1 = 0, F2 = 0, F3 = 0;         // forces, N
+    bool Inscribe = false;                 // fit the pitch between two picked points
+    bool WithDiagram = false;              // loading diagram beside the view with a break
 };
 
 // Half the wire's width along the normal of a coil line that leans by CoilTilt.
 struct WireOffset {
-    double WireOffsetX = 0;  // cos(CoilTilt) * d / 2
-    double WireOffsetY = 0;  // sin(CoilTilt) * d / 2
+    double WireOffsetX = 0; // cos(CoilTilt) * d / 2
+    double WireOffsetY = 0; // sin(CoilTilt) * d / 2
 };
 
 // What the views read and write. TargetSpace is not owned: it belongs to the document
@@ -41,10 +41,10 @@ struct DrawingState {
     cad::CadSpace* TargetSpace = nullptr;
     Point PickStart;
     Point PickEnd;
-    Point InsertPoint;         // PickStart moved right by the end allowance; views move it on
-    double CoilTilt = 0;       // radians between a coil line and the vertical
-    double DrawnLength = 0;    // mm, length of the view with a break (loading diagram)
-    std::array<Point, 11> WorkPoints{};  // P0 .. P10
+    Point InsertPoint;      // PickStart moved right by the end allowance; views move it on
+    double CoilTilt = 0;    // radians between a coil line and the vertical
+    double DrawnLength = 0; // mm, length of the view with a break (loading diagram)
+    std::array<Point, 11> WorkPoints{}; // P0 .. P10
     WireOffset Offset;
     std::vector<EntityRef> CoilEntities;
     std::vector<EntityRef> EndEntities;

@@ -1,0 +1,212 @@
+// The drawing driver: request from the controls, the refusal of values that cannot make
+// a drawing, and DrawSpring (attach, target space, points, pitch fitting, coil tilt, end
+// allowance, drawn length, one view).
+#include "drawing_driver.h"
+
+#include "spring_geometry.h"
+#include "table_fields.h"
+
+#include <cmath>
+
+namespace torvelix::cad {
+
+namespace {
+
+// A whole number of coils kept well inside int; anything beyond a byte is refused later.
+int WholeCoils(double value) {
+    const double whole = std::trunc(value);
+    if (whole > 1e6) {
+        return 1000000;
+    }
+    if (whole < -1e6) {
+        return -1000000;
+    }
+    return static_cast<int>(whole);
+}
+
+int FirstDown(bool first, bool second, bool third) {
+    if (first) {
+        return 1;
+    }
+    if (second) {
+        return 2;
+    }
+    return third ? 3 : 4;
+}
+
+// Model space with TILEMODE 1; paper space when a layout is current with its paper-space
+// viewport (CVPORT 1); model space when a model-space viewport of a layout is current.
+CadSpace& ChooseTargetSpace(CadDocument& document, int tileMode, int cvPort) {
+    if (tileMode == 1) {
+        return document.ModelSpace();
+    }
+    if (cvPort == 1) {
+        return document.PaperSpace();
+    }
+    return document.ModelSpace();
+}
+
+// The pitch that fits the spring between the picked points: t = (distance - k d) / q.
+double FittedPitch(const DrawingParams& params, double distance) {
+    double k = 1;
+    double q = params.n - 0.5;
+    switch (params.EndType) {
+    case 1:
+        k = 1.01;
+        q = params.n + 1;
+        break;
+    case 2:
+        k = 3;
+        break;
+    case 3:
+        k = 1.5;
+        break;
+    default:
+        break;
+    }
+    return (distance - k * params.d) / q;
+}
+
+constexpr const char* kPitchNotPositive =
+    "Расстояние между точками слишком мало:\rшаг пружины t получается не больше нуля!";
+
+void Dispatch(geometry::DrawingState& state, const DrawingParams& params) {
+    switch (params.ViewType) {
+    case 1:
+        geometry::DrawBrokenView(state, params);
+        if (params.WithDiagram) {
+            geometry::DrawLoadingDiagram(state, params);
+        }
+        break;
+    case 2:
+        geometry::DrawFullView(state, params);
+        break;
+    case 3:
+        geometry::DrawSectionView(state, params);
+        break;
+    default:
+        geometry::DrawCutView(state, params);
+        break;
+    }
+}
+
+} // namespace
+
+DrawingParams BuildDrawingParams(const DrawingControls& controls) {
+    using tables::ParseNumber;
+    DrawingParams p;
+    p.BreakCoils = controls.cbox90ItemIndex + 1;
+    p.EndType = FirstDown(controls.sb51, controls.sb52, controls.sb53);
+    p.ViewType = FirstDown(controls.sb71, controls.sb72, controls.sb73);
+    p.n = WholeCoils(ParseNumber(controls.e9_n));
+    p.t = ParseNumber(controls.e9_t);
+    p.D0 = ParseNumber(controls.e9_D0);
+    p.d = ParseNumber(controls.e9_d);
+    p.L0 = ParseNumber(controls.e9_L0);
+    p.L1 = ParseNumber(controls.e9_L1);
+    p.L2 = ParseNumber(controls.e9_L2);
+    p.L3 = ParseNumber(controls.e9_L3);
+    p.F1 = ParseNumber(controls.e9_F1);
+    p.F2 = ParseNumber(controls.e9_F2);
+    p.F3 = ParseNumber(controls.e9_F3);
+    p.Inscribe = controls.cb90;
+    p.WithDiagram = controls.cb71;
+    return p;
+}
+
+std::optional<std::string> CheckDrawingParams(const DrawingParams& p) {
+    if (p.WithDiagram && p.L0 * p.L1 * p.L2 * p.L3 == 0) {
+        return std::string(kZeroLengths);
+    }
+    if (p.n > 255) {
+        return std::string("Количество рабочих витков n\rдолжно быть не больше 255!");
+    }
+    // The full, section and cut views draw n coils; the view with a break uses n only
+    // to fit the pitch.
+    if (p.ViewType != 1 && p.n < 1) {
+        return std::string("Количество рабочих витков n\rдолжно быть не меньше 1!");
+    }
+    if (p.n < 0) {
+        return std::string("Количество рабочих витков n\rне должно быть отрицательным!");
+    }
+    if (!(p.D0 > 0)) {
+        return std::string("Средний диаметр пружины D0\rдолжен быть больше нуля!");
+    }
+    if (!(p.d > 0)) {
+        return std::string("Диаметр проволоки d\rдолжен быть больше нуля!");
+    }
+    if (!p.Inscribe && !(p.t > 0)) {
+        return std::string("Шаг пружины t\rдолжен быть больше нуля!");
+    }
+    if (p.WithDiagram && p.ViewType == 1 && p.L3 == p.L0) {
+        return std::string("Длина пружины L3 не должна\rравняться длине в свободном состоянии L0!");
+    }
+    return std::nullopt;
+}
+
+double EndAllowance(const DrawingParams& params, double coilTilt) {
+    switch (params.EndType) {
+    case 1:
+        return 0.75 * params.t + params.d / (2 * std::cos(coilTilt));
+    case 2:
+        return 1.5 * params.d;
+    case 3:
+        return 0.75 * params.d;
+    default:
+        return 0.5 * params.d;
+    }
+}
+
+void DrawSpring(DrawingSession& session, DrawingParams& params, CadConnector& connector,
+                MessageSink& sink) {
+    if (auto refusal = CheckDrawingParams(params)) {
+        sink.show(MessageIcon::Error, *refusal);
+        return;
+    }
+    geometry::DrawingState& state = session.Geometry;
+    try {
+        session.Application = connector.Attach("AutoCAD.Application");
+        session.Document = &session.Application->ActiveDocument();
+        CadDocument& document = *session.Document;
+        session.TileMode = document.GetVariableInt("TILEMODE");
+        session.CvPort = document.GetVariableInt("CVPORT");
+        state.TargetSpace = &ChooseTargetSpace(document, session.TileMode, session.CvPort);
+        CadUtility& utility = document.Utility();
+        state.PickStart = utility.GetPoint(std::nullopt, "Укажи точку начала пружины: ");
+        state.InsertPoint = state.PickStart;
+        if (params.Inscribe) {
+            state.PickEnd = utility.GetPoint(state.PickStart, "Укажи точку конца пружины : ");
+            const double dx = state.PickEnd.x - state.PickStart.x;
+            const double dy = state.PickEnd.y - state.PickStart.y;
+            const double distance = std::sqrt(dx * dx + dy * dy);
+            if (distance < params.L3) {
+                sink.show(MessageIcon::Error, kDistanceTooShort);
+                return;
+            }
+            const double pitch = FittedPitch(params, distance);
+            if (!(pitch > 0)) {
+                sink.show(MessageIcon::Error, kPitchNotPositive);
+                return;
+            }
+            params.t = pitch;
+        }
+        state.CoilTilt = std::atan(params.t / (2 * params.D0));
+        const double allowance = EndAllowance(params, state.CoilTilt);
+        if (params.WithDiagram) {
+            double x = params.BreakCoils == 1 ? params.t : 2 * params.t;
+            x += allowance;
+            state.DrawnLength = 2 * x + params.t;
+            params.L1 = state.DrawnLength * params.L1 / params.L0;
+            params.L2 = state.DrawnLength * params.L2 / params.L0;
+            params.L3 = state.DrawnLength * params.L3 / params.L0;
+        }
+        state.InsertPoint.x += allowance;
+        Dispatch(state, params);
+    } catch (const CadException&) {
+        sink.show(MessageIcon::Warning, kCadLinkError);
+    } catch (const AutomationFailure&) {
+        sink.show(MessageIcon::Warning, kCadNotLoaded);
+    }
+}
+
+} // namespace torvelix::cad

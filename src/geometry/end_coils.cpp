@@ -1,0 +1,268 @@
+// The end coils: the half turn before the first working coil, drawn left of InsertPoint
+// in the form the end type asks for (open, closed, closed and ground, 3/4 closed and
+// ground), for the side views, the section view and the cut view.
+#include "geometry_support.h"
+#include "spring_geometry.h"
+
+#include <cmath>
+#include <stdexcept>
+
+namespace torvelix::geometry {
+
+using namespace detail;
+
+namespace {
+
+constexpr const char* kEnd = "EndEntities";
+constexpr const char* kCoil = "CoilEntities";
+
+// P0 on the first working coil's top, P1 at the end coil's bottom bend. Open ends are
+// drawn with the pitch t, closed ones with the pitch d.
+void StartEndPoints(DrawingState& state, const DrawingParams& params) {
+    auto& P = state.WorkPoints;
+    const Point& I = state.InsertPoint;
+    const double a = params.EndType == 1 ? params.t / 2 : params.d / 2;
+    SetXY(P[0], I.x, I.y + params.D0 / 2);
+    SetXY(P[1], I.x - a, I.y - params.D0 / 2);
+}
+
+// A closed end coil leans by the pitch d.
+void UseClosedCoilTilt(DrawingState& state, const DrawingParams& params) {
+    state.CoilTilt = std::atan(params.d / (2 * params.D0));
+    state.Offset.WireOffsetX = std::cos(state.CoilTilt) * params.d / 2;
+    state.Offset.WireOffsetY = std::sin(state.CoilTilt) * params.d / 2;
+}
+
+// P6, P7 at the bottom bend and P8, P9 where the two front edges of an open end,
+// leaning left by CoilTilt, reach the axis.
+void OpenEndFrontPoints(DrawingState& state) {
+    auto& P = state.WorkPoints;
+    const Point& I = state.InsertPoint;
+    const double ox = state.Offset.WireOffsetX;
+    const double oy = state.Offset.WireOffsetY;
+    const double tanTilt = std::tan(state.CoilTilt);
+    SetXY(P[6], P[1].x + ox, P[1].y + oy);
+    SetXY(P[7], P[1].x - ox, P[1].y - oy);
+    SetXY(P[8], P[6].x - std::abs(I.y - P[6].y) * tanTilt, I.y);
+    SetXY(P[9], P[7].x - std::abs(I.y - P[7].y) * tanTilt, I.y);
+}
+
+// The right back edge of a closed end from P1 up towards P0, ending where it goes
+// behind the first working coil's left front edge; slot 5 repeats slot 4.
+void ClosedEndBackEdge(DrawingState& state, const Point& from, const Point& to) {
+    auto& end = state.EndEntities;
+    SlotFor(end, 4, kEnd) = Space(state).AddLine(from, to);
+    TrimEnd(Filled(end, 4, kEnd), Filled(state.CoilEntities, 0, kCoil));
+    SlotFor(end, 5, kEnd) = end[4];
+}
+
+void DrawOpenEnd(DrawingState& state, const DrawingParams& params) {
+    auto& P = state.WorkPoints;
+    auto& end = state.EndEntities;
+    cad::CadSpace& space = Space(state);
+    const double ox = state.Offset.WireOffsetX;
+    const double oy = state.Offset.WireOffsetY;
+    const double tilt = state.CoilTilt;
+    SetXY(P[2], P[0].x - ox, P[0].y + oy);
+    SetXY(P[3], P[0].x + ox, P[0].y - oy);
+    SetXY(P[4], P[1].x - ox, P[1].y + oy);
+    SetXY(P[5], P[1].x + ox, P[1].y - oy);
+    OpenEndFrontPoints(state);
+    SlotFor(end, 0, kEnd) = space.AddArc(P[1], params.d / 2, tilt + kPi, tilt);
+    SlotFor(end, 1, kEnd) = space.AddLine(P[6], P[8]);
+    SlotFor(end, 2, kEnd) = space.AddLine(P[7], P[9]);
+    SlotFor(end, 3, kEnd) = space.AddLine(P[8], P[9]);
+    SlotFor(end, 4, kEnd) = space.AddLine(P[5], P[3]);
+    TrimEnd(Filled(end, 4, kEnd), Filled(state.CoilEntities, 0, kCoil));
+    SlotFor(end, 5, kEnd) = space.AddLine(P[4], P[2]);
+    // The left back edge comes out from behind the cut end or, failing that, from
+    // behind the right front edge.
+    cad::CadEntity& backLeft = Filled(end, 5, kEnd);
+    std::vector<double> crossing = Filled(end, 3, kEnd).IntersectWith(backLeft, 0);
+    if (crossing.empty()) {
+        crossing = Filled(end, 1, kEnd).IntersectWith(backLeft, 0);
+    }
+    backLeft.SetStartPoint(crossing);
+}
+
+void DrawClosedEnd(DrawingState& state, const DrawingParams& params) {
+    auto& P = state.WorkPoints;
+    auto& end = state.EndEntities;
+    cad::CadSpace& space = Space(state);
+    UseClosedCoilTilt(state, params);
+    const double ox = state.Offset.WireOffsetX;
+    const double oy = state.Offset.WireOffsetY;
+    const double tilt = state.CoilTilt;
+    SetXY(P[2], P[0].x - params.d, P[0].y);
+    SetXY(P[3], P[0].x + ox, P[0].y - oy);
+    SetXY(P[4], P[1].x + ox, P[1].y - oy);
+    SetXY(P[5], P[1].x + ox, P[1].y + oy);
+    SetXY(P[6], P[1].x - ox, P[1].y - oy);
+    SetXY(P[7], P[2].x + ox, P[2].y + oy);
+    SetXY(P[8], P[2].x - ox, P[2].y - oy);
+    SlotFor(end, 0, kEnd) = space.AddLine(P[5], P[7]);
+    SlotFor(end, 1, kEnd) = space.AddLine(P[6], P[8]);
+    SlotFor(end, 2, kEnd) = space.AddArc(P[2], params.d / 2, tilt, tilt + kPi);
+    SlotFor(end, 3, kEnd) = space.AddArc(P[1], params.d / 2, tilt + kPi, tilt);
+    ClosedEndBackEdge(state, P[4], P[3]);
+}
+
+// Ground face at X = I.X - 0.75 d, meeting the bend circles at 60 and 240 degrees.
+void DrawGroundEnd(DrawingState& state, const DrawingParams& params) {
+    auto& P = state.WorkPoints;
+    auto& end = state.EndEntities;
+    cad::CadSpace& space = Space(state);
+    UseClosedCoilTilt(state, params);
+    const double ox = state.Offset.WireOffsetX;
+    const double oy = state.Offset.WireOffsetY;
+    const double tilt = state.CoilTilt;
+    const double faceHalf = std::cos(kPi / 6) * params.d * 0.5;
+    SetXY(P[2], P[0].x - params.d, P[0].y);
+    SetXY(P[3], P[0].x + ox, P[0].y - oy);
+    SetXY(P[4], P[1].x + ox, P[1].y - oy);
+    SetXY(P[5], P[1].x + ox, P[1].y + oy);
+    SetXY(P[6], P[2].x + ox, P[2].y - oy);
+    SetXY(P[7], P[2].x + 0.25 * params.d, P[2].y + faceHalf);
+    SetXY(P[8], P[7].x, P[1].y - faceHalf);
+    SlotFor(end, 0, kEnd) = space.AddLine(P[8], P[7]);
+    SlotFor(end, 1, kEnd) = space.AddLine(P[6], P[5]);
+    SlotFor(end, 2, kEnd) = space.AddArc(P[2], params.d / 2, -tilt, kPi / 3);
+    SlotFor(end, 3, kEnd) = space.AddArc(P[1], params.d / 2, 4 * kPi / 3, tilt);
+    ClosedEndBackEdge(state, P[4], P[3]);
+}
+
+// Ground face at X = I.X - d/2 through the centre of the bottom bend.
+void DrawThreeQuarterEnd(DrawingState& state, const DrawingParams& params) {
+    auto& P = state.WorkPoints;
+    auto& end = state.EndEntities;
+    cad::CadSpace& space = Space(state);
+    UseClosedCoilTilt(state, params);
+    const Point& I = state.InsertPoint;
+    const double ox = state.Offset.WireOffsetX;
+    const double oy = state.Offset.WireOffsetY;
+    SetXY(P[2], P[1].x, P[0].y);
+    SetXY(P[3], P[2].x, I.y);
+    SetXY(P[4], P[3].x, P[1].y - params.d / 2);
+    SetXY(P[5], P[1].x + ox, P[1].y + oy);
+    SetXY(P[6], P[3].x + 0.25 * params.d, I.y);
+    SetXY(P[7], P[1].x + ox, P[1].y - oy);
+    SetXY(P[8], P[0].x + ox, P[0].y - oy);
+    SlotFor(end, 0, kEnd) = space.AddLine(P[2], P[4]);
+    SlotFor(end, 1, kEnd) = space.AddLine(P[6], P[5]);
+    SlotFor(end, 2, kEnd) = space.AddArc(P[1], params.d / 2, -kPi / 2, state.CoilTilt);
+    SlotFor(end, 3, kEnd) = space.AddLine(P[6], P[3]);
+    ClosedEndBackEdge(state, P[7], P[8]);
+}
+
+} // namespace
+
+void DrawEndCoil(DrawingState& state, const DrawingParams& params) {
+    StartEndPoints(state, params);
+    switch (params.EndType) {
+    case 1:
+        DrawOpenEnd(state, params);
+        break;
+    case 2:
+        DrawClosedEnd(state, params);
+        break;
+    case 3:
+        DrawGroundEnd(state, params);
+        break;
+    default:
+        DrawThreeQuarterEnd(state, params);
+        break;
+    }
+}
+
+void DrawGroundSectionEnd(DrawingState& state, const DrawingParams& params) {
+    auto& P = state.WorkPoints;
+    auto& end = state.EndEntities;
+    StartEndPoints(state, params);
+    const double faceHalf = std::cos(kPi / 6) * params.d * 0.5;
+    SetXY(P[2], P[0].x - 0.75 * params.d, P[1].y);
+    SetXY(P[3], P[2].x, P[1].y + faceHalf);
+    SetXY(P[4], P[2].x, P[1].y - faceHalf);
+    cad::CadSpace& space = Space(state);
+    SlotFor(end, 0, kEnd) = space.AddLine(P[3], P[4]);
+    SlotFor(end, 1, kEnd) = space.AddArc(P[1], params.d / 2, 4 * kPi / 3, 2 * kPi / 3);
+}
+
+void DrawHalfSectionEnd(DrawingState& state, const DrawingParams& params) {
+    auto& P = state.WorkPoints;
+    auto& end = state.EndEntities;
+    StartEndPoints(state, params);
+    SetXY(P[2], P[1].x, P[1].y + params.d / 2);
+    SetXY(P[3], P[1].x, P[1].y - params.d / 2);
+    cad::CadSpace& space = Space(state);
+    SlotFor(end, 0, kEnd) = space.AddLine(P[3], P[2]);
+    SlotFor(end, 1, kEnd) = space.AddArc(P[1], params.d / 2, -kPi / 2, kPi / 2);
+}
+
+void DrawSectionEnd(DrawingState& state, const DrawingParams& params) {
+    auto& P = state.WorkPoints;
+    auto& end = state.EndEntities;
+    StartEndPoints(state, params);
+    cad::CadSpace& space = Space(state);
+    const double r = params.d / 2;
+    switch (params.EndType) {
+    case 1:
+        OpenEndFrontPoints(state);
+        SlotFor(end, 0, kEnd) = space.AddCircle(P[1], r);
+        SlotFor(end, 1, kEnd) = space.AddLine(P[6], P[8]);
+        SlotFor(end, 2, kEnd) = space.AddLine(P[7], P[9]);
+        SlotFor(end, 3, kEnd) = space.AddLine(P[8], P[9]);
+        return;
+    case 2: {
+        UseClosedCoilTilt(state, params);
+        const double ox = state.Offset.WireOffsetX;
+        const double oy = state.Offset.WireOffsetY;
+        SetXY(P[2], P[0].x - params.d, P[0].y);
+        SetXY(P[5], P[1].x + ox, P[1].y + oy);
+        SetXY(P[6], P[1].x - ox, P[1].y - oy);
+        SetXY(P[7], P[2].x + ox, P[2].y + oy);
+        SetXY(P[8], P[2].x - ox, P[2].y - oy);
+        SlotFor(end, 0, kEnd) = space.AddCircle(P[1], r);
+        SlotFor(end, 1, kEnd) = space.AddCircle(P[2], r);
+        SlotFor(end, 2, kEnd) = space.AddLine(P[5], P[7]);
+        SlotFor(end, 3, kEnd) = space.AddLine(P[6], P[8]);
+        return;
+    }
+    case 3:
+        DrawGroundSectionEnd(state, params);
+        break;
+    default:
+        DrawHalfSectionEnd(state, params);
+        break;
+    }
+    SlotFor(end, 2, kEnd) = end[0];
+    SlotFor(end, 3, kEnd) = end[0];
+}
+
+void DrawCutEnd(DrawingState& state, const DrawingParams& params) {
+    auto& P = state.WorkPoints;
+    auto& end = state.EndEntities;
+    StartEndPoints(state, params);
+    cad::CadSpace& space = Space(state);
+    const Point& I = state.InsertPoint;
+    const double r = params.d / 2;
+    switch (params.EndType) {
+    case 1:
+        SlotFor(end, 0, kEnd) =
+            space.AddCircle(Point{I.x - params.t / 2, I.y - params.D0 / 2, I.z}, r);
+        SlotFor(end, 1, kEnd) = end[0];
+        break;
+    case 2:
+        SetXY(P[2], I.x - params.d, I.y + params.D0 / 2);
+        SlotFor(end, 0, kEnd) = space.AddCircle(P[1], r);
+        SlotFor(end, 1, kEnd) = space.AddCircle(P[2], r);
+        break;
+    case 3:
+        DrawGroundSectionEnd(state, params);
+        break;
+    default:
+        DrawHalfSectionEnd(state, params);
+        break;
+    }
+}
+
+} // namespace torvelix::geometry
