@@ -1,0 +1,210 @@
+// The built-in word-processor backend: its document under typing and formatting,
+// and the export through it, with the opener replaced by a recorder.
+#include <gtest/gtest.h>
+
+#include <chrono>
+#include <cmath>
+#include <sstream>
+#include <sys/stat.h>
+#include <thread>
+
+#include "docx_document.h"
+#include "docx_opener.h"
+#include "docx_word_backend.h"
+#include "export_test_support.h"
+#include "word_export.h"
+
+namespace torvelix::wordexport {
+namespace {
+
+using testing::CheckDocxWithPython;
+using testing::ReadText;
+using testing::SampleReport;
+using testing::ScratchFolder;
+using testing::WriteText;
+
+std::vector<std::string> ParagraphTexts(const DocxDocument& document) {
+    std::vector<std::string> texts;
+    for (const Paragraph& paragraph : document.paragraphs()) {
+        std::string text;
+        for (const Run& run : paragraph.runs) {
+            text += run.text;
+        }
+        texts.push_back(text);
+    }
+    return texts;
+}
+
+TEST(DocxDocument, BreaksParagraphsAtCrLfAndTheirPairAndReplacesTheWholeStory) {
+    DocxDocument document;
+    document.TypeText("a\rb\r\nc\nd");
+    EXPECT_EQ(ParagraphTexts(document), (std::vector<std::string>{"a", "b", "c", "d"}));
+
+    // Formatting the whole story reaches text already typed and the paragraph marks;
+    // typing over it replaces it.
+    document.SelectWholeStory();
+    document.SetFontName("Courier New");
+    for (const Paragraph& paragraph : document.paragraphs()) {
+        EXPECT_EQ(paragraph.markFormat.fontName, "Courier New");
+        EXPECT_EQ(paragraph.runs.at(0).format.fontName, "Courier New");
+    }
+    document.TypeText("x\r");
+    EXPECT_EQ(ParagraphTexts(document), (std::vector<std::string>{"x", ""}));
+
+    // Without a selection, a new font applies to the text typed afterwards only.
+    document.SetFontSize(10.5);
+    document.TypeText("y");
+    EXPECT_EQ(document.paragraphs()[0].runs[0].format, (CharFormat{"Courier New", 0}));
+    EXPECT_EQ(document.paragraphs()[1].runs[0].format, (CharFormat{"Courier New", 21}));
+}
+
+TEST(DocxDocument, RefusesBadFontsAndTextBeyondItsBoundUnchanged) {
+    DocxDocument document(10);
+    EXPECT_THROW(document.SetFontSize(0.5), std::invalid_argument);
+    EXPECT_THROW(document.SetFontSize(1638.5), std::invalid_argument);
+    EXPECT_THROW(document.SetFontSize(std::nan("")), std::invalid_argument);
+    EXPECT_THROW(document.SetFontName("  "), std::invalid_argument);
+    document.TypeText("12345\r");
+    EXPECT_THROW(document.TypeText("67890"), std::length_error);
+    EXPECT_EQ(ParagraphTexts(document), (std::vector<std::string>{"12345", ""}));
+}
+
+TEST(DocxDocument, KeepsBlanksAndEscapesMarkupInTheMainPart) {
+    DocxDocument document;
+    document.SetFontName("A&B \"Mono\"");
+    document.TypeText("  <b> & \tx");
+    const std::string xml = document.MainPartXml();
+    EXPECT_NE(xml.find("w:ascii=\"A&amp;B &quot;Mono&quot;\""), std::string::npos) << xml;
+    EXPECT_NE(xml.find("<w:t xml:space=\"preserve\">  &lt;b&gt; &amp; </w:t><w:tab/>"
+                       "<w:t xml:space=\"preserve\">x</w:t>"),
+              std::string::npos)
+        << xml;
+}
+
+class DocxBackendExport : public ::testing::Test {
+protected:
+    // An opener that appends its argument to a record file.
+    std::string MakeRecorder() {
+        const std::string recorder = scratch_.file("recorder.sh");
+        WriteText(recorder, "#!/bin/sh\nprintf '%s\\n' \"$1\" >> '" + record_ + "'\n");
+        ::chmod(recorder.c_str(), 0700);
+        return recorder;
+    }
+    // The record's lines once it has count of them (the opener runs in the background).
+    std::vector<std::string> WaitForRecord(std::size_t count) {
+        std::vector<std::string> lines;
+        for (int attempt = 0; attempt < 100; ++attempt) {
+            lines.clear();
+            std::istringstream in(ReadText(record_));
+            for (std::string line; std::getline(in, line);) {
+                lines.push_back(line);
+            }
+            if (lines.size() >= count) {
+                break;
+            }
+            std::this_thread::sleep_for(std::chrono::milliseconds(50));
+        }
+        return lines;
+    }
+
+    ScratchFolder scratch_;
+    ScratchFolder temp_;
+    std::string record_ = scratch_.file("opened.txt");
+};
+
+TEST_F(DocxBackendExport, WritesANewDocumentToTheTempFolderAndHandsItToTheOpener) {
+    DocxWordConnector connector({temp_.path().string(), MakeRecorder()});
+    RecordingMessageSink messages;
+    ExportToWord(SampleReport(), connector, messages);
+    ExportToWord({}, connector, messages);
+    EXPECT_TRUE(messages.messages.empty());
+
+    const std::vector<std::string>& shown = connector.shownFiles();
+    ASSERT_EQ(shown.size(), 2u);
+    EXPECT_NE(shown[0], shown[1]);
+    EXPECT_EQ(WaitForRecord(2), shown);
+    for (const std::string& file : shown) {
+        EXPECT_EQ(std::filesystem::path(file).parent_path(), temp_.path());
+        EXPECT_EQ(std::filesystem::path(file).extension(), ".docx");
+    }
+    EXPECT_EQ(CheckDocxWithPython(shown[0], SampleReport(), scratch_), 0);
+    EXPECT_EQ(CheckDocxWithPython(shown[1], {}, scratch_), 0);
+}
+
+TEST_F(DocxBackendExport, NoProgramToShowTheDocumentMeansTheApplicationCannotStart) {
+    DocxWordConnector connector({temp_.path().string(), scratch_.file("no-such-opener")});
+    RecordingMessageSink messages;
+    ExportToWord(SampleReport(), connector, messages);
+    ASSERT_EQ(messages.messages.size(), 1u);
+    EXPECT_EQ(messages.messages[0].text, kWordUnavailableMessage);
+    EXPECT_TRUE(temp_.entries().empty());
+}
+
+TEST_F(DocxBackendExport, ATempFolderThatCannotBeWrittenMeansTheApplicationCannotStart) {
+    for (const std::string& folder : {temp_.file("missing"), temp_.path().string()}) {
+        ::chmod(temp_.path().c_str(), 0500);
+        DocxWordConnector connector({folder, MakeRecorder()});
+        RecordingMessageSink messages;
+        ExportToWord(SampleReport(), connector, messages);
+        ::chmod(temp_.path().c_str(), 0700);
+        if (::geteuid() == 0 && folder == temp_.path().string()) {
+            continue; // root writes anyway
+        }
+        ASSERT_EQ(messages.messages.size(), 1u) << folder;
+        EXPECT_EQ(messages.messages[0].text, kWordUnavailableMessage);
+        EXPECT_TRUE(connector.shownFiles().empty());
+    }
+}
+
+TEST_F(DocxBackendExport, ADocumentThatCannotBeWrittenWhenShownMeansTheApplicationCannotStart) {
+    DocxWordConnector connector({temp_.path().string(), MakeRecorder()});
+    std::shared_ptr<WordApplication> application = connector.CreateObject("Word.Application");
+    std::filesystem::remove_all(temp_.path()); // gone between start and showing
+    try {
+        TypeReport(*application, {"line"});
+        FAIL() << "no failure";
+    } catch (const AutomationFailure& failure) {
+        EXPECT_EQ(failure.code(), kServerExecFailure);
+    }
+    std::filesystem::create_directory(temp_.path());
+}
+
+TEST_F(DocxBackendExport, AnErrorWhileTypingIsTheApplicationsOwnAndNothingIsShown) {
+    DocxWordConnector connector({temp_.path().string(), MakeRecorder(), 64});
+    RecordingMessageSink messages;
+    ExportToWord(SampleReport(), connector, messages);
+    ASSERT_EQ(messages.messages.size(), 1u);
+    EXPECT_EQ(messages.messages[0].text, kWordErrorMessage);
+    EXPECT_TRUE(connector.shownFiles().empty());
+    EXPECT_TRUE(temp_.entries().empty());
+}
+
+TEST(DocxBackend, OnlyWordApplicationIsRegisteredAndSelectionNeedsADocument) {
+    DocxWordConnector connector({"", "true"});
+    try {
+        connector.CreateObject("Excel.Application");
+        FAIL() << "created";
+    } catch (const AutomationFailure& failure) {
+        EXPECT_EQ(failure.code(), kClassNotRegistered);
+    }
+    EXPECT_THROW(connector.CreateObject("Word.Application")->Selection(), WordException);
+}
+
+TEST(DocxOpener, TheEnvironmentVariableOverridesXdgOpenAndNamesAreSearchedInPath) {
+    const char* saved = std::getenv(kOpenerVariable);
+    const std::string savedValue = saved != nullptr ? saved : "";
+    ::setenv(kOpenerVariable, "true", 1);
+    EXPECT_EQ(std::filesystem::path(ResolveOpener("")).filename(), "true");
+    EXPECT_EQ(ResolveOpener("/bin/sh"), "/bin/sh");
+    ::setenv(kOpenerVariable, "torvelix-no-such-opener", 1);
+    EXPECT_THROW(ResolveOpener(""), std::runtime_error);
+    EXPECT_THROW(ResolveOpener("/etc/passwd"), std::runtime_error);
+    if (saved != nullptr) {
+        ::setenv(kOpenerVariable, savedValue.c_str(), 1);
+    } else {
+        ::unsetenv(kOpenerVariable);
+    }
+}
+
+} // namespace
+} // namespace torvelix::wordexport

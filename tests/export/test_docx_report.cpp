@@ -1,0 +1,85 @@
+// The report document written by WriteReportDocx, read back by python-docx: lines,
+// paragraphs, font, and the safety of the file writing.
+#include <gtest/gtest.h>
+
+#include "export_test_support.h"
+#include "report_docx.h"
+
+namespace torvelix::wordexport {
+namespace {
+
+using testing::CheckDocxWithPython;
+using testing::ReadText;
+using testing::SampleReport;
+using testing::ScratchFolder;
+using testing::WriteText;
+
+TEST(ReportDocx, EveryLineIsOneCourierParagraphFollowedByOneEmptyParagraph) {
+    ScratchFolder scratch;
+    const std::string path = scratch.file("report.docx");
+    WriteReportDocx(SampleReport(), path);
+    EXPECT_EQ(CheckDocxWithPython(path, SampleReport(), scratch), 0);
+
+    // The check is not blind: a changed, a missing and an extra line are caught.
+    std::vector<std::string> changed = SampleReport();
+    changed[5] += " ";
+    EXPECT_EQ(CheckDocxWithPython(path, changed, scratch, true), 1);
+    changed = SampleReport();
+    changed.pop_back();
+    EXPECT_EQ(CheckDocxWithPython(path, changed, scratch, true), 1);
+    changed = SampleReport();
+    changed.push_back("");
+    EXPECT_EQ(CheckDocxWithPython(path, changed, scratch, true), 1);
+}
+
+TEST(ReportDocx, AnEmptyReportGivesOneEmptyParagraph) {
+    ScratchFolder scratch;
+    const std::string path = scratch.file("empty.docx");
+    WriteReportDocx({}, path);
+    EXPECT_EQ(CheckDocxWithPython(path, {}, scratch), 0);
+    EXPECT_EQ(CheckDocxWithPython(path, {""}, scratch, true), 1);
+}
+
+// Text that is not valid UTF-8 or holds characters XML forbids still gives a
+// readable document: bad bytes become U+FFFD, forbidden controls are dropped.
+TEST(ReportDocx, TextUnfitForXmlStillGivesAReadableDocument) {
+    ScratchFolder scratch;
+    const std::string path = scratch.file("odd.docx");
+    WriteReportDocx({"F1\x01 = 20", "bad \xff\xfe byte", "half \xd0", "\xef\xbf\xbf"}, path);
+    EXPECT_EQ(CheckDocxWithPython(
+                  path, {"F1 = 20", "bad \xEF\xBF\xBD\xEF\xBF\xBD byte", "half \xEF\xBF\xBD", ""},
+                  scratch),
+              0);
+}
+
+TEST(ReportDocx, ReplacesAnExistingFileWhole) {
+    ScratchFolder scratch;
+    const std::string path = scratch.file("report.docx");
+    WriteText(path, std::string(100000, 'x'));
+    WriteReportDocx({"one"}, path);
+    EXPECT_EQ(CheckDocxWithPython(path, {"one"}, scratch), 0);
+    EXPECT_EQ(scratch.entries().size(), 2u); // the report and the check's expected.txt
+}
+
+TEST(ReportDocx, AFileThatCannotBeWrittenIsAClearErrorAndLeavesNothingBehind) {
+    ScratchFolder scratch;
+    const std::string missingFolder = scratch.file("no-such-folder/report.docx");
+    try {
+        WriteReportDocx({"line"}, missingFolder);
+        FAIL() << "no error";
+    } catch (const std::runtime_error& error) {
+        EXPECT_EQ(std::string(error.what()),
+                  "cannot write " + missingFolder + ": No such file or directory");
+    }
+
+    // A folder in the way: the rename fails, the folder stays, no temporary is left.
+    const std::string folder = scratch.file("taken.docx");
+    std::filesystem::create_directory(folder);
+    WriteText(folder + "/inside", "kept");
+    EXPECT_THROW(WriteReportDocx({"line"}, folder), std::runtime_error);
+    EXPECT_EQ(ReadText(folder + "/inside"), "kept");
+    EXPECT_EQ(scratch.entries(), std::vector<std::string>{"taken.docx"});
+}
+
+} // namespace
+} // namespace torvelix::wordexport
