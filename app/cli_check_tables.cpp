@@ -1,12 +1,77 @@
-// Placeholder until its layer lands.
+// `torvelix check-tables`: lists every fault of the thirteen standard tables.
+#include "cli_options.h"
 #include "commands.h"
+#include "table_checker.h"
 
 #include <cstdio>
+#include <filesystem>
 
 namespace torvelix::app {
 
-int RunCheckTablesCommand(const std::vector<std::string>&, const std::string&) {
-    std::fputs("torvelix: this command is not built yet\n", stderr);
+namespace {
+
+const char* kCheckTablesHelp =
+    "Usage: torvelix check-tables [--base PATH]\n"
+    "\n"
+    "Reads the thirteen standard tables and prints one line per fault found, as\n"
+    "'<file>:<line>: <what>': fields that do not convert, a spring-table row whose F3\n"
+    "differs from c1 * s3' by more than 1 %, an index (D1 - d) / d outside 4 .. 12,\n"
+    "rows not ordered by F3 then d, a classification row naming a spring table that\n"
+    "cannot be read, and wire diameters of a spring table that the wire table lacks.\n"
+    "\n"
+    "  --base PATH   where the tables are: a folder holding NNNN.dat (as in the\n"
+    "                sources' data folder), or a prefix to which _NNNN.dat is added\n"
+    "                (as beside the program). Default: the tables beside this program.\n"
+    "\n"
+    "Exit status: 0 no fault, 1 faults found, 2 bad command line.\n";
+
+int Usage(const std::string& error) {
+    std::fprintf(stderr, "torvelix check-tables: %s\n(see torvelix check-tables --help)\n",
+                 error.c_str());
+    return 2;
+}
+
+} // namespace
+
+int RunCheckTablesCommand(const std::vector<std::string>& args, const std::string& exePath) {
+    const auto options = ParseOptions(args, {"--base"}, {"--help"});
+    if (!options.error.empty()) {
+        return Usage(options.error);
+    }
+    if (options.has("--help")) {
+        std::fputs(kCheckTablesHelp, stdout);
+        return 0;
+    }
+    if (!options.positional.empty()) {
+        if (options.positional.front() == "-h") {
+            std::fputs(kCheckTablesHelp, stdout);
+            return 0;
+        }
+        return Usage("unexpected argument " + options.positional.front());
+    }
+    tables::TablePathOf pathOf = tables::TablesBesideExecutable(exePath);
+    if (auto base = options.values.find("--base"); base != options.values.end()) {
+        if (base->second.empty()) {
+            return Usage("--base needs a path");
+        }
+        std::error_code ec;
+        if (std::filesystem::is_directory(base->second, ec)) {
+            pathOf = tables::TablesInFolder(base->second);
+        } else {
+            pathOf = [prefix = base->second](const std::string& number) {
+                return prefix + "_" + number + ".dat";
+            };
+        }
+    }
+    const auto faults = tables::CheckTableSet(pathOf);
+    for (const auto& fault : faults) {
+        std::printf("%s\n", tables::FormatFault(fault).c_str());
+    }
+    if (faults.empty()) {
+        return 0;
+    }
+    std::fprintf(stderr, "torvelix check-tables: %zu fault%s found\n", faults.size(),
+                 faults.size() == 1 ? "" : "s");
     return 1;
 }
 

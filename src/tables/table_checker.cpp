@@ -1,0 +1,247 @@
+// Checks the thirteen standard tables line by line and lists the faults found.
+#include "table_checker.h"
+
+#include "cp1251.h"
+#include "errors.h"
+#include "table_fields.h"
+#include "table_files.h"
+
+#include <charconv>
+#include <cmath>
+#include <optional>
+#include <set>
+
+namespace torvelix::tables {
+
+namespace {
+
+constexpr const char* kWireTable = "9389";
+constexpr const char* kClassTable = "13764";
+constexpr int kClassItems = 11;
+constexpr double kForceTolerance = 0.01; // F3 against c1 * s3'
+constexpr double kIndexMin = 4.0;
+constexpr double kIndexMax = 12.0;
+// The calculation rounds the index to thousandths before it compares it with the
+// limits, so an index that misses a limit only in the last bits of the binary
+// division is inside.
+constexpr double kIndexSlack = 1e-9;
+
+// The fields of a wire-table row that the calculation reads.
+constexpr int kWireFieldsRead[] = {1, 2, 3, 6, 7, 10, 11};
+
+std::string Number(double value) {
+    char buffer[64];
+    auto result =
+        std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::general, 6);
+    return std::string(buffer, result.ptr);
+}
+
+std::string Columns(ColumnSpan span) {
+    return std::to_string(span.column) + "-" + std::to_string(span.column + span.width - 1);
+}
+
+std::string Quoted(std::string_view cp1251Text) {
+    return "\"" + Cp1251ToUtf8(cp1251Text) + "\"";
+}
+
+class FaultList {
+public:
+    void add(const std::string& path, long long line, std::string what) {
+        faults.push_back({path, line, std::move(what)});
+    }
+    std::vector<TableFault> faults;
+};
+
+// Reads every line of a table; a file that cannot be read is a fault of the file.
+std::optional<std::vector<std::string>> ReadLines(const std::string& path, FaultList& out) {
+    try {
+        return ReadAllTableLines(path);
+    } catch (const TableIoError&) {
+        out.add(path, 0, "the file cannot be read");
+        return std::nullopt;
+    }
+}
+
+// A numeric field of a row; says so when it does not convert.
+std::optional<double> NumericField(std::string_view row, const std::string& name, ColumnSpan span,
+                                   const std::string& path, long long line, FaultList& out) {
+    const std::string text = Field(row, span.column, span.width);
+    std::optional<double> value = TryParseNumber(text);
+    if (!value) {
+        out.add(path, line,
+                name + " (columns " + Columns(span) + ") " + Quoted(text) + " is not a number");
+    }
+    return value;
+}
+
+// The wire diameters (field 1) of the wire table, as the calculation converts them.
+std::optional<std::vector<double>> CheckWireTable(const std::string& path, FaultList& out) {
+    auto lines = ReadLines(path, out);
+    if (!lines) {
+        return std::nullopt;
+    }
+    std::vector<double> keys;
+    for (std::size_t index = 1; index < lines->size(); ++index) {
+        const std::string& row = (*lines)[index];
+        const long long line = static_cast<long long>(index) + 1;
+        for (int field : kWireFieldsRead) {
+            auto value = NumericField(row, "field " + std::to_string(field), WireFieldSpan(field),
+                                      path, line, out);
+            if (field == 1 && value) {
+                keys.push_back(*value);
+            }
+        }
+    }
+    if (lines->size() < 2) {
+        out.add(path, 0, "the table holds no wire diameter (line 1 is its heading)");
+    }
+    return keys;
+}
+
+void CheckClassTable(const TablePathOf& pathOf, FaultList& out) {
+    const std::string path = pathOf(kClassTable);
+    auto lines = ReadLines(path, out);
+    if (!lines) {
+        return;
+    }
+    for (int item = 0; item < kClassItems; ++item) {
+        const long long line = item + 1;
+        if (static_cast<std::size_t>(item) >= lines->size()) {
+            out.add(path, line, "no line for class item " + std::to_string(item));
+            continue;
+        }
+        const std::string& row = (*lines)[static_cast<std::size_t>(item)];
+        NumericField(row, "TauFactor", {81, 4}, path, line, out);
+        const std::string number = Field(row, 75, 5);
+        const std::string springPath = pathOf(number);
+        try {
+            ReadTableLine(springPath, 1);
+        } catch (const TableIoError&) {
+            out.add(path, line,
+                    "spring table " + Quoted(number) + " (columns 75-79): the file " + springPath +
+                        " cannot be read");
+        }
+    }
+}
+
+struct SpringRow {
+    double F3 = 0;
+    double d = 0;
+    double D1 = 0;
+    double c1 = 0;
+    double s3 = 0;
+};
+
+// The five fields of a spring row and the outer diameter the selection converts over
+// five columns; no value when any of them is missing or not positive.
+std::optional<SpringRow> ReadSpringRow(std::string_view row, const std::string& path,
+                                       long long line, FaultList& out) {
+    static const char* const kNames[] = {"F3", "d", "D1", "c1", "s3'"};
+    double values[5] = {};
+    bool complete = true;
+    for (int field = 1; field <= 5; ++field) {
+        const std::string name = "field " + std::to_string(field) + " " + kNames[field - 1];
+        auto value = NumericField(row, name, SpringFieldSpan(field), path, line, out);
+        if (!value) {
+            complete = false;
+            continue;
+        }
+        if (!(*value > 0)) {
+            out.add(path, line, name + " is " + Number(*value) + ", not a positive number");
+            complete = false;
+        }
+        values[field - 1] = *value;
+    }
+    // The selection filters on columns 14-18, the calculation reads columns 14-17: a
+    // character in column 18 must not change the outer diameter.
+    const std::string wide = Field(row, 14, 5);
+    const auto narrowValue = TryParseNumber(Field(row, 14, 4));
+    const auto wideValue = TryParseNumber(wide);
+    if (narrowValue && (!wideValue || *wideValue != *narrowValue)) {
+        out.add(path, line,
+                "outer diameter over columns 14-18 " + Quoted(wide) +
+                    " differs from field 3 D1 (column 18 must be blank)");
+        complete = false;
+    }
+    if (!complete) {
+        return std::nullopt;
+    }
+    return SpringRow{values[0], values[1], values[2], values[3], values[4]};
+}
+
+void CheckSpringTable(const std::string& path, const std::optional<std::vector<double>>& wires,
+                      const std::string& wirePath, FaultList& out) {
+    auto lines = ReadLines(path, out);
+    if (!lines) {
+        return;
+    }
+    const std::set<double> wireKeys =
+        wires ? std::set<double>(wires->begin(), wires->end()) : std::set<double>{};
+    std::optional<SpringRow> previous;
+    for (std::size_t index = 0; index < lines->size(); ++index) {
+        const long long line = static_cast<long long>(index) + 1;
+        auto row = ReadSpringRow((*lines)[index], path, line, out);
+        if (!row) {
+            previous.reset();
+            continue;
+        }
+        const double product = row->c1 * row->s3;
+        if (std::fabs(product - row->F3) > kForceTolerance * row->F3) {
+            out.add(path, line,
+                    "F3 " + Number(row->F3) + " differs from c1 * s3' = " + Number(product) +
+                        " by more than 1 %");
+        }
+        const double springIndex = (row->D1 - row->d) / row->d;
+        if (springIndex < kIndexMin - kIndexSlack || springIndex > kIndexMax + kIndexSlack) {
+            out.add(path, line,
+                    "index (D1 - d) / d = " + Number(springIndex) + " is outside 4 .. 12");
+        }
+        if (previous &&
+            (row->F3 < previous->F3 || (row->F3 == previous->F3 && row->d < previous->d))) {
+            out.add(path, line,
+                    "out of order: F3 " + Number(row->F3) + ", d " + Number(row->d) +
+                        " comes after F3 " + Number(previous->F3) + ", d " + Number(previous->d));
+        }
+        if (wires && wireKeys.count(row->d) == 0) {
+            out.add(path, line,
+                    "wire diameter " + Number(row->d) + " is not in the wire table " + wirePath);
+        }
+        previous = row;
+    }
+}
+
+} // namespace
+
+std::string FormatFault(const TableFault& fault) {
+    if (fault.line <= 0) {
+        return fault.path + ": " + fault.what;
+    }
+    return fault.path + ":" + std::to_string(fault.line) + ": " + fault.what;
+}
+
+TablePathOf TablesBesideExecutable(const std::string& exePath) {
+    TableState state;
+    state.ExeBase = ExeBase(exePath);
+    return [state](const std::string& number) { return TablePath(state, number); };
+}
+
+TablePathOf TablesInFolder(const std::string& folder) {
+    std::string prefix = folder;
+    if (!prefix.empty() && prefix.back() != '/') {
+        prefix += '/';
+    }
+    return [prefix](const std::string& number) { return prefix + number + ".dat"; };
+}
+
+std::vector<TableFault> CheckTableSet(const TablePathOf& pathOf) {
+    FaultList out;
+    const std::string wirePath = pathOf(kWireTable);
+    const auto wires = CheckWireTable(wirePath, out);
+    CheckClassTable(pathOf, out);
+    for (std::size_t order = 2; order < kTableNumbers.size(); ++order) {
+        CheckSpringTable(pathOf(kTableNumbers[order]), wires, wirePath, out);
+    }
+    return out.faults;
+}
+
+} // namespace torvelix::tables
