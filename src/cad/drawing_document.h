@@ -1,0 +1,130 @@
+// The built-in drawing backend behind the CAD automation interface: a drawing document
+// with model and paper space, its system variables and point requests, the application
+// object that holds it and the connector that attaches to that application.
+#pragma once
+
+#include "cad_automation.h"
+#include "entity_geometry.h"
+
+#include <cstdint>
+#include <functional>
+#include <memory>
+#include <optional>
+#include <string>
+#include <vector>
+
+namespace torvelix::cad {
+
+// Answers the point requests of the document's utility object.
+class PointSource {
+public:
+    virtual ~PointSource() = default;
+    // The point the user gives; with a base point the request shows a line from it.
+    // Throws CadException when the user cancels the request.
+    virtual Point pick(const std::optional<Point>& base, const std::string& prompt) = 0;
+};
+
+// Answers the requests with the given points in order and records what was asked.
+// A request beyond the last point is cancelled (CadException).
+class ScriptedPointSource : public PointSource {
+public:
+    explicit ScriptedPointSource(std::vector<Point> points);
+    Point pick(const std::optional<Point>& base, const std::string& prompt) override;
+    const std::vector<std::string>& prompts() const { return prompts_; }
+    const std::vector<std::optional<Point>>& bases() const { return bases_; }
+
+private:
+    std::vector<Point> points_;
+    std::size_t next_ = 0;
+    std::vector<std::string> prompts_;
+    std::vector<std::optional<Point>> bases_;
+};
+
+enum class Space { Model, Paper };
+
+// A drawing held in memory. Entities keep their creation order in each space. Entity
+// references handed out through the automation interface are live views of the stored
+// entities (an end point set through one changes the drawing) and stay safe to hold after
+// the document is cleared or destroyed: their calls then fail with CadException.
+class DrawingDocument : public CadDocument {
+public:
+    using Entity = cad::Entity;
+
+    DrawingDocument();
+    ~DrawingDocument() override;
+    DrawingDocument(const DrawingDocument&) = delete;
+    DrawingDocument& operator=(const DrawingDocument&) = delete;
+
+    // "TILEMODE" and "CVPORT" as integers, "DIMSCALE" as a real; names in any case.
+    // Another name is refused by the application (CadException).
+    int GetVariableInt(const std::string& name) override;
+    double GetVariableReal(const std::string& name) override;
+    CadSpace& ModelSpace() override;
+    CadSpace& PaperSpace() override;
+    CadUtility& Utility() override;
+
+    // Sets TILEMODE (0 or 1), CVPORT (a whole number from 1) or DIMSCALE (above 0).
+    // Throws std::invalid_argument, with a message naming the variable, for another name
+    // or a value the variable cannot take.
+    void setVariable(const std::string& name, double value);
+    double variable(const std::string& name) const;
+    // The space the current view shows: paper space when TILEMODE is 0 and CVPORT is 1,
+    // else model space (with TILEMODE 0 and another CVPORT a model-space viewport is
+    // current).
+    Space activeSpace() const;
+
+    // The source the utility object's GetPoint asks (not owned; nullptr: none, and then a
+    // point request fails with CadException).
+    void setPointSource(PointSource* source) { pointSource_ = source; }
+    PointSource* pointSource() const { return pointSource_; }
+
+    const std::vector<Entity>& entities(Space space) const;
+    std::size_t entityCount() const;
+    // A new drawing: removes every entity and resets the variables to TILEMODE 1,
+    // CVPORT 2, DIMSCALE 1.
+    void clear();
+    // Counts changes of the drawing (entities added or moved, cleared).
+    std::uint64_t revision() const;
+    // Called after every change (for a view that repaints); empty to stop.
+    void setChangeCallback(std::function<void()> callback);
+
+    struct Store;
+
+private:
+    class SpaceImpl;
+    class UtilityImpl;
+
+    std::shared_ptr<Store> store_;
+    std::unique_ptr<SpaceImpl> modelSpace_;
+    std::unique_ptr<SpaceImpl> paperSpace_;
+    std::unique_ptr<UtilityImpl> utility_;
+    PointSource* pointSource_ = nullptr;
+    int tileMode_ = 1;
+    int cvport_ = 2;
+    double dimScale_ = 1.0;
+};
+
+// The running built-in application; its active document is the one given.
+class BuiltinCadApplication : public CadApplication {
+public:
+    explicit BuiltinCadApplication(std::shared_ptr<DrawingDocument> document);
+    CadDocument& ActiveDocument() override { return *document_; }
+    DrawingDocument& document() { return *document_; }
+
+private:
+    std::shared_ptr<DrawingDocument> document_;
+};
+
+// Attaches to the built-in application under the class name "AutoCAD.Application".
+// Without an application (nullptr), or for another class name, Attach throws
+// AutomationFailure.
+class BuiltinConnector : public CadConnector {
+public:
+    explicit BuiltinConnector(std::shared_ptr<BuiltinCadApplication> application);
+    std::shared_ptr<CadApplication> Attach(const std::string& className) override;
+
+private:
+    std::shared_ptr<BuiltinCadApplication> application_;
+};
+
+} // namespace torvelix::cad
