@@ -1,0 +1,307 @@
+// The drawing driver: the request from the controls, the refusals, the point requests,
+// the pitch fitting, the target space and the messages of the CAD failures.
+#include "drawing_driver.h"
+#include "errors.h"
+#include "geometry_fake_cad.h"
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+
+using namespace torvelix;
+using namespace torvelix::cad;
+using torvelix::testing::FakeConnector;
+
+namespace {
+
+DrawingControls Controls() {
+    DrawingControls c;
+    c.e9_D0 = "20";
+    c.e9_d = "2";
+    c.e9_t = "6";
+    c.e9_n = "8";
+    return c;
+}
+
+TEST(BuildDrawingParams, ReadsButtonsIndexAndNumbers) {
+    DrawingControls c = Controls();
+    c.cbox90ItemIndex = 0;
+    c.sb51 = false;
+    c.sb53 = true;
+    c.sb71 = false;
+    c.sb72 = false;
+    c.sb73 = false;
+    c.e9_n = "7.9";
+    c.e9_L3 = "12.5";
+    c.cb90 = true;
+    DrawingParams p = BuildDrawingParams(c);
+    EXPECT_EQ(p.BreakCoils, 1);
+    EXPECT_EQ(p.EndType, 3);
+    EXPECT_EQ(p.ViewType, 4);
+    EXPECT_EQ(p.n, 7); // whole part
+    EXPECT_DOUBLE_EQ(p.L3, 12.5);
+    EXPECT_TRUE(p.Inscribe);
+    EXPECT_FALSE(p.WithDiagram);
+    c.cbox90ItemIndex = -1;
+    c.e9_n = "-0.7";
+    EXPECT_EQ(BuildDrawingParams(c).BreakCoils, 0);
+    EXPECT_EQ(BuildDrawingParams(c).n, 0);
+    c.e9_n = "1e300";
+    EXPECT_GT(BuildDrawingParams(c).n, 255);
+}
+
+TEST(BuildDrawingParams, FirstTextThatIsNotANumberEscapes) {
+    DrawingControls c = Controls();
+    c.e9_d = "2,5";
+    c.e9_F3 = "abc";
+    try {
+        BuildDrawingParams(c);
+        FAIL() << "no conversion error";
+    } catch (const ConversionError& e) {
+        EXPECT_STREQ(e.what(), "'2,5' is not a valid floating point value");
+    }
+}
+
+TEST(CheckDrawingParams, RefusesValuesThatCannotMakeADrawing) {
+    DrawingParams ok = BuildDrawingParams(Controls());
+    EXPECT_FALSE(CheckDrawingParams(ok));
+    // Zero lengths are accepted without the diagram.
+    EXPECT_EQ(ok.L0, 0);
+
+    DrawingParams p = ok;
+    p.WithDiagram = true;
+    p.L0 = 50;
+    p.L1 = 40;
+    p.L2 = 0;
+    p.L3 = 30;
+    EXPECT_EQ(CheckDrawingParams(p).value_or(""),
+              "Параметры пружины L0, L1, L2, L3\rне должны равняться нулю!");
+    p.L2 = 35;
+    EXPECT_FALSE(CheckDrawingParams(p));
+    p.L3 = 50;
+    EXPECT_NE(CheckDrawingParams(p).value_or("").find("L3"), std::string::npos);
+
+    auto refusedNaming = [&ok](auto change, const char* name) {
+        DrawingParams q = ok;
+        change(q);
+        auto text = CheckDrawingParams(q);
+        ASSERT_TRUE(text) << name;
+        EXPECT_NE(text->find(name), std::string::npos) << *text;
+    };
+    refusedNaming([](DrawingParams& q) { q.n = 256; }, "n");
+    refusedNaming(
+        [](DrawingParams& q) {
+            q.n = 0;
+            q.ViewType = 2;
+        },
+        "n");
+    refusedNaming(
+        [](DrawingParams& q) {
+            q.n = 0;
+            q.ViewType = 4;
+        },
+        "n");
+    refusedNaming([](DrawingParams& q) { q.n = -1; }, "n");
+    refusedNaming([](DrawingParams& q) { q.D0 = 0; }, "D0");
+    refusedNaming([](DrawingParams& q) { q.d = -2; }, "d");
+    refusedNaming([](DrawingParams& q) { q.t = 0; }, "t");
+
+    DrawingParams broken = ok;
+    broken.n = 0; // the view with a break draws its own coils
+    EXPECT_FALSE(CheckDrawingParams(broken));
+    broken.t = 0;
+    broken.Inscribe = true; // the pitch comes from the picked points
+    EXPECT_FALSE(CheckDrawingParams(broken));
+}
+
+struct Driver : ::testing::Test {
+    FakeConnector connector;
+    DrawingSession session;
+    RecordingMessageSink sink;
+    DrawingParams params = BuildDrawingParams(Controls());
+    torvelix::testing::FakeDocument& doc() { return connector.doc(); }
+    void Answer(std::optional<cad::Point> p) { doc().utility.answers.push_back(p); }
+    void Draw() { DrawSpring(session, params, connector, sink); }
+};
+
+TEST_F(Driver, AsksForTheStartPointAndDrawsIntoModelSpace) {
+    Answer(cad::Point{10, 20, 3});
+    Draw();
+    EXPECT_TRUE(sink.messages.empty());
+    ASSERT_EQ(doc().utility.prompts.size(), 1u);
+    EXPECT_EQ(doc().utility.prompts[0], "Укажи точку начала пружины: ");
+    EXPECT_FALSE(doc().utility.bases[0]);
+    EXPECT_EQ(connector.attached, std::vector<std::string>{"AutoCAD.Application"});
+    EXPECT_FALSE(doc().model.entities.empty());
+    EXPECT_TRUE(doc().paper.entities.empty());
+    EXPECT_DOUBLE_EQ(params.t, 6);
+    EXPECT_NEAR(session.Geometry.CoilTilt, std::atan(6.0 / 40), 1e-15);
+    EXPECT_EQ(session.TileMode, 1);
+}
+
+TEST_F(Driver, TargetSpaceFollowsTileModeAndViewport) {
+    struct Case {
+        int tileMode, cvPort;
+        bool paper;
+    };
+    for (Case c : {Case{1, 1, false}, Case{0, 1, true}, Case{0, 2, false}, Case{0, 3, false}}) {
+        FakeConnector fresh;
+        fresh.doc().tileMode = c.tileMode;
+        fresh.doc().cvPort = c.cvPort;
+        fresh.doc().utility.answers.push_back(cad::Point{});
+        DrawingParams p = params;
+        DrawSpring(session, p, fresh, sink);
+        EXPECT_EQ(fresh.doc().paper.entities.empty(), !c.paper);
+        EXPECT_EQ(fresh.doc().model.entities.empty(), c.paper);
+    }
+    EXPECT_TRUE(sink.messages.empty());
+}
+
+TEST_F(Driver, InscribedPitchOfTheExample) {
+    params.EndType = 2;
+    params.ViewType = 2;
+    params.Inscribe = true;
+    params.t = 0;
+    Answer(cad::Point{1, 1, 0});
+    Answer(cad::Point{1 + 51 * 0.6, 1 - 51 * 0.8, 9}); // direction and Z do not count
+    Draw();
+    EXPECT_TRUE(sink.messages.empty());
+    EXPECT_NEAR(params.t, 6, 1e-12);
+    ASSERT_EQ(doc().utility.prompts.size(), 2u);
+    EXPECT_EQ(doc().utility.prompts[1], "Укажи точку конца пружины : ");
+    ASSERT_TRUE(doc().utility.bases[1]);
+    EXPECT_DOUBLE_EQ(doc().utility.bases[1]->x, 1);
+    // Laid out to the right of the start point whatever the pick's direction.
+    for (const auto& e : doc().model.entities) {
+        const bool line = e->kind == torvelix::testing::FakeEntity::Kind::Line;
+        EXPECT_GE(line ? std::min(e->a.x, e->b.x) : e->centre.x - e->radius, 1 - 1e-9);
+    }
+}
+
+TEST_F(Driver, InscribedPitchByEndType) {
+    const double k[] = {1.01, 3, 1.5, 1};
+    for (int endType = 1; endType <= 4; ++endType) {
+        FakeConnector fresh;
+        fresh.doc().utility.answers = {cad::Point{}, cad::Point{0, 80, 0}};
+        DrawingParams p = params;
+        p.EndType = endType;
+        p.Inscribe = true;
+        DrawSpring(session, p, fresh, sink);
+        const double q = endType == 1 ? 9 : 7.5;
+        EXPECT_NEAR(p.t, (80 - k[endType - 1] * 2) / q, 1e-12);
+    }
+}
+
+TEST_F(Driver, DistanceShorterThanTheSolidLengthDrawsNothing) {
+    params.Inscribe = true;
+    params.L3 = 40;
+    Answer(cad::Point{});
+    Answer(cad::Point{39.999, 0, 0});
+    Draw();
+    ASSERT_EQ(sink.messages.size(), 1u);
+    EXPECT_EQ(sink.messages[0].icon, MessageIcon::Error);
+    EXPECT_EQ(sink.messages[0].text,
+              "Расстояние между точками меньше\rдлины пружины в сжатом состоянии!");
+    EXPECT_TRUE(doc().model.entities.empty());
+
+    // Equal to L3 is accepted.
+    sink.messages.clear();
+    Answer(cad::Point{});
+    Answer(cad::Point{40, 0, 0});
+    Draw();
+    EXPECT_TRUE(sink.messages.empty());
+    EXPECT_FALSE(doc().model.entities.empty());
+}
+
+TEST_F(Driver, PitchThatWouldNotBePositiveDrawsNothing) {
+    params.Inscribe = true;
+    params.EndType = 2;
+    Answer(cad::Point{});
+    Answer(cad::Point{5, 0, 0}); // shorter than the three wire diameters of the ends
+    Draw();
+    ASSERT_EQ(sink.messages.size(), 1u);
+    EXPECT_EQ(sink.messages[0].icon, MessageIcon::Error);
+    EXPECT_NE(sink.messages[0].text.find("t"), std::string::npos);
+    EXPECT_TRUE(doc().model.entities.empty());
+}
+
+TEST_F(Driver, CancelledRequestAndMissingApplication) {
+    Answer(std::nullopt);
+    Draw();
+    ASSERT_EQ(sink.messages.size(), 1u);
+    EXPECT_EQ(sink.messages[0].icon, MessageIcon::Warning);
+    EXPECT_EQ(sink.messages[0].text, "Ошибка связи с AutoCAD.");
+    EXPECT_TRUE(doc().model.entities.empty());
+
+    connector.running = false;
+    Draw();
+    ASSERT_EQ(sink.messages.size(), 2u);
+    EXPECT_EQ(sink.messages[1].icon, MessageIcon::Warning);
+    EXPECT_EQ(sink.messages[1].text,
+              "Операция недоступна !\r\nПредварительно необходимо загрузить AutoCAD R14.01");
+}
+
+TEST_F(Driver, TrimWithoutCrossingEndsTheDrawingAndKeepsWhatWasDrawn) {
+    params.d = 12;
+    params.t = 1;
+    Answer(cad::Point{});
+    Draw();
+    ASSERT_EQ(sink.messages.size(), 1u);
+    EXPECT_EQ(sink.messages[0].text, "Ошибка связи с AutoCAD.");
+    EXPECT_EQ(doc().model.entities.size(), 5u);
+}
+
+TEST_F(Driver, RefusedRequestAsksNothing) {
+    params.D0 = 0;
+    Draw();
+    ASSERT_EQ(sink.messages.size(), 1u);
+    EXPECT_EQ(sink.messages[0].icon, MessageIcon::Error);
+    EXPECT_TRUE(connector.attached.empty());
+    EXPECT_TRUE(doc().utility.prompts.empty());
+}
+
+TEST_F(Driver, DiagramRescalesLengthsToTheDrawnLength) {
+    params.WithDiagram = true;
+    params.BreakCoils = 0; // worked out as for two coils
+    params.L0 = 60;
+    params.L1 = 50;
+    params.L2 = 40;
+    params.L3 = 30;
+    Answer(cad::Point{});
+    Draw();
+    ASSERT_TRUE(sink.messages.empty());
+    const double tilt = std::atan(6.0 / 40);
+    const double a = 0.75 * 6 + 2 / (2 * std::cos(tilt));
+    const double drawn = 2 * (2 * 6 + a) + 6;
+    EXPECT_NEAR(session.Geometry.DrawnLength, drawn, 1e-12);
+    EXPECT_NEAR(params.L3, drawn * 0.5, 1e-12);
+    EXPECT_NEAR(params.L1, drawn * 50 / 60, 1e-12);
+    EXPECT_DOUBLE_EQ(params.L0, 60);
+    // The view with two coils (38 entities), then the five lines of the diagram.
+    EXPECT_EQ(doc().model.entities.size(), 38u + 5u);
+    // The view with a break reaches the drawn length from the start point.
+    double hi = -1e9;
+    for (std::size_t k = 0; k < 38; ++k) {
+        const auto& e = *doc().model.entities[k];
+        const bool line = e.kind == torvelix::testing::FakeEntity::Kind::Line;
+        hi = std::max(hi, line ? std::max(e.a.x, e.b.x) : e.centre.x + e.radius);
+    }
+    EXPECT_NEAR(hi, drawn, 1e-9);
+}
+
+TEST(EndAllowance, OfEachEndType) {
+    DrawingParams p;
+    p.t = 6;
+    p.d = 2;
+    p.D0 = 20;
+    p.EndType = 1;
+    EXPECT_NEAR(EndAllowance(p, std::atan(6.0 / 40)), 5.511, 5e-4);
+    p.EndType = 2;
+    EXPECT_DOUBLE_EQ(EndAllowance(p, 0), 3);
+    p.EndType = 3;
+    EXPECT_DOUBLE_EQ(EndAllowance(p, 0), 1.5);
+    p.EndType = 4;
+    EXPECT_DOUBLE_EQ(EndAllowance(p, 0), 1);
+}
+
+} // namespace

@@ -1,0 +1,92 @@
+// Shared set-up of the geometry tests: a drawing state aimed at a recording space, as
+// the driver leaves it, and measures of the drawn entities.
+#pragma once
+
+#include "geometry_fake_cad.h"
+#include "spring_geometry.h"
+
+#include <algorithm>
+#include <cmath>
+#include <limits>
+
+namespace torvelix::testing {
+
+inline constexpr double kPi = 3.14159265358979323846;
+
+// The driver's preparation: CoilTilt from t and D0, InsertPoint right of the start point
+// by the end allowance of the end type.
+inline double EndAllowanceFor(const geometry::DrawingParams& p) {
+    const double tilt = std::atan(p.t / (2 * p.D0));
+    switch (p.EndType) {
+    case 1:
+        return 0.75 * p.t + p.d / (2 * std::cos(tilt));
+    case 2:
+        return 1.5 * p.d;
+    case 3:
+        return 0.75 * p.d;
+    default:
+        return 0.5 * p.d;
+    }
+}
+
+inline void PrepareAsDriver(geometry::DrawingState& s, const geometry::DrawingParams& p,
+                            FakeSpace& space, Point pick = {}) {
+    s.TargetSpace = &space;
+    s.PickStart = pick;
+    s.InsertPoint = pick;
+    s.CoilTilt = std::atan(p.t / (2 * p.D0));
+    s.InsertPoint.x += EndAllowanceFor(p);
+}
+
+inline geometry::DrawingParams Spring(int view, int endType, int n = 5) {
+    geometry::DrawingParams p;
+    p.ViewType = view;
+    p.EndType = endType;
+    p.n = n;
+    p.D0 = 20;
+    p.d = 2;
+    p.t = 6;
+    p.BreakCoils = 2;
+    return p;
+}
+
+// Does the angle lie on the counter-clockwise arc from a0 to a1?
+inline bool OnArc(double angle, double a0, double a1) {
+    auto norm = [](double x) {
+        x = std::fmod(x, 2 * kPi);
+        return x < 0 ? x + 2 * kPi : x;
+    };
+    const double span = norm(a1 - a0);
+    return norm(angle - a0) <= span + 1e-12;
+}
+
+// The smallest and largest X an entity reaches.
+inline std::pair<double, double> XExtent(const FakeEntity& e) {
+    if (e.kind == FakeEntity::Kind::Line) {
+        return {std::min(e.a.x, e.b.x), std::max(e.a.x, e.b.x)};
+    }
+    if (e.kind == FakeEntity::Kind::Circle) {
+        return {e.centre.x - e.radius, e.centre.x + e.radius};
+    }
+    const double x0 = e.centre.x + e.radius * std::cos(e.startAngle);
+    const double x1 = e.centre.x + e.radius * std::cos(e.endAngle);
+    double lo = std::min(x0, x1), hi = std::max(x0, x1);
+    if (OnArc(kPi, e.startAngle, e.endAngle)) {
+        lo = e.centre.x - e.radius;
+    }
+    if (OnArc(0, e.startAngle, e.endAngle)) {
+        hi = e.centre.x + e.radius;
+    }
+    return {lo, hi};
+}
+
+inline double MinX(const std::vector<std::shared_ptr<FakeEntity>>& list, std::size_t from,
+                   std::size_t to) {
+    double lo = std::numeric_limits<double>::infinity();
+    for (std::size_t k = from; k < to; ++k) {
+        lo = std::min(lo, XExtent(*list[k]).first);
+    }
+    return lo;
+}
+
+} // namespace torvelix::testing

@@ -1,0 +1,164 @@
+// The end coils: where they start, the ground faces and the slots they repeat.
+#include "geometry_test_support.h"
+
+#include <gtest/gtest.h>
+
+using namespace torvelix;
+using namespace torvelix::testing;
+using geometry::DrawingParams;
+using geometry::DrawingState;
+
+namespace {
+
+// Draws the full view and returns the number of entities before the end coil.
+std::size_t DrawFull(DrawingState& state, FakeSpace& space, const DrawingParams& p, Point pick) {
+    PrepareAsDriver(state, p, space, pick);
+    geometry::DrawFullView(state, p);
+    return 6 * static_cast<std::size_t>(p.n) - 2;
+}
+
+const FakeEntity& EndSlot(const DrawingState& s, int k) {
+    return static_cast<const FakeEntity&>(*s.EndEntities[static_cast<std::size_t>(k)]);
+}
+
+TEST(EndCoils, OpenEndCutsOffOnTheAxisAtThePickedPoint) {
+    FakeSpace space;
+    DrawingState state;
+    DrawingParams p = Spring(2, 1, 3);
+    PrepareAsDriver(state, p, space);
+    EXPECT_NEAR(state.InsertPoint.x, 5.511, 5e-4);
+    geometry::DrawFullView(state, p);
+    const FakeEntity& cut = EndSlot(state, 3);
+    EXPECT_NEAR(cut.a.x, 2.022, 5e-4);
+    EXPECT_NEAR(cut.b.x, 0, 1e-9);
+    EXPECT_DOUBLE_EQ(cut.a.y, 0);
+    EXPECT_DOUBLE_EQ(cut.b.y, 0);
+    // The left back edge comes out from behind the right front edge [1].
+    const FakeEntity& front = EndSlot(state, 1);
+    const FakeEntity& back = EndSlot(state, 5);
+    const double cross = (front.b.x - front.a.x) * (back.a.y - front.a.y) -
+                         (front.b.y - front.a.y) * (back.a.x - front.a.x);
+    EXPECT_NEAR(cross, 0, 1e-9);
+}
+
+TEST(EndCoils, LeftmostPointIsThePickedXForEveryEndType) {
+    for (int endType = 1; endType <= 4; ++endType) {
+        for (int view : {1, 2}) {
+            SCOPED_TRACE("end type " + std::to_string(endType) + ", view " + std::to_string(view));
+            FakeSpace space;
+            DrawingState state;
+            DrawingParams p = Spring(view, endType, 4);
+            PrepareAsDriver(state, p, space, Point{-12.5, 40, 0});
+            std::size_t first = 0;
+            if (view == 1) {
+                geometry::DrawBrokenView(state, p);
+                first = 13; // two coils and the break's section
+            } else {
+                geometry::DrawFullView(state, p);
+                first = 6 * 4 - 2;
+            }
+            const std::size_t endCount = endType == 1 ? 6 : 5;
+            EXPECT_NEAR(MinX(space.entities, first, first + endCount), -12.5, 1e-9);
+            // Nothing of the whole drawing lies left of it.
+            EXPECT_GE(MinX(space.entities, 0, space.entities.size()), -12.5 - 1e-9);
+        }
+    }
+}
+
+TEST(EndCoils, ClosedEndsRepeatTheBackEdgeInTheLastSlot) {
+    for (int endType = 2; endType <= 4; ++endType) {
+        FakeSpace space;
+        DrawingState state;
+        DrawingParams p = Spring(2, endType, 2);
+        DrawFull(state, space, p, {});
+        EXPECT_EQ(state.EndEntities[5], state.EndEntities[4]);
+        // The closed end leans by the pitch d.
+        EXPECT_NEAR(state.CoilTilt, std::atan(2.0 / 40), 1e-12);
+        // The back edge ends on the first coil's left front edge.
+        const FakeEntity& back = EndSlot(state, 4);
+        const FakeEntity& front = static_cast<FakeEntity&>(*state.CoilEntities[0]);
+        const double cross = (front.b.x - front.a.x) * (back.b.y - front.a.y) -
+                             (front.b.y - front.a.y) * (back.b.x - front.a.x);
+        EXPECT_NEAR(cross, 0, 1e-9);
+    }
+}
+
+TEST(EndCoils, GroundFaceMeetsBothBendsAtSixtyAndTwoHundredFortyDegrees) {
+    FakeSpace space;
+    DrawingState state;
+    DrawingParams p = Spring(2, 3, 2);
+    DrawFull(state, space, p, {});
+    const FakeEntity& face = EndSlot(state, 0);
+    const FakeEntity& top = EndSlot(state, 2);
+    const FakeEntity& bottom = EndSlot(state, 3);
+    EXPECT_NEAR(top.endAngle, kPi / 3, 1e-12);
+    EXPECT_NEAR(bottom.startAngle, 4 * kPi / 3, 1e-12);
+    EXPECT_NEAR(face.b.x, top.centre.x + std::cos(kPi / 3), 1e-12);
+    EXPECT_NEAR(face.b.y, top.centre.y + std::sin(kPi / 3), 1e-12);
+    EXPECT_NEAR(face.a.x, bottom.centre.x + std::cos(4 * kPi / 3), 1e-12);
+    EXPECT_NEAR(face.a.y, bottom.centre.y + std::sin(4 * kPi / 3), 1e-12);
+    EXPECT_NEAR(face.a.x, 0, 1e-12); // the picked start point
+}
+
+TEST(EndCoils, ThreeQuarterFaceRunsFromTopCentreLineToBottomOfWire) {
+    FakeSpace space;
+    DrawingState state;
+    DrawingParams p = Spring(2, 4, 2);
+    PrepareAsDriver(state, p, space, Point{0, 5, 0});
+    geometry::DrawFullView(state, p);
+    const FakeEntity& face = EndSlot(state, 0);
+    EXPECT_DOUBLE_EQ(face.a.x, 0);
+    EXPECT_DOUBLE_EQ(face.b.x, 0);
+    EXPECT_DOUBLE_EQ(face.a.y, 5 + 10);
+    EXPECT_DOUBLE_EQ(face.b.y, 5 - 10 - 1);
+}
+
+TEST(EndCoils, SectionAndCutEndsFillTheirSlots) {
+    struct Case {
+        int view, endType;
+        std::size_t distinct;
+    };
+    for (Case c : {Case{3, 1, 4}, Case{3, 2, 4}, Case{3, 3, 2}, Case{3, 4, 2}, Case{4, 1, 1},
+                   Case{4, 2, 2}, Case{4, 3, 2}, Case{4, 4, 2}}) {
+        SCOPED_TRACE(std::to_string(c.view) + "/" + std::to_string(c.endType));
+        FakeSpace space;
+        DrawingState state;
+        DrawingParams p = Spring(c.view, c.endType, 3);
+        PrepareAsDriver(state, p, space);
+        if (c.view == 3) {
+            geometry::DrawSectionView(state, p);
+        } else {
+            geometry::DrawCutView(state, p);
+        }
+        const std::size_t slots = c.view == 3 ? 4 : 2;
+        ASSERT_EQ(state.EndEntities.size(), slots);
+        std::vector<cad::EntityRef> unique(state.EndEntities.begin(), state.EndEntities.end());
+        std::sort(unique.begin(), unique.end());
+        unique.erase(std::unique(unique.begin(), unique.end()), unique.end());
+        EXPECT_EQ(unique.size(), c.distinct);
+        EXPECT_EQ(space.entities.size(), slots * 3 + c.distinct + slots); // n = 3
+    }
+}
+
+TEST(EndCoils, GroundAndHalfSectionsOfTheWire) {
+    FakeSpace space;
+    DrawingState state;
+    DrawingParams p = Spring(4, 3, 1);
+    PrepareAsDriver(state, p, space);
+    state.EndEntities.assign(2, nullptr);
+    geometry::DrawGroundSectionEnd(state, p);
+    const FakeEntity& flat = EndSlot(state, 0);
+    const FakeEntity& rest = EndSlot(state, 1);
+    // A vertical chord d/4 left of the section's centre, and the remaining 240 degrees.
+    EXPECT_NEAR(flat.a.x, rest.centre.x - 0.5, 1e-12);
+    EXPECT_NEAR(flat.a.y - flat.b.y, 2 * std::cos(kPi / 6), 1e-12);
+    EXPECT_NEAR(rest.startAngle, 4 * kPi / 3, 1e-12);
+    EXPECT_NEAR(rest.endAngle, 2 * kPi / 3, 1e-12);
+    geometry::DrawHalfSectionEnd(state, p);
+    const FakeEntity& diameter = EndSlot(state, 0);
+    EXPECT_DOUBLE_EQ(diameter.a.x, diameter.b.x);
+    EXPECT_DOUBLE_EQ(diameter.b.y - diameter.a.y, 2);
+    EXPECT_NEAR(EndSlot(state, 1).startAngle, -kPi / 2, 1e-12);
+}
+
+} // namespace
