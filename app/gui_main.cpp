@@ -1,13 +1,19 @@
-// Placeholder until the window lands.
+// The window: the Qt application and the one wizard window; the program ends when the
+// window closes.
 #include "commands.h"
 
-#include <cstdio>
+#include "form1.h"
+
+#include <QApplication>
 
 namespace torvelix::app {
 
-int RunWindow(int, char**) {
-    std::fputs("torvelix: the window is not built yet; see torvelix --help\n", stderr);
-    return 1;
+int RunWindow(int argc, char** argv) {
+    QApplication application(argc, argv);
+    QApplication::setApplicationName("Torvelix");
+    shell::TForm1 form;
+    form.show();
+    return QApplication::exec();
 }
 
 } // namespace torvelix::app

@@ -1,0 +1,314 @@
+// The first three pages of the wizard: the title page with the mode buttons, the class
+// page and the design-inputs page.
+#include "form1.h"
+
+#include "button_art.h"
+
+#include <QFrame>
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QVBoxLayout>
+
+namespace torvelix::shell {
+
+namespace {
+
+// Texts of the title page that are the program's own.
+const QString kAuthorLine = QStringLiteral("Torvelix design office, 2026");
+const QString kContactLine = QStringLiteral("E-Mail: torvelix@example.org");
+
+QToolButton* ModeButton(const QString& name, const QString& text, const QString& hint,
+                        QButtonGroup* group, QWidget* parent) {
+    auto* button = new QToolButton(parent);
+    button->setObjectName(name);
+    button->setText(text);
+    button->setToolTip(hint);
+    button->setCheckable(true);
+    button->setFixedSize(200, 60);
+    QFont font = parent->font();
+    font.setPixelSize(19);
+    font.setBold(true);
+    font.setItalic(true);
+    button->setFont(font);
+    QPalette palette = button->palette();
+    palette.setColor(QPalette::ButtonText, QColor(0, 0, 128));
+    button->setPalette(palette);
+    group->addButton(button);
+    return button;
+}
+
+} // namespace
+
+QWidget* TForm1::NewPage(const QString& name, const QString& headlineName,
+                         const QString& headline) {
+    auto* page = new QWidget;
+    page->setObjectName(name);
+    auto* layout = new QVBoxLayout(page);
+    layout->setContentsMargins(8, 4, 8, 4);
+    layout->setSpacing(4);
+    if (!headline.isEmpty()) {
+        layout->addWidget(new ShadowLabel(headlineName, headline, page));
+    }
+    return page;
+}
+
+QWidget* TForm1::BuildList0() {
+    QWidget* page = NewPage("List0", {}, {});
+    auto* layout = static_cast<QVBoxLayout*>(page->layout());
+
+    auto* sb04 = new QToolButton(page);
+    sb04->setObjectName("sb04");
+    sb04->setAutoRaise(true);
+    sb04->setToolTip("Мой логотип");
+    sb04->setIcon(QIcon(LogoPicture(QSize(96, 96))));
+    sb04->setIconSize(QSize(96, 96));
+
+    auto* titles = new QVBoxLayout;
+    titles->setSpacing(2);
+    titles->addWidget(new GradientTitle("LMDLabelFill1", "torvelix", page), 0, Qt::AlignHCenter);
+    titles->addWidget(MakeLabel("Label38", "Версия 2.2 для AutoCAD не ниже 14.01", page), 0,
+                      Qt::AlignHCenter);
+    auto* Bevel5 = new QFrame(page);
+    Bevel5->setObjectName("Bevel5");
+    Bevel5->setFrameShape(QFrame::HLine);
+    Bevel5->setFrameShadow(QFrame::Sunken);
+    titles->addWidget(Bevel5);
+    titles->addWidget(MakeLabel("Label39", "Автор программы:", page));
+    titles->addWidget(MakeLabel("Label40", kAuthorLine, page));
+    titles->addWidget(MakeLabel("Label41", kContactLine, page));
+
+    auto* top = new QHBoxLayout;
+    top->addWidget(sb04, 0, Qt::AlignTop);
+    top->addLayout(titles, 1);
+    layout->addLayout(top);
+
+    QLabel* Label37 = MakeLabel(
+        "Label37",
+        "Расчет, определение размеров ГОСТ 13765-86 и черчение пружин винтовых цилиндрических "
+        "сжатия из стали круглого сечения по           ГОСТ 13766-86 - ГОСТ 13776-86.",
+        page);
+    Label37->setWordWrap(true);
+    layout->addSpacing(6);
+    layout->addWidget(Label37);
+    layout->addStretch(1);
+
+    modeGroup_ = new QButtonGroup(page);
+    modeGroup_->setExclusive(true);
+    sb01 = ModeButton("sb01", "Расчет", "Расчет параметров пружины ", modeGroup_, page);
+    sb02 = ModeButton("sb02", "Черчение", "Вычерчивание пружины без предварительного расчета",
+                      modeGroup_, page);
+    sb01->setChecked(true);
+    auto* modes = new QHBoxLayout;
+    modes->addStretch();
+    modes->addWidget(sb01);
+    modes->addSpacing(20);
+    modes->addWidget(sb02);
+    modes->addStretch();
+    layout->addLayout(modes);
+    layout->addStretch(1);
+    return page;
+}
+
+QWidget* TForm1::BuildList1() {
+    QWidget* page = NewPage("List1", "RxLabel1", "Классификация винтовых пружин по ГОСТ 13764-86");
+    auto* layout = static_cast<QVBoxLayout*>(page->layout());
+
+    rgKlas = MakeRadioGroup("rgKlas", " Классификация ",
+                            {"- I класс 1 разряд", "- I класс 2 разряд", "- I класс 3 разряд",
+                             "- I класс 4 разряд", "- II класс 1 разряд", "- II класс 2 разряд",
+                             "- II класс 3 разряд", "- II класс 4 разряд", "- III класс 1 разряд",
+                             "- III класс 2 разряд", "- III класс 3 разряд"},
+                            1, page);
+    rgKlas.items->button(0)->setChecked(true);
+
+    auto* params = new QGroupBox(" Параметры ", page);
+    params->setObjectName("GroupBox1");
+    auto* grid = new QGridLayout(params);
+    grid->setContentsMargins(8, 4, 8, 6);
+    grid->setVerticalSpacing(3);
+    cbVid = MakeDropDown("cbVid", "Одножильная сжатия",
+                         {"Одножильная сжатия", "Трехжильная сжатия"}, params);
+    grid->addWidget(MakeLabel("Label7", "Вид ", params), 0, 0);
+    grid->addWidget(cbVid, 0, 1);
+
+    LN1 = MakeLabel("LN1", "2*10", params);
+    LN2 = MakeLabel("LN2", "7", params);
+    QFont exponent = LN2->font();
+    exponent.setPixelSize(9);
+    LN2->setFont(exponent);
+    auto* endurance = new QHBoxLayout;
+    endurance->setSpacing(0);
+    endurance->addWidget(LN1, 0, Qt::AlignBottom);
+    endurance->addWidget(LN2, 0, Qt::AlignTop);
+    endurance->addStretch();
+    grid->addWidget(MakeLabel("Label8", "Выносливость N, циклов, не менее", params), 1, 0);
+    grid->addLayout(endurance, 1, 1);
+
+    LF3 = MakeLabel("LF3", "1,00...850", params);
+    Ld = MakeLabel("Ld", "1,00...850", params);
+    LGOST = MakeLabel("LGOST", "ГОСТ 13766-86", params);
+    grid->addWidget(MakeLabel("Label14", "Сила при мах. деформации, F3, Н", params), 2, 0);
+    grid->addWidget(LF3, 2, 1);
+    grid->addWidget(MakeLabel("Label15", "Диаметр проволоки (прутка), d, мм", params), 3, 0);
+    grid->addWidget(Ld, 3, 1);
+    grid->addWidget(MakeLabel("Label17", "Стандарт на параметры витков", params), 4, 0);
+    grid->addWidget(LGOST, 4, 1);
+    grid->addWidget(MakeLabel("Label11", "Стандарт на заготовку:", params), 5, 0, 1, 2);
+
+    LZagot = MakeLabel("LZagot", "Сталь горячекатаная круглая по ГОСТ 2590-71", params);
+    rg1Mat1 = new QRadioButton("- Проволока класса II по ГОСТ 9389-75", params);
+    rg1Mat1->setObjectName("rg1Mat1");
+    rg1Mat2 = new QRadioButton("- Проволока класса IIA по ГОСТ 9389-75", params);
+    rg1Mat2->setObjectName("rg1Mat2");
+    rg1Mat1->setChecked(true);
+    rg1Mat1->hide();
+    rg1Mat2->hide();
+    auto* blank = new QVBoxLayout;
+    blank->setSpacing(0);
+    blank->addWidget(LZagot);
+    blank->addWidget(rg1Mat1);
+    blank->addWidget(rg1Mat2);
+    grid->addLayout(blank, 6, 0, 1, 2);
+    grid->setRowStretch(7, 1);
+
+    auto* strength = new QGroupBox(" Временное сопротивление ", page);
+    strength->setObjectName("GroupBox2");
+    auto* strengthRow = new QHBoxLayout(strength);
+    strengthRow->setContentsMargins(8, 2, 8, 4);
+    strengthGroup_ = new QButtonGroup(strength);
+    const std::array<std::pair<const char*, const char*>, 3> levels = {
+        {{"rbMin", "- минимальное"}, {"rbSer", "- среднее"}, {"rbMax", "- максимальное"}}};
+    for (size_t k = 0; k < levels.size(); ++k) {
+        auto* button = new QRadioButton(levels[k].second, strength);
+        button->setObjectName(levels[k].first);
+        button->setProperty("tag", static_cast<int>(10 + k));
+        strengthGroup_->addButton(button, static_cast<int>(10 + k));
+        strengthRow->addWidget(button);
+    }
+    strengthGroup_->button(10)->setChecked(true);
+
+    auto* right = new QVBoxLayout;
+    right->addWidget(params, 1);
+    right->addWidget(strength);
+    auto* columns = new QHBoxLayout;
+    columns->addWidget(rgKlas.box);
+    columns->addLayout(right, 1);
+    layout->addLayout(columns, 1);
+    return page;
+}
+
+QWidget* TForm1::BuildList2() {
+    QWidget* page =
+        NewPage("List2", "RxLabel3", "Исходные данные для определения размеров по ГОСТ 13765-86");
+    auto* layout = static_cast<QVBoxLayout*>(page->layout());
+
+    auto* inputs = new QGroupBox(page);
+    inputs->setObjectName("GroupBox3");
+    auto* grid = new QGridLayout(inputs);
+    grid->setContentsMargins(8, 4, 8, 4);
+    grid->setVerticalSpacing(2);
+    eDn1 = MakeEdit("eDn1", inputs, 48);
+    eDn2 = MakeEdit("eDn2", inputs, 48);
+    eH = MakeEdit("eH", inputs, 48);
+    eF1 = MakeEdit("eF1", inputs, 48);
+    eF2 = MakeEdit("eF2", inputs, 48);
+    eV = MakeEdit("eV", inputs, 48);
+    grid->addWidget(MakeLabel("Label13", "Наружный диаметр, Dmin", inputs), 0, 0);
+    grid->addWidget(eDn1, 0, 1);
+    grid->addWidget(MakeLabel("Label18", "Dмах", inputs), 0, 2);
+    grid->addWidget(eDn2, 0, 3);
+    grid->addWidget(MakeLabel("Label19", "мм", inputs), 0, 4);
+    const std::array<std::tuple<const char*, const char*, QLineEdit*, const char*, const char*>, 4>
+        rows = {{{"Label23", "Рабочий ход, h", eH, "Label16", "мм"},
+                 {"Label9", "Сила предварительной деформации, F1", eF1, "Label20", "Н"},
+                 {"Label10", "Сила рабочей деформации, F2", eF2, "Label21", "Н"},
+                 {"Label12", "Наибольшая скорость перемещения, Vmax", eV, "Label22", "м/с"}}};
+    int row = 1;
+    for (const auto& [labelName, text, edit, unitName, unit] : rows) {
+        grid->addWidget(MakeLabel(labelName, text, inputs), row, 0);
+        grid->addWidget(edit, row, 1);
+        grid->addWidget(MakeLabel(unitName, unit, inputs), row, 2);
+        ++row;
+    }
+    grid->setColumnStretch(5, 1);
+
+    rgNavivka = MakeRadioGroup("rgNavivka", " Направление навивки ",
+                               {"- правое", "- левое", "- любое"}, 3, page);
+    rgNavivka.items->button(0)->setChecked(true);
+
+    auto* fixing = new QGroupBox(" Способ заделки концов ", page);
+    fixing->setObjectName("GroupBox4");
+    auto* fixingLayout = new QGridLayout(fixing);
+    fixingLayout->setContentsMargins(8, 2, 8, 4);
+    fixingLayout->setVerticalSpacing(2);
+    fixingGroup_ = new QButtonGroup(fixing);
+    fixingGroup_->setExclusive(true);
+    const std::array<const char*, 4> fixingHints = {"Глухой-свободный", "Шарнирный-шарнирный",
+                                                    "Глухой-шарнирный", "Глухой-глухой"};
+    for (int tag = 1; tag <= 4; ++tag) {
+        QToolButton* button = MakeImageButton(QStringLiteral("sb2%1").arg(tag), tag,
+                                              EndFixingPicture(tag, QSize(40, 40)),
+                                              fixingHints[tag - 1], fixingGroup_, fixing);
+        fixingLayout->addWidget(button, 0, tag - 1);
+    }
+    QToolButton* sb25 = MakeImageButton("sb25", 5, QPixmap(), {}, fixingGroup_, fixing);
+    sb25->hide();
+    fixingGroup_->button(4)->setChecked(true);
+    cbUstoshivost = new QCheckBox("- проверка устойчивости пружины", fixing);
+    cbUstoshivost->setObjectName("cbUstoshivost");
+    cbUstoshivost->setChecked(true);
+    fixingLayout->addWidget(cbUstoshivost, 1, 0, 1, 5);
+    fixingLayout->setColumnStretch(4, 1);
+
+    auto* left = new QVBoxLayout;
+    left->setSpacing(4);
+    left->addWidget(inputs);
+    left->addWidget(rgNavivka.box);
+    left->addWidget(fixing);
+    left->addStretch();
+
+    auto* finish = new QFrame(page);
+    finish->setObjectName("Panel1");
+    finish->setFrameShape(QFrame::StyledPanel);
+    auto* finishLayout = new QGridLayout(finish);
+    finishLayout->setContentsMargins(6, 6, 6, 6);
+    finishLayout->setSpacing(3);
+    finishGroup_ = new QButtonGroup(finish);
+    finishGroup_->setExclusive(true);
+    const std::array<const char*, 4> finishHints = {
+        "Неподжат и нешлифован крайний виток", "Поджат целый нешлифованный виток",
+        "Поджат целый виток, зашлифовано 3/4 дуги витка",
+        "Поджато 3/4 витка, зашлифовано 3/4 дуги витка"};
+    for (int tag = 1; tag <= 4; ++tag) {
+        // The finishes carry no hint of their own; the picture shows the form.
+        QToolButton* button =
+            MakeImageButton(QStringLiteral("sb2%1a").arg(tag), tag,
+                            EndCoilPicture(tag, QSize(56, 44)), {}, finishGroup_, finish);
+        button->setAccessibleName(finishHints[tag - 1]);
+        finishLayout->addWidget(button, tag - 1, 0, 1, 2, Qt::AlignHCenter);
+    }
+    finishGroup_->button(3)->setChecked(true);
+    eN2 = MakeEdit("eN2", finish, 40);
+    eN3 = MakeEdit("eN3", finish, 40);
+    eN2->setText("2");
+    eN3->setText("1.5");
+    eN2->setToolTip("Число опорных витков");
+    eN3->setToolTip("Число обработанных витков");
+    QLabel* Label47 = MakeLabel("Label47", "n2", finish);
+    QLabel* Label46 = MakeLabel("Label46", "n3", finish);
+    Label47->setToolTip("Число опорных витков");
+    Label46->setToolTip("Число обработанных витков");
+    finishLayout->setRowStretch(4, 1);
+    finishLayout->addWidget(Label47, 5, 0, Qt::AlignHCenter);
+    finishLayout->addWidget(Label46, 5, 1, Qt::AlignHCenter);
+    finishLayout->addWidget(eN2, 6, 0);
+    finishLayout->addWidget(eN3, 6, 1);
+
+    auto* columns = new QHBoxLayout;
+    columns->addLayout(left, 1);
+    columns->addWidget(finish);
+    layout->addLayout(columns, 1);
+    return page;
+}
+
+} // namespace torvelix::shell

@@ -1,0 +1,216 @@
+// Reading and writing single keys of the Windows-1251 settings file.
+#include "ini_file.h"
+
+#include "cp1251.h"
+#include "errors.h"
+
+#include <QFile>
+#include <QSaveFile>
+
+#include <limits>
+#include <string>
+#include <vector>
+
+namespace torvelix::shell {
+
+namespace {
+
+using RawLines = std::vector<std::string>;
+
+QString Decode(const std::string& bytes) {
+    return QString::fromStdString(tables::Cp1251ToUtf8(bytes));
+}
+
+// The file's lines as raw bytes, without line ends. A missing file has no lines;
+// no result when the file exists but cannot be read.
+std::optional<RawLines> ReadRawLines(const QString& path) {
+    QFile file(path);
+    if (!file.exists()) {
+        return RawLines{};
+    }
+    if (!file.open(QIODevice::ReadOnly)) {
+        return std::nullopt;
+    }
+    const QByteArray data = file.readAll();
+    RawLines lines;
+    qsizetype start = 0;
+    while (start < data.size()) {
+        qsizetype end = data.indexOf('\n', start);
+        if (end < 0) {
+            end = data.size();
+        }
+        std::string line(data.constData() + start, static_cast<size_t>(end - start));
+        if (!line.empty() && line.back() == '\r') {
+            line.pop_back();
+        }
+        lines.push_back(std::move(line));
+        start = end + 1;
+    }
+    return lines;
+}
+
+// The section name of a "[name]" line.
+std::optional<QString> SectionName(const std::string& raw) {
+    const QString line = Decode(raw).trimmed();
+    if (!line.startsWith(u'[')) {
+        return std::nullopt;
+    }
+    const qsizetype close = line.indexOf(u']');
+    if (close < 0) {
+        return std::nullopt;
+    }
+    return line.mid(1, close - 1).trimmed();
+}
+
+struct Entry {
+    QString key;
+    QString value;
+};
+
+std::optional<Entry> KeyEntry(const std::string& raw) {
+    const QString line = Decode(raw);
+    const QString trimmed = line.trimmed();
+    if (trimmed.isEmpty() || trimmed.startsWith(u';') || trimmed.startsWith(u'[')) {
+        return std::nullopt;
+    }
+    const qsizetype eq = line.indexOf(u'=');
+    if (eq < 0) {
+        return std::nullopt;
+    }
+    return Entry{line.left(eq).trimmed(), line.mid(eq + 1).trimmed()};
+}
+
+bool SameName(const QString& a, const QString& b) {
+    return a.compare(b, Qt::CaseInsensitive) == 0;
+}
+
+// Index of the section header, or -1.
+long FindSection(const RawLines& lines, const QString& section) {
+    for (size_t i = 0; i < lines.size(); ++i) {
+        const auto name = SectionName(lines[i]);
+        if (name && SameName(*name, section)) {
+            return static_cast<long>(i);
+        }
+    }
+    return -1;
+}
+
+} // namespace
+
+std::optional<int> ParseIniInteger(const QString& text) {
+    QString s = text.trimmed();
+    bool negative = false;
+    if (s.startsWith(u'-') || s.startsWith(u'+')) {
+        negative = s.startsWith(u'-');
+        s.remove(0, 1);
+    }
+    int base = 10;
+    if (s.startsWith(QLatin1String("0x"), Qt::CaseInsensitive)) {
+        base = 16;
+        s.remove(0, 2);
+    } else if (s.startsWith(u'$')) {
+        base = 16;
+        s.remove(0, 1);
+    }
+    if (s.isEmpty()) {
+        return std::nullopt;
+    }
+    long long value = 0;
+    for (const QChar ch : s) {
+        int digit = -1;
+        if (ch >= u'0' && ch <= u'9') {
+            digit = ch.unicode() - u'0';
+        } else if (base == 16 && ch.toLower() >= u'a' && ch.toLower() <= u'f') {
+            digit = ch.toLower().unicode() - u'a' + 10;
+        }
+        if (digit < 0) {
+            return std::nullopt;
+        }
+        value = value * base + digit;
+        if (value > static_cast<long long>(std::numeric_limits<int>::max()) + 1) {
+            return std::nullopt;
+        }
+    }
+    if (negative) {
+        value = -value;
+    }
+    if (value > std::numeric_limits<int>::max() || value < std::numeric_limits<int>::min()) {
+        return std::nullopt;
+    }
+    return static_cast<int>(value);
+}
+
+int IniFile::ReadInteger(const QString& section, const QString& key, int defaultValue) const {
+    const auto lines = ReadRawLines(path_);
+    if (!lines) {
+        return defaultValue;
+    }
+    const long header = FindSection(*lines, section);
+    if (header < 0) {
+        return defaultValue;
+    }
+    for (size_t i = static_cast<size_t>(header) + 1; i < lines->size(); ++i) {
+        if (SectionName((*lines)[i])) {
+            break;
+        }
+        const auto entry = KeyEntry((*lines)[i]);
+        if (entry && SameName(entry->key, key)) {
+            return ParseIniInteger(entry->value).value_or(defaultValue);
+        }
+    }
+    return defaultValue;
+}
+
+void IniFile::WriteString(const QString& section, const QString& key, const QString& value) const {
+    const UserError failure("Unable to write to " + path_.toStdString());
+    auto lines = ReadRawLines(path_);
+    const auto encode = [&](const QString& text) {
+        auto bytes = tables::Utf8ToCp1251(text.toStdString());
+        if (!bytes) {
+            throw failure;
+        }
+        return *bytes;
+    };
+    if (!lines) {
+        throw failure;
+    }
+    const std::string entryLine = encode(key) + "=" + encode(value);
+
+    const long header = FindSection(*lines, section);
+    if (header < 0) {
+        lines->push_back("[" + encode(section) + "]");
+        lines->push_back(entryLine);
+    } else {
+        size_t lastEntry = static_cast<size_t>(header);
+        bool replaced = false;
+        for (size_t i = lastEntry + 1; i < lines->size(); ++i) {
+            if (SectionName((*lines)[i])) {
+                break;
+            }
+            const auto entry = KeyEntry((*lines)[i]);
+            if (entry && SameName(entry->key, key)) {
+                (*lines)[i] = entryLine;
+                replaced = true;
+                break;
+            }
+            if (!Decode((*lines)[i]).trimmed().isEmpty()) {
+                lastEntry = i;
+            }
+        }
+        if (!replaced) {
+            lines->insert(lines->begin() + static_cast<long>(lastEntry) + 1, entryLine);
+        }
+    }
+
+    QByteArray data;
+    for (const auto& line : *lines) {
+        data.append(line.data(), static_cast<qsizetype>(line.size()));
+        data.append("\r\n");
+    }
+    QSaveFile file(path_);
+    if (!file.open(QIODevice::WriteOnly) || file.write(data) != data.size() || !file.commit()) {
+        throw failure;
+    }
+}
+
+} // namespace torvelix::shell
