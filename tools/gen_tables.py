@@ -121,12 +121,10 @@ def r40_value(mantissa, exponent):
 
 
 def r40_text(mantissa, exponent):
-    """An R40 force written as the standards write it: 1.00, 10.6, 106, 1060."""
-    if exponent == 0:
-        return "%d.%02d" % (mantissa // 100, mantissa % 100)
-    if exponent == 1:
-        return "%d.%d" % (mantissa // 10, mantissa % 10)
-    return str(mantissa * 10 ** (exponent - 2))
+    """An R40 force written as the standards write it, with three significant digits:
+    0.950, 1.00, 10.6, 106, 1060."""
+    decimals = max(0, 2 - exponent)
+    return "%.*f" % (decimals, Decimal(mantissa).scaleb(exponent - 2))
 
 
 def r40_series(lowest, highest):
@@ -227,15 +225,20 @@ def outer_diameters_in_index_range(d):
             if INDEX_MIN - INDEX_SLACK <= (value - d) / d <= INDEX_MAX + INDEX_SLACK]
 
 
-def choose_outer(d, f3, capacity):
-    """The D1 text of the row for force f3 and wire (or cable) d, or None when that pair
-    gives no row: no D1 carries f3, or the largest D1 the index allows still does (the
-    spring would be limited by its index and under-used)."""
-    sizes = outer_diameters_in_index_range(d)
-    fitting = [(value, text) for value, text in sizes if capacity(d, value) >= f3]
-    if not fitting or fitting[-1] == sizes[-1]:
+def capacities_of(d, capacity):
+    """[(D1 value, D1 text, capacity)] of the Ra40 sizes in the index range."""
+    return [(value, text, capacity(d, value))
+            for value, text in outer_diameters_in_index_range(d)]
+
+
+def choose_outer_of(capacities, f3):
+    """The (value, text) of D1 for force f3, or None when that force gives no row: no
+    D1 carries f3, or the largest D1 the index allows still does (the spring would be
+    limited by its index, not by its stress, and under-used)."""
+    fitting = [entry for entry in capacities if entry[2] >= f3]
+    if not fitting or fitting[-1] is capacities[-1]:
         return None
-    return fitting[-1]
+    return fitting[-1][0], fitting[-1][1]
 
 
 def wire_strengths():
@@ -270,15 +273,19 @@ def spring_rows(spring_class, forces):
         capacity_of, stiffness_of = three_capacity, three_stiffness
     else:
         capacity_of, stiffness_of = single_capacity, single_stiffness
+    capacities = {}
+    for d_text in spring_class.diameters:
+        tau3 = tau3_of(spring_class, d_text)
+        capacities[d_text] = capacities_of(
+            float(d_text), lambda dd, outer, tau3=tau3: capacity_of(dd, outer, tau3))
     rows = []
     for f3, f3_text in forces:
         for d_text in spring_class.diameters:
-            d = float(d_text)
-            tau3 = tau3_of(spring_class, d_text)
-            chosen = choose_outer(d, f3, lambda dd, outer: capacity_of(dd, outer, tau3))
+            chosen = choose_outer_of(capacities[d_text], f3)
             if chosen is None:
                 continue
             outer, outer_text = chosen
+            d = float(d_text)
             c1_text = sig_text(stiffness_of(d, outer), 4, 7)
             s3_text = sig_text(f3 / float(c1_text), 3, 5)
             rows.append((f3_text, d_text, outer_text, c1_text, s3_text))
@@ -293,9 +300,9 @@ def wire_table_diameters():
     return sorted(wire_strengths().keys(), key=float)
 
 
-def cable_diameters(wire_smallest, wire_largest):
-    """Cable diameters d1 of the wire-table series whose wires d1 / 2.155 lie in range."""
-    return [t for t in wire_table_diameters()
+def cable_diameters(series, wire_smallest, wire_largest):
+    """Cable diameters d1 of a diameter series whose wires d1 / 2.155 lie in range."""
+    return [t for t in series
             if float(wire_smallest) - 1e-9 <= float(t) / CABLE_PER_WIRE
             <= float(wire_largest) + 1e-9]
 
@@ -312,6 +319,10 @@ def spring_classes():
     light = diameters_between(GOST_9389_SERIES, "0.2", "5.0")
     medium = diameters_between(WIRE_14963, "3.0", "12.0")
     heavy = diameters_between(BAR_2590, "14", "70")
+    # Item 8 takes its strength from the class I wire rows, so its cables keep to the
+    # GOST 9389 series; items 9 and 10 (a stress) may use every diameter of the table.
+    thin_cables = cable_diameters(GOST_9389_SERIES, "0.3", "2.8")
+    thick_cables = cable_diameters(wire_table_diameters(), "1.0", "5.0")
     return [
         SpringClass(0, "I-1", "13766", ("1.00", "850"), ("0.2", "5.0"), WIRE_I, "0.3",
                     light, WIRE_CLASS_I),
@@ -330,11 +341,11 @@ def spring_classes():
         SpringClass(7, "II-4", "13773", ("4500", "280000"), ("14", "70"), BAR_TEXT, "800",
                     heavy),
         SpringClass(8, "III-1", "13774", None, ("0.3", "2.8"), WIRE_I, "0.6",
-                    cable_diameters("0.3", "2.8"), WIRE_CLASS_I, three_strand=True),
+                    thin_cables, WIRE_CLASS_I, three_strand=True),
         SpringClass(9, "III-2", "13775", None, ("1.0", "5.0"), WIRE_II, "1150",
-                    cable_diameters("1.0", "5.0"), three_strand=True),
+                    thick_cables, three_strand=True),
         SpringClass(10, "III-3", "13776", None, ("1.0", "5.0"), WIRE_I, "1000",
-                    cable_diameters("1.0", "5.0"), three_strand=True),
+                    thick_cables, three_strand=True),
     ]
 
 
@@ -405,8 +416,18 @@ def diameter_deviation_um(d_text):
     return 60, 40
 
 
-WIRE_HEADING = ("    d Rm I мин/макс мкм мкм  Rm II мин/макс Rm 3 мин/макс  "
-                "Rm IIA мин/макс    S,мм2 m,г/м")
+# Line 1 of the wire table, never read by the program: a short name over each field.
+WIRE_HEADING_FIELDS = [(1, 5, "d,мм"), (7, 5, "I-н"), (13, 5, "I-в"), (19, 4, "±мкм"),
+                       (24, 4, "IIA"), (29, 6, "II-н"), (36, 6, "II-в"), (43, 5, "3-н"),
+                       (49, 5, "3-в"), (55, 7, "IIA-н"), (63, 7, "IIA-в"), (71, 6, "S,мм2"),
+                       (78, 6, "m,г/м")]
+
+
+def wire_heading():
+    line = []
+    for column, width, text in WIRE_HEADING_FIELDS:
+        put(line, column, width, text)
+    return "".join(line)
 
 
 def wire_line(d_text, strengths):
@@ -438,7 +459,7 @@ def build_tables():
     """number -> file bytes of all thirteen tables."""
     files = {}
     strengths = wire_strengths()
-    files["9389"] = encode([WIRE_HEADING] + [wire_line(d, strengths[d])
+    files["9389"] = encode([wire_heading()] + [wire_line(d, strengths[d])
                                              for d in wire_table_diameters()])
     class_lines = []
     for spring_class in spring_classes():

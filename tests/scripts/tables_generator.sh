@@ -1,0 +1,7 @@
+#!/bin/bash
+# The table generator's method against hand-computed rows, and the committed tables
+# against its output. Usage: tables_generator.sh <torvelix-exe> <source-dir>
+set -eu
+source_dir=$2
+cd "$source_dir/tools"
+exec /usr/bin/python3 -m unittest -v test_gen_tables
