@@ -1,0 +1,293 @@
+// The drawing window: menus and tool bar, status line with the prompt and the cursor
+// position, point requests in a local event loop, saving as DXF, new drawing, variables.
+#include "drawing_window.h"
+
+#include "dxf_writer.h"
+
+#include <QAction>
+#include <QCloseEvent>
+#include <QDialog>
+#include <QDialogButtonBox>
+#include <QDoubleSpinBox>
+#include <QEventLoop>
+#include <QFileDialog>
+#include <QFileInfo>
+#include <QFormLayout>
+#include <QLabel>
+#include <QMenu>
+#include <QMenuBar>
+#include <QMessageBox>
+#include <QPointer>
+#include <QSpinBox>
+#include <QStatusBar>
+#include <QTimer>
+#include <QToolBar>
+
+#include <stdexcept>
+
+namespace torvelix::cad {
+
+namespace {
+
+const QString kTitle = QStringLiteral("Чертеж пружины");
+
+// Asks for TILEMODE, CVPORT and DIMSCALE; applies them when the user confirms.
+void runVariablesDialog(QWidget* parent, DrawingDocument& document) {
+    QDialog dialog(parent);
+    dialog.setWindowTitle(QStringLiteral("Системные переменные"));
+    auto* form = new QFormLayout(&dialog);
+    auto* tileMode = new QSpinBox(&dialog);
+    tileMode->setObjectName("spinTileMode");
+    tileMode->setRange(0, 1);
+    tileMode->setValue(static_cast<int>(document.variable("TILEMODE")));
+    auto* cvport = new QSpinBox(&dialog);
+    cvport->setObjectName("spinCvport");
+    cvport->setRange(1, 32767);
+    cvport->setValue(static_cast<int>(document.variable("CVPORT")));
+    auto* dimScale = new QDoubleSpinBox(&dialog);
+    dimScale->setObjectName("spinDimScale");
+    dimScale->setDecimals(3);
+    dimScale->setRange(0.001, 100000.0);
+    dimScale->setValue(document.variable("DIMSCALE"));
+    form->addRow(QStringLiteral("TILEMODE:"), tileMode);
+    form->addRow(QStringLiteral("CVPORT:"), cvport);
+    form->addRow(QStringLiteral("DIMSCALE:"), dimScale);
+    auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel);
+    form->addRow(buttons);
+    QObject::connect(buttons, &QDialogButtonBox::accepted, &dialog, &QDialog::accept);
+    QObject::connect(buttons, &QDialogButtonBox::rejected, &dialog, &QDialog::reject);
+    if (dialog.exec() != QDialog::Accepted) {
+        return;
+    }
+    try {
+        document.setVariable("TILEMODE", tileMode->value());
+        document.setVariable("CVPORT", cvport->value());
+        document.setVariable("DIMSCALE", dimScale->value());
+    } catch (const std::invalid_argument& error) {
+        QMessageBox::warning(parent, kTitle, QString::fromStdString(error.what()));
+    }
+}
+
+} // namespace
+
+DrawingWindow::DrawingWindow(std::shared_ptr<DrawingDocument> document, QWidget* parent)
+    : QMainWindow(parent), document_(std::move(document)) {
+    if (!document_) {
+        throw std::invalid_argument("DrawingWindow needs a document");
+    }
+    setObjectName("DrawingWindow");
+    setWindowTitle(kTitle + QStringLiteral("[*]"));
+    // The main window's closing ends the program even while this window is open.
+    setAttribute(Qt::WA_QuitOnClose, false);
+
+    view_ = new DrawingView(document_, this);
+    setCentralWidget(view_);
+
+    promptLabel_ = new QLabel(this);
+    promptLabel_->setObjectName("promptLabel");
+    cursorLabel_ = new QLabel(this);
+    cursorLabel_->setObjectName("cursorLabel");
+    spaceLabel_ = new QLabel(this);
+    spaceLabel_->setObjectName("spaceLabel");
+    statusBar()->addWidget(promptLabel_, 1);
+    statusBar()->addPermanentWidget(cursorLabel_);
+    statusBar()->addPermanentWidget(spaceLabel_);
+
+    createActions();
+    connect(view_, &DrawingView::cursorMoved, this, &DrawingWindow::showCursor);
+    connect(view_, &DrawingView::pointPicked, this, &DrawingWindow::finishPick);
+    connect(view_, &DrawingView::pickCancelled, this, &DrawingWindow::cancelPick);
+
+    // Entities arrive while the driver runs without returning to the event loop: ask for
+    // a repaint and refresh the title once the loop runs again.
+    document_->setChangeCallback([this] {
+        view_->update();
+        QTimer::singleShot(0, this, &DrawingWindow::updateState);
+    });
+    savedRevision_ = document_->revision();
+    resize(900, 600);
+    view_->fitAll();
+    updateState();
+}
+
+DrawingWindow::~DrawingWindow() {
+    document_->setChangeCallback(nullptr);
+    if (pickLoop_ != nullptr) {
+        pickLoop_->quit();
+    }
+}
+
+void DrawingWindow::createActions() {
+    QMenu* file = menuBar()->addMenu(QStringLiteral("Файл"));
+    QMenu* viewMenu = menuBar()->addMenu(QStringLiteral("Вид"));
+    QMenu* drawing = menuBar()->addMenu(QStringLiteral("Чертеж"));
+    QToolBar* tools = addToolBar(QStringLiteral("Чертеж"));
+    tools->setObjectName("drawingToolBar");
+
+    newAction_ =
+        file->addAction(QStringLiteral("Новый чертеж"), this, &DrawingWindow::confirmNewDrawing);
+    newAction_->setObjectName("actionNewDrawing");
+    newAction_->setShortcut(QKeySequence::New);
+    saveAction_ =
+        file->addAction(QStringLiteral("Сохранить как DXF…"), this, &DrawingWindow::saveAs);
+    saveAction_->setObjectName("actionSaveDxf");
+    saveAction_->setShortcut(QKeySequence::Save);
+    file->addSeparator();
+    QAction* close = file->addAction(QStringLiteral("Закрыть"), this, &QWidget::close);
+    close->setObjectName("actionClose");
+
+    QAction* fit =
+        viewMenu->addAction(QStringLiteral("Показать все"), this, &DrawingWindow::fitAll);
+    fit->setObjectName("actionFitAll");
+    fit->setShortcut(Qt::Key_Home);
+
+    QAction* variables = drawing->addAction(QStringLiteral("Системные переменные…"), this,
+                                            &DrawingWindow::editVariables);
+    variables->setObjectName("actionVariables");
+    cancelAction_ = drawing->addAction(QStringLiteral("Отменить указание точки"), this,
+                                       &DrawingWindow::cancelPick);
+    cancelAction_->setObjectName("actionCancelPick");
+    cancelAction_->setShortcut(Qt::Key_Escape);
+
+    tools->addAction(newAction_);
+    tools->addAction(saveAction_);
+    tools->addAction(fit);
+}
+
+void DrawingWindow::updateState() {
+    setWindowModified(document_->revision() != savedRevision_);
+    spaceLabel_->setText(document_->activeSpace() == Space::Model ? QStringLiteral("Модель")
+                                                                  : QStringLiteral("Лист"));
+    const bool picking = view_->isPicking();
+    newAction_->setEnabled(!picking);
+    cancelAction_->setEnabled(picking);
+}
+
+QString DrawingWindow::promptText() const {
+    return promptLabel_->text();
+}
+
+Point DrawingWindow::requestPoint(const std::optional<Point>& base, const std::string& prompt) {
+    if (pickLoop_ != nullptr) {
+        throw CadException("Точка уже запрошена.");
+    }
+    if (isMinimized()) {
+        showNormal();
+    } else {
+        show();
+    }
+    raise();
+    activateWindow();
+    view_->ensureAllVisible();
+    promptLabel_->setText(QString::fromStdString(prompt));
+    picked_.reset();
+    view_->beginPick(base);
+    updateState();
+
+    QPointer<DrawingWindow> alive(this);
+    QEventLoop loop;
+    pickLoop_ = &loop;
+    loop.exec();
+    if (alive.isNull()) {
+        throw CadException("Окно чертежа закрыто.");
+    }
+    pickLoop_ = nullptr;
+    view_->endPick();
+    promptLabel_->clear();
+    updateState();
+    if (!picked_) {
+        throw CadException("Указание точки отменено.");
+    }
+    return *picked_;
+}
+
+void DrawingWindow::finishPick(const Point& point) {
+    if (pickLoop_ != nullptr) {
+        picked_ = point;
+        pickLoop_->quit();
+    }
+}
+
+void DrawingWindow::cancelPick() {
+    if (pickLoop_ != nullptr) {
+        picked_.reset();
+        pickLoop_->quit();
+    }
+}
+
+void DrawingWindow::showCursor(const Point& point) {
+    cursorLabel_->setText(
+        QStringLiteral("X: %1  Y: %2").arg(point.x, 0, 'f', 3).arg(point.y, 0, 'f', 3));
+}
+
+void DrawingWindow::refresh() {
+    view_->ensureAllVisible();
+    updateState();
+}
+
+void DrawingWindow::fitAll() {
+    view_->fitAll();
+}
+
+void DrawingWindow::newDrawing() {
+    document_->clear();
+    savedRevision_ = document_->revision();
+    view_->fitAll();
+    updateState();
+}
+
+bool DrawingWindow::saveDxf(const QString& path, QString* error) {
+    try {
+        WriteDxf(*document_, path.toStdString());
+    } catch (const std::exception& failure) {
+        if (error != nullptr) {
+            *error = QString::fromStdString(failure.what());
+        }
+        return false;
+    }
+    savedRevision_ = document_->revision();
+    updateState();
+    return true;
+}
+
+void DrawingWindow::saveAs() {
+    QString path = QFileDialog::getSaveFileName(this, QStringLiteral("Сохранить как DXF"),
+                                                QString(), QStringLiteral("Чертежи DXF (*.dxf)"));
+    if (path.isEmpty()) {
+        return;
+    }
+    if (QFileInfo(path).suffix().compare(QStringLiteral("dxf"), Qt::CaseInsensitive) != 0) {
+        path += QStringLiteral(".dxf");
+    }
+    QString error;
+    if (!saveDxf(path, &error)) {
+        QMessageBox::warning(this, kTitle, error);
+    }
+}
+
+void DrawingWindow::confirmNewDrawing() {
+    if (view_->isPicking()) {
+        return;
+    }
+    if (document_->entityCount() > 0 && document_->revision() != savedRevision_) {
+        const auto answer = QMessageBox::question(
+            this, kTitle,
+            QStringLiteral("Начать новый чертеж? Несохраненный чертеж будет потерян."));
+        if (answer != QMessageBox::Yes) {
+            return;
+        }
+    }
+    newDrawing();
+}
+
+void DrawingWindow::editVariables() {
+    runVariablesDialog(this, *document_);
+    refresh();
+}
+
+void DrawingWindow::closeEvent(QCloseEvent* event) {
+    cancelPick();
+    event->accept();
+}
+
+} // namespace torvelix::cad

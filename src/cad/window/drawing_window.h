@@ -1,0 +1,92 @@
+// The drawing window of the built-in CAD backend: a top-level window that shows the
+// drawing document, asks the user for points, saves the drawing as DXF and starts a new
+// drawing. It stays on screen when the main window is minimised for picking.
+#pragma once
+
+#include "drawing_document.h"
+#include "drawing_view.h"
+
+#include <QMainWindow>
+
+#include <memory>
+#include <optional>
+#include <string>
+
+class QAction;
+class QEventLoop;
+class QLabel;
+
+namespace torvelix::cad {
+
+class DrawingWindow : public QMainWindow {
+    Q_OBJECT
+
+public:
+    // Create it without a parent, so that minimising the main window leaves it on screen.
+    // It takes the document's change callback to repaint; closing it only hides it and
+    // does not keep the program running.
+    explicit DrawingWindow(std::shared_ptr<DrawingDocument> document, QWidget* parent = nullptr);
+    ~DrawingWindow() override;
+
+    DrawingDocument& document() { return *document_; }
+    DrawingView* view() const { return view_; }
+
+    // Brings the window to the front, shows the prompt in the status line and waits, in a
+    // local event loop, for a left click in the drawing (with a rubber-band line from
+    // `base` when given). Throws CadException when the user presses Esc, closes the
+    // window, the program quits, or another request is already waiting.
+    Point requestPoint(const std::optional<Point>& base, const std::string& prompt);
+    bool isPicking() const { return view_->isPicking(); }
+    QString promptText() const;
+
+    // Writes the drawing as DXF; on failure returns false with the reason in `error`.
+    bool saveDxf(const QString& path, QString* error = nullptr);
+
+public slots:
+    // Repaints, fitting the view when the drawing has grown beyond it.
+    void refresh();
+    void fitAll();
+    // Starts a new, empty drawing without asking.
+    void newDrawing();
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+
+private slots:
+    void saveAs();
+    void confirmNewDrawing();
+    void editVariables();
+    void showCursor(const torvelix::cad::Point& point);
+    void finishPick(const torvelix::cad::Point& point);
+    void cancelPick();
+
+private:
+    void createActions();
+    void updateState();
+
+    std::shared_ptr<DrawingDocument> document_;
+    DrawingView* view_ = nullptr;
+    QLabel* promptLabel_ = nullptr;
+    QLabel* cursorLabel_ = nullptr;
+    QLabel* spaceLabel_ = nullptr;
+    QAction* saveAction_ = nullptr;
+    QAction* newAction_ = nullptr;
+    QAction* cancelAction_ = nullptr;
+    QEventLoop* pickLoop_ = nullptr;
+    std::optional<Point> picked_;
+    std::uint64_t savedRevision_ = 0;
+};
+
+// Point requests answered by clicks in a drawing window.
+class WindowPointSource : public PointSource {
+public:
+    explicit WindowPointSource(DrawingWindow& window) : window_(window) {}
+    Point pick(const std::optional<Point>& base, const std::string& prompt) override {
+        return window_.requestPoint(base, prompt);
+    }
+
+private:
+    DrawingWindow& window_;
+};
+
+} // namespace torvelix::cad

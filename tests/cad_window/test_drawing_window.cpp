@@ -1,0 +1,168 @@
+// The drawing window, offscreen: point requests answered by a click or cancelled by Esc,
+// the rubber band's base, zoom and fit, saving as DXF, a new drawing.
+#include "cad_dxf_reader.h"
+#include "drawing_window.h"
+
+#include <QApplication>
+#include <QTest>
+#include <QTimer>
+#include <QWheelEvent>
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+
+namespace torvelix::cad {
+namespace {
+
+QApplication& app() {
+    static int argc = 1;
+    static char name[] = "test_cad_window";
+    static char* argv[] = {name, nullptr};
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) {
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    }
+    static QApplication instance(argc, argv);
+    return instance;
+}
+
+class Window : public ::testing::Test {
+protected:
+    void SetUp() override {
+        app();
+        window = std::make_unique<DrawingWindow>(document);
+        window->resize(800, 600);
+        window->show();
+        source = std::make_unique<WindowPointSource>(*window);
+        document->setPointSource(source.get());
+    }
+    void TearDown() override { document->setPointSource(nullptr); }
+
+    // Runs `step` once the point request below has started waiting.
+    void whenWaiting(std::function<void()> step) { QTimer::singleShot(0, std::move(step)); }
+
+    std::shared_ptr<DrawingDocument> document = std::make_shared<DrawingDocument>();
+    std::unique_ptr<DrawingWindow> window;
+    std::unique_ptr<WindowPointSource> source;
+};
+
+TEST_F(Window, ClickAnswersThePendingRequestInModelCoordinates) {
+    DrawingView* view = window->view();
+    view->setView(QPointF(50, 10), 4.0);
+    const QPoint click = view->toScreen({62.5, -3.25, 0}).toPoint();
+    QString promptWhileWaiting;
+    bool pickingWhileWaiting = false;
+    whenWaiting([&] {
+        promptWhileWaiting = window->promptText();
+        pickingWhileWaiting = window->isPicking();
+        QTest::mouseClick(view, Qt::LeftButton, {}, click);
+    });
+    const Point p = document->Utility().GetPoint(std::nullopt, "Укажи точку начала пружины: ");
+    EXPECT_EQ(promptWhileWaiting, QStringLiteral("Укажи точку начала пружины: "));
+    EXPECT_TRUE(pickingWhileWaiting);
+    // The click lands on a whole pixel: a quarter of a millimetre at 4 pixels per mm.
+    EXPECT_NEAR(p.x, 62.5, 0.125 + 1e-9);
+    EXPECT_NEAR(p.y, -3.25, 0.125 + 1e-9);
+    const Point exact = view->toModel(QPointF(click));
+    EXPECT_DOUBLE_EQ(p.x, exact.x);
+    EXPECT_DOUBLE_EQ(p.y, exact.y);
+    EXPECT_FALSE(window->isPicking());
+    EXPECT_TRUE(window->promptText().isEmpty());
+    // Clicks outside a request answer nothing and change nothing.
+    QTest::mouseClick(view, Qt::LeftButton, {}, click);
+    EXPECT_EQ(document->entityCount(), 0u);
+}
+
+TEST_F(Window, EscCancelsTheRequestAsACadException) {
+    whenWaiting([&] { QTest::keyClick(window->view(), Qt::Key_Escape); });
+    EXPECT_THROW(document->Utility().GetPoint(std::nullopt, "Укажи левый-нижний угол текста ТТ: "),
+                 CadException);
+    EXPECT_FALSE(window->isPicking());
+    // Closing the window cancels too.
+    whenWaiting([&] { window->close(); });
+    EXPECT_THROW(document->Utility().GetPoint(std::nullopt, "x"), CadException);
+}
+
+TEST_F(Window, SecondRequestWhileOneWaitsIsRefused) {
+    const Point base{10, 20, 0};
+    std::optional<Point> bandBase;
+    bool nestedRefused = false;
+    whenWaiting([&] {
+        bandBase = window->view()->pickBase();
+        try {
+            document->Utility().GetPoint(std::nullopt, "again");
+        } catch (const CadException&) {
+            nestedRefused = true;
+        }
+        QTest::mouseClick(window->view(), Qt::LeftButton, {}, QPoint(100, 100));
+    });
+    document->Utility().GetPoint(base, "Укажи точку конца пружины : ");
+    EXPECT_TRUE(nestedRefused);
+    ASSERT_TRUE(bandBase.has_value());
+    EXPECT_DOUBLE_EQ(bandBase->x, 10);
+    EXPECT_DOUBLE_EQ(bandBase->y, 20);
+}
+
+TEST_F(Window, RequestBringsAMinimisedWindowBack) {
+    window->showMinimized();
+    bool minimisedWhileWaiting = true;
+    whenWaiting([&] {
+        minimisedWhileWaiting = window->isMinimized();
+        QTest::keyClick(window->view(), Qt::Key_Escape);
+    });
+    EXPECT_THROW(document->Utility().GetPoint(std::nullopt, "x"), CadException);
+    EXPECT_FALSE(minimisedWhileWaiting);
+    EXPECT_TRUE(window->isVisible());
+    EXPECT_EQ(window->parentWidget(), nullptr);
+}
+
+TEST_F(Window, WheelZoomsAboutTheCursorAndFitShowsEverything) {
+    DrawingView* view = window->view();
+    view->setView(QPointF(0, 0), 2.0);
+    const QPointF cursor(600, 150);
+    const Point under = view->toModel(cursor);
+    QWheelEvent wheel(cursor, view->mapToGlobal(cursor), QPoint(), QPoint(0, 240), Qt::NoButton,
+                      Qt::NoModifier, Qt::NoScrollPhase, false);
+    QApplication::sendEvent(view, &wheel);
+    EXPECT_NEAR(view->scale(), 2.0 * 1.44, 1e-9);
+    EXPECT_NEAR(view->toModel(cursor).x, under.x, 1e-9);
+    EXPECT_NEAR(view->toModel(cursor).y, under.y, 1e-9);
+
+    // A drawing far outside the view is brought into it by a refresh.
+    document->ModelSpace().AddLine({5000, 5000, 0}, {5600, 5000, 0});
+    document->ModelSpace().AddCircle({5300, 5100, 0}, 50);
+    window->refresh();
+    for (const Point& p : {Point{5000, 5000, 0}, Point{5600, 5000, 0}, Point{5300, 5150, 0}}) {
+        const QPointF s = view->toScreen(p);
+        EXPECT_GE(s.x(), 0);
+        EXPECT_LE(s.x(), view->width());
+        EXPECT_GE(s.y(), 0);
+        EXPECT_LE(s.y(), view->height());
+    }
+}
+
+TEST_F(Window, SavesTheDrawingAsDxfAndStartsANewOne) {
+    document->ModelSpace().AddLine({0, 0, 0}, {10, 0, 0});
+    document->ModelSpace().AddText("Пружина номер 1", {0, -10, 0}, 4.5);
+    QApplication::processEvents();
+    EXPECT_TRUE(window->isWindowModified());
+    const auto path = std::filesystem::temp_directory_path() / "torvelix_window_save.dxf";
+    std::filesystem::remove(path);
+    ASSERT_TRUE(window->saveDxf(QString::fromStdString(path.string())));
+    EXPECT_FALSE(window->isWindowModified());
+    const test::DxfDump dump = test::ReadDxfBack(path.string());
+    ASSERT_EQ(dump.entities.size(), 2u) << dump.raw;
+    EXPECT_EQ(dump.entities[1].text, "Пружина номер 1");
+    std::filesystem::remove(path);
+
+    QString error;
+    EXPECT_FALSE(window->saveDxf(QStringLiteral("/nonexistent-dir/x.dxf"), &error));
+    EXPECT_TRUE(error.contains(QStringLiteral("/nonexistent-dir/x.dxf"))) << error.toStdString();
+
+    window->newDrawing();
+    EXPECT_EQ(document->entityCount(), 0u);
+    EXPECT_FALSE(window->isWindowModified());
+}
+
+} // namespace
+} // namespace torvelix::cad
