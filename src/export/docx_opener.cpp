@@ -58,8 +58,15 @@ std::string ResolveOpener(const std::string& configured) {
 
 void LaunchOpener(const std::string& openerPath, const std::string& file) {
     // The opener and the file are positional parameters of the shell, never parsed
-    // as shell text.
-    const char* script = "\"$0\" \"$@\" </dev/null >/dev/null 2>&1 &";
+    // as shell text. Twenty rounds of a tenth of a second bound the wait.
+    const char* script = "\"$0\" \"$@\" </dev/null >/dev/null 2>&1 &\n"
+                         "opener=$!\n"
+                         "round=0\n"
+                         "while [ $round -lt 20 ]; do\n"
+                         "    if ! kill -0 $opener 2>/dev/null; then wait $opener; exit $?; fi\n"
+                         "    sleep 0.1\n"
+                         "    round=$((round + 1))\n"
+                         "done\n";
     const char* argv[] = {"sh", "-c", script, openerPath.c_str(), file.c_str(), nullptr};
     pid_t shell = 0;
     const int error =
@@ -73,8 +80,12 @@ void LaunchOpener(const std::string& openerPath, const std::string& file) {
             throw std::runtime_error("cannot start " + openerPath + ": " + std::strerror(errno));
         }
     }
-    if (!WIFEXITED(status) || WEXITSTATUS(status) != 0) {
+    if (!WIFEXITED(status)) {
         throw std::runtime_error("cannot start " + openerPath);
+    }
+    if (WEXITSTATUS(status) != 0) {
+        throw std::runtime_error(openerPath + " could not show " + file + " (exit status " +
+                                 std::to_string(WEXITSTATUS(status)) + ")");
     }
 }
 

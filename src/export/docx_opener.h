@@ -16,10 +16,11 @@ inline constexpr const char* kDefaultOpener = "xdg-open";
 // PATH. Throws std::runtime_error when no executable is found.
 std::string ResolveOpener(const std::string& configured);
 
-// Starts opener with file as its argument and returns without waiting for it: a
-// shell puts it in the background and exits at once, so nothing is left to reap.
-// Its input and output are the null device. Throws std::runtime_error when it
-// cannot be started.
+// Starts opener with file as its argument, its input and output the null device,
+// and waits at most two seconds for it: one that ends in that time with a non-zero
+// status (xdg-open finding no program for the file) is a failure, one still running
+// is left to run on its own (a shell between keeps it from becoming a zombie).
+// Throws std::runtime_error when it cannot be started or fails.
 void LaunchOpener(const std::string& openerPath, const std::string& file);
 
 } // namespace torvelix::wordexport

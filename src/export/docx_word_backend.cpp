@@ -140,7 +140,12 @@ std::shared_ptr<WordApplication> DocxWordConnector::CreateObject(const std::stri
     auto show = [folder, opener, shownFiles](const DocxDocument& document) {
         const std::string path =
             WriteUniqueFile(folder, "torvelix-report", ".docx", BuildDocxPackage(document));
-        LaunchOpener(opener, path);
+        try {
+            LaunchOpener(opener, path);
+        } catch (...) {
+            std::filesystem::remove(path); // nobody will see it
+            throw;
+        }
         shownFiles->push_back(path);
     };
     return std::make_shared<DocxWordApplication>(show, options_.maxTextBytes);

@@ -140,6 +140,32 @@ TEST_F(DocxBackendExport, NoProgramToShowTheDocumentMeansTheApplicationCannotSta
     EXPECT_TRUE(temp_.entries().empty());
 }
 
+// An opener that ends at once with a failure (xdg-open finding no program for the
+// file) is an application that cannot start; one that keeps running does not hold
+// the export up.
+TEST_F(DocxBackendExport, TheOpenersFailureIsReportedButItsRunningIsNotAwaited) {
+    const std::string failing = scratch_.file("failing.sh");
+    WriteText(failing, "#!/bin/sh\nexit 3\n");
+    ::chmod(failing.c_str(), 0700);
+    DocxWordConnector failingConnector({temp_.path().string(), failing});
+    RecordingMessageSink messages;
+    ExportToWord(SampleReport(), failingConnector, messages);
+    ASSERT_EQ(messages.messages.size(), 1u);
+    EXPECT_EQ(messages.messages[0].text, kWordUnavailableMessage);
+    EXPECT_TRUE(temp_.entries().empty());
+
+    const std::string lasting = scratch_.file("lasting.sh");
+    WriteText(lasting, "#!/bin/sh\nsleep 8\n");
+    ::chmod(lasting.c_str(), 0700);
+    DocxWordConnector lastingConnector({temp_.path().string(), lasting});
+    messages.messages.clear();
+    const auto start = std::chrono::steady_clock::now();
+    ExportToWord(SampleReport(), lastingConnector, messages);
+    EXPECT_LT(std::chrono::steady_clock::now() - start, std::chrono::seconds(6));
+    EXPECT_TRUE(messages.messages.empty());
+    EXPECT_EQ(lastingConnector.shownFiles().size(), 1u);
+}
+
 TEST_F(DocxBackendExport, ATempFolderThatCannotBeWrittenMeansTheApplicationCannotStart) {
     for (const std::string& folder : {temp_.file("missing"), temp_.path().string()}) {
         ::chmod(temp_.path().c_str(), 0500);
