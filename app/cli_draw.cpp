@@ -1,13 +1,314 @@
-// Placeholder until its layer lands.
+// `torvelix draw`: the drawing driver on a new built-in drawing, the point requests
+// answered from the options, the drawing saved as DXF.
+#include "cli_options.h"
 #include "commands.h"
+#include "console_messages.h"
+#include "drawing_document.h"
+#include "drawing_driver.h"
+#include "dxf_writer.h"
+#include "errors.h"
+#include "table_fields.h"
+#include "tech_requirements.h"
 
+#include <cmath>
 #include <cstdio>
+#include <fstream>
+#include <map>
+#include <optional>
+#include <stdexcept>
 
 namespace torvelix::app {
 
-int RunDrawCommand(const std::vector<std::string>&, const std::string&) {
-    std::fputs("torvelix: this command is not built yet\n", stderr);
-    return 1;
+namespace {
+
+const char* kDrawHelp =
+    "Usage: torvelix draw --view broken|full|section|cut --ends 1|2|3|4\n"
+    "                     --D0 X --d X --t X --n X [options] -o OUT.dxf\n"
+    "\n"
+    "Draws a helical compression spring, as the AutoCAD button of the window does, into\n"
+    "a new drawing and saves it as a DXF file that CAD programs open. Lengths are in\n"
+    "millimetres; values are taken as typed text (the decimal separator is the point).\n"
+    "\n"
+    "  --view V          broken: side view with a break; full: the whole spring;\n"
+    "                    section: in section; cut: in cut\n"
+    "  --ends E          end coils: 1 open, not ground; 2 closed, not ground;\n"
+    "                    3 closed, ground over 3/4 of the arc; 4 3/4 coil closed, ground\n"
+    "  --D0 X            mean diameter\n"
+    "  --d X             wire diameter\n"
+    "  --t X             pitch (not needed with --inscribe)\n"
+    "  --n X             working coils (the whole part counts)\n"
+    "  --break-coils 1|2 coils at each end of the view with a break (default 2)\n"
+    "  --diagram         loading diagram above the view with a break; needs\n"
+    "                    --L0 --L1 --L2 --L3 (free length and lengths under F1, F2, F3)\n"
+    "                    and takes --F1 --F2 --F3 (forces, N)\n"
+    "  --start X,Y[,Z]   the spring's start point (default 0,0,0)\n"
+    "  --inscribe --end X,Y[,Z]  fit the pitch so that the spring ends at this point\n"
+    "  --tilemode 0|1 --cvport N --dimscale X  the drawing's variables (1, 2, 1):\n"
+    "                    TILEMODE 0 with CVPORT 1 draws into paper space\n"
+    "  --tt FILE         technical requirements below the drawing (view with a break\n"
+    "                    only): a UTF-8 file of key=value lines, items=1,2,5 for the\n"
+    "                    items switched on (1..11) and the page's texts e6Num,\n"
+    "                    comb6Gost, e6G, e6Tau, comb6Naviv, e6L, e6n, e6n1, e6HRC,\n"
+    "                    e6Dc, e6TT, and comb6Kontrol as 0 (rod), 1 (sleeve) or -1\n"
+    "  --tt-corner X,Y[,Z]  lower-left corner of the requirements (needed with --tt)\n"
+    "  -o, --output FILE the DXF file to write\n"
+    "\n"
+    "Messages go to standard error as 'error: ...' or 'warning: ...'. Exit status:\n"
+    "0 drawn and saved; 1 a failure was reported (after a failure while drawing the\n"
+    "file still holds what was drawn); 2 bad command line.\n";
+
+int Usage(const std::string& error) {
+    std::fprintf(stderr, "torvelix draw: %s\n(see torvelix draw --help)\n", error.c_str());
+    return 2;
+}
+
+// "X,Y" or "X,Y,Z" with the point as decimal separator.
+std::optional<cad::Point> ParsePoint(const std::string& text) {
+    std::vector<double> values;
+    std::size_t from = 0;
+    while (true) {
+        const std::size_t comma = text.find(',', from);
+        auto value = tables::TryParseNumber(text.substr(from, comma - from));
+        if (!value) {
+            return std::nullopt;
+        }
+        values.push_back(*value);
+        if (comma == std::string::npos) {
+            break;
+        }
+        from = comma + 1;
+    }
+    if (values.size() < 2 || values.size() > 3) {
+        return std::nullopt;
+    }
+    return cad::Point{values[0], values[1], values.size() == 3 ? values[2] : 0.0};
+}
+
+// Reads the technical-requirements file into the page's controls; empty on success,
+// else what is wrong with it.
+std::string ReadTechFile(const std::string& path, cad::TechRequirementControls& c) {
+    std::ifstream in(path, std::ios::binary);
+    if (!in) {
+        return "cannot read " + path;
+    }
+    std::map<std::string, std::string*> texts = {{"e6Num", &c.e6Num},
+                                                 {"comb6Gost", &c.comb6Gost},
+                                                 {"e6G", &c.e6G},
+                                                 {"e6Tau", &c.e6Tau},
+                                                 {"comb6Naviv", &c.comb6Naviv},
+                                                 {"e6L", &c.e6L},
+                                                 {"e6n", &c.e6n},
+                                                 {"e6n1", &c.e6n1},
+                                                 {"e6HRC", &c.e6HRC},
+                                                 {"e6Dc", &c.e6Dc},
+                                                 {"e6TT", &c.e6TT}};
+    // A missing key is an empty text.
+    for (auto& [key, field] : texts) {
+        *field = "";
+    }
+    bool* switches[] = {&c.ckb6Num, &c.ckb6G,   &c.ckb6Tau, &c.ckb6Nav,   &c.ckb6L, &c.ckb6n,
+                        &c.ckb6n1,  &c.ckb6HRC, &c.ckb6Dc,  &c.ckb6Sprav, &c.ckb6TT};
+    std::string line;
+    int number = 0;
+    while (std::getline(in, line)) {
+        ++number;
+        if (!line.empty() && line.back() == '\r') {
+            line.pop_back();
+        }
+        if (number == 1 && line.rfind("\xEF\xBB\xBF", 0) == 0) {
+            line.erase(0, 3);
+        }
+        if (line.empty() || line[0] == '#') {
+            continue;
+        }
+        const std::size_t eq = line.find('=');
+        const std::string where = path + " line " + std::to_string(number);
+        if (eq == std::string::npos) {
+            return where + ": expected key=value";
+        }
+        const std::string key = line.substr(0, eq);
+        const std::string value = line.substr(eq + 1);
+        if (auto it = texts.find(key); it != texts.end()) {
+            *it->second = value;
+        } else if (key == "items") {
+            std::size_t from = 0;
+            while (from <= value.size() && !value.empty()) {
+                const std::size_t comma = value.find(',', from);
+                const std::string item = value.substr(from, comma - from);
+                auto k = tables::TryParseNumber(item);
+                if (!k || *k < 1 || *k > 11 || *k != std::floor(*k)) {
+                    return where + ": items are numbers 1 to 11, not '" + item + "'";
+                }
+                *switches[static_cast<int>(*k) - 1] = true;
+                if (comma == std::string::npos) {
+                    break;
+                }
+                from = comma + 1;
+            }
+        } else if (key == "comb6Kontrol") {
+            if (value == "0" || value == "1" || value == "-1") {
+                c.comb6KontrolIndex = std::stoi(value);
+                // With no item selected the box keeps its initial text.
+                c.comb6Kontrol =
+                    c.comb6KontrolIndex == 1 ? "контрольной гильзы" : "контрольного стержня";
+            } else {
+                return where + ": comb6Kontrol is 0, 1 or -1";
+            }
+        } else {
+            return where + ": unknown key '" + key + "'";
+        }
+    }
+    return {};
+}
+
+} // namespace
+
+int RunDrawCommand(const std::vector<std::string>& rawArgs, const std::string&) {
+    std::vector<std::string> args;
+    for (const auto& word : rawArgs) {
+        args.push_back(word == "-o" ? "--output" : word == "-h" ? "--help" : word);
+    }
+    const auto options = ParseOptions(
+        args, {"--view",        "--ends", "--D0",        "--d",     "--t",        "--n",
+               "--break-coils", "--L0",   "--L1",        "--L2",    "--L3",       "--F1",
+               "--F2",          "--F3",   "--start",     "--end",   "--tilemode", "--cvport",
+               "--dimscale",    "--tt",   "--tt-corner", "--output"},
+        {"--diagram", "--inscribe", "--help"});
+    if (options.has("--help")) {
+        std::fputs(kDrawHelp, stdout);
+        return 0;
+    }
+    if (!options.error.empty()) {
+        return Usage(options.error);
+    }
+    if (!options.positional.empty()) {
+        return Usage("unexpected argument '" + options.positional.front() + "'");
+    }
+    auto value = [&options](const std::string& name, const std::string& fallback = "") {
+        auto it = options.values.find(name);
+        return it == options.values.end() ? fallback : it->second;
+    };
+    const bool inscribe = options.has("--inscribe");
+    for (const char* required : {"--view", "--ends", "--D0", "--d", "--n", "--output"}) {
+        if (!options.has(required)) {
+            return Usage(std::string("missing ") + required);
+        }
+    }
+    if (!inscribe && !options.has("--t")) {
+        return Usage("missing --t (or --inscribe with --end)");
+    }
+    if (inscribe != options.has("--end")) {
+        return Usage("--inscribe and --end go together");
+    }
+    if (options.has("--tt") != options.has("--tt-corner")) {
+        return Usage("--tt and --tt-corner go together");
+    }
+
+    cad::DrawingControls c;
+    const std::string view = value("--view");
+    c.sb71 = view == "broken";
+    c.sb72 = view == "full";
+    c.sb73 = view == "section";
+    if (!c.sb71 && !c.sb72 && !c.sb73 && view != "cut") {
+        return Usage("--view is broken, full, section or cut");
+    }
+    const std::string ends = value("--ends");
+    if (ends.size() != 1 || ends[0] < '1' || ends[0] > '4') {
+        return Usage("--ends is 1, 2, 3 or 4");
+    }
+    c.sb51 = ends == "1";
+    c.sb52 = ends == "2";
+    c.sb53 = ends == "3";
+    if (options.has("--break-coils")) {
+        const std::string coils = value("--break-coils");
+        if (coils != "1" && coils != "2") {
+            return Usage("--break-coils is 1 or 2");
+        }
+        c.cbox90ItemIndex = coils == "1" ? 0 : 1;
+    }
+    // As in the window, the diagram and the requirements go with the view with a break.
+    if (!c.sb71 && (options.has("--diagram") || options.has("--tt"))) {
+        return Usage("--diagram and --tt go with --view broken only");
+    }
+    c.cb71 = options.has("--diagram");
+    c.cb90 = inscribe;
+    c.e9_n = value("--n");
+    c.e9_t = value("--t", "0");
+    c.e9_D0 = value("--D0");
+    c.e9_d = value("--d");
+    c.e9_L0 = value("--L0", "0");
+    c.e9_L1 = value("--L1", "0");
+    c.e9_L2 = value("--L2", "0");
+    c.e9_L3 = value("--L3", "0");
+    c.e9_F1 = value("--F1", "0");
+    c.e9_F2 = value("--F2", "0");
+    c.e9_F3 = value("--F3", "0");
+
+    std::vector<cad::Point> points;
+    for (const char* name : {"--start", "--end", "--tt-corner"}) {
+        if (std::string(name) == "--start" || options.has(name)) {
+            auto point = ParsePoint(value(name, "0,0,0"));
+            if (!point) {
+                return Usage(std::string(name) + " is X,Y or X,Y,Z");
+            }
+            points.push_back(*point);
+        }
+    }
+
+    auto document = std::make_shared<cad::DrawingDocument>();
+    const std::pair<const char*, const char*> variables[] = {
+        {"--tilemode", "TILEMODE"}, {"--cvport", "CVPORT"}, {"--dimscale", "DIMSCALE"}};
+    for (const auto& [option, variable] : variables) {
+        if (!options.has(option)) {
+            continue;
+        }
+        auto number = tables::TryParseNumber(value(option));
+        try {
+            if (!number) {
+                throw std::invalid_argument(std::string(option) + " needs a number");
+            }
+            document->setVariable(variable, *number);
+        } catch (const std::invalid_argument& e) {
+            return Usage(e.what());
+        }
+    }
+
+    cad::TechRequirementControls tt;
+    if (options.has("--tt")) {
+        if (std::string problem = ReadTechFile(value("--tt"), tt); !problem.empty()) {
+            return Usage(problem);
+        }
+    }
+
+    ConsoleMessageSink sink;
+    cad::DrawingParams params;
+    try {
+        params = cad::BuildDrawingParams(c);
+    } catch (const UserError& e) {
+        sink.show(MessageIcon::Error, e.what());
+        return 1;
+    }
+    if (auto refusal = cad::CheckDrawingParams(params)) {
+        sink.show(MessageIcon::Error, *refusal);
+        return 1;
+    }
+
+    cad::ScriptedPointSource picks(points);
+    document->setPointSource(&picks);
+    cad::BuiltinConnector connector(std::make_shared<cad::BuiltinCadApplication>(document));
+    cad::DrawingSession session;
+    cad::DrawSpring(session, params, connector, sink);
+    if (options.has("--tt")) {
+        cad::DrawTechRequirements(cad::BuildTechRequirements(tt), connector, sink);
+    }
+    document->setPointSource(nullptr);
+    try {
+        cad::WriteDxf(*document, value("--output"));
+    } catch (const std::runtime_error& e) {
+        sink.show(MessageIcon::Error, e.what());
+        return 1;
+    }
+    return sink.anyShown() ? 1 : 0;
 }
 
 } // namespace torvelix::app
