@@ -3,7 +3,6 @@
 #include <gtest/gtest.h>
 
 #include <chrono>
-#include <cmath>
 #include <sstream>
 #include <sys/stat.h>
 #include <thread>
@@ -56,29 +55,6 @@ TEST(DocxDocument, BreaksParagraphsAtCrLfAndTheirPairAndReplacesTheWholeStory) {
     document.TypeText("y");
     EXPECT_EQ(document.paragraphs()[0].runs[0].format, (CharFormat{"Courier New", 0}));
     EXPECT_EQ(document.paragraphs()[1].runs[0].format, (CharFormat{"Courier New", 21}));
-}
-
-TEST(DocxDocument, RefusesBadFontsAndTextBeyondItsBoundUnchanged) {
-    DocxDocument document(10);
-    EXPECT_THROW(document.SetFontSize(0.5), std::invalid_argument);
-    EXPECT_THROW(document.SetFontSize(1638.5), std::invalid_argument);
-    EXPECT_THROW(document.SetFontSize(std::nan("")), std::invalid_argument);
-    EXPECT_THROW(document.SetFontName("  "), std::invalid_argument);
-    document.TypeText("12345\r");
-    EXPECT_THROW(document.TypeText("67890"), std::length_error);
-    EXPECT_EQ(ParagraphTexts(document), (std::vector<std::string>{"12345", ""}));
-}
-
-TEST(DocxDocument, KeepsBlanksAndEscapesMarkupInTheMainPart) {
-    DocxDocument document;
-    document.SetFontName("A&B \"Mono\"");
-    document.TypeText("  <b> & \tx");
-    const std::string xml = document.MainPartXml();
-    EXPECT_NE(xml.find("w:ascii=\"A&amp;B &quot;Mono&quot;\""), std::string::npos) << xml;
-    EXPECT_NE(xml.find("<w:t xml:space=\"preserve\">  &lt;b&gt; &amp; </w:t><w:tab/>"
-                       "<w:t xml:space=\"preserve\">x</w:t>"),
-              std::string::npos)
-        << xml;
 }
 
 class DocxBackendExport : public ::testing::Test {

@@ -11,12 +11,37 @@ namespace {
 
 enum class FailureKind { WordError, SystemError, UnknownMember, NoObject };
 
-// One shared log of calls; the call with index failAt fails with the given kind.
-struct Script {
+// A scripted word processor: every object it hands out is itself; it logs every
+// call, and the call with index failAt fails with the given kind.
+class FakeWord : public WordConnector,
+                 public WordApplication,
+                 public WordDocuments,
+                 public WordSelection,
+                 public WordFont,
+                 public std::enable_shared_from_this<FakeWord> {
+public:
     std::vector<std::string> calls;
     std::optional<std::size_t> failAt;
     FailureKind kind = FailureKind::WordError;
 
+    std::shared_ptr<WordApplication> CreateObject(const std::string& progId) override {
+        return Object<WordApplication>("CreateObject " + progId);
+    }
+    std::shared_ptr<WordDocuments> Documents() override {
+        return Object<WordDocuments>("Documents");
+    }
+    void Add() override { Call("Add"); }
+    std::shared_ptr<WordSelection> Selection() override {
+        return Object<WordSelection>("Selection");
+    }
+    void WholeStory() override { Call("WholeStory"); }
+    std::shared_ptr<WordFont> Font() override { return Object<WordFont>("Font"); }
+    void SetName(const std::string& name) override { Call("Font.Name=" + name); }
+    void SetSize(double points) override { Call("Font.Size=" + std::to_string(int(points))); }
+    void TypeText(const std::string& text) override { Call("TypeText " + text); }
+    void SetVisible(bool visible) override { Call(visible ? "Visible=true" : "Visible=false"); }
+
+private:
     // Logs the call; true when it must hand back no object.
     bool Call(const std::string& call) {
         calls.push_back(call);
@@ -35,77 +60,9 @@ struct Script {
         }
         return false;
     }
-};
-
-template <typename T, typename Make>
-std::shared_ptr<T> Object(Script& script, const std::string& call, Make make) {
-    return script.Call(call) ? nullptr : make();
-}
-
-class FakeFont : public WordFont {
-public:
-    explicit FakeFont(Script& script) : script_(script) {}
-    void SetName(const std::string& name) override { script_.Call("Font.Name=" + name); }
-    void SetSize(double points) override {
-        script_.Call("Font.Size=" + std::to_string(static_cast<int>(points)));
+    template <typename T> std::shared_ptr<T> Object(const std::string& call) {
+        return Call(call) ? nullptr : std::shared_ptr<T>(shared_from_this(), this);
     }
-
-private:
-    Script& script_;
-};
-
-class FakeSelection : public WordSelection {
-public:
-    explicit FakeSelection(Script& script) : script_(script) {}
-    void WholeStory() override { script_.Call("WholeStory"); }
-    std::shared_ptr<WordFont> Font() override {
-        return Object<WordFont>(script_, "Font",
-                                [&] { return std::make_shared<FakeFont>(script_); });
-    }
-    void TypeText(const std::string& text) override { script_.Call("TypeText " + text); }
-
-private:
-    Script& script_;
-};
-
-class FakeDocuments : public WordDocuments {
-public:
-    explicit FakeDocuments(Script& script) : script_(script) {}
-    void Add() override { script_.Call("Add"); }
-
-private:
-    Script& script_;
-};
-
-class FakeApplication : public WordApplication {
-public:
-    explicit FakeApplication(Script& script) : script_(script) {}
-    std::shared_ptr<WordDocuments> Documents() override {
-        return Object<WordDocuments>(script_, "Documents",
-                                     [&] { return std::make_shared<FakeDocuments>(script_); });
-    }
-    std::shared_ptr<WordSelection> Selection() override {
-        return Object<WordSelection>(script_, "Selection",
-                                     [&] { return std::make_shared<FakeSelection>(script_); });
-    }
-    void SetVisible(bool visible) override {
-        script_.Call(std::string("Visible=") + (visible ? "true" : "false"));
-    }
-
-private:
-    Script& script_;
-};
-
-class FakeConnector : public WordConnector {
-public:
-    explicit FakeConnector(Script& script) : script_(script) {}
-    std::shared_ptr<WordApplication> CreateObject(const std::string& progId) override {
-        return Object<WordApplication>(script_, "CreateObject " + progId,
-                                       [&] { return std::make_shared<FakeApplication>(script_); });
-    }
-
-private:
-    Script& script_;
 };
 
 const std::vector<std::string> kLines = {"=====", "  Сила, F1 (Н) : 20.000", ""};
@@ -132,22 +89,20 @@ const std::vector<std::string> kFullSequence = {
 };
 
 TEST(WordExport, MakesTheCallsInOrderWithOneTypeTextPerLine) {
-    Script script;
-    FakeConnector connector(script);
+    auto word = std::make_shared<FakeWord>();
     RecordingMessageSink messages;
-    ExportToWord(kLines, connector, messages);
-    EXPECT_EQ(script.calls, kFullSequence);
+    ExportToWord(kLines, *word, messages);
+    EXPECT_EQ(word->calls, kFullSequence);
     EXPECT_TRUE(messages.messages.empty());
 }
 
 TEST(WordExport, EmptyReportStillCreatesFormatsAndShowsTheDocument) {
-    Script script;
-    FakeConnector connector(script);
+    auto word = std::make_shared<FakeWord>();
     RecordingMessageSink messages;
-    ExportToWord({}, connector, messages);
+    ExportToWord({}, *word, messages);
     std::vector<std::string> expected(kFullSequence.begin(), kFullSequence.begin() + 11);
     expected.push_back("Visible=true");
-    EXPECT_EQ(script.calls, expected);
+    EXPECT_EQ(word->calls, expected);
     EXPECT_TRUE(messages.messages.empty());
 }
 
@@ -164,22 +119,21 @@ TEST(WordExport, AFailingCallEndsTheExportWithTheMessageOfItsKind) {
     for (const auto& [kind, text] : handled) {
         for (std::size_t failAt = 0; failAt < kFullSequence.size(); ++failAt) {
             SCOPED_TRACE("failing call: " + kFullSequence[failAt]);
-            Script script;
-            script.failAt = failAt;
-            script.kind = kind;
-            FakeConnector connector(script);
+            auto word = std::make_shared<FakeWord>();
+            word->failAt = failAt;
+            word->kind = kind;
             RecordingMessageSink messages;
-            ExportToWord(kLines, connector, messages);
+            ExportToWord(kLines, *word, messages);
             const bool objectCall = kFullSequence[failAt].rfind("CreateObject", 0) == 0 ||
                                     kFullSequence[failAt] == "Documents" ||
                                     kFullSequence[failAt] == "Selection" ||
                                     kFullSequence[failAt] == "Font";
             if (kind == FailureKind::NoObject && !objectCall) {
-                EXPECT_EQ(script.calls, kFullSequence); // nothing to withhold there
+                EXPECT_EQ(word->calls, kFullSequence); // nothing to withhold there
                 EXPECT_TRUE(messages.messages.empty());
                 continue;
             }
-            EXPECT_EQ(script.calls.size(), failAt + 1);
+            EXPECT_EQ(word->calls.size(), failAt + 1);
             ASSERT_EQ(messages.messages.size(), 1u);
             EXPECT_EQ(messages.messages[0].icon, MessageIcon::Warning);
             EXPECT_EQ(messages.messages[0].text, text);
@@ -188,18 +142,17 @@ TEST(WordExport, AFailingCallEndsTheExportWithTheMessageOfItsKind) {
 }
 
 TEST(WordExport, AnUnknownMemberIsLeftToTheGeneralErrorHandler) {
-    Script script;
-    script.failAt = 12; // the first TypeText
-    script.kind = FailureKind::UnknownMember;
-    FakeConnector connector(script);
+    auto word = std::make_shared<FakeWord>();
+    word->failAt = 12; // the first TypeText
+    word->kind = FailureKind::UnknownMember;
     RecordingMessageSink messages;
     try {
-        ExportToWord(kLines, connector, messages);
+        ExportToWord(kLines, *word, messages);
         FAIL() << "the error was swallowed";
     } catch (const UnsupportedMember& error) {
         EXPECT_STREQ(error.what(), "Method 'TypeText' not supported by automation object");
     }
-    EXPECT_EQ(script.calls.size(), 13u);
+    EXPECT_EQ(word->calls.size(), 13u);
     EXPECT_TRUE(messages.messages.empty());
 }
 
