@@ -1,14 +1,12 @@
-// The shipped tables as the program reads them: every classification row through the
-// class selection, and the size and wire coverage of every spring table.
+// The shipped classification table as the program reads it: every item's row through
+// the class selection.
 #include "class_selection.h"
-#include "table_fields.h"
 #include "table_files.h"
 
 #include <gtest/gtest.h>
 
 #include <filesystem>
 #include <random>
-#include <set>
 #include <string>
 
 using namespace torvelix;
@@ -101,23 +99,4 @@ TEST(ShippedTables, ClassRowsReadBackAsTheClassificationGivesThem) {
     }
     EXPECT_TRUE(messages.messages.empty());
     EXPECT_TRUE(state.TablesOk);
-}
-
-TEST(ShippedTables, SpringTablesAreLargeAndUseOnlyWiresOfTheWireTable) {
-    TablesBesideProgram tables;
-    TableState state;
-    state.ExeBase = ExeBase(tables.exePath());
-    const auto wireLines = ReadAllTableLines(TablePath(state, "9389"));
-    std::set<double> wires;
-    for (std::size_t k = 1; k < wireLines.size(); ++k) {
-        wires.insert(ParseTableNumber(Field(wireLines[k], 1, 5)));
-    }
-    for (int number = 13766; number <= 13776; ++number) {
-        SCOPED_TRACE("table " + std::to_string(number));
-        const auto rows = ReadAllTableLines(TablePath(state, std::to_string(number)));
-        EXPECT_GE(rows.size(), 100u);
-        for (const auto& row : rows) {
-            ASSERT_EQ(wires.count(SpringRowField(row, 2)), 1u) << row;
-        }
-    }
 }
