@@ -1,0 +1,84 @@
+# `torvelix draw` failures as a user meets them: the exit status, the one-line message on
+# standard error, and what is left in the DXF file.
+set -u
+exe="$1"
+src="$2"
+work="$(mktemp -d)"
+trap 'rm -rf "$work"' EXIT
+fails=0
+
+# expect STATUS STDERR-LINE FILE-SHOULD-EXIST ARGS...
+expect() {
+    local status="$1" message="$2" file="$3"
+    shift 3
+    rm -f "$work/out.dxf"
+    "$exe" draw "$@" -o "$work/out.dxf" 2> "$work/err.txt" > "$work/out.txt"
+    local got=$?
+    if [ "$got" != "$status" ]; then
+        echo "FAIL: status $got, expected $status: $*" >&2
+        fails=$((fails + 1))
+    fi
+    if [ -n "$message" ] && ! grep -qxF -- "$message" "$work/err.txt"; then
+        echo "FAIL: expected '$message', got '$(cat "$work/err.txt")': $*" >&2
+        fails=$((fails + 1))
+    fi
+    if [ "$file" = yes ] && [ ! -s "$work/out.dxf" ]; then
+        echo "FAIL: no DXF written: $*" >&2
+        fails=$((fails + 1))
+    fi
+    if [ "$file" = no ] && [ -e "$work/out.dxf" ]; then
+        echo "FAIL: a DXF was written: $*" >&2
+        fails=$((fails + 1))
+    fi
+}
+
+ok="--D0 20 --d 2 --t 6 --n 5"
+# Refused before anything is drawn: no file.
+expect 1 "error: Параметры пружины L0, L1, L2, L3 не должны равняться нулю!" no \
+    --view broken --ends 1 $ok --diagram --L0 60 --L1 50 --L2 40
+expect 1 "error: '2,5' is not a valid floating point value" no --view full --ends 1 \
+    --D0 20 --d 2,5 --t 6 --n 5
+expect 1 "error: Количество рабочих витков n должно быть не меньше 1!" no \
+    --view section --ends 1 --D0 20 --d 2 --t 6 --n 0.9
+expect 1 "error: Количество рабочих витков n должно быть не больше 255!" no \
+    --view full --ends 1 --D0 20 --d 2 --t 6 --n 256
+expect 1 "error: Средний диаметр пружины D0 должен быть больше нуля!" no \
+    --view cut --ends 2 --D0 -20 --d 2 --t 6 --n 5
+expect 1 "error: Диаметр проволоки d должен быть больше нуля!" no \
+    --view cut --ends 2 --D0 20 --d 0 --t 6 --n 5
+expect 1 "error: Шаг пружины t должен быть больше нуля!" no \
+    --view full --ends 2 --D0 20 --d 2 --t 0 --n 5
+expect 1 "error: Длина пружины L3 не должна равняться длине в свободном состоянии L0!" no \
+    --view broken --ends 1 $ok --diagram --L0 60 --L1 60 --L2 60 --L3 60
+# Zero lengths without the diagram draw the spring.
+expect 0 "" yes --view broken --ends 1 $ok --L0 0
+
+# Failures while drawing: the message, the file with what was drawn.
+expect 1 "error: Расстояние между точками меньше длины пружины в сжатом состоянии!" yes \
+    --view full --ends 2 --D0 20 --d 2 --n 8 --L3 40 --inscribe --end 39,0
+expect 1 "warning: Ошибка связи с AutoCAD." yes --view full --ends 1 --D0 20 --d 12 --t 1 --n 5
+/usr/bin/python3 - "$work/out.dxf" "$src/tests/scripts" <<'PY' || fails=$((fails + 1))
+import sys
+sys.path.insert(0, sys.argv[2])
+from draw_check import *
+# The first coil's front band and bends, and the back line whose trim found no crossing.
+ents = shapes(load(sys.argv[1]))
+check([e.dxftype() for e in ents] == ["LINE", "LINE", "ARC", "ARC", "LINE"],
+      "partial drawing: " + repr([e.dxftype() for e in ents]))
+finish()
+PY
+
+# Bad command lines.
+expect 2 "" no --view top --ends 1 $ok
+expect 2 "" no --view full --ends 5 $ok
+expect 2 "" no --view full --ends 1 --D0 20 --d 2 --t 6
+expect 2 "" no --view full --ends 1 $ok --diagram
+expect 2 "" no --view broken --ends 1 $ok --inscribe
+expect 2 "" no --view broken --ends 1 $ok --start 1
+expect 2 "" no --view broken --ends 1 $ok --tilemode 2
+expect 2 "" no --view broken --ends 1 $ok --tt "$work/missing.txt" --tt-corner 0,0
+printf 'items=12\n' > "$work/bad.txt"
+expect 2 "" no --view broken --ends 1 $ok --tt "$work/bad.txt" --tt-corner 0,0
+"$exe" draw --help | grep -q "^Usage: torvelix draw" || { echo "FAIL: help" >&2; fails=$((fails + 1)); }
+
+[ "$fails" = 0 ]
