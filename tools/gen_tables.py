@@ -4,6 +4,7 @@ GOST 9389-75 and GOST 13764-86, computing the spring tables by the method of
 GOST 13765-86. Run by a developer: /usr/bin/python3 tools/gen_tables.py [--out DIR]."""
 
 import argparse
+import functools
 import math
 import os
 import sys
@@ -190,11 +191,29 @@ def wahl_factor(index):
     return (4 * index - 1) / (4 * index - 4) + 0.615 / index
 
 
+def quarter_step(fraction):
+    return 0 if fraction <= 0.25 else 0.5 if fraction < 0.75 else 1
+
+
+def program_index(index):
+    """The index as the program rounds it before its strength check: hundredths kept,
+    the thousandths rounded to 0, 0.005 or 0.01 at the quarter thresholds."""
+    whole = math.trunc(index)
+    hundredths = 100 * (index - whole)
+    kept = math.trunc(hundredths)
+    rounded = 0.01 * kept + whole + 0.01 * quarter_step(hundredths - kept)
+    return 0.5 if rounded == 0 else rounded
+
+
 def single_capacity(d, outer, tau3):
     """Force at which a single-strand spring of wire d and outer diameter outer reaches
-    the shear stress tau3 (Wahl-corrected)."""
+    the shear stress tau3 (Wahl-corrected), with the exact index and with the index as
+    the program rounds it, whichever is lower: a row must not fail the program's own
+    strength check by the rounding of its index."""
     mean = outer - d
-    return math.pi * d ** 3 * tau3 / (8 * wahl_factor(mean / d) * mean)
+    index = mean / d
+    wahl = max(wahl_factor(index), wahl_factor(program_index(index)))
+    return math.pi * d ** 3 * tau3 / (8 * wahl * mean)
 
 
 def single_stiffness(d, outer):
@@ -204,9 +223,9 @@ def single_stiffness(d, outer):
 
 def three_capacity(d1, outer, tau3):
     """Force at which a three-strand spring of cable d1 reaches tau3 by the program's own
-    three-strand stress tau = 1.82 F3 i / d1^2."""
+    three-strand stress tau = 1.82 F3 i / d1^2 (exact or rounded index, the lower force)."""
     index = (outer - d1) / d1
-    return tau3 * d1 ** 2 / (1.82 * index)
+    return tau3 * d1 ** 2 / (1.82 * max(index, program_index(index)))
 
 
 def three_stiffness(d1, outer):
@@ -241,6 +260,7 @@ def choose_outer_of(capacities, f3):
     return fitting[-1][0], fitting[-1][1]
 
 
+@functools.lru_cache(maxsize=None)
 def wire_strengths():
     """d text -> (class I lower, upper, class II lower, upper, class 3 lower, upper)."""
     table = {}

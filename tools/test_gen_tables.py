@@ -2,6 +2,7 @@
 """Tests of the table generator: its method against rows computed by hand, its number
 writing and layouts, and that the committed data/*.dat are exactly its output."""
 
+import math
 import os
 import sys
 import unittest
@@ -72,6 +73,28 @@ class HandComputedRows(unittest.TestCase):
         # d = 2.8 / 2.155 = 1.29930, d^4 = 2.84997; beta = atan(0.445 4.7143 / 5.7143)
         # = 0.35197, cos 0.93869; c1 = 3 78500 2.84997 0.93869 / (8 13.2^3) = 34.235.
         self.assertIn(("1000", "2.80", "16", "34.24", "29.2"), rows_for(9, "1000"))
+
+
+class ProgramStrengthCheck(unittest.TestCase):
+    def test_index_rounds_as_the_program_rounds_it(self):
+        self.assertAlmostEqual(gen.program_index(5.437), 5.435, places=12)
+        self.assertAlmostEqual(gen.program_index(5.438), 5.44, places=12)
+        self.assertAlmostEqual(gen.program_index(6.6666667), 6.665, places=12)
+        self.assertEqual(gen.program_index(0.001), 0.5)
+
+    def test_no_shipped_row_fails_the_strength_check_at_the_lower_strength(self):
+        # The program's check: i rounded, tau = 8 k F3 D / (pi d^3) (three-strand:
+        # 1.82 F3 i / d1^2) must not exceed tau3 computed with the lower Rm.
+        for spring_class in gen.spring_classes():
+            for line in data_lines(spring_class.table):
+                f3, d, outer = float(line[0:6]), float(line[7:12]), float(line[13:17])
+                tau3 = gen.tau3_of(spring_class, line[7:12].strip())
+                index = gen.program_index((outer - d) / d)
+                if spring_class.three_strand:
+                    tau = 1.82 * f3 * index / d ** 2
+                else:
+                    tau = 8 * gen.wahl_factor(index) * f3 * (outer - d) / (math.pi * d ** 3)
+                self.assertLessEqual(tau, tau3, spring_class.table + ": " + line)
 
 
 class NumberWriting(unittest.TestCase):
