@@ -5,6 +5,7 @@
 #include "dxf_writer.h"
 
 #include "cp1251.h"
+#include "file_output.h"
 
 #pragma GCC diagnostic push
 #pragma GCC diagnostic ignored "-Wunused-parameter"
@@ -15,15 +16,10 @@
 #pragma GCC diagnostic pop
 
 #include <array>
-#include <cerrno>
 #include <charconv>
 #include <cmath>
 #include <cstdint>
 #include <cstdio>
-#include <cstring>
-#include <filesystem>
-#include <fstream>
-#include <random>
 #include <stdexcept>
 
 namespace torvelix::cad {
@@ -98,41 +94,6 @@ private:
     bool paperSpace_ = false;
 };
 
-// One code point from UTF-8 at pos, or nothing for a malformed sequence (pos then moves on
-// by one byte).
-std::optional<std::uint32_t> nextCodePoint(const std::string& s, std::size_t& pos) {
-    const auto lead = static_cast<unsigned char>(s[pos]);
-    int extra = 0;
-    std::uint32_t cp = lead;
-    if (lead >= 0xF0 && lead < 0xF8) {
-        extra = 3;
-        cp = lead & 0x07;
-    } else if (lead >= 0xE0) {
-        extra = 2;
-        cp = lead & 0x0F;
-    } else if (lead >= 0xC0) {
-        extra = 1;
-        cp = lead & 0x1F;
-    } else if (lead >= 0x80) {
-        ++pos;
-        return std::nullopt;
-    }
-    if (lead >= 0xF8 || pos + extra >= s.size()) {
-        ++pos;
-        return std::nullopt;
-    }
-    for (int k = 1; k <= extra; ++k) {
-        const auto next = static_cast<unsigned char>(s[pos + k]);
-        if ((next & 0xC0) != 0x80) {
-            ++pos;
-            return std::nullopt;
-        }
-        cp = (cp << 6) | (next & 0x3F);
-    }
-    pos += 1 + extra;
-    return cp;
-}
-
 // A drawing text as the file holds it: Windows-1251 bytes, other characters as \U+XXXX
 // escapes, control characters (a text is one line) as spaces. A caret is written "^ " so
 // that it is not read as a control character. Codes such as "%%c" stay: the CAD program
@@ -142,7 +103,7 @@ std::string encodeText(const std::string& utf8) {
     std::size_t pos = 0;
     while (pos < utf8.size()) {
         const std::size_t start = pos;
-        const std::optional<std::uint32_t> cp = nextCodePoint(utf8, pos);
+        const std::optional<std::uint32_t> cp = NextCodePoint(utf8, pos);
         if (!cp) {
             out += '?';
             continue;
@@ -296,32 +257,7 @@ std::string DxfText(const DrawingDocument& doc) {
 }
 
 void WriteDxf(const DrawingDocument& doc, const std::string& path) {
-    const std::string text = DxfText(doc);
-    const std::filesystem::path target(path);
-    std::random_device random;
-    const std::filesystem::path temp =
-        target.string() + ".tmp" + std::to_string(random() % 1000000);
-    const auto fail = [&](const std::string& reason) {
-        std::error_code ignored;
-        std::filesystem::remove(temp, ignored);
-        throw std::runtime_error("Не удалось сохранить чертеж в файл " + path + ": " + reason);
-    };
-    {
-        std::ofstream file(temp, std::ios::binary | std::ios::trunc);
-        if (!file) {
-            fail(std::strerror(errno));
-        }
-        file.write(text.data(), static_cast<std::streamsize>(text.size()));
-        file.close();
-        if (!file) {
-            fail("ошибка записи");
-        }
-    }
-    std::error_code error;
-    std::filesystem::rename(temp, target, error);
-    if (error) {
-        fail(error.message());
-    }
+    WriteFileAtomically(path, DxfText(doc));
 }
 
 } // namespace torvelix::cad

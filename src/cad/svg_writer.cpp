@@ -1,0 +1,144 @@
+// SVG output of the built-in drawing's active space.
+#include "svg_writer.h"
+
+#include "file_output.h"
+
+#include <array>
+#include <charconv>
+#include <cmath>
+
+namespace torvelix::cad {
+
+namespace {
+
+constexpr double kMarginMm = 5.0;
+
+// Four decimals (a tenth of a micrometre) without trailing zeros.
+std::string num(double value) {
+    std::array<char, 400> digits{};
+    const auto result = std::to_chars(digits.data(), digits.data() + digits.size(), value,
+                                      std::chars_format::fixed, 4);
+    std::string text(digits.data(), result.ptr);
+    while (text.find('.') != std::string::npos && (text.back() == '0' || text.back() == '.')) {
+        text.pop_back();
+    }
+    return text == "-0" ? "0" : text;
+}
+
+// Text content for XML: markup characters as entities, control characters (which XML
+// does not allow) as spaces, a malformed UTF-8 sequence as "?".
+std::string escapeXml(const std::string& text) {
+    std::string out;
+    std::size_t pos = 0;
+    while (pos < text.size()) {
+        const std::size_t start = pos;
+        const std::optional<std::uint32_t> cp = NextCodePoint(text, pos);
+        if (!cp) {
+            out += '?';
+        } else if (*cp < 0x20 || *cp == 0x7F) {
+            out += ' ';
+        } else if (*cp == '&') {
+            out += "&amp;";
+        } else if (*cp == '<') {
+            out += "&lt;";
+        } else if (*cp == '>') {
+            out += "&gt;";
+        } else {
+            out += text.substr(start, pos - start);
+        }
+    }
+    return out;
+}
+
+// Drawing Y points up, SVG Y down: every point is written with its Y negated.
+std::string xy(const Point& p) {
+    return num(p.x) + " " + num(-p.y);
+}
+
+void writeArc(std::string& out, const Entity& e) {
+    const double sweep = arcSweep(e.startAngle, e.endAngle);
+    // A whole turn cannot be one SVG arc: it goes as two halves.
+    const int pieces = sweep >= kTwoPi - 1e-9 ? 2 : 1;
+    const double step = sweep / pieces;
+    out += "<path d=\"M " + xy(pointOnCircle(e.centre, e.radius, e.startAngle));
+    for (int i = 1; i <= pieces; ++i) {
+        const Point end = pointOnCircle(e.centre, e.radius, e.startAngle + step * i);
+        // Counter-clockwise in the drawing is the negative direction once Y is flipped:
+        // sweep flag 0.
+        out += " A " + num(e.radius) + " " + num(e.radius) + " 0 " + (step > kPi ? "1" : "0") +
+               " 0 " + xy(end);
+    }
+    out += "\"/>\n";
+}
+
+void writeEntity(std::string& out, const Entity& e) {
+    switch (e.kind) {
+    case Entity::Kind::Line:
+        out += "<line x1=\"" + num(e.a.x) + "\" y1=\"" + num(-e.a.y) + "\" x2=\"" + num(e.b.x) +
+               "\" y2=\"" + num(-e.b.y) + "\"/>\n";
+        break;
+    case Entity::Kind::Circle:
+        out += "<circle cx=\"" + num(e.centre.x) + "\" cy=\"" + num(-e.centre.y) + "\" r=\"" +
+               num(e.radius) + "\"/>\n";
+        break;
+    case Entity::Kind::Arc:
+        writeArc(out, e);
+        break;
+    case Entity::Kind::Text: {
+        // The drawing's text height is that of the capitals, about 0.7 of the font size.
+        out += "<text x=\"" + num(e.a.x) + "\" y=\"" + num(-e.a.y) + "\" font-size=\"" +
+               num(e.height / 0.7) + "\"";
+        if (e.rotation != 0) {
+            out += " transform=\"rotate(" + num(-e.rotation * 180 / kPi) + " " + xy(e.a) + ")\"";
+        }
+        out += ">" + escapeXml(e.text) + "</text>\n";
+        break;
+    }
+    }
+}
+
+} // namespace
+
+std::string SvgText(const DrawingDocument& doc) {
+    const std::vector<Entity>& entities = doc.entities(doc.activeSpace());
+    Extents box;
+    for (const Entity& e : entities) {
+        box.add(entityExtents(e));
+    }
+    if (box.empty) {
+        box.add(0, 0);
+    }
+    const double left = box.minX - kMarginMm;
+    const double top = -box.maxY - kMarginMm;
+    const double width = box.width() + 2 * kMarginMm;
+    const double height = box.height() + 2 * kMarginMm;
+
+    std::string out;
+    out.reserve(4096 + entities.size() * 100);
+    out += "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n";
+    out += "<svg xmlns=\"http://www.w3.org/2000/svg\" width=\"" + num(width) + "mm\" height=\"" +
+           num(height) + "mm\" viewBox=\"" + num(left) + " " + num(top) + " " + num(width) + " " +
+           num(height) + "\">\n";
+    out += "<rect x=\"" + num(left) + "\" y=\"" + num(top) + "\" width=\"" + num(width) +
+           "\" height=\"" + num(height) + "\" fill=\"white\"/>\n";
+    out += "<g fill=\"none\" stroke=\"black\" stroke-width=\"0.25\" stroke-linecap=\"round\">\n";
+    for (const Entity& e : entities) {
+        if (e.kind != Entity::Kind::Text) {
+            writeEntity(out, e);
+        }
+    }
+    out += "</g>\n<g fill=\"black\" font-family=\"sans-serif\">\n";
+    for (const Entity& e : entities) {
+        if (e.kind == Entity::Kind::Text) {
+            writeEntity(out, e);
+        }
+    }
+    out += "</g>\n</svg>\n";
+    return out;
+}
+
+void WriteSvg(const DrawingDocument& doc, const std::string& path) {
+    WriteFileAtomically(path, SvgText(doc));
+}
+
+} // namespace torvelix::cad

@@ -1,0 +1,20 @@
+// Saves the active space of the built-in drawing as an SVG picture, to look at a drawing
+// without a CAD program (a browser shows it at its size in millimetres).
+#pragma once
+
+#include "drawing_document.h"
+
+#include <string>
+
+namespace torvelix::cad {
+
+// The SVG text of the space the drawing's view shows (DrawingDocument::activeSpace):
+// lines, arcs, circles and texts in black on a white page that fits them with a 5 mm
+// margin, one SVG unit per millimetre, Y pointing up as in the drawing.
+std::string SvgText(const DrawingDocument& doc);
+
+// Writes SvgText to `path` through a temporary file renamed over it. Throws
+// std::runtime_error with a message naming the file when it cannot be written.
+void WriteSvg(const DrawingDocument& doc, const std::string& path);
+
+} // namespace torvelix::cad
