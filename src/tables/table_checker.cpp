@@ -112,13 +112,14 @@ void CheckClassTable(const TablePathOf& pathOf, FaultList& out) {
         }
         const std::string& row = (*lines)[static_cast<std::size_t>(item)];
         NumericField(row, "TauFactor", {81, 4}, path, line, out);
-        const std::string number = Field(row, 75, 5);
+        // The class selection keeps the number as UTF-8 text and names the file from it.
+        const std::string number = Cp1251ToUtf8(Field(row, 75, 5));
         const std::string springPath = pathOf(number);
         try {
             ReadTableLine(springPath, 1);
         } catch (const TableIoError&) {
             out.add(path, line,
-                    "spring table " + Quoted(number) + " (columns 75-79): the file " + springPath +
+                    "spring table \"" + number + "\" (columns 75-79): the file " + springPath +
                         " cannot be read");
         }
     }
