@@ -1,0 +1,109 @@
+// Shared set-up of the window tests: one offscreen application, a window whose
+// messages and general errors are recorded, folders holding copies of the tables.
+#pragma once
+
+#include "form1.h"
+#include "number_format.h"
+
+#include <QApplication>
+#include <QComboBox>
+#include <QDir>
+#include <QFile>
+#include <QLineEdit>
+#include <QTemporaryDir>
+#include <QToolButton>
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <memory>
+#include <string>
+#include <vector>
+
+namespace torvelix::shell::testing {
+
+inline void EnsureApplication() {
+    if (QApplication::instance()) {
+        return;
+    }
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) {
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    }
+    static int argc = 1;
+    static char name[] = "test_shell";
+    static char* argv[] = {name, nullptr};
+    new QApplication(argc, argv);
+}
+
+// A folder with the thirteen tables named after the program <folder>/torvelix,
+// leaving out the table numbers given.
+class TableFolder {
+public:
+    explicit TableFolder(const std::vector<std::string>& missing = {}) {
+        for (const char* number : tables::kTableNumbers) {
+            if (std::find(missing.begin(), missing.end(), number) != missing.end()) {
+                continue;
+            }
+            const QString from = QString(TORVELIX_DATA_DIR) + "/" + number + ".dat";
+            const QString to = base() + "_" + number + ".dat";
+            EXPECT_TRUE(QFile::copy(from, to)) << to.toStdString();
+        }
+    }
+    QString base() const { return dir_.path() + "/torvelix"; }
+    std::string exePath() const { return base().toStdString(); }
+    QString iniPath() const { return base() + ".ini"; }
+
+private:
+    QTemporaryDir dir_;
+};
+
+class WindowTest : public ::testing::Test {
+protected:
+    static void SetUpTestSuite() { EnsureApplication(); }
+
+    // The window over the tables of the folder (by default a complete copy).
+    TForm1& Open(const std::string& exePath = {}) {
+        if (exePath.empty() && !folder_) {
+            folder_ = std::make_unique<TableFolder>();
+        }
+        WindowOptions options;
+        options.exePath = exePath.empty() ? folder_->exePath() : exePath;
+        options.messages = &messages_;
+        options.generalError = [this](const std::string& text) { errors_.push_back(text); };
+        options.wordConnector = wordConnector_;
+        form_ = std::make_unique<TForm1>(options);
+        return *form_;
+    }
+
+    template <class T> T* Find(const char* name) {
+        T* widget = form_->findChild<T*>(name);
+        EXPECT_NE(widget, nullptr) << name;
+        return widget;
+    }
+    QString Text(const char* edit) { return Find<QLineEdit>(edit)->text(); }
+    bool Down(const char* button) { return Find<QToolButton>(button)->isChecked(); }
+    void Click(const char* button) { Find<QAbstractButton>(button)->click(); }
+    void Next() { Click("bbNext"); }
+    void Prior() { Click("bbPrior"); }
+    int Page() const { return form_->currentPage(); }
+    bool CanGoBack() { return Find<QPushButton>("bbPrior")->isEnabled(); }
+    bool CanGoOn() { return Find<QPushButton>("bbNext")->isEnabled(); }
+    void SelectClass(int item) {
+        Find<QAbstractButton>(("rgKlas_" + std::to_string(item)).c_str())->click();
+    }
+    // Walks forward to the page, from wherever the wizard stands.
+    void ForwardTo(int page) {
+        for (int guard = 0; Page() != page && guard < 8; ++guard) {
+            Next();
+        }
+        ASSERT_EQ(Page(), page);
+    }
+
+    std::unique_ptr<TableFolder> folder_;
+    RecordingMessageSink messages_;
+    std::vector<std::string> errors_;
+    wordexport::WordConnector* wordConnector_ = nullptr;
+    std::unique_ptr<TForm1> form_;
+};
+
+} // namespace torvelix::shell::testing

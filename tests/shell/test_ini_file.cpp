@@ -1,0 +1,92 @@
+// The settings file: integer reading with its defaults, writing keys in place, the
+// Windows-1251 form on disk and the failure to write.
+#include "ini_file.h"
+
+#include "cp1251.h"
+#include "errors.h"
+
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+
+#include <gtest/gtest.h>
+
+namespace torvelix::shell {
+namespace {
+
+class IniFileTest : public ::testing::Test {
+protected:
+    QString Path() const { return dir_.path() + "/prog.ini"; }
+    void Write(const std::string& utf8) {
+        QFile file(Path());
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+        const auto bytes = tables::Utf8ToCp1251(utf8);
+        ASSERT_TRUE(bytes);
+        file.write(bytes->data(), static_cast<qsizetype>(bytes->size()));
+    }
+    std::string Bytes() const {
+        QFile file(Path());
+        EXPECT_TRUE(file.open(QIODevice::ReadOnly));
+        return file.readAll().toStdString();
+    }
+    std::string Read() const { return tables::Cp1251ToUtf8(Bytes()); }
+
+    QTemporaryDir dir_;
+};
+
+TEST(ParseIniInteger, AcceptsDecimalAndTheThreeHexadecimalPrefixes) {
+    EXPECT_EQ(ParseIniInteger("450"), 450);
+    EXPECT_EQ(ParseIniInteger(" 450 "), 450);
+    EXPECT_EQ(ParseIniInteger("-12"), -12);
+    EXPECT_EQ(ParseIniInteger("0x200"), 512);
+    EXPECT_EQ(ParseIniInteger("0X1f"), 31);
+    EXPECT_EQ(ParseIniInteger("$FF"), 255);
+    EXPECT_EQ(ParseIniInteger("2147483647"), 2147483647);
+    for (const char* bad : {"", "abc", "12px", "0x", "$", "1.5", "0x1G", "99999999999"}) {
+        EXPECT_FALSE(ParseIniInteger(bad).has_value()) << bad;
+    }
+}
+
+TEST_F(IniFileTest, ReadsDefaultsForMissingFileSectionKeyOrBadValue) {
+    const IniFile ini(Path());
+    EXPECT_EQ(ini.ReadInteger("Общая", "Высота", 450), 450);
+    Write("[Прочее]\r\nВысота=300\r\n[Общая]\r\nШирина=буквы\r\nвысота=0x200\r\n");
+    EXPECT_EQ(ini.ReadInteger("Общая", "Высота", 450), 512); // keys ignore case
+    EXPECT_EQ(ini.ReadInteger("Общая", "Ширина", 560), 560);
+    EXPECT_EQ(ini.ReadInteger("Нет", "Высота", 7), 7);
+}
+
+TEST_F(IniFileTest, CreatesTheFileInWindows1251WithCrLfLines) {
+    const IniFile ini(Path());
+    ini.WriteString("Общая", "Высота", "450");
+    ini.WriteString("Общая", "Ширина", "560");
+    EXPECT_EQ(Read(), "[Общая]\r\nВысота=450\r\nШирина=560\r\n");
+    // "Общая" in Windows-1251 is CE E1 F9 E0 FF.
+    EXPECT_EQ(Bytes().substr(0, 7), "[\xCE\xE1\xF9\xE0\xFF]");
+}
+
+TEST_F(IniFileTest, ReplacesKeysInPlaceAndAddsNewOnesAtTheEndOfTheirSection) {
+    Write("; comment\r\n[Общая]\r\nВысота=1\r\nШирина=2\r\n\r\n[Другая]\r\nКлюч=x\r\n");
+    const IniFile ini(Path());
+    ini.WriteString("Общая", "Высота", "480");
+    ini.WriteString("Общая", "Автор", "A");
+    ini.WriteString("Новая", "K", "v");
+    EXPECT_EQ(Read(), "; comment\r\n[Общая]\r\nВысота=480\r\nШирина=2\r\nАвтор=A\r\n\r\n"
+                      "[Другая]\r\nКлюч=x\r\n[Новая]\r\nK=v\r\n");
+}
+
+TEST_F(IniFileTest, FailureToWriteNamesTheFile) {
+    ASSERT_TRUE(QDir().mkpath(Path()));
+    const IniFile ini(Path());
+    try {
+        ini.WriteString("Общая", "Высота", "450");
+        FAIL() << "no error";
+    } catch (const UserError& error) {
+        EXPECT_EQ(std::string(error.what()), "Unable to write to " + Path().toStdString());
+    }
+    const IniFile inMissingFolder(dir_.path() + "/none/prog.ini");
+    EXPECT_THROW(inMissingFolder.WriteString("Общая", "Высота", "450"), UserError);
+}
+
+} // namespace
+} // namespace torvelix::shell

@@ -1,0 +1,149 @@
+// A typical run clicked through: candidates listed, a spring number typed, the report
+// shown and exported, the drawing pages filled from the results.
+#include "shell_fixture.h"
+
+#include "docx_word_backend.h"
+
+#include <QCheckBox>
+#include <QPlainTextEdit>
+#include <QRegularExpression>
+
+namespace torvelix::shell::testing {
+namespace {
+
+using TypicalRun = WindowTest;
+
+// Spring numbers of the candidates in the memo that passed every check: their number
+// line is followed directly by the force line.
+std::vector<QString> PassingCandidates(const QString& memo) {
+    std::vector<QString> numbers;
+    const QStringList lines = memo.split(u'\n');
+    const QRegularExpression numberLine("^Номер пружины по ГОСТ \\d+-86 +:(\\d+)$");
+    for (qsizetype k = 0; k + 1 < lines.size(); ++k) {
+        const auto match = numberLine.match(lines[k]);
+        if (match.hasMatch() && lines[k + 1].startsWith("Сила при максимальной деформации")) {
+            numbers.push_back(match.captured(1));
+        }
+    }
+    return numbers;
+}
+
+// The value after the label's colon in the report line that starts with label.
+QString ReportValue(const QString& report, const QString& label) {
+    for (const QString& line : report.split(u'\n')) {
+        if (line.startsWith(label)) {
+            return line.mid(line.indexOf(": ") + 2);
+        }
+    }
+    return {};
+}
+
+TEST_F(TypicalRun, CandidatesReportAndDrawingPagesFollowTheChosenSpring) {
+    QTemporaryDir shown;
+    wordexport::DocxWordConnector word({shown.path().toStdString(), "true"});
+    wordConnector_ = &word;
+    const TForm1& form = Open();
+
+    ForwardTo(1);
+    SelectClass(2);
+    ASSERT_EQ(Find<QLabel>("LGOST")->text(), "ГОСТ 13768-86");
+    Next();
+    ASSERT_EQ(Page(), 2);
+    Find<QLineEdit>("eF2")->setText("150");
+    Find<QLineEdit>("eDn1")->setText("8");
+    Find<QLineEdit>("eDn2")->setText("30");
+    Next();
+    ASSERT_EQ(Page(), 3);
+    EXPECT_EQ(Find<QLabel>("L3Gost")->text(), "ГОСТ 13768-86");
+    const QString candidates = Find<QPlainTextEdit>("mm1")->toPlainText();
+    ASSERT_TRUE(candidates.startsWith("Номер пружины по ГОСТ 13768-86       :"))
+        << candidates.toStdString();
+    const std::vector<QString> passing = PassingCandidates(candidates);
+    ASSERT_FALSE(passing.empty()) << candidates.toStdString();
+    EXPECT_TRUE(messages_.messages.empty());
+
+    // The user types the first spring that passed every check.
+    const QString chosen = passing.front();
+    Find<QLineEdit>("eNum")->setText(chosen);
+    Next();
+    ASSERT_EQ(Page(), 4);
+    const QString report = Find<QPlainTextEdit>("mm2")->toPlainText();
+    EXPECT_EQ(ReportValue(report, "Номер пружины по ГОСТ 13768-86"), chosen);
+    EXPECT_EQ(ReportValue(report, "Сила при рабочей деформации"), "150.000");
+    EXPECT_FALSE(form.designState().Overstress);
+
+    // The report goes to the word processor once per visit of the page.
+    auto* print = Find<QPushButton>("bbPrint");
+    ASSERT_TRUE(print->isEnabled());
+    print->click();
+    EXPECT_FALSE(print->isEnabled());
+    EXPECT_EQ(word.shownFiles().size(), 1u);
+    EXPECT_TRUE(messages_.messages.empty());
+
+    Next();
+    ASSERT_EQ(Page(), 5);
+    EXPECT_TRUE(Down("sb53")); // from the end finish down on page 2
+    Find<QCheckBox>("cb72")->setChecked(true);
+    Next();
+    ASSERT_EQ(Page(), 6);
+    EXPECT_EQ(Text("e6Num"), chosen);
+    EXPECT_EQ(Find<QComboBox>("comb6Gost")->currentText(), "ГОСТ 13768-86");
+    EXPECT_EQ(Text("e6n"), ReportValue(report, "Число рабочих витков"));
+    EXPECT_EQ(Text("e6n1"), ReportValue(report, "Полное число витков"));
+    Next();
+    ASSERT_EQ(Page(), 7);
+    EXPECT_EQ(Text("e9_D0"), ReportValue(report, "Средний диаметр"));
+    EXPECT_EQ(Text("e9_n"), ReportValue(report, "Число рабочих витков"));
+    EXPECT_EQ(Text("e9_F1"), "20");
+    EXPECT_EQ(Text("e9_F2"), "150");
+    EXPECT_EQ(Text("e9_d").toDouble(), ReportValue(report, "Диаметр проволоки").toDouble());
+    EXPECT_NEAR(Text("e9_L0").toDouble(),
+                ReportValue(report, "Длина в свободном состоянии").toDouble(), 0.001);
+
+    // Going back to page 5 enables the Word button again.
+    Prior();
+    Prior();
+    EXPECT_TRUE(print->isEnabled());
+    EXPECT_TRUE(errors_.empty());
+}
+
+TEST_F(TypicalRun, NoSpringNumberWarnsAndKeepsTheEarlierReport) {
+    Open();
+    ForwardTo(3);
+    Find<QLineEdit>("eNum")->setText("1");
+    Next();
+    ASSERT_EQ(Page(), 4);
+    const QString report = Find<QPlainTextEdit>("mm2")->toPlainText();
+    ASSERT_FALSE(report.isEmpty());
+    Prior();
+    Find<QLineEdit>("eNum")->setText("0");
+    Next();
+    EXPECT_EQ(Page(), 4);
+    ASSERT_FALSE(messages_.messages.empty());
+    EXPECT_EQ(messages_.messages.back().icon, MessageIcon::Warning);
+    EXPECT_EQ(messages_.messages.back().text,
+              "По стандарту пружину подобрать нельзя.\rНе выбран номер рассчитываемой пружины!");
+    EXPECT_EQ(Find<QPlainTextEdit>("mm2")->toPlainText(), report);
+}
+
+TEST_F(TypicalRun, NoFittingSpringClearsTheReportAndStillGoesOn) {
+    Open();
+    ForwardTo(3);
+    Find<QLineEdit>("eNum")->setText("1");
+    Next();
+    ASSERT_FALSE(Find<QPlainTextEdit>("mm2")->toPlainText().isEmpty());
+    Prior();
+    Prior();
+    Find<QLineEdit>("eDn1")->setText("30");
+    Find<QLineEdit>("eDn2")->setText("20"); // Dmin above Dmax: nothing fits
+    Next();
+    EXPECT_EQ(Page(), 3);
+    ASSERT_FALSE(messages_.messages.empty());
+    EXPECT_EQ(messages_.messages.back().text,
+              "По стандарту пружину подобрать нельзя.\rИзмените исходные данные.");
+    EXPECT_EQ(Text("eNum"), "0");
+    EXPECT_TRUE(Find<QPlainTextEdit>("mm2")->toPlainText().isEmpty());
+}
+
+} // namespace
+} // namespace torvelix::shell::testing

@@ -1,0 +1,139 @@
+// Start and end of the program: the table check closing the window, the window size
+// kept in the settings file, "Выход" and Esc, the system close box.
+#include "shell_fixture.h"
+
+#include "cp1251.h"
+
+#include <QTest>
+
+namespace torvelix::shell::testing {
+namespace {
+
+using Lifecycle = WindowTest;
+
+void WriteCp1251(const QString& path, const std::string& utf8) {
+    QFile file(path);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    const auto bytes = tables::Utf8ToCp1251(utf8);
+    ASSERT_TRUE(bytes.has_value());
+    file.write(bytes->data(), static_cast<qsizetype>(bytes->size()));
+}
+
+std::string ReadCp1251(const QString& path) {
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly)) {
+        return {};
+    }
+    return tables::Cp1251ToUtf8(file.readAll().toStdString());
+}
+
+TEST_F(Lifecycle, AMissingTableIsReportedAndTheWindowClosesAtItsFirstActivation) {
+    TableFolder folder({"13770"});
+    TForm1& form = Open(folder.exePath());
+    ASSERT_EQ(messages_.messages.size(), 1u);
+    EXPECT_EQ(messages_.messages[0].icon, MessageIcon::Error);
+    EXPECT_EQ(messages_.messages[0].text, "Не могу найти таблицу " + folder.exePath() +
+                                              "_13770.dat\n\rЗагрузка программы прекращена");
+    EXPECT_FALSE(form.designState().tables.TablesOk);
+    form.show();
+    QCoreApplication::processEvents();
+    EXPECT_FALSE(form.isVisible());
+    EXPECT_FALSE(QFile::exists(folder.iniPath()));
+}
+
+TEST_F(Lifecycle, AnUnreadableClassRowClosesTheWindowOnceItsMessageIsDismissed) {
+    TableFolder folder;
+    TForm1& form = Open(folder.exePath());
+    form.show();
+    QCoreApplication::processEvents();
+    ASSERT_TRUE(form.isVisible());
+    // The classification table loses its last lines: item 10 has no row any more.
+    const QString classTable = folder.base() + "_13764.dat";
+    QFile file(classTable);
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+    const QList<QByteArray> lines = file.readAll().split('\n');
+    file.close();
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
+    for (int k = 0; k < 5; ++k) {
+        file.write(lines[k] + "\n");
+    }
+    file.close();
+    ForwardTo(1);
+    SelectClass(10);
+    ASSERT_EQ(messages_.messages.size(), 1u);
+    EXPECT_EQ(messages_.messages[0].text, "Ошибка чтения таблицы " + classTable.toStdString());
+    EXPECT_FALSE(form.isVisible());
+}
+
+TEST_F(Lifecycle, WindowSizeIsRestoredFromTheSettingsFile) {
+    TableFolder folder;
+    WriteCp1251(folder.iniPath(), "[Общая]\r\nВысота=0x200\r\nШирина=$258\r\n");
+    EXPECT_EQ(Open(folder.exePath()).size(), QSize(600, 512));
+
+    WriteCp1251(folder.iniPath(), "[Общая]\r\nВысота=abc\r\nШирина=700\r\n");
+    EXPECT_EQ(Open(folder.exePath()).size(), QSize(700, 450));
+
+    // Keys of another section do not count.
+    WriteCp1251(folder.iniPath(), "[Другая]\r\nВысота=500\r\n[Общая]\r\nШирина=640\r\n");
+    EXPECT_EQ(Open(folder.exePath()).size(), QSize(640, 450));
+}
+
+TEST_F(Lifecycle, ExitWritesTheSettingsAndClosesTheWindow) {
+    TableFolder folder;
+    TForm1& form = Open(folder.exePath());
+    form.show();
+    QCoreApplication::processEvents();
+    // The first showing keeps the default outer size, the frame included.
+    EXPECT_EQ(form.frameGeometry().size(), QSize(kDefaultWidth, kDefaultHeight));
+    form.resize(620, 480);
+    const QSize outer = form.frameGeometry().size();
+    Click("bbExit");
+    EXPECT_FALSE(form.isVisible());
+    const std::string ini = ReadCp1251(folder.iniPath());
+    EXPECT_EQ(ini, "[Общая]\r\nАвтор=Torvelix design office, 2026\r\n"
+                   "E-Mail=torvelix@example.org\r\nВысота=" +
+                       std::to_string(outer.height()) +
+                       "\r\nШирина=" + std::to_string(outer.width()) + "\r\n");
+    TForm1& again = Open(folder.exePath());
+    again.show();
+    QCoreApplication::processEvents();
+    EXPECT_EQ(again.frameGeometry().size(), outer);
+}
+
+TEST_F(Lifecycle, EscPressesExitAndTheCloseBoxWritesNothing) {
+    TableFolder folder;
+    TForm1& form = Open(folder.exePath());
+    form.show();
+    QCoreApplication::processEvents();
+    form.close(); // the system close box
+    EXPECT_FALSE(QFile::exists(folder.iniPath()));
+
+    TForm1& second = Open(folder.exePath());
+    second.show();
+    second.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&second));
+    QTest::keyClick(&second, Qt::Key_Escape);
+    // The shortcut presses the button visibly: the click follows the release.
+    EXPECT_TRUE(QTest::qWaitFor([&] { return !second.isVisible(); }, 2000));
+    EXPECT_TRUE(QFile::exists(folder.iniPath()));
+}
+
+TEST_F(Lifecycle, ASettingsFileThatCannotBeWrittenKeepsTheWindowOpen) {
+    TableFolder folder;
+    // A folder in the settings file's place cannot be replaced by a file.
+    ASSERT_TRUE(QDir().mkpath(folder.iniPath()));
+    TForm1& form = Open(folder.exePath());
+    EXPECT_EQ(form.size(), QSize(kDefaultWidth, kDefaultHeight));
+    form.show();
+    QCoreApplication::processEvents();
+    Click("bbExit");
+    ASSERT_EQ(errors_.size(), 1u);
+    EXPECT_EQ(errors_[0], "Unable to write to " + folder.iniPath().toStdString());
+    EXPECT_TRUE(form.isVisible());
+    Click("bbExit");
+    EXPECT_EQ(errors_.size(), 2u);
+    EXPECT_TRUE(form.isVisible());
+}
+
+} // namespace
+} // namespace torvelix::shell::testing
