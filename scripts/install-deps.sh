@@ -10,7 +10,7 @@ PACKAGES=(
     libgtest-dev libgmock-dev googletest libbenchmark-dev
     clang libclang-rt-14-dev clang-format
     python3 python3-ezdxf python3-docx
-    xvfb xauth xdg-utils imagemagick fonts-dejavu-core fonts-liberation
+    xvfb xauth xdg-utils imagemagick ghostscript fonts-dejavu-core fonts-liberation
     libreoffice-writer-nogui
 )
 

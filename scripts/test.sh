@@ -8,6 +8,8 @@ bash scripts/build.sh "$@"
 DIR=build
 if [ "${1:-}" = "--sanitize" ]; then
     DIR=build-sanitize
+    export LSAN_OPTIONS="suppressions=$PWD/tests/lsan.supp:print_suppressions=0"
+    export UBSAN_OPTIONS="print_stacktrace=1:halt_on_error=1"
 fi
 export QT_QPA_PLATFORM=offscreen
 ctest --test-dir "$DIR" --output-on-failure -j"$(nproc)"
