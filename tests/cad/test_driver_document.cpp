@@ -1,5 +1,5 @@
-// The driver on the built-in drawing document: real intersections and half-turn copies,
-// the point requests of the AutoCAD button, and the variables that choose the space.
+// The driver on the built-in drawing document: real intersections and trims, and the
+// point requests of the AutoCAD button cancelled at the start and at the end point.
 #include "drawing_document.h"
 #include "drawing_driver.h"
 #include "tech_requirements.h"
@@ -45,33 +45,6 @@ struct OnDocument : ::testing::Test {
     std::size_t Count(Space space = Space::Model) { return document->entities(space).size(); }
 };
 
-TEST_F(OnDocument, EveryViewAndEndTypeDrawsWithoutAFailure) {
-    for (int view = 1; view <= 4; ++view) {
-        for (int endType = 1; endType <= 4; ++endType) {
-            SCOPED_TRACE(std::to_string(view) + "/" + std::to_string(endType));
-            document->clear();
-            ScriptedPointSource picks({Point{-3, 7, 0}});
-            document->setPointSource(&picks);
-            DrawingParams p = Params(view, endType);
-            DrawSpring(session, p, connector, sink);
-            EXPECT_TRUE(sink.messages.empty());
-            EXPECT_GT(Count(), 10u);
-            // The far end is the near end's half turn: the drawing's X extent is centred on
-            // the TurnCentre for the side views.
-            if (view <= 2) {
-                double lo = 1e9, hi = -1e9;
-                for (const auto& e : document->entities(Space::Model)) {
-                    if (e.kind == Entity::Kind::Line) {
-                        lo = std::min({lo, e.a.x, e.b.x});
-                        hi = std::max({hi, e.a.x, e.b.x});
-                    }
-                }
-                EXPECT_NEAR((lo + hi) / 2, session.Geometry.InsertPoint.x, 1e-9);
-            }
-        }
-    }
-}
-
 TEST_F(OnDocument, FullViewCountsAndTrimmedBackLines) {
     ScriptedPointSource picks({Point{}});
     document->setPointSource(&picks);
@@ -114,34 +87,6 @@ TEST_F(OnDocument, CancelledEndPointOfTheInscribedSpring) {
     EXPECT_EQ(sink.messages[0].text, "Ошибка связи с AutoCAD.");
     EXPECT_EQ(picks.prompts().size(), 2u);
     EXPECT_EQ(Count(), 0u);
-}
-
-TEST_F(OnDocument, SpaceByTileModeAndViewport) {
-    document->setVariable("TILEMODE", 0);
-    document->setVariable("CVPORT", 1);
-    ScriptedPointSource picks({Point{}, Point{}, Point{}});
-    document->setPointSource(&picks);
-    DrawingParams p = Params(4, 3);
-    DrawSpring(session, p, connector, sink);
-    EXPECT_EQ(Count(Space::Paper), 2u * 6 + 2 + 2);
-    EXPECT_EQ(Count(Space::Model), 0u);
-    document->setVariable("CVPORT", 4);
-    p = Params(4, 3);
-    DrawSpring(session, p, connector, sink);
-    EXPECT_EQ(Count(Space::Model), 2u * 6 + 2 + 2);
-    EXPECT_TRUE(sink.messages.empty());
-}
-
-TEST_F(OnDocument, NoRunningApplication) {
-    BuiltinConnector none(nullptr);
-    DrawingParams p = Params(2, 1);
-    DrawSpring(session, p, none, sink);
-    DrawTechRequirements(TechRequirements{}, none, sink);
-    ASSERT_EQ(sink.messages.size(), 2u);
-    EXPECT_EQ(sink.messages[0].text,
-              "Операция недоступна !\r\nПредварительно необходимо загрузить AutoCAD R14.01");
-    EXPECT_EQ(sink.messages[1].text,
-              "Операция недоступна !\r\nПредварительно необходимо загрузить AutoCAD R14.");
 }
 
 } // namespace
