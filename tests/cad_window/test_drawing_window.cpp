@@ -141,6 +141,25 @@ TEST_F(Window, WheelZoomsAboutTheCursorAndFitShowsEverything) {
     }
 }
 
+TEST_F(Window, ViewFollowsTheDrawingUntilTheUserMovesIt) {
+    DrawingView* view = window->view();
+    document->ModelSpace().AddCircle({0, 0, 0}, 5);
+    window->refresh();
+    // Fitted: the circle's 10 mm take most of the widget's height.
+    EXPECT_GT(view->scale() * 10, 0.8 * view->height());
+    const QPointF cursor(view->width() / 2.0, view->height() / 2.0);
+    QWheelEvent wheel(cursor, view->mapToGlobal(cursor), QPoint(), QPoint(0, -120), Qt::NoButton,
+                      Qt::NoModifier, Qt::NoScrollPhase, false);
+    QApplication::sendEvent(view, &wheel);
+    const double zoomed = view->scale();
+    // New entities inside the view the user chose leave it as it is.
+    document->ModelSpace().AddCircle({1, 0, 0}, 1);
+    window->refresh();
+    EXPECT_DOUBLE_EQ(view->scale(), zoomed);
+    window->fitAll();
+    EXPECT_GT(view->scale(), zoomed);
+}
+
 TEST_F(Window, SavesTheDrawingAsDxfAndStartsANewOne) {
     document->ModelSpace().AddLine({0, 0, 0}, {10, 0, 0});
     document->ModelSpace().AddText("Пружина номер 1", {0, -10, 0}, 4.5);

@@ -4,6 +4,7 @@
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
+#include <QResizeEvent>
 #include <QWheelEvent>
 
 #include <algorithm>
@@ -46,6 +47,11 @@ Point DrawingView::toModel(const QPointF& screen) const {
 }
 
 void DrawingView::setView(const QPointF& centre, double scale) {
+    applyView(centre, scale);
+    userMoved_ = true;
+}
+
+void DrawingView::applyView(const QPointF& centre, double scale) {
     centre_ = centre;
     scale_ = std::clamp(scale, kMinScale, kMaxScale);
     update();
@@ -81,30 +87,35 @@ void DrawingView::fitAll() {
     const Extents box = drawingExtents();
     const double w = std::max(width(), 1);
     const double h = std::max(height(), 1);
+    userMoved_ = false;
     if (box.empty) {
-        setView(kInitialCentre, w / kInitialWidthMm);
+        applyView(kInitialCentre, w / kInitialWidthMm);
         return;
     }
     // A point or a straight line across one axis still gets a view 10 mm wide.
     const double spanX = std::max(box.width(), 10.0);
     const double spanY = std::max(box.height(), 10.0);
     const double margin = 1.1;
-    setView(QPointF((box.minX + box.maxX) / 2, (box.minY + box.maxY) / 2),
-            std::min(w / (spanX * margin), h / (spanY * margin)));
+    applyView(QPointF((box.minX + box.maxX) / 2, (box.minY + box.maxY) / 2),
+              std::min(w / (spanX * margin), h / (spanY * margin)));
 }
 
 void DrawingView::ensureAllVisible() {
     const Extents box = drawingExtents();
-    if (box.empty) {
-        update();
-        return;
-    }
     const Extents seen = visibleExtents();
-    if (box.minX < seen.minX || box.maxX > seen.maxX || box.minY < seen.minY ||
-        box.maxY > seen.maxY) {
+    const bool outside = !box.empty && (box.minX < seen.minX || box.maxX > seen.maxX ||
+                                        box.minY < seen.minY || box.maxY > seen.maxY);
+    if (!userMoved_ || outside) {
         fitAll();
     } else {
         update();
+    }
+}
+
+void DrawingView::resizeEvent(QResizeEvent* event) {
+    QWidget::resizeEvent(event);
+    if (!userMoved_) {
+        fitAll();
     }
 }
 
@@ -187,6 +198,7 @@ void DrawingView::wheelEvent(QWheelEvent* event) {
     const double steps = event->angleDelta().y() / 120.0;
     if (steps != 0) {
         zoomAt(event->position(), std::pow(1.2, steps));
+        userMoved_ = true;
     }
     event->accept();
 }
@@ -207,6 +219,7 @@ void DrawingView::mouseMoveEvent(QMouseEvent* event) {
         const QPointF moved = position - *panFrom_;
         centre_ -= QPointF(moved.x() / scale_, -moved.y() / scale_);
         panFrom_ = position;
+        userMoved_ = true;
         update();
     }
     mouse_ = position;

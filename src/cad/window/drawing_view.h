@@ -24,7 +24,8 @@ public:
     QPointF toScreen(const Point& model) const;
     Point toModel(const QPointF& screen) const;
 
-    // Pixels per millimetre, and the model point shown at the centre of the widget.
+    // Pixels per millimetre, and the model point shown at the centre of the widget. A view
+    // set here stays until the user fits all, like one the user zoomed or panned to.
     double scale() const { return scale_; }
     QPointF viewCentre() const { return centre_; }
     void setView(const QPointF& centre, double scale);
@@ -34,7 +35,8 @@ public:
     // Shows every entity of the active space with a margin; an empty drawing gets the
     // initial view around the origin.
     void fitAll();
-    // Fits all when some entity of the active space lies outside the widget.
+    // Fits all when the user has not zoomed or panned since the last fit, or when some
+    // entity of the active space lies outside the widget; else just repaints.
     void ensureAllVisible();
 
     // Point picking: while on, a left click emits pointPicked and Esc emits pickCancelled.
@@ -55,14 +57,19 @@ protected:
     void mouseMoveEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
 
 private:
+    void applyView(const QPointF& centre, double scale);
     Extents visibleExtents() const;
     Extents drawingExtents() const;
 
     std::shared_ptr<DrawingDocument> document_;
     double scale_ = 2.0;
     QPointF centre_{100.0, 0.0};
+    // Set by zooming and panning, cleared by fitting: until the user moves the view it
+    // follows the drawing.
+    bool userMoved_ = false;
     bool picking_ = false;
     std::optional<Point> base_;
     std::optional<QPointF> mouse_;
