@@ -1,5 +1,5 @@
-// Pictures of the image buttons, painted on a 100 x 100 logical canvas scaled to the
-// button's size: the spring is drawn the way a spring drawing shows it (slanted coil
+// Pictures of the image buttons, painted on a 100 x 100 logical canvas stretched to the
+// picture's size: the spring is drawn the way a spring drawing shows it (slanted coil
 // strokes, wire sections as circles), so that each form is recognised at a glance.
 #include "button_art.h"
 
@@ -26,9 +26,7 @@ QPixmap Paint(QSize size, const std::function<void(QPainter&)>& body) {
     pixmap.fill(Qt::transparent);
     QPainter painter(&pixmap);
     painter.setRenderHint(QPainter::Antialiasing);
-    const qreal side = std::min(size.width(), size.height());
-    painter.translate((size.width() - side) / 2.0, (size.height() - side) / 2.0);
-    painter.scale(side / 100.0, side / 100.0);
+    painter.scale(size.width() / 100.0, size.height() / 100.0);
     body(painter);
     return pixmap;
 }
@@ -121,11 +119,13 @@ void CentreLine(QPainter& p, qreal x0, qreal x1, qreal y) {
 
 // A wire section: a hatched circle.
 void WireSection(QPainter& p, QPointF centre, qreal radius) {
+    // The canvas may be stretched: the section stays round on screen.
+    const qreal across = radius * p.transform().m22() / p.transform().m11();
     QPainterPath circle;
-    circle.addEllipse(centre, radius, radius);
+    circle.addEllipse(centre, across, radius);
     p.save();
     p.setClipPath(circle);
-    Hatch(p, QRectF(centre.x() - radius, centre.y() - radius, 2 * radius, 2 * radius), 3);
+    Hatch(p, QRectF(centre.x() - across, centre.y() - radius, 2 * across, 2 * radius), 3);
     p.restore();
     p.setPen(Pen(kWire, 1.6));
     p.drawPath(circle);
@@ -204,7 +204,7 @@ QPixmap DrawingTypePicture(int tag, QSize size) {
         const qreal top = 30;
         const qreal bottom = 70;
         const qreal pitch = 14;
-        const qreal wire = 4;
+        const qreal wire = 6;
         auto sectionsAt = [&](qreal x0, qreal x1) {
             for (qreal x = x0; x <= x1; x += pitch) {
                 WireSection(p, QPointF(x, top), wire);

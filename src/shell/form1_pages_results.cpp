@@ -100,7 +100,7 @@ QWidget* TForm1::BuildList5() {
         const int tag = 71 + k;
         QToolButton* button =
             MakeImageButton(QStringLiteral("sb7%1").arg(k + 1), tag,
-                            DrawingTypePicture(tag, QSize(44, 36)), {}, viewGroup_, types);
+                            DrawingTypePicture(tag, QSize(64, 40)), {}, viewGroup_, types);
         typeGrid->addWidget(button, k, 0);
         typeGrid->addWidget(MakeLabel(viewLabels[k].first, viewLabels[k].second, types), k, 1);
     }
@@ -121,7 +121,7 @@ QWidget* TForm1::BuildList5() {
     for (int k = 0; k < 4; ++k) {
         QToolButton* button =
             MakeImageButton(QStringLiteral("sb5%1").arg(k + 1), 71 + k,
-                            EndCoilPicture(k + 1, QSize(44, 36)), {}, endCoilGroup_, ends);
+                            EndCoilPicture(k + 1, QSize(64, 40)), {}, endCoilGroup_, ends);
         endGrid->addWidget(button, k, 0);
         QLabel* label = MakeLabel(endLabels[k].first, endLabels[k].second, ends);
         label->setWordWrap(true);
@@ -197,6 +197,9 @@ QWidget* TForm1::BuildList6() {
     e6HRC = MakeEdit("e6HRC", box, 90);
     comb6Kontrol = MakeDropDown("comb6Kontrol", "контрольного стержня",
                                 {"контрольного стержня", "контрольной гильзы"}, box);
+    comb6Kontrol->setSizeAdjustPolicy(QComboBox::AdjustToContents);
+    comb6Kontrol->setMinimumWidth(
+        QFontMetrics(comb6Kontrol->font()).horizontalAdvance(comb6Kontrol->itemText(0)) + 40);
     e6Dc = MakeEdit("e6Dc", box, 90);
     e6TT = new QLineEdit(box);
     e6TT->setObjectName("e6TT");
@@ -260,15 +263,14 @@ QWidget* TForm1::BuildList7() {
     params->addWidget(MakeLabel("Label50", "Кол. рабочих витков, n", gbParam), 3, 0);
     params->addWidget(e9_n, 3, 1);
     params->setColumnMinimumWidth(2, 12);
-    params->addWidget(
-        WrappedLabel("Label35", "Длина в свободном состоянии, L0, (мм)", 200, gbParam), 0, 3);
+    params->addWidget(MakeLabel("Label35", "Длина в свободном состоянии, L0, (мм)", gbParam), 0, 3);
     params->addWidget(e9_L0, 0, 4);
     params->addWidget(cb90, 1, 3, 1, 2);
     params->addWidget(
         WrappedLabel("Label51", "Количество витков в обрыве с каждого конца, n3", 200, gbParam), 2,
         3, 2, 1);
     params->addWidget(cbox90, 2, 4, 2, 1);
-    params->setColumnStretch(5, 1);
+    params->setColumnStretch(3, 1);
     layout->addWidget(gbParam);
 
     auto* gbGraf = new QGroupBox(page);

@@ -247,7 +247,7 @@ QWidget* TForm1::BuildList2() {
                                                     "Глухой-шарнирный", "Глухой-глухой"};
     for (int tag = 1; tag <= 4; ++tag) {
         QToolButton* button = MakeImageButton(QStringLiteral("sb2%1").arg(tag), tag,
-                                              EndFixingPicture(tag, QSize(40, 40)),
+                                              EndFixingPicture(tag, QSize(44, 44)),
                                               fixingHints[tag - 1], fixingGroup_, fixing);
         fixingLayout->addWidget(button, 0, tag - 1);
     }
@@ -283,7 +283,7 @@ QWidget* TForm1::BuildList2() {
         // The finishes carry no hint of their own; the picture shows the form.
         QToolButton* button =
             MakeImageButton(QStringLiteral("sb2%1a").arg(tag), tag,
-                            EndCoilPicture(tag, QSize(56, 44)), {}, finishGroup_, finish);
+                            EndCoilPicture(tag, QSize(64, 40)), {}, finishGroup_, finish);
         button->setAccessibleName(finishHints[tag - 1]);
         finishLayout->addWidget(button, tag - 1, 0, 1, 2, Qt::AlignHCenter);
     }

@@ -36,8 +36,8 @@ void ShadowLabel::paintEvent(QPaintEvent*) {
     QPainter painter(this);
     painter.setFont(font());
     const QRect area = rect().adjusted(0, 0, -2, -2);
-    painter.setPen(QColor(160, 160, 160));
-    painter.drawText(area.translated(2, 2), Qt::AlignCenter, text().trimmed());
+    painter.setPen(QColor(190, 190, 200));
+    painter.drawText(area.translated(1, 1), Qt::AlignCenter, text().trimmed());
     painter.setPen(QColor(0, 0, 128));
     painter.drawText(area, Qt::AlignCenter, text().trimmed());
 }

@@ -1,0 +1,57 @@
+// Pictures of the eight pages for the documentation, taken from the X server by
+// ImageMagick's import while a typical run is clicked through. Runs only when
+// TORVELIX_SCREENSHOT_DIR names the folder to write page0.png .. page7.png into
+// (under xvfb-run with QT_QPA_PLATFORM=xcb); skipped otherwise.
+#include "shell_fixture.h"
+
+#include <QCheckBox>
+#include <QPlainTextEdit>
+#include <QProcess>
+#include <QTest>
+
+namespace torvelix::shell::testing {
+namespace {
+
+using Screenshots = WindowTest;
+
+TEST_F(Screenshots, EveryPageOfATypicalRun) {
+    const QString folder = qEnvironmentVariable("TORVELIX_SCREENSHOT_DIR");
+    if (folder.isEmpty()) {
+        GTEST_SKIP() << "TORVELIX_SCREENSHOT_DIR not set";
+    }
+    TForm1& form = Open();
+    form.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&form));
+    const auto capture = [&](int page) {
+        ASSERT_EQ(Page(), page);
+        QTest::qWait(400);
+        const QString file = folder + QStringLiteral("/page%1.png").arg(page);
+        const int status = QProcess::execute(
+            "import", {"-window", QString::number(form.winId()), file});
+        EXPECT_EQ(status, 0) << file.toStdString();
+    };
+    capture(0);
+    Next();
+    SelectClass(2);
+    capture(1);
+    Next();
+    Find<QLineEdit>("eF2")->setText("150");
+    Find<QLineEdit>("eDn1")->setText("8");
+    Find<QLineEdit>("eDn2")->setText("30");
+    capture(2);
+    Next();
+    capture(3);
+    Next();
+    capture(4);
+    Next();
+    Find<QCheckBox>("cb72")->setChecked(true);
+    capture(5);
+    Next();
+    capture(6);
+    Next();
+    capture(7);
+    EXPECT_TRUE(errors_.empty());
+}
+
+} // namespace
+} // namespace torvelix::shell::testing
