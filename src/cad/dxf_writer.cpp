@@ -7,13 +7,8 @@
 #include "cp1251.h"
 #include "file_output.h"
 
-#pragma GCC diagnostic push
-#pragma GCC diagnostic ignored "-Wunused-parameter"
-#pragma GCC diagnostic ignored "-Wpedantic"
-#pragma GCC diagnostic ignored "-Wextra"
 #include <dl_dxf.h>
 #include <dl_writer_ascii.h>
-#pragma GCC diagnostic pop
 
 #include <array>
 #include <charconv>
