@@ -22,8 +22,10 @@ QApplication& app() {
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) {
         qputenv("QT_QPA_PLATFORM", "offscreen");
     }
-    static QApplication instance(argc, argv);
-    return instance;
+    // Never destroyed: a QApplication torn down among the static destructors at exit
+    // outlives parts of Qt it needs.
+    static QApplication* instance = new QApplication(argc, argv);
+    return *instance;
 }
 
 class Window : public ::testing::Test {
