@@ -7,6 +7,7 @@
 #include "drawing_driver.h"
 #include "dxf_writer.h"
 #include "errors.h"
+#include "svg_writer.h"
 #include "table_fields.h"
 #include "tech_requirements.h"
 
@@ -51,7 +52,8 @@ const char* kDrawHelp =
     "                    comb6Gost, e6G, e6Tau, comb6Naviv, e6L, e6n, e6n1, e6HRC,\n"
     "                    e6Dc, e6TT, and comb6Kontrol as 0 (rod), 1 (sleeve) or -1\n"
     "  --tt-corner X,Y[,Z]  lower-left corner of the requirements (needed with --tt)\n"
-    "  -o, --output FILE the DXF file to write\n"
+    "  -o, --output FILE the DXF file to write; a name ending in .svg writes an SVG\n"
+    "                    picture of the drawing instead\n"
     "\n"
     "Messages go to standard error as 'error: ...' or 'warning: ...'. Exit status:\n"
     "0 drawn and saved; 1 a failure was reported (after a failure while drawing the\n"
@@ -303,7 +305,14 @@ int RunDrawCommand(const std::vector<std::string>& rawArgs, const std::string&) 
     }
     document->setPointSource(nullptr);
     try {
-        cad::WriteDxf(*document, value("--output"));
+        const std::string output = value("--output");
+        const bool svg = output.size() >= 4 && (output.compare(output.size() - 4, 4, ".svg") == 0 ||
+                                                output.compare(output.size() - 4, 4, ".SVG") == 0);
+        if (svg) {
+            cad::WriteSvg(*document, output);
+        } else {
+            cad::WriteDxf(*document, output);
+        }
     } catch (const std::runtime_error& e) {
         sink.show(MessageIcon::Error, e.what());
         return 1;

@@ -68,6 +68,14 @@ check([e.dxftype() for e in ents] == ["LINE", "LINE", "ARC", "ARC", "LINE"],
 finish()
 PY
 
+# A file that cannot be written: the message, status 1.
+"$exe" draw --view full --ends 1 $ok -o "$work/no/such/dir/out.dxf" 2> "$work/err.txt"
+status=$?
+if [ "$status" != 1 ] || ! grep -q "^error: " "$work/err.txt"; then
+    echo "FAIL: unwritable output gave status $status: $(cat "$work/err.txt")" >&2
+    fails=$((fails + 1))
+fi
+
 # Bad command lines.
 expect 2 "" no --view top --ends 1 $ok
 expect 2 "" no --view full --ends 5 $ok

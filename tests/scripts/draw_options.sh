@@ -34,6 +34,8 @@ printf 'items=8,2\r\ne6G=80000\r\ne6HRC=40\r\n' > "$work/tt2.txt"
     -o "$work/paper.dxf"
 "$exe" draw --view cut --ends 4 --D0 20 --d 2 --t 6 --n 3 --tilemode 0 --cvport 2 \
     -o "$work/viewport.dxf"
+"$exe" draw --view full --ends 3 --D0 20 --d 2 --t 6 --n 3 -o "$work/picture.svg"
+grep -q "<svg" "$work/picture.svg" || { echo "FAIL: no SVG picture" >&2; exit 1; }
 
 /usr/bin/python3 - "$work" "$src/tests/scripts" <<'PY'
 import math
