@@ -87,6 +87,9 @@ expect 2 "" no --view broken --ends 1 $ok --tilemode 2
 expect 2 "" no --view broken --ends 1 $ok --tt "$work/missing.txt" --tt-corner 0,0
 printf 'items=12\n' > "$work/bad.txt"
 expect 2 "" no --view broken --ends 1 $ok --tt "$work/bad.txt" --tt-corner 0,0
-"$exe" draw --help | grep -q "^Usage: torvelix draw" || { echo "FAIL: help" >&2; fails=$((fails + 1)); }
+if ! "$exe" draw --help | grep -q "^Usage: torvelix draw"; then
+    echo "FAIL: help" >&2
+    fails=$((fails + 1))
+fi
 
 [ "$fails" = 0 ]

@@ -70,14 +70,16 @@ lines = texts(doc)
 check(len(lines) == 13, "requirements: %d texts" % len(lines))
 by_y = sorted(lines, key=lambda e: e.dxf.insert[1])
 for k, e in enumerate(by_y):
-    check(abs(e.dxf.insert[1] - 8.2 * k) < 1e-6, "requirements: line %d at Y %.3f" % (k, e.dxf.insert[1]))
+    check(abs(e.dxf.insert[1] - 8.2 * k) < 1e-6,
+          "requirements: line %d at Y %.3f" % (k, e.dxf.insert[1]))
     check(abs(e.dxf.insert[0] - 100) < 1e-9 and abs(e.dxf.height - 4.5) < 1e-9,
           "requirements: corner X and height")
 check(abs(by_y[-1].dxf.insert[1] - 98.4) < 1e-6, "requirements: top line at 98.4")
 check(by_y[-1].dxf.text == "1. Пружина номер 123 ГОСТ 13770-86.", "item 1: " + by_y[-1].dxf.text)
 check(by_y[0].dxf.text == "ГОСТ 16118-70", "item 11 continuation: " + by_y[0].dxf.text)
 check(by_y[1].dxf.text == "11. Остальные технические требования по", "item 11: " + by_y[1].dxf.text)
-check(by_y[3].dxf.text == "9. Диаметр контрольной гильзы Dг = 14.2 мм.", "item 9: " + by_y[3].dxf.text)
+check(by_y[3].dxf.text == "9. Диаметр контрольной гильзы Dг = 14.2 мм.",
+      "item 9: " + by_y[3].dxf.text)
 check(by_y[10].dxf.text == "3. Напряжение касательное при кручении", "item 3: " + by_y[10].dxf.text)
 check(by_y[9].dxf.text == "(макс.) Tau = 1149 МПа.", "item 3 continuation: " + by_y[9].dxf.text)
 
