@@ -10,11 +10,13 @@
 #include <dl_dxf.h>
 #include <dl_writer_ascii.h>
 
+#include <algorithm>
 #include <array>
 #include <charconv>
 #include <cmath>
 #include <cstdint>
 #include <cstdio>
+#include <optional>
 #include <stdexcept>
 
 namespace torvelix::cad {
@@ -31,7 +33,16 @@ class BufferWriter : public DL_WriterA {
 public:
     explicit BufferWriter(DL_Codes::version version) : DL_WriterA("", version) {}
 
-    void dxfReal(int gc, double value) const override { put(gc, formatReal(value)); }
+    void dxfReal(int gc, double value) const override {
+        if (view_) {
+            // The viewport's centre (12, 22) and height (40).
+            value = gc == 12   ? view_->centreX
+                    : gc == 22 ? view_->centreY
+                    : gc == 40 ? view_->height
+                               : value;
+        }
+        put(gc, formatReal(value));
+    }
     void dxfInt(int gc, int value) const override { put(gc, std::to_string(value)); }
     void dxfHex(int gc, int value) const override {
         std::array<char, 16> digits{};
@@ -50,6 +61,15 @@ public:
     // While set, every entity written is marked as lying in paper space (group 67, which
     // comes right before the layer name in an entity's common data).
     void setPaperSpace(bool paper) { paperSpace_ = paper; }
+
+    // While set, the viewport written shows this part of the drawing instead of dxflib's
+    // fixed view, so that the drawing opens with the spring in sight.
+    struct View {
+        double centreX;
+        double centreY;
+        double height;
+    };
+    void setView(std::optional<View> view) { view_ = view; }
     std::string& text() { return out_; }
 
 private:
@@ -87,6 +107,7 @@ private:
 
     mutable std::string out_;
     bool paperSpace_ = false;
+    std::optional<View> view_;
 };
 
 // A drawing text as the file holds it: Windows-1251 bytes, other characters as \U+XXXX
@@ -172,6 +193,21 @@ void writeHeaderVariables(BufferWriter& dw, const DrawingDocument& doc) {
     }
 }
 
+// The model-space view the file opens with: all of the drawing with a margin, in the
+// viewport's proportions (dxflib writes a width-to-height ratio of 1.928); nothing for an
+// empty model space, which keeps dxflib's view.
+std::optional<BufferWriter::View> initialView(const DrawingDocument& doc) {
+    Extents box;
+    for (const Entity& e : doc.entities(Space::Model)) {
+        box.add(entityExtents(e));
+    }
+    if (box.empty) {
+        return std::nullopt;
+    }
+    const double height = std::max({box.height(), box.width() / 1.928, 1.0}) * 1.1;
+    return BufferWriter::View{(box.minX + box.maxX) / 2, (box.minY + box.maxY) / 2, height};
+}
+
 // The file's sections in the order the format requires: HEADER, TABLES (viewport, line
 // types, layer, text style, view, UCS, application ids, dimension style, block records),
 // BLOCKS, ENTITIES, OBJECTS.
@@ -181,7 +217,9 @@ void writeSections(DL_Dxf& dxf, BufferWriter& dw, const DrawingDocument& doc) {
     dw.sectionEnd();
 
     dw.sectionTables();
+    dw.setView(initialView(doc));
     dxf.writeVPort(dw);
+    dw.setView(std::nullopt);
     dw.tableLinetypes(3);
     dxf.writeLinetype(dw, DL_LinetypeData("BYBLOCK", "", 0, 0, 0.0));
     dxf.writeLinetype(dw, DL_LinetypeData("BYLAYER", "", 0, 0, 0.0));

@@ -43,6 +43,8 @@ def main():
     print("TILEMODE", doc.header.get("$TILEMODE", ""))
     print("DIMSCALE", fmt(doc.header.get("$DIMSCALE", 0.0)))
     print("AUDIT_ERRORS", len(auditor.errors))
+    view = doc.viewports.get("*Active")[0]
+    print("VIEW", fmt(view.dxf.center[0]), fmt(view.dxf.center[1]), fmt(view.dxf.height))
     dump("model", doc.modelspace())
     dump("paper", doc.layouts.active_layout())
 

@@ -61,6 +61,11 @@ TEST_F(DxfFile, EntitiesComeBackWithTheirGeometryAndSpace) {
     EXPECT_EQ(dump.auditErrors, 0) << dump.raw;
     EXPECT_EQ(dump.tileMode, 0);
     EXPECT_DOUBLE_EQ(dump.dimScale, 2.0);
+    // The file opens on the model-space drawing: X -0.989 .. 19, Y -11 .. 11, with a margin.
+    ASSERT_EQ(dump.view.size(), 3u);
+    EXPECT_NEAR(dump.view[0], 9.0055, 1e-6);
+    EXPECT_NEAR(dump.view[1], 0, 1e-6);
+    EXPECT_NEAR(dump.view[2], 24.2, 1e-6);
     ASSERT_EQ(dump.entities.size(), 6u) << dump.raw;
     const auto& e = dump.entities;
     EXPECT_EQ(e[0].kind, "LINE");

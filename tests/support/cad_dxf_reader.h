@@ -23,6 +23,7 @@ struct DxfDump {
     int tileMode = -1;
     double dimScale = 0;
     int auditErrors = -1;
+    std::vector<double> view; // the opening view: centre X, Y and height
     std::vector<DxfEntity> entities;
     std::string raw; // the reader's whole output, for failure messages
 };
@@ -58,6 +59,10 @@ inline DxfDump ReadDxfBack(const std::string& path) {
             fields >> dump.dimScale;
         } else if (key == "AUDIT_ERRORS") {
             fields >> dump.auditErrors;
+        } else if (key == "VIEW") {
+            for (double value = 0; fields >> value;) {
+                dump.view.push_back(value);
+            }
         } else {
             DxfEntity e;
             e.kind = key;
