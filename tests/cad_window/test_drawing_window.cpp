@@ -1,8 +1,10 @@
 // The drawing window, offscreen: point requests answered by a click or cancelled by Esc,
 // the rubber band's base, zoom and fit, saving as DXF, a new drawing.
 #include "cad_dxf_reader.h"
+#include "drawing_driver.h"
 #include "drawing_window.h"
 
+#include <QAction>
 #include <QApplication>
 #include <QTest>
 #include <QTimer>
@@ -162,7 +164,39 @@ TEST_F(Window, ViewFollowsTheDrawingUntilTheUserMovesIt) {
     EXPECT_GT(view->scale(), zoomed);
 }
 
+TEST_F(Window, TheDriverDrawsAfterTheClickAndReportsEsc) {
+    BuiltinConnector connector(std::make_shared<BuiltinCadApplication>(document));
+    DrawingParams params;
+    params.ViewType = 2;
+    params.EndType = 2;
+    params.n = 4;
+    params.t = 6;
+    params.D0 = 20;
+    params.d = 2;
+    window->view()->setView(QPointF(0, 0), 4.0);
+    const QPoint click = window->view()->toScreen({-20, 5, 0}).toPoint();
+    const Point start = window->view()->toModel(QPointF(click));
+    whenWaiting([&] { QTest::mouseClick(window->view(), Qt::LeftButton, {}, click); });
+    DrawingSession session;
+    RecordingMessageSink sink;
+    DrawSpring(session, params, connector, sink);
+    EXPECT_TRUE(sink.messages.empty());
+    // The end coil's outer edge lies at the clicked X.
+    double left = 1e9;
+    for (const Entity& e : document->entities(Space::Model)) {
+        left = std::min(left, entityExtents(e).minX);
+    }
+    EXPECT_NEAR(left, start.x, 1e-9);
+
+    whenWaiting([&] { QTest::keyClick(window->view(), Qt::Key_Escape); });
+    DrawSpring(session, params, connector, sink);
+    ASSERT_EQ(sink.messages.size(), 1u);
+    EXPECT_EQ(sink.messages[0].text, "Ошибка связи с AutoCAD.");
+}
+
 TEST_F(Window, SavesTheDrawingAsDxfAndStartsANewOne) {
+    EXPECT_EQ(window->findChild<QAction*>("actionSaveDxf")->text(),
+              QStringLiteral("Сохранить как DXF…"));
     document->ModelSpace().AddLine({0, 0, 0}, {10, 0, 0});
     document->ModelSpace().AddText("Пружина номер 1", {0, -10, 0}, 4.5);
     QApplication::processEvents();
