@@ -76,7 +76,8 @@ private:
 };
 
 void MessageBoxSink::show(MessageIcon icon, const std::string& text) {
-    QWidget* parent = owner_ && owner_->isVisible() ? owner_ : nullptr;
+    // While the window is minimised for drawing the box stands on its own.
+    QWidget* parent = owner_ && owner_->isVisible() && !owner_->isMinimized() ? owner_ : nullptr;
     QMessageBox box(icon == MessageIcon::Error ? QMessageBox::Critical : QMessageBox::Warning,
                     QString::fromUtf8(kMessageCaption), BoxText(text), QMessageBox::Ok, parent);
     box.exec();
@@ -151,8 +152,6 @@ TForm1::TForm1(WindowOptions options, QWidget* parent)
     Guarded([this] { RefreshButtons(); });
     FormCreate();
 }
-
-TForm1::~TForm1() = default;
 
 int TForm1::currentPage() const {
     return Notebook1->currentIndex();

@@ -5,6 +5,7 @@
 #include "control_states.h"
 #include "design_state.h"
 #include "message_sink.h"
+#include "tech_requirements.h"
 #include "widgets.h"
 #include "word_automation.h"
 
@@ -20,6 +21,10 @@
 #include <memory>
 #include <string>
 
+namespace torvelix::cad {
+struct DrawingSession;
+}
+
 namespace torvelix::shell {
 
 // What the window is given from outside; the defaults are those of the real program.
@@ -33,6 +38,8 @@ struct WindowOptions {
     std::function<void(const std::string&)> generalError;
     // The word processor the report is typed into. Null: the built-in .docx backend.
     wordexport::WordConnector* wordConnector = nullptr;
+    // The CAD application the spring is drawn into. Null: the built-in drawing window.
+    cad::CadConnector* cadConnector = nullptr;
 };
 
 // Caption of the window and of its message boxes.
@@ -61,6 +68,7 @@ protected:
 
 private:
     class WindowMessages;
+    struct BuiltinDrawing;
 
     // Program start and end.
     void FormCreate();
@@ -94,6 +102,7 @@ private:
     void bbPrintClick();
     void sbAutoCadClick();
 
+    cad::TechRequirementControls TechRequirementValues() const;
     void SelectClass();
     calc::ControlStates ControlValues() const;
     // Runs a handler; an error that escapes it goes to the general error handler.
@@ -117,6 +126,8 @@ private:
     std::unique_ptr<MessageSink> boxes_;
     std::unique_ptr<MessageSink> messages_; // a WindowMessages
     std::unique_ptr<wordexport::WordConnector> ownWordConnector_;
+    std::shared_ptr<cad::DrawingSession> drawingSession_;
+    std::shared_ptr<BuiltinDrawing> builtinDrawing_;
     calc::DesignState state_;
     bool DrawOnly_ = false;
     int RememberedFixing_ = 0;

@@ -154,11 +154,6 @@ void TForm1::bbPrintClick() {
     wordexport::ExportToWord(lines, connector, *messages_);
 }
 
-void TForm1::sbAutoCadClick() {
-    messages_->show(MessageIcon::Warning,
-                    "Вычерчивание пружины: функция недоступна в этой сборке.");
-}
-
 calc::ControlStates TForm1::ControlValues() const {
     calc::ControlStates c;
     c.classItem = rgKlas.ItemIndex();

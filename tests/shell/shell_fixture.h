@@ -71,6 +71,7 @@ protected:
         options.messages = &messages_;
         options.generalError = [this](const std::string& text) { errors_.push_back(text); };
         options.wordConnector = wordConnector_;
+        options.cadConnector = cadConnector_;
         form_ = std::make_unique<TForm1>(options);
         return *form_;
     }
@@ -103,6 +104,7 @@ protected:
     RecordingMessageSink messages_;
     std::vector<std::string> errors_;
     wordexport::WordConnector* wordConnector_ = nullptr;
+    cad::CadConnector* cadConnector_ = nullptr;
     std::unique_ptr<TForm1> form_;
 };
 

@@ -26,8 +26,8 @@ TEST_F(Screenshots, EveryPageOfATypicalRun) {
         ASSERT_EQ(Page(), page);
         QTest::qWait(400);
         const QString file = folder + QStringLiteral("/page%1.png").arg(page);
-        const int status = QProcess::execute(
-            "import", {"-window", QString::number(form.winId()), file});
+        const int status =
+            QProcess::execute("import", {"-window", QString::number(form.winId()), file});
         EXPECT_EQ(status, 0) << file.toStdString();
     };
     capture(0);

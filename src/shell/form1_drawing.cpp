@@ -1,0 +1,129 @@
+// The AutoCAD button: the drawing request from pages 5 to 7, the checks, the drawing
+// through the CAD connection with the application minimised, the technical
+// requirements, and the built-in drawing window that answers the point requests.
+#include "form1.h"
+
+#include "drawing_document.h"
+#include "drawing_driver.h"
+#include "drawing_window.h"
+#include "tech_requirements.h"
+
+namespace torvelix::shell {
+
+// The built-in CAD application: one drawing document shown in its own window, whose
+// clicks answer the point requests. Made at the first drawing and kept for the run.
+struct TForm1::BuiltinDrawing {
+    std::shared_ptr<cad::DrawingDocument> document = std::make_shared<cad::DrawingDocument>();
+    std::unique_ptr<cad::DrawingWindow> window = std::make_unique<cad::DrawingWindow>(document);
+    cad::WindowPointSource points{*window};
+    cad::BuiltinConnector connector{std::make_shared<cad::BuiltinCadApplication>(document)};
+
+    BuiltinDrawing() { document->setPointSource(&points); }
+};
+
+TForm1::~TForm1() = default;
+
+namespace {
+
+std::string Text(const QLineEdit* edit) {
+    return edit->text().toStdString();
+}
+
+} // namespace
+
+void TForm1::sbAutoCadClick() {
+    cad::DrawingControls controls;
+    controls.cbox90ItemIndex = cbox90->currentIndex();
+    controls.sb51 = endCoilGroup_->button(71)->isChecked();
+    controls.sb52 = endCoilGroup_->button(72)->isChecked();
+    controls.sb53 = endCoilGroup_->button(73)->isChecked();
+    controls.sb71 = viewGroup_->button(71)->isChecked();
+    controls.sb72 = viewGroup_->button(72)->isChecked();
+    controls.sb73 = viewGroup_->button(73)->isChecked();
+    controls.cb90 = cb90->isChecked();
+    controls.cb71 = cb71->isChecked();
+    controls.e9_n = Text(e9_n);
+    controls.e9_t = Text(e9_t);
+    controls.e9_D0 = Text(e9_D0);
+    controls.e9_d = Text(e9_d);
+    controls.e9_L0 = Text(diagramEdits_[0]);
+    controls.e9_L1 = Text(diagramEdits_[1]);
+    controls.e9_L2 = Text(diagramEdits_[2]);
+    controls.e9_L3 = Text(diagramEdits_[3]);
+    controls.e9_F1 = Text(diagramEdits_[4]);
+    controls.e9_F2 = Text(diagramEdits_[5]);
+    controls.e9_F3 = Text(diagramEdits_[6]);
+
+    // A field that is not a number escapes to the general error handler from here,
+    // before anything is minimised or drawn.
+    cad::DrawingParams params = cad::BuildDrawingParams(controls);
+    if (const auto refusal = cad::CheckDrawingParams(params)) {
+        messages_->show(MessageIcon::Error, *refusal);
+        return;
+    }
+
+    cad::CadConnector* connector = options_.cadConnector;
+    if (!connector) {
+        if (!builtinDrawing_) {
+            builtinDrawing_ = std::make_shared<BuiltinDrawing>();
+        }
+        builtinDrawing_->window->show();
+        builtinDrawing_->window->raise();
+        connector = &builtinDrawing_->connector;
+    }
+    if (!drawingSession_) {
+        drawingSession_ = std::make_shared<cad::DrawingSession>();
+    }
+
+    // The application gives the screen to the drawing and comes back in every case.
+    const Qt::WindowStates before = windowState();
+    showMinimized();
+    try {
+        cad::DrawSpring(*drawingSession_, params, *connector, *messages_);
+        if (cb72->isChecked()) {
+            cad::DrawTechRequirements(cad::BuildTechRequirements(TechRequirementValues()),
+                                      *connector, *messages_);
+        }
+    } catch (...) {
+        setWindowState(before & ~Qt::WindowMinimized);
+        show();
+        throw;
+    }
+    setWindowState(before & ~Qt::WindowMinimized);
+    show();
+}
+
+cad::TechRequirementControls TForm1::TechRequirementValues() const {
+    const auto checked = [this](const char* name) {
+        const auto* box = findChild<const QCheckBox*>(name);
+        return box && box->isChecked();
+    };
+    cad::TechRequirementControls c;
+    c.ckb6Num = checked("ckb6Num");
+    c.ckb6G = checked("ckb6G");
+    c.ckb6Tau = checked("ckb6Tau");
+    c.ckb6Nav = checked("ckb6Nav");
+    c.ckb6L = checked("ckb6L");
+    c.ckb6n = checked("ckb6n");
+    c.ckb6n1 = checked("ckb6n1");
+    c.ckb6HRC = checked("ckb6HRC");
+    c.ckb6Dc = checked("ckb6Dc");
+    c.ckb6Sprav = checked("ckb6Sprav");
+    c.ckb6TT = checked("ckb6TT");
+    c.e6Num = Text(e6Num);
+    c.comb6Gost = comb6Gost->currentText().toStdString();
+    c.e6G = Text(e6G);
+    c.e6Tau = Text(e6Tau);
+    c.comb6Naviv = comb6Naviv->currentText().toStdString();
+    c.e6L = Text(e6L);
+    c.e6n = Text(e6n);
+    c.e6n1 = Text(e6n1);
+    c.e6HRC = Text(e6HRC);
+    c.e6Dc = Text(e6Dc);
+    c.e6TT = Text(e6TT);
+    c.comb6Kontrol = comb6Kontrol->currentText().toStdString();
+    c.comb6KontrolIndex = comb6Kontrol->currentIndex();
+    return c;
+}
+
+} // namespace torvelix::shell
