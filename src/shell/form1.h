@@ -103,6 +103,7 @@ private:
     void sbAutoCadClick();
 
     cad::TechRequirementControls TechRequirementValues() const;
+    void RestoreAfterDrawing(Qt::WindowStates before);
     void SelectClass();
     calc::ControlStates ControlValues() const;
     // Runs a handler; an error that escapes it goes to the general error handler.

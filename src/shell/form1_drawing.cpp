@@ -85,12 +85,17 @@ void TForm1::sbAutoCadClick() {
                                       *connector, *messages_);
         }
     } catch (...) {
-        setWindowState(before & ~Qt::WindowMinimized);
-        show();
+        RestoreAfterDrawing(before);
         throw;
     }
+    RestoreAfterDrawing(before);
+}
+
+void TForm1::RestoreAfterDrawing(Qt::WindowStates before) {
     setWindowState(before & ~Qt::WindowMinimized);
     show();
+    raise();
+    activateWindow();
 }
 
 cad::TechRequirementControls TForm1::TechRequirementValues() const {
