@@ -61,6 +61,10 @@ TEST_F(TypicalRun, CandidatesReportAndDrawingPagesFollowTheChosenSpring) {
     const std::vector<QString> passing = PassingCandidates(candidates);
     ASSERT_FALSE(passing.empty()) << candidates.toStdString();
     EXPECT_TRUE(messages_.messages.empty());
+    // The proposal is the last candidate when it passed every check, else "0".
+    const QStringList numberLines = candidates.split(u'\n').filter("Номер пружины по ГОСТ");
+    const QString last = numberLines.last().section(u':', 1);
+    EXPECT_EQ(Text("eNum"), passing.back() == last ? last : QString("0"));
 
     // The user types the first spring that passed every check.
     const QString chosen = passing.front();
@@ -142,6 +146,29 @@ TEST_F(TypicalRun, NoFittingSpringClearsTheReportAndStillGoesOn) {
     EXPECT_EQ(messages_.messages.back().text,
               "По стандарту пружину подобрать нельзя.\rИзмените исходные данные.");
     EXPECT_EQ(Text("eNum"), "0");
+    EXPECT_TRUE(Find<QPlainTextEdit>("mm2")->toPlainText().isEmpty());
+}
+
+TEST_F(TypicalRun, ASpringNumberThatCannotBeComputedLeavesNoReport) {
+    Open();
+    ForwardTo(1);
+    Find<QComboBox>("cbVid")->setCurrentIndex(1);
+    Next();
+    Find<QLineEdit>("eF2")->setText("100");
+    Find<QLineEdit>("eDn1")->setText("5");
+    Find<QLineEdit>("eDn2")->setText("60");
+    Next();
+    ASSERT_EQ(Page(), 3);
+    Find<QLineEdit>("eNum")->setText("1");
+    Next();
+    ASSERT_FALSE(Find<QPlainTextEdit>("mm2")->toPlainText().isEmpty());
+    Prior();
+    const size_t before = messages_.messages.size();
+    Find<QLineEdit>("eNum")->setText("2x");
+    Next();
+    EXPECT_EQ(Page(), 4);
+    EXPECT_EQ(messages_.messages.size(), before + 1);
+    // The earlier spring's report is not left standing for the failed one.
     EXPECT_TRUE(Find<QPlainTextEdit>("mm2")->toPlainText().isEmpty());
 }
 
