@@ -3,6 +3,7 @@
 // strokes, wire sections as circles), so that each form is recognised at a glance.
 #include "button_art.h"
 
+#include <QFontMetricsF>
 #include <QLinearGradient>
 #include <QPainter>
 #include <QPainterPath>
@@ -259,14 +260,18 @@ QPixmap LogoPicture(QSize size) {
             coil << QPointF(k % 2 == 0 ? 28 : 72, 16 + 68 * (k + 0.5) / 7);
         }
         coil << QPointF(50, 84);
-        p.setPen(Pen(QColor(255, 255, 255, 220), 5));
+        p.setPen(Pen(QColor(255, 255, 255, 170), 5));
         p.drawPolyline(coil);
+        // The program's initial, outlined so that it stands out from the coils.
         QFont font("DejaVu Serif");
         font.setBold(true);
-        font.setPixelSize(34);
-        p.setFont(font);
-        p.setPen(QColor(255, 210, 60));
-        p.drawText(QRectF(0, 0, 100, 100), Qt::AlignCenter, "T");
+        font.setPixelSize(46);
+        QPainterPath letter;
+        const QFontMetricsF metrics(font);
+        letter.addText(QPointF(50 - metrics.horizontalAdvance("T") / 2, 66), font, "T");
+        p.setPen(Pen(QColor(20, 30, 80), 3));
+        p.setBrush(QColor(255, 205, 50));
+        p.drawPath(letter);
     });
 }
 
