@@ -45,7 +45,7 @@ const char* kCalcHelp =
 
 int Usage(const std::string& error) {
     std::fprintf(stderr, "torvelix calc: %s\n(see torvelix calc --help)\n",
-                 tables::EscapeInvalidUtf8(error).c_str());
+                 EscapeInvalidUtf8(error).c_str());
     return 2;
 }
 

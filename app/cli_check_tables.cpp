@@ -33,7 +33,7 @@ const char* kCheckTablesHelp =
 
 int Usage(const std::string& error) {
     std::fprintf(stderr, "torvelix check-tables: %s\n(see torvelix check-tables --help)\n",
-                 tables::EscapeInvalidUtf8(error).c_str());
+                 EscapeInvalidUtf8(error).c_str());
     return 2;
 }
 
@@ -73,11 +73,11 @@ int RunCheckTablesCommand(const std::vector<std::string>& args, const std::strin
         std::fprintf(stderr,
                      "torvelix check-tables: %s: the computed estimate shipped with the "
                      "program, not the standard's table\n",
-                     tables::EscapeInvalidUtf8(pathOf(number)).c_str());
+                     EscapeInvalidUtf8(pathOf(number)).c_str());
     }
     const auto faults = tables::CheckTableSet(pathOf);
     for (const auto& fault : faults) {
-        std::printf("%s\n", tables::EscapeInvalidUtf8(tables::FormatFault(fault)).c_str());
+        std::printf("%s\n", EscapeInvalidUtf8(tables::FormatFault(fault)).c_str());
     }
     if (faults.empty()) {
         return 0;

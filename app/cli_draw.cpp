@@ -8,7 +8,7 @@
 #include "dxf_writer.h"
 #include "errors.h"
 #include "svg_writer.h"
-#include "table_fields.h"
+#include "number_parse.h"
 #include "tech_file.h"
 #include "tech_requirements.h"
 #include "utf8_text.h"
@@ -61,7 +61,7 @@ const char* kDrawHelp =
 
 int Usage(const std::string& error) {
     std::fprintf(stderr, "torvelix draw: %s\n(see torvelix draw --help)\n",
-                 tables::EscapeInvalidUtf8(error).c_str());
+                 EscapeInvalidUtf8(error).c_str());
     return 2;
 }
 
@@ -71,7 +71,7 @@ std::optional<cad::Point> ParsePoint(const std::string& text) {
     std::size_t from = 0;
     while (true) {
         const std::size_t comma = text.find(',', from);
-        auto value = tables::TryParseNumber(text.substr(from, comma - from));
+        auto value = torvelix::TryParseNumber(text.substr(from, comma - from));
         if (!value) {
             return std::nullopt;
         }
@@ -188,7 +188,7 @@ int RunDrawCommand(const std::vector<std::string>& rawArgs, const std::string&) 
         if (!options.has(option)) {
             continue;
         }
-        auto number = tables::TryParseNumber(value(option));
+        auto number = torvelix::TryParseNumber(value(option));
         try {
             if (!number) {
                 throw std::invalid_argument(std::string(option) + " needs a number");

@@ -27,7 +27,7 @@ std::string OneLine(const std::string& text) {
 void ConsoleMessageSink::show(MessageIcon icon, const std::string& text) {
     ++count_;
     std::fprintf(stderr, "%s%s\n", icon == MessageIcon::Error ? "error: " : "warning: ",
-                 OneLine(tables::EscapeInvalidUtf8(text)).c_str());
+                 OneLine(EscapeInvalidUtf8(text)).c_str());
     std::fflush(stderr);
 }
 

@@ -55,7 +55,7 @@ int RunCommand(int argc, char** argv) {
         return 0;
     }
     std::fprintf(stderr, "torvelix: unknown command '%s'\n\n%s",
-                 torvelix::tables::EscapeInvalidUtf8(command).c_str(), kHelp);
+                 torvelix::EscapeInvalidUtf8(command).c_str(), kHelp);
     return 2;
 }
 

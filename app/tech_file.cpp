@@ -2,7 +2,7 @@
 #include "tech_file.h"
 
 #include "cp1251.h"
-#include "table_fields.h"
+#include "number_parse.h"
 #include "utf8_text.h"
 
 #include <cmath>
@@ -52,18 +52,18 @@ std::string ReadTextFile(const std::string& path, const std::string& shownPath, 
     if (bytes.rfind("\xEF\xBB\xBF", 0) == 0) {
         bytes.erase(0, 3);
     }
-    if (tables::IsValidUtf8(bytes)) {
+    if (IsValidUtf8(bytes)) {
         text = std::move(bytes);
     } else if (bytes.find('\x98') == std::string::npos) {
         // Every byte but 0x98 is a Windows-1251 character.
-        text = tables::Cp1251ToUtf8(bytes);
+        text = Cp1251ToUtf8(bytes);
     } else {
         return shownPath + " is neither UTF-8 nor Windows-1251 text";
     }
     if (!IsPlainText(text)) {
         return shownPath + " holds control characters: not a text file";
     }
-    if (const auto bad = tables::FirstNonCharacter(text)) {
+    if (const auto bad = FirstNonCharacter(text)) {
         char code[16];
         std::snprintf(code, sizeof code, "U+%04X", static_cast<unsigned>(*bad));
         return shownPath + " holds " + code + ", which is not a character";
@@ -74,7 +74,7 @@ std::string ReadTextFile(const std::string& path, const std::string& shownPath, 
 } // namespace
 
 std::string ReadTechFile(const std::string& path, cad::TechRequirementControls& c) {
-    const std::string shownPath = tables::EscapeInvalidUtf8(path);
+    const std::string shownPath = EscapeInvalidUtf8(path);
     std::string text;
     if (std::string problem = ReadTextFile(path, shownPath, text); !problem.empty()) {
         return problem;
@@ -121,7 +121,7 @@ std::string ReadTechFile(const std::string& path, cad::TechRequirementControls& 
             while (from <= value.size() && !value.empty()) {
                 const std::size_t comma = value.find(',', from);
                 const std::string item = value.substr(from, comma - from);
-                auto k = tables::TryParseNumber(item);
+                auto k = TryParseNumber(item);
                 if (!k || *k < 1 || *k > 11 || *k != std::floor(*k)) {
                     return where + ": items are numbers 1 to 11, not '" + item + "'";
                 }

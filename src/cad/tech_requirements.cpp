@@ -26,9 +26,9 @@ TechRequirements BuildTechRequirements(const TechRequirementControls& c) {
         tt.TtFlags[static_cast<std::size_t>(item - 1)] = true;
         const auto index = static_cast<std::size_t>(TtLineIndex(item));
         // Non-characters (U+FFFE, U+FFFF ...) are not text and never reach a drawing.
-        tt.TtLines[index] = tables::WithoutNonCharacters(line);
+        tt.TtLines[index] = WithoutNonCharacters(line);
         if (TtHasContinuation(item)) {
-            tt.TtLines[index + 1] = tables::WithoutNonCharacters(continuation);
+            tt.TtLines[index + 1] = WithoutNonCharacters(continuation);
         }
         ++tt.count;
     };

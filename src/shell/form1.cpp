@@ -34,7 +34,7 @@ const QString kContactText = QStringLiteral("torvelix@example.org");
 // Message texts break lines with CR, CR LF or LF CR; the box wants LF.
 QString BoxText(const std::string& text) {
     // A file name that is not UTF-8 shows its bad bytes as \xNN.
-    QString out = QString::fromStdString(tables::EscapeInvalidUtf8(text));
+    QString out = QString::fromStdString(EscapeInvalidUtf8(text));
     out.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
     out.replace(QStringLiteral("\n\r"), QStringLiteral("\n"));
     out.replace(u'\r', u'\n');
@@ -363,7 +363,7 @@ void TForm1::FillTechRequirements() {
         e6L->setText("0");
     } else {
         const auto general = [](double value) {
-            return QString::fromStdString(calc::FormatGeneral(value, 15));
+            return QString::fromStdString(torvelix::FormatGeneral(value, 15));
         };
         e6Num->setText(eNum->text());
         SelectItem(comb6Gost, rgKlas.ItemIndex());
@@ -391,7 +391,7 @@ void TForm1::FillGeometry() {
         }
     } else {
         const auto general = [](double value, int digits = 6) {
-            return QString::fromStdString(calc::FormatGeneral(value, digits));
+            return QString::fromStdString(torvelix::FormatGeneral(value, digits));
         };
         e9_D0->setText(general(state_.D));
         e9_d->setText(general(state_.d));

@@ -4,7 +4,7 @@
 #include <cstdint>
 #include <utility>
 
-namespace torvelix::tables {
+namespace torvelix {
 
 namespace {
 
@@ -107,4 +107,4 @@ std::string WithoutNonCharacters(std::string_view utf8) {
     return out;
 }
 
-} // namespace torvelix::tables
+} // namespace torvelix

@@ -6,7 +6,7 @@
 #include <string>
 #include <string_view>
 
-namespace torvelix::tables {
+namespace torvelix {
 
 // Whether the bytes are well-formed UTF-8 (no overlong forms, no surrogates, nothing
 // above U+10FFFF).
@@ -23,4 +23,4 @@ std::optional<char32_t> FirstNonCharacter(std::string_view utf8);
 // The UTF-8 text without its non-characters.
 std::string WithoutNonCharacters(std::string_view utf8);
 
-} // namespace torvelix::tables
+} // namespace torvelix
