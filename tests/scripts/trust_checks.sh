@@ -163,6 +163,101 @@ grep -q "torvelix_13766.dat: the computed estimate" "$work/err" &&
 [ "$(grep -c 'the computed estimate' "$work/err")" = 10 ] || fail "ten tables should be named"
 fresh_tables
 
+# --- The file writer behind `draw -o` and `calc --docx` ----------------------------
+# write_<kind> <target>: the command that writes the file (a program, so that runuser
+# can run it).
+write_dxf=(timeout 60 "$exe" draw --view full --ends 1 --D0 20 --d 2 --t 6 --n 5 -o)
+write_docx=(timeout 60 "$prog" calc --report-only --docx)
+# as_nobody <command...>: as an unprivileged user (root judges no permission bits).
+if [ "$(id -u)" = 0 ]; then
+    if command -v runuser >/dev/null && id nobody >/dev/null 2>&1; then
+        nobody_ok=1
+    else
+        nobody_ok=0
+    fi
+    as_nobody() { runuser -u nobody -- "$@"; }
+else
+    nobody_ok=1
+    as_nobody() { "$@"; }
+fi
+chmod 755 "$work" "$work/prog"
+mode() { stat -c %a "$1"; }
+for kind in dxf docx; do
+    w="$work/w_$kind"
+    mkdir "$w"
+    t="$w/out.$kind"
+    declare -n write="write_$kind"
+    # A symbolic link planted at the old, predictable temporary name is not followed.
+    echo victim >"$w/victim"
+    ln -s "$w/victim" "$t.tmp"
+    run 0 "$kind: new file" "${write[@]}" "$t"
+    [ "$(cat "$w/victim")" = victim ] || fail "$kind: the planted link's target was written"
+    [ -L "$t.tmp" ] || fail "$kind: the planted link is gone"
+    rm "$t.tmp"
+    # No temporary file is left.
+    [ "$(ls -A "$w")" = "out.$kind"$'\n'"victim" ] || fail "$kind: files left: $(ls -A "$w" | tr '\n' ' ')"
+    # An existing file keeps its permission bits.
+    chmod 600 "$t"
+    run 0 "$kind: private file rewritten" "${write[@]}" "$t"
+    [ "$(mode "$t")" = 600 ] || fail "$kind: permission bits 600 became $(mode "$t")"
+    # A read-only file is refused (also for root), named, and left as it was.
+    echo old >"$t"
+    chmod 444 "$t"
+    run 1 "$kind: read-only target" "${write[@]}" "$t"
+    err_has "$kind: read-only target" "$t"
+    [ "$(cat "$t")" = old ] || fail "$kind: the read-only file was changed"
+    chmod 644 "$t"
+    # A link at the target is written through: the link stays, its file changes.
+    echo old >"$w/real.$kind"
+    rm "$t"
+    ln -s "$w/real.$kind" "$t"
+    run 0 "$kind: link at the target" "${write[@]}" "$t"
+    [ -L "$t" ] || fail "$kind: the link at the target was replaced"
+    [ "$(head -c 3 "$w/real.$kind")" != old ] || fail "$kind: the link's file was not written"
+    rm "$t"
+    # A folder, a FIFO and a device node at the target are refused and stay.
+    mkdir "$t"
+    run 1 "$kind: folder target" "${write[@]}" "$t"
+    err_has "$kind: refused target" "$t"
+    [ -d "$t" ] || fail "$kind: the folder target is gone"
+    rmdir "$t"
+    mkfifo "$t"
+    run 1 "$kind: FIFO target" "${write[@]}" "$t"
+    err_has "$kind: refused target" "$t"
+    [ -p "$t" ] || fail "$kind: the FIFO target is gone"
+    rm "$t"
+    if mknod "$t" c 1 3 2>/dev/null; then
+        run 1 "$kind: device target" "${write[@]}" "$t"
+        err_has "$kind: refused target" "$t"
+        [ -c "$t" ] || fail "$kind: the device target is gone"
+        rm "$t"
+    else
+        skip "$kind: a device node cannot be made here (needs root)"
+    fi
+    # As an unprivileged user: a read-only file of its own is refused; in a folder it
+    # may not write, its writable file stays as it was and no temporary file appears.
+    if [ $nobody_ok = 1 ]; then
+        u="$w/user"
+        mkdir "$u"
+        echo old >"$u/ro.$kind"
+        echo old >"$u/rw.$kind"
+        chmod 444 "$u/ro.$kind"
+        chmod 666 "$u/rw.$kind"
+        [ "$(id -u)" = 0 ] && chown nobody "$u" "$u/ro.$kind"
+        run 1 "$kind: read-only target, unprivileged" as_nobody "${write[@]}" "$u/ro.$kind"
+        err_has "$kind: unprivileged, read-only" "$u/ro.$kind"
+        [ "$(cat "$u/ro.$kind")" = old ] || fail "$kind: unprivileged: read-only file changed"
+        chmod 555 "$u"
+        run 1 "$kind: folder not writable, unprivileged" as_nobody "${write[@]}" "$u/rw.$kind"
+        err_has "$kind: unprivileged, folder" "$u"
+        [ "$(cat "$u/rw.$kind")" = old ] || fail "$kind: unprivileged: old file not intact"
+        [ "$(ls -A "$u" | wc -l)" = 2 ] || fail "$kind: unprivileged: a temporary file was left"
+        chmod 755 "$u"
+    else
+        skip "$kind: no way to run as an unprivileged user (runuser, nobody)"
+    fi
+done
+
 if [ $failures -gt 0 ]; then
     exit 1
 fi
