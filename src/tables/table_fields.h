@@ -1,6 +1,8 @@
 // Fixed-column fields of the table lines and the conversion of their numbers.
 #pragma once
 
+#include "table_layouts.h"
+
 #include <optional>
 #include <string>
 #include <string_view>
@@ -11,8 +13,11 @@ namespace torvelix::tables {
 // line ends inside it, empty where it starts beyond the end.
 std::string Field(std::string_view line, int column, int width);
 
+std::string Field(std::string_view line, ColumnSpan span);
+
 // The same field with blanks trimmed on both sides.
 std::string TrimmedField(std::string_view line, int column, int width);
+std::string TrimmedField(std::string_view line, ColumnSpan span);
 
 // A decimal number with the point as separator: blanks around it, a leading sign and
 // an exponent part are accepted; at least one digit before or after the point.
@@ -34,11 +39,8 @@ double SpringRowField(std::string_view row, int field);
 // Field 2 .. 25 of a wire-table row as a number. Throws ConversionError.
 double WireRowField(std::string_view row, int field);
 
-// Column and width of a wire-table field 1 .. 25 (field 1 is the diameter key).
-struct ColumnSpan {
-    int column;
-    int width;
-};
+// Column and width of a wire-table field 1 .. 25 (field 1 is the diameter key) and of a
+// spring-table field 1 .. 5 (table_layouts.h).
 ColumnSpan WireFieldSpan(int field);
 ColumnSpan SpringFieldSpan(int field);
 
