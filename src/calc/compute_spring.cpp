@@ -4,6 +4,7 @@
 
 #include "class_record.h"
 #include "errors.h"
+#include "number_parse.h"
 #include "selection_tables.h"
 #include "table_fields.h"
 #include "table_files.h"
@@ -134,7 +135,7 @@ bool Compute(DesignState& s, const ControlStates& controls, const std::string& e
     const bool three = s.SpringKind == 1;
     try {
         // Spring row.
-        const long long k = tables::ParseInteger(eNum);
+        const long long k = torvelix::ParseInteger(eNum);
         const std::string row = sources.springLine(k);
         s.F3 = tables::SpringRowField(row, 1);
         s.D1 = tables::SpringRowField(row, 3);

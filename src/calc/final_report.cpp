@@ -4,6 +4,7 @@
 #include "cp1251.h"
 #include "errors.h"
 #include "number_format.h"
+#include "number_parse.h"
 #include "selection.h"
 #include "spring_calc.h"
 #include "table_fields.h"
@@ -77,9 +78,9 @@ ReportOutcome FinalCalculation(DesignState& s, const ControlStates& controls,
         const std::string path = tables::TablePath(s.tables, s.SpringGost);
         try {
             const std::string row =
-                tables::ReadTableLine(path, tables::ParseInteger(controls.eNum));
+                tables::ReadTableLine(path, torvelix::ParseInteger(controls.eNum));
             r.push_back("Диаметр проволоки,                     d,    (мм)  : " +
-                        tables::Cp1251ToUtf8(tables::Field(row, tables::spring_layout::kD)));
+                        torvelix::Cp1251ToUtf8(tables::Field(row, tables::spring_layout::kD)));
         } catch (const TableIoError&) {
             messages.show(MessageIcon::Error, "Ошибка работы с файлом " + path);
         }

@@ -5,6 +5,7 @@
 #include "cp1251.h"
 #include "errors.h"
 #include "number_format.h"
+#include "number_parse.h"
 #include "selection.h"
 #include "spring_calc.h"
 #include "table_fields.h"
@@ -36,12 +37,12 @@ void AppendDataLines(std::vector<std::string>& mm1, const DesignState& s, int cl
     if (tables::ClassRecordOrNone(classItem).threeStrand) {
         mm1.push_back("Диаметр троса                   (мм) :" + FormatGeneral(s.d));
         mm1.push_back("Диаметр проволоки               (мм) :" +
-                      tables::Cp1251ToUtf8(tables::Field(row, kD)));
+                      torvelix::Cp1251ToUtf8(tables::Field(row, kD)));
     } else {
         mm1.push_back("Диаметр проволоки               (мм) :" + FormatGeneral(s.d));
     }
     mm1.push_back("Наружный диаметр пружины        (мм) :" +
-                  tables::Cp1251ToUtf8(tables::Field(row, kOuterD)));
+                  torvelix::Cp1251ToUtf8(tables::Field(row, kOuterD)));
     mm1.push_back("Число рабочих витков                 :" + FormatGeneral(s.n));
     mm1.push_back("Высота пружины                  (мм) :" + FormatFixed(s.L0));
     mm1.push_back("  - при максимальной деформации      :" + FormatFixed(s.L3));
@@ -90,14 +91,14 @@ SelectionOutcome PreliminarySelection(DesignState& s, ControlStates& controls,
     using namespace tables::spring_layout;
     std::vector<Candidate> candidates;
     for (std::size_t k = 0; k < rows.size(); ++k) {
-        const double f3 = tables::ParseTableNumber(tables::Field(rows[k], kF3));
+        const double f3 = torvelix::ParseTableNumber(tables::Field(rows[k], kF3));
         if (s.F3min <= f3 && f3 <= s.F3max) {
             candidates.push_back({static_cast<long long>(k + 1), &rows[k]});
         }
     }
     std::vector<Candidate> fits;
     for (const auto& c : candidates) {
-        const double d1 = tables::ParseTableNumber(tables::Field(*c.row, kOuterDFilter));
+        const double d1 = torvelix::ParseTableNumber(tables::Field(*c.row, kOuterDFilter));
         if (s.Dmin <= d1 && d1 <= s.Dmax) {
             fits.push_back(c);
         }

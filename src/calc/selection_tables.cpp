@@ -2,6 +2,7 @@
 #include "selection_tables.h"
 
 #include "errors.h"
+#include "number_parse.h"
 #include "table_fields.h"
 #include "table_files.h"
 
@@ -16,7 +17,7 @@ const std::string& WireTable::RowFor(double d) const {
     for (std::size_t n = first; n < lines.size(); ++n) {
         if (!keys[n]) {
             const auto span = tables::WireFieldSpan(tables::wire_layout::kDiameterField);
-            tables::ParseTableNumber(tables::Field(lines[n], span)); // throws
+            torvelix::ParseTableNumber(tables::Field(lines[n], span)); // throws
         }
         if (*keys[n] == d) {
             return lines[n];
@@ -33,7 +34,7 @@ WireTable ReadWireTable(const std::string& path) {
     for (std::size_t n = 0; n < table.lines.size(); ++n) {
         table.keys.push_back(n < static_cast<std::size_t>(tables::wire_layout::kHeadingLines)
                                  ? std::nullopt
-                                 : tables::TryParseNumber(tables::Field(table.lines[n], span)));
+                                 : torvelix::TryParseNumber(tables::Field(table.lines[n], span)));
     }
     return table;
 }

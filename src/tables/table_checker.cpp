@@ -4,6 +4,7 @@
 #include "class_record.h"
 #include "cp1251.h"
 #include "errors.h"
+#include "number_parse.h"
 #include "table_fields.h"
 #include "table_files.h"
 #include "table_layouts.h"
