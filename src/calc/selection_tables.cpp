@@ -13,13 +13,13 @@ const std::string& WireTable::RowFor(double d) const {
     if (lines.empty()) {
         return kEmpty;
     }
-    const int first = tables::wire_layout::kHeadingLines;
+    const auto first = static_cast<std::size_t>(tables::wire_layout::kHeadingLines);
+    const auto span = tables::WireFieldSpan(tables::wire_layout::kDiameterField);
     for (std::size_t n = first; n < lines.size(); ++n) {
-        if (!keys[n]) {
-            const auto span = tables::WireFieldSpan(tables::wire_layout::kDiameterField);
-            torvelix::ParseTableNumber(tables::Field(lines[n], span)); // throws
-        }
-        if (*keys[n] == d) {
+        // A key that did not convert throws here, where a line-by-line search meets it.
+        const double key =
+            keys[n] ? *keys[n] : torvelix::ParseTableNumber(tables::Field(lines[n], span));
+        if (key == d) {
             return lines[n];
         }
     }
