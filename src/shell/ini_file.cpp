@@ -3,9 +3,9 @@
 
 #include "cp1251.h"
 #include "errors.h"
+#include "file_write.h"
 
 #include <QFile>
-#include <QSaveFile>
 
 #include <limits>
 #include <string>
@@ -207,8 +207,10 @@ void IniFile::WriteString(const QString& section, const QString& key, const QStr
         data.append(line.data(), static_cast<qsizetype>(line.size()));
         data.append("\r\n");
     }
-    QSaveFile file(path_);
-    if (!file.open(QIODevice::WriteOnly) || file.write(data) != data.size() || !file.commit()) {
+    try {
+        WriteFileAtomically(path_.toStdString(),
+                            std::string_view(data.constData(), static_cast<std::size_t>(data.size())));
+    } catch (const FileWriteError&) {
         throw failure;
     }
 }
