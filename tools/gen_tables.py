@@ -8,7 +8,8 @@ import functools
 import math
 import os
 import sys
-from decimal import ROUND_HALF_UP, Decimal
+import zlib
+from decimal import ROUND_DOWN, ROUND_HALF_UP, Decimal
 
 G_MPA = 78500.0
 STEEL_DENSITY_G_PER_CM3 = 7.85
@@ -17,6 +18,10 @@ INDEX_MIN = 4.0
 INDEX_MAX = 12.0
 INDEX_SLACK = 1e-9  # (D1 - d) / d of an exact index may come out a hair off in binary
 LINE_END = b"\r\n"
+# The free pitch of a three-strand row, d1 x strand factor + s3', as a share of the mean
+# diameter D = D1 - d1: inside the range of the single-strand tables (0.24 .. 0.63 D)
+# and below the 0.7 D that `torvelix check-tables` allows.
+THREE_STRAND_PITCH_RATIO = 0.6
 
 # R40 series of preferred numbers, one decade in hundredths (1.00 .. 9.50).
 R40_DECADE = [100, 106, 112, 118, 125, 132, 140, 150, 160, 170, 180, 190, 200, 212,
@@ -91,6 +96,19 @@ BAR_2590 = ["14", "15", "16", "17", "18", "19", "20", "21", "22", "24", "25", "2
             "27", "28", "30", "32", "34", "35", "36", "38", "40", "42", "45", "48",
             "50", "53", "55", "56", "60", "63", "65", "70"]
 BLANK_STEEL_RM = (1570, 1860)  # estimate: spring steel 60S2A after quench and temper
+
+# Column spans (1-based column, width) of the lines written, named as the program's
+# src/tables/table_layouts.h names them (test_gen_tables.py compares the two).
+# Wire table: fields 1 .. 13 by number (the program defines 14 .. 25, never written).
+WIRE_FIELDS = {1: (1, 5), 2: (7, 5), 3: (13, 5), 4: (19, 4), 5: (24, 4), 6: (29, 6),
+               7: (36, 6), 8: (43, 5), 9: (49, 5), 10: (55, 7), 11: (63, 7), 12: (71, 6),
+               13: (78, 6)}
+CLASS_LABEL = (1, 7)  # not read by the program
+CLASS_COLUMNS = {"LowestF3": (8, 4), "HighestF3": (13, 6), "SmallestD": (20, 5),
+                 "LargestD": (26, 4), "BlankStandard": (31, 43), "SpringTable": (75, 5),
+                 "TauFactor": (81, 4)}
+SPRING_COLUMNS = {"F3": (1, 6), "D": (8, 5), "OuterD": (14, 4), "CoilStiffness": (19, 7),
+                  "CoilDeflection": (27, 5)}
 
 WIRE_CLASS_I = "I"     # fields 2-3 of the wire table
 WIRE_CLASS_II = "II"   # fields 6-7 (class IIA has the same strengths, fields 10-11)
@@ -238,6 +256,33 @@ def three_stiffness(d1, outer):
     return 3 * G_MPA * wire ** 4 * math.cos(lay_angle) / (8 * mean ** 3)
 
 
+def strand_factor(index):
+    """The program's factor on d1 for the solid height and pitch of a three-strand
+    spring, by its rounded index."""
+    for limit, factor in [(4, 1.029), (4.5, 1.021), (5, 1.015), (5.5, 1.010)]:
+        if index <= limit:
+            return factor
+    return 1.005 if index < 7 else 1.0
+
+
+def round_down_sig(value, digits):
+    """value cut (towards zero) to the given significant digits, as text."""
+    exact = Decimal(repr(value))
+    exponent = exact.adjusted() - digits + 1
+    return format(exact.quantize(Decimal(1).scaleb(exponent), rounding=ROUND_DOWN), "f")
+
+
+def three_deflection(d1, outer, f3):
+    """Deflection s3' of one coil of a three-strand row at F3: what the cable stiffness
+    gives, but no more than leaves the free pitch d1 x strand factor + s3' at
+    THREE_STRAND_PITCH_RATIO of D (the cable estimate alone gives pitches of several D,
+    coils that cannot exist). Written with 3 significant digits, cut down so that the
+    pitch stays inside the limit."""
+    mean = outer - d1
+    room = THREE_STRAND_PITCH_RATIO * mean - d1 * strand_factor(program_index(mean / d1))
+    return round_down_sig(min(f3 / three_stiffness(d1, outer), room), 3)
+
+
 def outer_diameters_in_index_range(d):
     """(value, text) of the Ra40 sizes D1 with 4 <= (D1 - d) / d <= 12, increasing."""
     return [(value, text) for value, text in RA40
@@ -306,8 +351,13 @@ def spring_rows(spring_class, forces):
                 continue
             outer, outer_text = chosen
             d = float(d_text)
-            c1_text = sig_text(stiffness_of(d, outer), 4, 7)
-            s3_text = sig_text(f3 / float(c1_text), 3, 5)
+            if spring_class.three_strand:
+                # Force, deflection and stiffness of one coil agree: c1 = F3 / s3'.
+                s3_text = three_deflection(d, outer, f3)
+                c1_text = sig_text(f3 / float(s3_text), 4, 7)
+            else:
+                c1_text = sig_text(stiffness_of(d, outer), 4, 7)
+                s3_text = sig_text(f3 / float(c1_text), 3, 5)
             rows.append((f3_text, d_text, outer_text, c1_text, s3_text))
     return rows
 
@@ -384,8 +434,9 @@ def force_range_of(spring_class, rows):
     return rows[0][0], rows[-1][0]  # the rows are ordered by F3
 
 
-def put(line, column, width, text, align="right"):
-    """Writes text into the 1-based columns of a line held as a list of characters."""
+def put(line, span, text, align="right"):
+    """Writes text into the 1-based column span of a line held as a list of characters."""
+    column, width = span
     if len(text) > width:
         raise ValueError("%r does not fit %d columns at column %d" % (text, width, column))
     padded = text.rjust(width) if align == "right" else text.ljust(width)
@@ -395,26 +446,22 @@ def put(line, column, width, text, align="right"):
 
 
 def spring_line(row):
-    f3, d, outer, c1, s3 = row
     line = []
-    put(line, 1, 6, f3)
-    put(line, 8, 5, d)
-    put(line, 14, 4, outer)
-    put(line, 19, 7, c1)
-    put(line, 27, 5, s3)
+    for name, text in zip(["F3", "D", "OuterD", "CoilStiffness", "CoilDeflection"], row):
+        put(line, SPRING_COLUMNS[name], text)
     return "".join(line)
 
 
 def class_line(spring_class, force_range):
     line = []
-    put(line, 1, 7, spring_class.label, "left")
-    put(line, 8, 4, force_range[0], "left")
-    put(line, 13, 6, force_range[1], "left")
-    put(line, 20, 5, spring_class.d_range[0], "left")
-    put(line, 26, 4, spring_class.d_range[1], "left")
-    put(line, 31, 43, spring_class.blank, "left")
-    put(line, 75, 5, spring_class.table, "left")
-    put(line, 81, 4, spring_class.tau_text)
+    put(line, CLASS_LABEL, spring_class.label, "left")
+    put(line, CLASS_COLUMNS["LowestF3"], force_range[0], "left")
+    put(line, CLASS_COLUMNS["HighestF3"], force_range[1], "left")
+    put(line, CLASS_COLUMNS["SmallestD"], spring_class.d_range[0], "left")
+    put(line, CLASS_COLUMNS["LargestD"], spring_class.d_range[1], "left")
+    put(line, CLASS_COLUMNS["BlankStandard"], spring_class.blank, "left")
+    put(line, CLASS_COLUMNS["SpringTable"], spring_class.table, "left")
+    put(line, CLASS_COLUMNS["TauFactor"], spring_class.tau_text)
     return "".join(line)
 
 
@@ -433,16 +480,14 @@ def diameter_deviation_um(d_text):
 
 
 # Line 1 of the wire table, never read by the program: a short name over each field.
-WIRE_HEADING_FIELDS = [(1, 5, "d,мм"), (7, 5, "I-н"), (13, 5, "I-в"), (19, 4, "±мкм"),
-                       (24, 4, "IIA"), (29, 6, "II-н"), (36, 6, "II-в"), (43, 5, "3-н"),
-                       (49, 5, "3-в"), (55, 7, "IIA-н"), (63, 7, "IIA-в"), (71, 6, "S,мм2"),
-                       (78, 6, "m,г/м")]
+WIRE_HEADING_TEXTS = ["d,мм", "I-н", "I-в", "±мкм", "IIA", "II-н", "II-в", "3-н", "3-в",
+                      "IIA-н", "IIA-в", "S,мм2", "m,г/м"]
 
 
 def wire_heading():
     line = []
-    for column, width, text in WIRE_HEADING_FIELDS:
-        put(line, column, width, text)
+    for field, text in enumerate(WIRE_HEADING_TEXTS, start=1):
+        put(line, WIRE_FIELDS[field], text)
     return "".join(line)
 
 
@@ -450,20 +495,12 @@ def wire_line(d_text, strengths):
     c1lo, c1hi, c2lo, c2hi, c3lo, c3hi = strengths
     normal, increased = diameter_deviation_um(d_text)
     area = math.pi * float(d_text) ** 2 / 4
+    texts = [d_text, str(c1lo), str(c1hi), str(normal), str(increased), str(c2lo),
+             str(c2hi), str(c3lo), str(c3hi), str(c2lo), str(c2hi), sig_text(area, 3, 6),
+             sig_text(area * STEEL_DENSITY_G_PER_CM3, 3, 6)]
     line = []
-    put(line, 1, 5, d_text)
-    put(line, 7, 5, str(c1lo))
-    put(line, 13, 5, str(c1hi))
-    put(line, 19, 4, str(normal))
-    put(line, 24, 4, str(increased))
-    put(line, 29, 6, str(c2lo))
-    put(line, 36, 6, str(c2hi))
-    put(line, 43, 5, str(c3lo))
-    put(line, 49, 5, str(c3hi))
-    put(line, 55, 7, str(c2lo))
-    put(line, 63, 7, str(c2hi))
-    put(line, 71, 6, sig_text(area, 3, 6))
-    put(line, 78, 6, sig_text(area * STEEL_DENSITY_G_PER_CM3, 3, 6))
+    for field, text in enumerate(texts, start=1):
+        put(line, WIRE_FIELDS[field], text)
     return "".join(line)
 
 
@@ -486,18 +523,41 @@ def build_tables():
     return files
 
 
+SPRING_TABLES = ["13766", "13767", "13768", "13769", "13770", "13771", "13772", "13773",
+                 "13774", "13775", "13776"]
+ESTIMATES_INC = os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "src", "tables",
+                             "shipped_estimates.inc")
+
+
+def estimates_inc(files):
+    """The program's record of the shipped spring tables: number, size and CRC-32 of
+    each, by which it recognises a table that is still this computed estimate."""
+    lines = ["// Written by tools/gen_tables.py with data/*.dat: number, size, CRC-32 of each",
+             "// shipped spring table (a computed estimate). Do not edit."]
+    for number in SPRING_TABLES:
+        content = files[number]
+        lines.append('{"%s", %d, 0x%08Xu},' % (number, len(content), zlib.crc32(content)))
+    return "\n".join(lines) + "\n"
+
+
 def main(argv):
     parser = argparse.ArgumentParser(description=__doc__.splitlines()[0])
     default_out = os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "data")
     parser.add_argument("--out", default=default_out, help="folder for NNNN.dat")
     options = parser.parse_args(argv)
-    for number, content in sorted(build_tables().items()):
+    files = build_tables()
+    for number, content in sorted(files.items()):
         path = os.path.join(options.out, number + ".dat")
         temporary = path + ".tmp"
         with open(temporary, "wb") as stream:
             stream.write(content)
         os.replace(temporary, path)
         print("%s: %d lines" % (path, content.count(LINE_END)))
+    # Only the shipped tables are recorded as the program's estimates.
+    if os.path.realpath(options.out) == os.path.realpath(default_out):
+        with open(ESTIMATES_INC, "w", encoding="ascii") as stream:
+            stream.write(estimates_inc(files))
+        print(ESTIMATES_INC)
     return 0
 
 

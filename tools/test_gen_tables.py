@@ -4,6 +4,7 @@ writing and layouts, and that the committed data/*.dat are exactly its output.""
 
 import math
 import os
+import re
 import sys
 import unittest
 
@@ -11,6 +12,8 @@ sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
 import gen_tables as gen  # noqa: E402
 
 DATA_DIR = os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "data")
+LAYOUTS_H = os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "src", "tables",
+                         "table_layouts.h")
 
 
 def spring_class(item):
@@ -62,17 +65,27 @@ class HandComputedRows(unittest.TestCase):
     def test_three_strand_factor_class(self):
         # Item 8, cable d1 1.00: tau3 = 0.6 * 2450 = 1470 MPa (looked up by d1).
         # D1 9.0: D 8, i 8, Fcap = 1470 1^2 / (1.82 8) = 100.96 N; D1 9.5: 95.02 N.
-        # Wires d = 1 / 2.155 = 0.464037, d^4 = 0.046367; beta = atan(0.445 8/9) = 0.37661,
-        # cos beta = 0.92992; c1 = 3 78500 0.046367 0.92992 / (8 8^3) = 2.4791.
-        # s3' = 100 / 2.479 = 40.339.
-        self.assertIn(("100", "1.00", "9.0", "2.479", "40.3"), rows_for(8, "100"))
+        # The cable estimate c1' = 2.479 would give s3' = 100 / 2.479 = 40.3 (pitch 5 D).
+        # Strand factor at i 8: 1.0; s3' = 0.6 8 - 1.00 = 3.80; c1 = 100 / 3.80 = 26.316.
+        self.assertIn(("100", "1.00", "9.0", "26.32", "3.80"), rows_for(8, "100"))
 
     def test_three_strand_stress_class(self):
         # Item 9, tau3 = 1150 MPa, d1 2.80. D1 16: D 13.2, i 4.7143,
         #   Fcap = 1150 7.84 / (1.82 4.7143) = 1050.8 N; D1 17 (i 5.0714): 976.8 N.
-        # d = 2.8 / 2.155 = 1.29930, d^4 = 2.84997; beta = atan(0.445 4.7143 / 5.7143)
-        # = 0.35197, cos 0.93869; c1 = 3 78500 2.84997 0.93869 / (8 13.2^3) = 34.235.
-        self.assertIn(("1000", "2.80", "16", "34.24", "29.2"), rows_for(9, "1000"))
+        # Rounded index 4.715: strand factor 1.015. s3' = 0.6 13.2 - 2.8 1.015 = 5.078,
+        # cut to 5.07 (never up past the pitch limit); c1 = 1000 / 5.07 = 197.24.
+        self.assertIn(("1000", "2.80", "16", "197.2", "5.07"), rows_for(9, "1000"))
+
+    def test_three_strand_free_pitch_stays_at_most_the_limit(self):
+        # Free pitch d1 x strand factor + s3' over D = D1 - d1, every shipped row.
+        for item in (8, 9, 10):
+            for line in data_lines(spring_class(item).table):
+                d1, outer, s3 = float(line[7:12]), float(line[13:17]), float(line[26:31])
+                mean = outer - d1
+                factor = gen.strand_factor(gen.program_index(mean / d1))
+                ratio = (d1 * factor + s3) / mean
+                self.assertLessEqual(ratio, gen.THREE_STRAND_PITCH_RATIO + 1e-12, line)
+                self.assertGreater(ratio, 0.59, line)
 
 
 class ProgramStrengthCheck(unittest.TestCase):
@@ -129,11 +142,54 @@ class NumberWriting(unittest.TestCase):
             gen.spring_line(("1000000", "1.70", "11", "101.9", "0.981"))
 
 
+def program_layouts():
+    """namespace -> {name: (column, width)} of the named spans in the program's layout
+    header, and namespace -> [(column, width)] of its numbered field lists."""
+    with open(LAYOUTS_H, encoding="utf-8") as stream:
+        text = stream.read()
+    named, numbered = {}, {}
+    for block in re.finditer(r"namespace (\w+_layout) \{(.*?)\} // namespace \1", text,
+                             re.S):
+        body = block.group(2)
+        named[block.group(1)] = {
+            m.group(1): (int(m.group(2)), int(m.group(3)))
+            for m in re.finditer(r"ColumnSpan k(\w+)\{(\d+), (\d+)\};", body)}
+        fields = re.search(r"kFields = \{\{(.*?)\}\};", body, re.S)
+        if fields:
+            numbered[block.group(1)] = [
+                (int(c), int(w)) for c, w in re.findall(r"\{(\d+), (\d+)\}", fields.group(1))]
+    return named, numbered
+
+
+class LayoutsAgreeWithTheProgram(unittest.TestCase):
+    def test_header_is_parsed(self):
+        named, numbered = program_layouts()
+        self.assertEqual(len(numbered["wire_layout"]), 25)
+        self.assertEqual(len(named["class_layout"]), 7)
+        self.assertEqual(named["spring_layout"]["F3"], (1, 6))
+
+    def test_generator_writes_the_programs_columns(self):
+        named, numbered = program_layouts()
+        self.assertEqual(gen.CLASS_COLUMNS, named["class_layout"])
+        spring = dict(named["spring_layout"])
+        del spring["OuterDFilter"]  # a reader's wider view of OuterD, not a written field
+        self.assertEqual(gen.SPRING_COLUMNS, spring)
+        for field, span in gen.WIRE_FIELDS.items():
+            self.assertEqual(span, numbered["wire_layout"][field - 1], "wire field %d" % field)
+        # The wider outer-diameter span ends on a column the generator leaves blank.
+        column, width = named["spring_layout"]["OuterDFilter"]
+        line = gen.spring_line(("100", "1.70", "11", "101.9", "0.981"))
+        self.assertEqual(line[column + width - 2], " ")
+
+
 class ShippedTables(unittest.TestCase):
     def test_committed_files_are_the_generator_output(self):
         for number, content in gen.build_tables().items():
             with open(os.path.join(DATA_DIR, number + ".dat"), "rb") as stream:
                 self.assertEqual(stream.read(), content, number + ".dat is out of date")
+        with open(gen.ESTIMATES_INC, encoding="ascii") as stream:
+            self.assertEqual(stream.read(), gen.estimates_inc(gen.build_tables()),
+                             "src/tables/shipped_estimates.inc is out of date")
 
     def test_classification_rows_read_back(self):
         lines = data_lines("13764")

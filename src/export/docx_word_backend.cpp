@@ -10,6 +10,7 @@
 
 #include "docx_opener.h"
 #include "docx_package.h"
+#include "file_write.h"
 
 namespace torvelix::wordexport {
 
@@ -64,7 +65,7 @@ std::string TemporaryFolder(const std::string& configured) {
     const std::filesystem::path folder = configured.empty() ? std::filesystem::path(ReportFolder())
                                                             : std::filesystem::path(configured);
     if (folder.empty() || error || !std::filesystem::is_directory(folder, error) ||
-        ::access(folder.c_str(), W_OK | X_OK) != 0) {
+        !IsWritableFolder(folder.string())) {
         throw AutomationFailure("no writable temporary folder" +
                                     (folder.empty() ? std::string() : ": " + folder.string()),
                                 kServerExecFailure);
@@ -179,7 +180,7 @@ std::shared_ptr<WordApplication> DocxWordConnector::CreateObject(const std::stri
     auto shownFiles = shownFiles_;
     auto show = [folder, opener, shownFiles](const DocxDocument& document) {
         const std::string path =
-            WriteUniqueFile(folder, "torvelix-report", ".docx", BuildDocxPackage(document));
+            WriteNewFile(folder, "torvelix-report", ".docx", BuildDocxPackage(document));
         try {
             LaunchOpener(opener, path);
         } catch (...) {
