@@ -2,6 +2,7 @@
 // window closes.
 #include "commands.h"
 
+#include "docx_word_backend.h"
 #include "form1.h"
 #include "qt_translations.h"
 
@@ -13,6 +14,10 @@ int RunWindow(int argc, char** argv) {
     QApplication application(argc, argv);
     QApplication::setApplicationName("Torvelix");
     shell::InstallQtTranslations(application);
+    // Report documents of earlier runs go; those of the last day may still be open.
+    if (const std::string folder = wordexport::ReportFolder(); !folder.empty()) {
+        wordexport::ClearOldReports(folder, std::chrono::hours(24));
+    }
     shell::TForm1 form;
     form.show();
     return QApplication::exec();

@@ -13,18 +13,29 @@ public:
     using std::runtime_error::runtime_error;
 };
 
-// "'%s' is not a valid floating point value" for a typed or table text.
+// A typed or table text that is not a number. The message names the text and the
+// separator the program expects, since a Russian keyboard types a comma.
 class ConversionError : public UserError {
 public:
     explicit ConversionError(const std::string& text)
-        : UserError("'" + text + "' is not a valid floating point value") {}
+        : UserError("Неверное число '" + text + "'. Дробную часть отделяйте точкой."), text_(text) {
+    }
+    const std::string& text() const { return text_; }
+
+private:
+    std::string text_;
 };
 
-// "'%s' is not a valid integer value" for a spring number that is not a whole number.
+// A spring number that is not a whole number.
 class IntegerConversionError : public UserError {
 public:
     explicit IntegerConversionError(const std::string& text)
-        : UserError("'" + text + "' is not a valid integer value") {}
+        : UserError("Неверное число '" + text + "'. Номер пружины должен быть целым."),
+          text_(text) {}
+    const std::string& text() const { return text_; }
+
+private:
+    std::string text_;
 };
 
 // A table file that cannot be opened or read.

@@ -203,9 +203,10 @@ std::string DocxDocument::MainPartXml() const {
         xml += "</w:p>";
     }
     // A4 portrait; margins leave 165 mm of text width, room for a 62-character line
-    // of a 12-point fixed-pitch font (62 x 7.2 pt = 157.5 mm).
+    // of a 12-point fixed-pitch font (62 x 7.2 pt = 157.5 mm), and 267 mm of height:
+    // 757 pt, 58 lines of 13 pt.
     xml += "<w:sectPr><w:pgSz w:w=\"11906\" w:h=\"16838\"/>"
-           "<w:pgMar w:top=\"1134\" w:right=\"850\" w:bottom=\"1134\" w:left=\"1701\""
+           "<w:pgMar w:top=\"850\" w:right=\"850\" w:bottom=\"850\" w:left=\"1701\""
            " w:header=\"709\" w:footer=\"709\" w:gutter=\"0\"/></w:sectPr>"
            "</w:body></w:document>\n";
     return xml;

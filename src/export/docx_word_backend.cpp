@@ -2,8 +2,11 @@
 // selection and font over DocxDocument, and the connector that creates them.
 #include "docx_word_backend.h"
 
+#include <cerrno>
 #include <filesystem>
 #include <stdexcept>
+#include <sys/stat.h>
+#include <unistd.h>
 
 #include "docx_opener.h"
 #include "docx_package.h"
@@ -59,10 +62,9 @@ private:
 
 std::string TemporaryFolder(const std::string& configured) {
     std::error_code error;
-    const std::filesystem::path folder = configured.empty()
-                                             ? std::filesystem::temp_directory_path(error)
-                                             : std::filesystem::path(configured);
-    if (error || !std::filesystem::is_directory(folder, error) ||
+    const std::filesystem::path folder = configured.empty() ? std::filesystem::path(ReportFolder())
+                                                            : std::filesystem::path(configured);
+    if (folder.empty() || error || !std::filesystem::is_directory(folder, error) ||
         !IsWritableFolder(folder.string())) {
         throw AutomationFailure("no writable temporary folder" +
                                     (folder.empty() ? std::string() : ": " + folder.string()),
@@ -72,6 +74,45 @@ std::string TemporaryFolder(const std::string& configured) {
 }
 
 } // namespace
+
+std::string ReportFolder() {
+    std::error_code error;
+    const std::filesystem::path temp = std::filesystem::temp_directory_path(error);
+    if (error) {
+        return {};
+    }
+    // One folder per user, readable by that user alone.
+    const std::filesystem::path folder = temp / ("torvelix-" + std::to_string(::getuid()));
+    if (::mkdir(folder.c_str(), 0700) != 0 && errno != EEXIST) {
+        return {};
+    }
+    // A folder found there is used only when it is the user's own and closed to others,
+    // not a link another user put in its place.
+    struct stat info {};
+    if (::lstat(folder.c_str(), &info) != 0 || !S_ISDIR(info.st_mode) ||
+        info.st_uid != ::getuid() || (info.st_mode & 0077) != 0) {
+        return {};
+    }
+    return folder.string();
+}
+
+int ClearOldReports(const std::string& folder, std::chrono::seconds age) {
+    std::error_code error;
+    const auto limit = std::filesystem::file_time_type::clock::now() - age;
+    int removed = 0;
+    for (const auto& entry : std::filesystem::directory_iterator(folder, error)) {
+        const std::string name = entry.path().filename().string();
+        if (name.rfind("torvelix-report", 0) != 0 || entry.path().extension() != ".docx" ||
+            !entry.is_regular_file(error)) {
+            continue;
+        }
+        const auto written = entry.last_write_time(error);
+        if (!error && written < limit && std::filesystem::remove(entry.path(), error)) {
+            ++removed;
+        }
+    }
+    return removed;
+}
 
 class DocxDocuments : public WordDocuments {
 public:

@@ -3,6 +3,7 @@
 // the user's temporary folder and shown by the system's program for .docx files.
 #pragma once
 
+#include <chrono>
 #include <cstddef>
 #include <functional>
 #include <memory>
@@ -44,9 +45,18 @@ private:
     bool visible_ = false;
 };
 
+// The program's own folder for shown documents: torvelix-<uid> in the user's
+// temporary folder (TMPDIR, else /tmp), made readable by the user alone when
+// missing. Empty when there is no temporary folder or it cannot be made.
+std::string ReportFolder();
+
+// Removes the report documents (torvelix-report*.docx) in folder last written more
+// than `age` ago; other files stay. Returns how many went. Run at start, so that shown
+// documents do not pile up while those of a recent run stay open.
+int ClearOldReports(const std::string& folder, std::chrono::seconds age);
+
 struct DocxBackendOptions {
-    // Where shown documents are written; empty: the user's temporary folder (TMPDIR,
-    // else /tmp).
+    // Where shown documents are written; empty: ReportFolder().
     std::string tempDirectory;
     // The program that shows them; empty: see ResolveOpener.
     std::string opener;

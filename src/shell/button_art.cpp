@@ -225,10 +225,7 @@ QPixmap DrawingTypePicture(int tag, QSize size) {
             SideCoils(p, {6, 6 + pitch, 6 + 2 * pitch, 6 + 3 * pitch, 6 + 4 * pitch, 6 + 5 * pitch},
                       pitch, top, bottom, wire);
             break;
-        case 73: // in section: only the cut wire
-            sectionsAt(10, 88);
-            break;
-        default: { // in cut: sections with the far half of the coils behind them
+        case 73: { // in section: the cut wire joined by the coils' far halves behind it
             sectionsAt(10, 88);
             p.setPen(Pen(kBackWire, 1.5));
             for (qreal x = 10; x <= 80; x += pitch) {
@@ -237,6 +234,9 @@ QPixmap DrawingTypePicture(int tag, QSize size) {
             }
             break;
         }
+        default: // in cut: only the cut wire
+            sectionsAt(10, 88);
+            break;
         }
         CentreLine(p, 2, 98, 50);
     });

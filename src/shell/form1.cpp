@@ -7,6 +7,7 @@
 #include "button_art.h"
 #include "ini_file.h"
 #include "number_format.h"
+#include "number_parse.h"
 #include "selection.h"
 #include "window_geometry.h"
 
@@ -14,6 +15,7 @@
 #include "table_files.h"
 
 #include <QApplication>
+#include <QCloseEvent>
 #include <QCoreApplication>
 #include <QFrame>
 #include <QHBoxLayout>
@@ -198,13 +200,26 @@ void TForm1::FormActivate() {
 }
 
 void TForm1::bbExitClick() {
+    if (!ConfirmDrawingSaved()) {
+        return;
+    }
     try {
         SaveSettings();
     } catch (const UserError& error) {
         ShowGeneralError(error.what());
         return;
     }
+    closeConfirmed_ = true;
     close();
+}
+
+void TForm1::closeEvent(QCloseEvent* event) {
+    if (!closeConfirmed_ && state_.tables.TablesOk && !ConfirmDrawingSaved()) {
+        event->ignore();
+        return;
+    }
+    closeConfirmed_ = false;
+    QWidget::closeEvent(event);
 }
 
 void TForm1::SaveSettings() {
@@ -237,6 +252,23 @@ void TForm1::ShowGeneralError(const std::string& text) {
     }
 }
 
+QLineEdit* TForm1::FirstInvalidNumber(std::initializer_list<QLineEdit*> parseOrder) {
+    for (QLineEdit* edit : parseOrder) {
+        if (!TryParseNumber(edit->text().toStdString())) {
+            return edit;
+        }
+    }
+    return nullptr;
+}
+
+void TForm1::SelectForEditing(QLineEdit* edit) {
+    if (edit == nullptr) {
+        return;
+    }
+    edit->setFocus(Qt::OtherFocusReason);
+    edit->selectAll();
+}
+
 int TForm1::AskNext(int page) {
     int next = page < kPageCount - 1 ? page + 1 : -1;
     PageManager1GetNextPage(page, next);
@@ -263,9 +295,18 @@ void TForm1::ChangePage(bool forward) {
     }
     try {
         LeaveStep(page, forward);
+    } catch (const PageKept&) {
+        // The step has shown its own message: the page stays, the number to mend in focus.
+        SelectForEditing(eNum);
+        return;
     } catch (const std::exception& error) {
         // The change is abandoned: the page stays and no refresh runs.
         ShowGeneralError(error.what());
+        if (page == 2) {
+            SelectForEditing(FirstInvalidNumber({eF1, eF2, eH, eV, eDn1, eDn2, eN2, eN3}));
+        } else if (page == 3) {
+            SelectForEditing(eNum);
+        }
         return;
     }
     Notebook1->setCurrentIndex(target);
@@ -426,6 +467,15 @@ void TForm1::ppList3Leave(bool forward) {
         const calc::ReportOutcome outcome = calc::FinalCalculation(state_, controls, *messages_);
         if (outcome.replaceReport) {
             mm2->setPlainText(Lines(outcome.mm2));
+        }
+        if (outcome.replaceReport && outcome.mm2.empty()) {
+            // The spring could not be computed (its message shown): there is no report to
+            // go on to. A three-strand spring number that is not a whole number also
+            // gets its conversion message, as the report's wire line would give it.
+            if (controls.classItem >= 8 && controls.classItem <= 10) {
+                ParseInteger(controls.eNum);
+            }
+            throw PageKept();
         }
     } catch (const IntegerConversionError&) {
         // The report had been cleared and begun when the spring number failed to convert.

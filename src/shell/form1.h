@@ -18,6 +18,7 @@
 
 #include <array>
 #include <functional>
+#include <initializer_list>
 #include <memory>
 #include <string>
 
@@ -47,6 +48,9 @@ inline constexpr const char* kFormCaption = "Torvelix -  Пружины цили
 inline constexpr const char* kMessageCaption = "Torvelix";
 inline constexpr int kDefaultWidth = 560;
 inline constexpr int kDefaultHeight = 450;
+// Background of the page-0 mode buttons when up and when down.
+inline constexpr const char* kModeUpColour = "#f4f4f4";
+inline constexpr const char* kModeDownColour = "#b8cdea";
 
 class TForm1 : public QWidget {
     Q_OBJECT
@@ -65,6 +69,8 @@ public:
 protected:
     bool event(QEvent* event) override;
     void showEvent(QShowEvent* event) override;
+    // Closing the program asks first whether an unsaved drawing is to be saved.
+    void closeEvent(QCloseEvent* event) override;
 
 private:
     class WindowMessages;
@@ -104,11 +110,22 @@ private:
 
     cad::TechRequirementControls TechRequirementValues() const;
     void RestoreAfterDrawing(Qt::WindowStates before);
+    // The built-in drawing window beside the wizard, in front (page 7's button).
+    void ShowDrawingWindow();
+    // False when the user keeps the program running rather than lose the drawing.
+    bool ConfirmDrawingSaved();
     void SelectClass();
     calc::ControlStates ControlValues() const;
     // Runs a handler; an error that escapes it goes to the general error handler.
     void Guarded(const std::function<void()>& handler);
     void ShowGeneralError(const std::string& text);
+    // A leave step that showed its own message and keeps the wizard on its page.
+    struct PageKept {};
+    // The first of the edits, in the order they are converted, whose text is not a
+    // number; null when all are.
+    static QLineEdit* FirstInvalidNumber(std::initializer_list<QLineEdit*> parseOrder);
+    // Focus on the edit with its whole text selected, ready to be typed over.
+    static void SelectForEditing(QLineEdit* edit);
 
     // Page construction.
     QWidget* BuildList0();
@@ -133,6 +150,7 @@ private:
     bool DrawOnly_ = false;
     int RememberedFixing_ = 0;
     bool activatedOnce_ = false;
+    bool closeConfirmed_ = false;
 
     QStackedWidget* Notebook1 = nullptr;
     QPushButton* bbPrior = nullptr;
@@ -177,6 +195,7 @@ private:
     QLineEdit* eNum = nullptr;
     QPlainTextEdit* mm2 = nullptr;
     QPushButton* bbPrint = nullptr;
+    QLabel* LDocument = nullptr;
 
     // Page 5.
     QButtonGroup* viewGroup_ = nullptr;
@@ -208,6 +227,7 @@ private:
     std::array<QLineEdit*, 7> diagramEdits_{}; // e9_L0 .. e9_L3, e9_F1 .. e9_F3
     QLineEdit* e9_L0 = nullptr;
     QToolButton* sbAutoCad = nullptr;
+    QPushButton* bbShowDrawing = nullptr;
 };
 
 // A message sink showing modal message boxes (error or warning icon, one OK button).

@@ -5,8 +5,13 @@
 
 #include "drawing_document.h"
 #include "drawing_driver.h"
+#include "drawing_placement.h"
 #include "drawing_window.h"
+#include "errors.h"
 #include "tech_requirements.h"
+
+#include <QGuiApplication>
+#include <QScreen>
 
 namespace torvelix::shell {
 
@@ -56,7 +61,16 @@ void TForm1::sbAutoCadClick() {
 
     // A field that is not a number escapes to the general error handler from here,
     // before anything is minimised or drawn.
-    cad::DrawingParams params = cad::BuildDrawingParams(controls);
+    cad::DrawingParams params;
+    try {
+        params = cad::BuildDrawingParams(controls);
+    } catch (const ConversionError& error) {
+        ShowGeneralError(error.what());
+        SelectForEditing(FirstInvalidNumber(
+            {e9_n, e9_t, e9_D0, e9_d, diagramEdits_[0], diagramEdits_[1], diagramEdits_[2],
+             diagramEdits_[3], diagramEdits_[4], diagramEdits_[5], diagramEdits_[6]}));
+        return;
+    }
     if (const auto refusal = cad::CheckDrawingParams(params)) {
         messages_->show(MessageIcon::Error, *refusal);
         return;
@@ -66,9 +80,11 @@ void TForm1::sbAutoCadClick() {
     if (!connector) {
         if (!builtinDrawing_) {
             builtinDrawing_ = std::make_shared<BuiltinDrawing>();
+            bbShowDrawing->setEnabled(true);
         }
-        builtinDrawing_->window->show();
-        builtinDrawing_->window->raise();
+        ShowDrawingWindow();
+        // The marks of the points picked for the previous drawing go.
+        builtinDrawing_->window->clearMarkers();
         connector = &builtinDrawing_->connector;
     }
     if (!drawingSession_) {
@@ -96,6 +112,42 @@ void TForm1::RestoreAfterDrawing(Qt::WindowStates before) {
     show();
     raise();
     activateWindow();
+    if (builtinDrawing_ && !options_.cadConnector) {
+        // The wizard would cover the drawing: both stay in sight, the drawing in front.
+        ShowDrawingWindow();
+    }
+}
+
+void TForm1::ShowDrawingWindow() {
+    if (!builtinDrawing_) {
+        return;
+    }
+    cad::DrawingWindow& drawing = *builtinDrawing_->window;
+    const QScreen* where = screen() ? screen() : QGuiApplication::primaryScreen();
+    if (where != nullptr) {
+        // The drawing window's frame is not known before it is shown: the wizard's,
+        // from the same window manager, stands for it.
+        const QRect inner = geometry();
+        const QRect outerRect = frameGeometry();
+        const QMargins frame(inner.left() - outerRect.left(), inner.top() - outerRect.top(),
+                             outerRect.right() - inner.right(),
+                             outerRect.bottom() - inner.bottom());
+        const QSize outer = drawing.size().grownBy(frame);
+        const QRect place = PlaceBeside(frameGeometry(), outer, where->availableGeometry());
+        drawing.move(place.topLeft());
+        drawing.resize(place.size().shrunkBy(frame));
+    }
+    if (drawing.isMinimized()) {
+        drawing.showNormal();
+    } else {
+        drawing.show();
+    }
+    drawing.raise();
+    drawing.activateWindow();
+}
+
+bool TForm1::ConfirmDrawingSaved() {
+    return !builtinDrawing_ || builtinDrawing_->window->confirmDiscard();
 }
 
 cad::TechRequirementControls TForm1::TechRequirementValues() const {

@@ -6,6 +6,7 @@
 #include "docx_word_backend.h"
 #include "word_export.h"
 
+#include <QDir>
 #include <QMessageBox>
 
 #include <string>
@@ -52,6 +53,7 @@ void TForm1::ConnectHandlers() {
     connect(bbPrint, &QPushButton::clicked, this, [this] { Guarded([this] { bbPrintClick(); }); });
     connect(sbAutoCad, &QToolButton::clicked, this,
             [this] { Guarded([this] { sbAutoCadClick(); }); });
+    connect(bbShowDrawing, &QPushButton::clicked, this, [this] { ShowDrawingWindow(); });
 }
 
 void TForm1::rgKlasClick() {
@@ -151,7 +153,14 @@ void TForm1::bbPrintClick() {
     }
     wordexport::WordConnector& connector =
         options_.wordConnector ? *options_.wordConnector : *ownWordConnector_;
+    const auto* own = dynamic_cast<const wordexport::DocxWordConnector*>(&connector);
+    const std::size_t shownBefore = own ? own->shownFiles().size() : 0;
     wordexport::ExportToWord(lines, connector, *messages_);
+    if (own && own->shownFiles().size() > shownBefore) {
+        const QString path = QString::fromStdString(own->shownFiles().back());
+        LDocument->setText("Документ: " + QDir::toNativeSeparators(path));
+        LDocument->setToolTip(path);
+    }
 }
 
 calc::ControlStates TForm1::ControlValues() const {

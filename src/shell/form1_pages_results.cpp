@@ -75,6 +75,11 @@ QWidget* TForm1::BuildList4() {
     bbPrint->setFixedHeight(28);
     auto* row = new QHBoxLayout;
     row->addWidget(bbPrint);
+    // Where the last exported document was written, so that the user can find it.
+    LDocument = new QLabel(page);
+    LDocument->setObjectName("LDocument");
+    LDocument->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    row->addWidget(LDocument, 1);
     row->addStretch();
     layout->addLayout(row);
     return page;
@@ -310,9 +315,20 @@ QWidget* TForm1::BuildList7() {
     sbAutoCad->setToolButtonStyle(Qt::ToolButtonTextUnderIcon);
     sbAutoCad->setFixedSize(90, 70);
 
+    // Brings the built-in drawing window back once it was closed or hidden.
+    bbShowDrawing = new QPushButton("Показать чертеж", page);
+    bbShowDrawing->setObjectName("bbShowDrawing");
+    bbShowDrawing->setToolTip("Показать окно чертежа");
+    bbShowDrawing->setEnabled(false);
+    bbShowDrawing->setVisible(options_.cadConnector == nullptr);
+    auto* drawingButtons = new QVBoxLayout;
+    drawingButtons->addStretch(1);
+    drawingButtons->addWidget(bbShowDrawing);
+    drawingButtons->addWidget(sbAutoCad, 0, Qt::AlignHCenter);
+
     auto* lower = new QHBoxLayout;
     lower->addWidget(gbGraf, 1);
-    lower->addWidget(sbAutoCad, 0, Qt::AlignBottom);
+    lower->addLayout(drawingButtons);
     layout->addLayout(lower);
     layout->addStretch(1);
     return page;

@@ -28,7 +28,7 @@ TEST(Number, RejectsEverythingElseWithTheConversionMessage) {
         ParseNumber("2,5");
         FAIL() << "2,5 converted";
     } catch (const ConversionError& e) {
-        EXPECT_STREQ(e.what(), "'2,5' is not a valid floating point value");
+        EXPECT_STREQ(e.what(), "Неверное число '2,5'. Дробную часть отделяйте точкой.");
     }
 }
 
@@ -38,7 +38,7 @@ TEST(Number, TableTextInTheMessageIsDecoded) {
         ParseTableNumber(cp1251);
         FAIL();
     } catch (const ConversionError& e) {
-        EXPECT_STREQ(e.what(), "'12б' is not a valid floating point value");
+        EXPECT_STREQ(e.what(), "Неверное число '12б'. Дробную часть отделяйте точкой.");
     }
 }
 

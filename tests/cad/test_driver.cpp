@@ -58,7 +58,7 @@ TEST(BuildDrawingParams, FirstTextThatIsNotANumberEscapes) {
         BuildDrawingParams(c);
         FAIL() << "no conversion error";
     } catch (const ConversionError& e) {
-        EXPECT_STREQ(e.what(), "'2,5' is not a valid floating point value");
+        EXPECT_STREQ(e.what(), "Неверное число '2,5'. Дробную часть отделяйте точкой.");
     }
 }
 

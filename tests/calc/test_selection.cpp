@@ -196,7 +196,7 @@ TEST_F(SelectionTest, InputsThatDoNotConvertEscapeAndKeepLaterMembers) {
             try {
                 PreliminarySelection(state, controls, messages);
             } catch (const ConversionError& e) {
-                EXPECT_STREQ(e.what(), "'2,5' is not a valid floating point value");
+                EXPECT_STREQ(e.what(), "Неверное число '2,5'. Дробную часть отделяйте точкой.");
                 throw;
             }
         },

@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # The report document opens in LibreOffice: converted to PDF headless, its text
-# holds every report line unbroken and in order, set in a fixed-pitch font.
+# holds every report line unbroken and in order, set in a fixed-pitch font, and the
+# longest report (three-strand, 54 paragraphs) takes one A4 page.
 # Skipped (exit 77, saying why) when LibreOffice is not installed. With
 # TORVELIX_REPORT_PNG=FILE it also renders the first page to FILE (Ghostscript
 # or pdftoppm).
@@ -23,6 +24,8 @@ fi
 
 "$exe" calc --report-only --docx "$work/report.docx" >"$work/report.txt" ||
     fail "torvelix calc exited with $?"
+"$exe" calc --class 8 --kind three --F1 50 --F2 150 --h 10 --dmin 10 --dmax 20 --report-only \
+    --docx "$work/three.docx" >/dev/null || fail "torvelix calc (three-strand) exited with $?"
 
 # A private profile, so that a running LibreOffice or a parallel test does not
 # take the conversion over.
@@ -31,6 +34,16 @@ timeout 180 "$office" -env:UserInstallation="file://$work/profile" --headless \
     fail "conversion failed: $(cat "$work/convert.log")"
 [ -s "$work/report.pdf" ] || fail "no PDF written: $(cat "$work/convert.log")"
 echo "ok: converted to PDF"
+
+timeout 180 "$office" -env:UserInstallation="file://$work/profile" --headless \
+    --convert-to pdf --outdir "$work" "$work/three.docx" >"$work/convert.log" 2>&1 ||
+    fail "conversion failed: $(cat "$work/convert.log")"
+# LibreOffice writes one "/Type /Page" object per page (and "/Type /Pages" for the tree).
+for pdf in report three; do
+    pages=$(grep -a -c -E '/Type ?/Page([^s]|$)' "$work/$pdf.pdf" || true)
+    [ "$pages" = 1 ] || fail "$pdf.docx takes $pages pages, not one"
+done
+echo "ok: both reports fit one A4 page"
 
 if command -v gs >/dev/null; then
     gs -q -dSAFER -sDEVICE=txtwrite -o "$work/pdf.txt" "$work/report.pdf"

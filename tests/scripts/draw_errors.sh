@@ -38,7 +38,7 @@ ok="--D0 20 --d 2 --t 6 --n 5"
 # Refused before anything is drawn: no file.
 expect 1 "error: Параметры пружины L0, L1, L2, L3 не должны равняться нулю!" no \
     --view broken --ends 1 $ok --diagram --L0 60 --L1 50 --L2 40
-expect 1 "error: '2,5' is not a valid floating point value" no --view full --ends 1 \
+expect 1 "error: Неверное число '2,5'. Дробную часть отделяйте точкой." no --view full --ends 1 \
     --D0 20 --d 2,5 --t 6 --n 5
 expect 1 "error: Количество рабочих витков n должно быть не меньше 1!" no \
     --view section --ends 1 --D0 20 --d 2 --t 6 --n 0.9

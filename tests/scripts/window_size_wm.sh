@@ -5,12 +5,8 @@
 # Usage: window_size_wm.sh TORVELIX_EXE SOURCE_DIR
 set -euo pipefail
 exe=$1
-for tool in Xvfb openbox xdotool xwininfo iconv; do
-    if ! command -v "$tool" >/dev/null; then
-        echo "skipped: $tool is not installed"
-        exit 77
-    fi
-done
+source "$(dirname "$0")/lib/require.sh"
+require_command Xvfb openbox xdotool xwininfo iconv
 
 work=$(mktemp -d)
 pids=()

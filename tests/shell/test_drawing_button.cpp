@@ -71,10 +71,13 @@ TEST_F(DrawingButton, RefusesZeroLengthsWithTheDiagramAndReportsFieldsThatAreNoN
     EXPECT_EQ(document_->entityCount(), 0u);
     EXPECT_TRUE(points_.prompts().empty());
 
-    Find<QLineEdit>("e9_d")->setText("3,5");
+    QLineEdit* e9_d = Find<QLineEdit>("e9_d");
+    e9_d->setText("3,5");
     Click("sbAutoCad");
     ASSERT_EQ(errors_.size(), 1u);
-    EXPECT_EQ(errors_[0], "'3,5' is not a valid floating point value");
+    EXPECT_EQ(errors_[0], "Неверное число '3,5'. Дробную часть отделяйте точкой.");
+    EXPECT_EQ(form.focusWidget(), e9_d);
+    EXPECT_EQ(e9_d->selectedText(), "3,5");
     EXPECT_EQ(document_->entityCount(), 0u);
     EXPECT_FALSE(form.isMinimized());
 }

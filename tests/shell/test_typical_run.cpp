@@ -149,7 +149,7 @@ TEST_F(TypicalRun, NoFittingSpringClearsTheReportAndStillGoesOn) {
     EXPECT_TRUE(Find<QPlainTextEdit>("mm2")->toPlainText().isEmpty());
 }
 
-TEST_F(TypicalRun, ASpringNumberThatCannotBeComputedLeavesNoReport) {
+TEST_F(TypicalRun, ASpringNumberThatCannotBeComputedKeepsTheCandidatePage) {
     Open();
     ForwardTo(1);
     Find<QComboBox>("cbVid")->setCurrentIndex(1);
@@ -164,12 +164,28 @@ TEST_F(TypicalRun, ASpringNumberThatCannotBeComputedLeavesNoReport) {
     ASSERT_FALSE(Find<QPlainTextEdit>("mm2")->toPlainText().isEmpty());
     Prior();
     const size_t before = messages_.messages.size();
-    Find<QLineEdit>("eNum")->setText("2x");
+    QLineEdit* eNum = Find<QLineEdit>("eNum");
+    eNum->setText("2x");
     Next();
-    EXPECT_EQ(Page(), 4);
+    // The computation's own message, then the conversion message of a three-strand
+    // number; the wizard stays with the number selected for typing over.
+    EXPECT_EQ(Page(), 3);
     EXPECT_EQ(messages_.messages.size(), before + 1);
+    ASSERT_EQ(errors_.size(), 1u);
+    EXPECT_EQ(errors_[0], "Неверное число '2x'. Номер пружины должен быть целым.");
+    EXPECT_EQ(form_->focusWidget(), eNum);
+    EXPECT_EQ(eNum->selectedText(), "2x");
     // The earlier spring's report is not left standing for the failed one.
     EXPECT_TRUE(Find<QPlainTextEdit>("mm2")->toPlainText().isEmpty());
+
+    // A whole number beyond the end of the table: its message only, same page.
+    eNum->setText("99999");
+    Next();
+    EXPECT_EQ(Page(), 3);
+    EXPECT_EQ(messages_.messages.size(), before + 2);
+    EXPECT_EQ(errors_.size(), 1u);
+    EXPECT_EQ(eNum->selectedText(), "99999");
+    EXPECT_TRUE(Find<QPushButton>("bbNext")->isEnabled());
 }
 
 } // namespace

@@ -155,12 +155,23 @@ TEST_F(Navigation, AnInputThatDoesNotConvertKeepsTheWizardOnTheInputsPage) {
     Next();
     EXPECT_EQ(Page(), 2);
     ASSERT_EQ(errors_.size(), 1u);
-    EXPECT_EQ(errors_[0], "'2,5' is not a valid floating point value");
+    EXPECT_EQ(errors_[0], "Неверное число '2,5'. Дробную часть отделяйте точкой.");
     EXPECT_TRUE(Find<QPlainTextEdit>("mm1")->toPlainText().isEmpty());
     // The buttons were not refreshed into another page's state.
     EXPECT_TRUE(CanGoBack());
     EXPECT_TRUE(CanGoOn());
+    // The edit to mend is the one converted first among those that fail.
     Find<QLineEdit>("eF1")->setText("20");
+    Find<QLineEdit>("eDn2")->setText("1e");
+    QLineEdit* eH = Find<QLineEdit>("eH");
+    eH->setText(" 1,5");
+    Next();
+    EXPECT_EQ(Page(), 2);
+    EXPECT_EQ(errors_.back(), "Неверное число ' 1,5'. Дробную часть отделяйте точкой.");
+    EXPECT_EQ(form_->focusWidget(), eH);
+    EXPECT_EQ(eH->selectedText(), " 1,5");
+    eH->setText("10");
+    Find<QLineEdit>("eDn2")->setText("12");
     Next();
     EXPECT_EQ(Page(), 3);
 }

@@ -134,6 +134,16 @@ void DrawingView::endPick() {
     update();
 }
 
+void DrawingView::addMarker(const Point& point) {
+    markers_.push_back(point);
+    update();
+}
+
+void DrawingView::clearMarkers() {
+    markers_.clear();
+    update();
+}
+
 void DrawingView::paintEvent(QPaintEvent*) {
     QPainter painter(this);
     painter.fillRect(rect(), Qt::white);
@@ -183,6 +193,16 @@ void DrawingView::paintEvent(QPaintEvent*) {
             break;
         }
         }
+    }
+
+    QPen mark(QColor(200, 0, 0));
+    mark.setCosmetic(true);
+    painter.setPen(mark);
+    for (const Point& point : markers_) {
+        const QPointF at = toScreen(point);
+        constexpr double kArm = 4.0; // pixels, whatever the zoom
+        painter.drawLine(at - QPointF(kArm, kArm), at + QPointF(kArm, kArm));
+        painter.drawLine(at - QPointF(kArm, -kArm), at + QPointF(kArm, -kArm));
     }
 
     if (picking_ && base_ && mouse_) {

@@ -11,6 +11,7 @@
 
 #include <memory>
 #include <optional>
+#include <vector>
 
 namespace torvelix::cad {
 
@@ -45,6 +46,11 @@ public:
     bool isPicking() const { return picking_; }
     const std::optional<Point>& pickBase() const { return base_; }
 
+    // Small crosses at picked points, painted over the drawing and never saved with it.
+    void addMarker(const Point& point);
+    void clearMarkers();
+    const std::vector<Point>& markers() const { return markers_; }
+
 signals:
     void pointPicked(const torvelix::cad::Point& point);
     void pickCancelled();
@@ -74,6 +80,7 @@ private:
     std::optional<Point> base_;
     std::optional<QPointF> mouse_;
     std::optional<QPointF> panFrom_;
+    std::vector<Point> markers_;
 };
 
 } // namespace torvelix::cad

@@ -8,6 +8,7 @@
 #include <QCloseEvent>
 #include <QDialog>
 #include <QDialogButtonBox>
+#include <QDir>
 #include <QDoubleSpinBox>
 #include <QEventLoop>
 #include <QFileDialog>
@@ -99,10 +100,11 @@ DrawingWindow::DrawingWindow(std::shared_ptr<DrawingDocument> document, QWidget*
     connect(view_, &DrawingView::pickCancelled, this, &DrawingWindow::cancelPick);
 
     // Entities arrive while the driver runs without returning to the event loop: ask for
-    // a repaint and refresh the title once the loop runs again.
+    // a repaint, and once the loop runs again show the whole drawing (the requirements
+    // text may lie outside the view) and refresh the title.
     document_->setChangeCallback([this] {
         view_->update();
-        QTimer::singleShot(0, this, &DrawingWindow::updateState);
+        QTimer::singleShot(0, this, &DrawingWindow::refresh);
     });
     savedRevision_ = document_->revision();
     resize(900, 600);
@@ -204,6 +206,7 @@ Point DrawingWindow::requestPoint(const std::optional<Point>& base, const std::s
 void DrawingWindow::finishPick(const Point& point) {
     if (pickLoop_ != nullptr) {
         picked_ = point;
+        view_->addMarker(point);
         pickLoop_->quit();
     }
 }
@@ -231,6 +234,7 @@ void DrawingWindow::fitAll() {
 
 void DrawingWindow::newDrawing() {
     document_->clear();
+    view_->clearMarkers();
     savedRevision_ = document_->revision();
     view_->fitAll();
     updateState();
@@ -250,26 +254,70 @@ bool DrawingWindow::saveDxf(const QString& path, QString* error) {
     return true;
 }
 
-void DrawingWindow::saveAs() {
-    QString path = QFileDialog::getSaveFileName(this, QStringLiteral("Сохранить как DXF"),
-                                                QString(), QStringLiteral("Чертежи DXF (*.dxf)"));
+bool DrawingWindow::saveAs() {
+    // The dialog does not ask about replacing: the name may still gain its extension,
+    // and the question is asked for the name that is written.
+    const QString path =
+        saveNameSource_
+            ? saveNameSource_()
+            : QFileDialog::getSaveFileName(this, QStringLiteral("Сохранить как DXF"), QString(),
+                                           QStringLiteral("Чертежи DXF (*.dxf)"), nullptr,
+                                           QFileDialog::DontConfirmOverwrite);
     if (path.isEmpty()) {
-        return;
+        return false;
     }
-    if (QFileInfo(path).suffix().compare(QStringLiteral("dxf"), Qt::CaseInsensitive) != 0) {
+    return saveAsPath(path);
+}
+
+bool DrawingWindow::saveAsPath(QString path) {
+    const QFileInfo chosen(path);
+    if (chosen.suffix().isEmpty()) {
         path += QStringLiteral(".dxf");
+    }
+    if (QFileInfo::exists(path)) {
+        const auto answer =
+            QMessageBox::question(this, kTitle,
+                                  QStringLiteral("Файл %1 уже существует.\nЗаменить его?")
+                                      .arg(QDir::toNativeSeparators(path)),
+                                  QMessageBox::Yes | QMessageBox::No, QMessageBox::No);
+        if (answer != QMessageBox::Yes) {
+            return false;
+        }
     }
     QString error;
     if (!saveDxf(path, &error)) {
         QMessageBox::warning(this, kTitle, error);
+        return false;
     }
+    return true;
+}
+
+bool DrawingWindow::hasUnsavedDrawing() const {
+    return document_->entityCount() > 0 && document_->revision() != savedRevision_;
+}
+
+bool DrawingWindow::confirmDiscard() {
+    if (!hasUnsavedDrawing()) {
+        return true;
+    }
+    const auto answer = QMessageBox::question(
+        isVisible() ? this : nullptr, kTitle, QStringLiteral("Чертеж не сохранен. Сохранить его?"),
+        QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel, QMessageBox::Yes);
+    if (answer == QMessageBox::No) {
+        return true;
+    }
+    return answer == QMessageBox::Yes && saveAs();
+}
+
+void DrawingWindow::clearMarkers() {
+    view_->clearMarkers();
 }
 
 void DrawingWindow::confirmNewDrawing() {
     if (view_->isPicking()) {
         return;
     }
-    if (document_->entityCount() > 0 && document_->revision() != savedRevision_) {
+    if (hasUnsavedDrawing()) {
         const auto answer = QMessageBox::question(
             this, kTitle,
             QStringLiteral("Начать новый чертеж? Несохраненный чертеж будет потерян."));

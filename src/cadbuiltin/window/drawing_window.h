@@ -8,6 +8,7 @@
 
 #include <QMainWindow>
 
+#include <functional>
 #include <memory>
 #include <optional>
 #include <string>
@@ -42,6 +43,22 @@ public:
     // Writes the drawing as DXF; on failure returns false with the reason in `error`.
     bool saveDxf(const QString& path, QString* error = nullptr);
 
+    // Whether the drawing has changes that no save has written.
+    bool hasUnsavedDrawing() const;
+    // Asks "Сохранить чертеж?" (Да / Нет / Отмена) when the drawing has unsaved changes.
+    // True when the caller may go on: nothing to save, saved, or "Нет".
+    bool confirmDiscard();
+    // The save with a name already chosen: ".dxf" is added to a name without an
+    // extension, and an existing file is replaced only after the user agrees. True when
+    // the drawing was written.
+    bool saveAsPath(QString path);
+    // Where the save dialog's answer comes from; by default the file dialog. An empty
+    // answer means the user cancelled.
+    void setSaveNameSource(std::function<QString()> source) { saveNameSource_ = std::move(source); }
+
+    // The small marks of the points picked since the last clearMarkers().
+    void clearMarkers();
+
 public slots:
     // Repaints, fitting the view when the drawing has grown beyond it.
     void refresh();
@@ -52,8 +69,11 @@ public slots:
 protected:
     void closeEvent(QCloseEvent* event) override;
 
+public slots:
+    // The file dialog, then saveAsPath. True when the drawing was written.
+    bool saveAs();
+
 private slots:
-    void saveAs();
     void confirmNewDrawing();
     void editVariables();
     void showCursor(const torvelix::cad::Point& point);
@@ -75,6 +95,7 @@ private:
     QEventLoop* pickLoop_ = nullptr;
     std::optional<Point> picked_;
     std::uint64_t savedRevision_ = 0;
+    std::function<QString()> saveNameSource_;
 };
 
 // Point requests answered by clicks in a drawing window.
