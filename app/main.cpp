@@ -1,10 +1,10 @@
 // The one executable: no arguments open the window; a subcommand runs headless.
 #include "commands.h"
+#include "exe_path.h"
 #include "output_status.h"
 #include "utf8_text.h"
 
 #include <cstdio>
-#include <filesystem>
 #include <string>
 #include <vector>
 
@@ -23,15 +23,6 @@ const char* kHelp =
     "The standard tables are read from files beside the executable, named\n"
     "<program>_<number>.dat (for example torvelix_13766.dat).\n";
 
-std::string ExecutablePath(const char* argv0) {
-    std::error_code ec;
-    auto self = std::filesystem::read_symlink("/proc/self/exe", ec);
-    if (!ec) {
-        return self.string();
-    }
-    return std::filesystem::absolute(argv0, ec).string();
-}
-
 } // namespace
 
 namespace {
@@ -40,7 +31,7 @@ int RunCommand(int argc, char** argv) {
     using namespace torvelix::app;
     const std::string command = argv[1];
     std::vector<std::string> args(argv + 2, argv + argc);
-    const std::string exePath = ExecutablePath(argv[0]);
+    const std::string exePath = torvelix::ExecutablePath(argv[0]);
     if (command == "calc") {
         return RunCalcCommand(args, exePath);
     }

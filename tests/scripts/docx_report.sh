@@ -6,6 +6,8 @@
 set -euo pipefail
 exe=$1
 src=$2
+. "$src/tests/scripts/lib/require.sh"
+require_python_module docx
 check="$src/tests/export/docx_check.py"
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT

@@ -36,7 +36,7 @@ TEST_F(WindowSize, AStoredSizeBeyondTheScreenOpensWithinIt) {
     const auto write = [&](const std::string& text) {
         QFile file(folder.iniPath());
         ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-        const auto bytes = Utf8ToCp1251(text);
+        const auto bytes = torvelix::Utf8ToCp1251(text);
         file.write(bytes->data(), static_cast<qsizetype>(bytes->size()));
     };
     write("[Общая]\r\nВысота=5000\r\nШирина=2147483647\r\n");
