@@ -97,6 +97,19 @@ BAR_2590 = ["14", "15", "16", "17", "18", "19", "20", "21", "22", "24", "25", "2
             "50", "53", "55", "56", "60", "63", "65", "70"]
 BLANK_STEEL_RM = (1570, 1860)  # estimate: spring steel 60S2A after quench and temper
 
+# Column spans (1-based column, width) of the lines written, named as the program's
+# src/tables/table_layouts.h names them (test_gen_tables.py compares the two).
+# Wire table: fields 1 .. 13 by number (the program defines 14 .. 25, never written).
+WIRE_FIELDS = {1: (1, 5), 2: (7, 5), 3: (13, 5), 4: (19, 4), 5: (24, 4), 6: (29, 6),
+               7: (36, 6), 8: (43, 5), 9: (49, 5), 10: (55, 7), 11: (63, 7), 12: (71, 6),
+               13: (78, 6)}
+CLASS_LABEL = (1, 7)  # not read by the program
+CLASS_COLUMNS = {"LowestF3": (8, 4), "HighestF3": (13, 6), "SmallestD": (20, 5),
+                 "LargestD": (26, 4), "BlankStandard": (31, 43), "SpringTable": (75, 5),
+                 "TauFactor": (81, 4)}
+SPRING_COLUMNS = {"F3": (1, 6), "D": (8, 5), "OuterD": (14, 4), "CoilStiffness": (19, 7),
+                  "CoilDeflection": (27, 5)}
+
 WIRE_CLASS_I = "I"     # fields 2-3 of the wire table
 WIRE_CLASS_II = "II"   # fields 6-7 (class IIA has the same strengths, fields 10-11)
 
@@ -421,8 +434,9 @@ def force_range_of(spring_class, rows):
     return rows[0][0], rows[-1][0]  # the rows are ordered by F3
 
 
-def put(line, column, width, text, align="right"):
-    """Writes text into the 1-based columns of a line held as a list of characters."""
+def put(line, span, text, align="right"):
+    """Writes text into the 1-based column span of a line held as a list of characters."""
+    column, width = span
     if len(text) > width:
         raise ValueError("%r does not fit %d columns at column %d" % (text, width, column))
     padded = text.rjust(width) if align == "right" else text.ljust(width)
@@ -432,26 +446,22 @@ def put(line, column, width, text, align="right"):
 
 
 def spring_line(row):
-    f3, d, outer, c1, s3 = row
     line = []
-    put(line, 1, 6, f3)
-    put(line, 8, 5, d)
-    put(line, 14, 4, outer)
-    put(line, 19, 7, c1)
-    put(line, 27, 5, s3)
+    for name, text in zip(["F3", "D", "OuterD", "CoilStiffness", "CoilDeflection"], row):
+        put(line, SPRING_COLUMNS[name], text)
     return "".join(line)
 
 
 def class_line(spring_class, force_range):
     line = []
-    put(line, 1, 7, spring_class.label, "left")
-    put(line, 8, 4, force_range[0], "left")
-    put(line, 13, 6, force_range[1], "left")
-    put(line, 20, 5, spring_class.d_range[0], "left")
-    put(line, 26, 4, spring_class.d_range[1], "left")
-    put(line, 31, 43, spring_class.blank, "left")
-    put(line, 75, 5, spring_class.table, "left")
-    put(line, 81, 4, spring_class.tau_text)
+    put(line, CLASS_LABEL, spring_class.label, "left")
+    put(line, CLASS_COLUMNS["LowestF3"], force_range[0], "left")
+    put(line, CLASS_COLUMNS["HighestF3"], force_range[1], "left")
+    put(line, CLASS_COLUMNS["SmallestD"], spring_class.d_range[0], "left")
+    put(line, CLASS_COLUMNS["LargestD"], spring_class.d_range[1], "left")
+    put(line, CLASS_COLUMNS["BlankStandard"], spring_class.blank, "left")
+    put(line, CLASS_COLUMNS["SpringTable"], spring_class.table, "left")
+    put(line, CLASS_COLUMNS["TauFactor"], spring_class.tau_text)
     return "".join(line)
 
 
@@ -470,16 +480,14 @@ def diameter_deviation_um(d_text):
 
 
 # Line 1 of the wire table, never read by the program: a short name over each field.
-WIRE_HEADING_FIELDS = [(1, 5, "d,мм"), (7, 5, "I-н"), (13, 5, "I-в"), (19, 4, "±мкм"),
-                       (24, 4, "IIA"), (29, 6, "II-н"), (36, 6, "II-в"), (43, 5, "3-н"),
-                       (49, 5, "3-в"), (55, 7, "IIA-н"), (63, 7, "IIA-в"), (71, 6, "S,мм2"),
-                       (78, 6, "m,г/м")]
+WIRE_HEADING_TEXTS = ["d,мм", "I-н", "I-в", "±мкм", "IIA", "II-н", "II-в", "3-н", "3-в",
+                      "IIA-н", "IIA-в", "S,мм2", "m,г/м"]
 
 
 def wire_heading():
     line = []
-    for column, width, text in WIRE_HEADING_FIELDS:
-        put(line, column, width, text)
+    for field, text in enumerate(WIRE_HEADING_TEXTS, start=1):
+        put(line, WIRE_FIELDS[field], text)
     return "".join(line)
 
 
@@ -487,20 +495,12 @@ def wire_line(d_text, strengths):
     c1lo, c1hi, c2lo, c2hi, c3lo, c3hi = strengths
     normal, increased = diameter_deviation_um(d_text)
     area = math.pi * float(d_text) ** 2 / 4
+    texts = [d_text, str(c1lo), str(c1hi), str(normal), str(increased), str(c2lo),
+             str(c2hi), str(c3lo), str(c3hi), str(c2lo), str(c2hi), sig_text(area, 3, 6),
+             sig_text(area * STEEL_DENSITY_G_PER_CM3, 3, 6)]
     line = []
-    put(line, 1, 5, d_text)
-    put(line, 7, 5, str(c1lo))
-    put(line, 13, 5, str(c1hi))
-    put(line, 19, 4, str(normal))
-    put(line, 24, 4, str(increased))
-    put(line, 29, 6, str(c2lo))
-    put(line, 36, 6, str(c2hi))
-    put(line, 43, 5, str(c3lo))
-    put(line, 49, 5, str(c3hi))
-    put(line, 55, 7, str(c2lo))
-    put(line, 63, 7, str(c2hi))
-    put(line, 71, 6, sig_text(area, 3, 6))
-    put(line, 78, 6, sig_text(area * STEEL_DENSITY_G_PER_CM3, 3, 6))
+    for field, text in enumerate(texts, start=1):
+        put(line, WIRE_FIELDS[field], text)
     return "".join(line)
 
 

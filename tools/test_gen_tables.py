@@ -4,6 +4,7 @@ writing and layouts, and that the committed data/*.dat are exactly its output.""
 
 import math
 import os
+import re
 import sys
 import unittest
 
@@ -11,6 +12,8 @@ sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
 import gen_tables as gen  # noqa: E402
 
 DATA_DIR = os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "data")
+LAYOUTS_H = os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "src", "tables",
+                         "table_layouts.h")
 
 
 def spring_class(item):
@@ -137,6 +140,46 @@ class NumberWriting(unittest.TestCase):
         self.assertEqual(line[13:18], "  11 ")  # columns 14-18: column 18 blank
         with self.assertRaises(ValueError):
             gen.spring_line(("1000000", "1.70", "11", "101.9", "0.981"))
+
+
+def program_layouts():
+    """namespace -> {name: (column, width)} of the named spans in the program's layout
+    header, and namespace -> [(column, width)] of its numbered field lists."""
+    with open(LAYOUTS_H, encoding="utf-8") as stream:
+        text = stream.read()
+    named, numbered = {}, {}
+    for block in re.finditer(r"namespace (\w+_layout) \{(.*?)\} // namespace \1", text,
+                             re.S):
+        body = block.group(2)
+        named[block.group(1)] = {
+            m.group(1): (int(m.group(2)), int(m.group(3)))
+            for m in re.finditer(r"ColumnSpan k(\w+)\{(\d+), (\d+)\};", body)}
+        fields = re.search(r"kFields = \{\{(.*?)\}\};", body, re.S)
+        if fields:
+            numbered[block.group(1)] = [
+                (int(c), int(w)) for c, w in re.findall(r"\{(\d+), (\d+)\}", fields.group(1))]
+    return named, numbered
+
+
+class LayoutsAgreeWithTheProgram(unittest.TestCase):
+    def test_header_is_parsed(self):
+        named, numbered = program_layouts()
+        self.assertEqual(len(numbered["wire_layout"]), 25)
+        self.assertEqual(len(named["class_layout"]), 7)
+        self.assertEqual(named["spring_layout"]["F3"], (1, 6))
+
+    def test_generator_writes_the_programs_columns(self):
+        named, numbered = program_layouts()
+        self.assertEqual(gen.CLASS_COLUMNS, named["class_layout"])
+        spring = dict(named["spring_layout"])
+        del spring["OuterDFilter"]  # a reader's wider view of OuterD, not a written field
+        self.assertEqual(gen.SPRING_COLUMNS, spring)
+        for field, span in gen.WIRE_FIELDS.items():
+            self.assertEqual(span, numbered["wire_layout"][field - 1], "wire field %d" % field)
+        # The wider outer-diameter span ends on a column the generator leaves blank.
+        column, width = named["spring_layout"]["OuterDFilter"]
+        line = gen.spring_line(("100", "1.70", "11", "101.9", "0.981"))
+        self.assertEqual(line[column + width - 2], " ")
 
 
 class ShippedTables(unittest.TestCase):

@@ -7,7 +7,7 @@ void ApplyClassSelection(DesignState& state, const tables::ClassSelection& selec
     if (!selection.rowRead) {
         return;
     }
-    if (!selection.LN1.empty()) {
+    if (selection.record) {
         state.ClassGroup = selection.ClassGroup;
     }
     state.SpringGost = selection.SpringGost;

@@ -2,11 +2,15 @@
 // row and the wire table, with its four check verdicts.
 #include "spring_calc.h"
 
+#include "class_record.h"
 #include "errors.h"
 #include "number_parse.h"
+#include "selection_tables.h"
 #include "table_fields.h"
+#include "table_files.h"
 
 #include <cmath>
+#include <functional>
 #include <numbers>
 
 namespace torvelix::calc {
@@ -68,6 +72,26 @@ double Strength(const std::string& wireRow, int lowerField, int strengthChoice) 
 
 constexpr double kMuByFixing[] = {2, 1, 0.7, 0.5};
 
+// The lower-strength field of the wire the item's tau3 is a factor of.
+int LowerStrengthField(tables::RmWire wire, bool wireClassII) {
+    using namespace tables::wire_layout;
+    if (wire == tables::RmWire::ClassI) {
+        return kClassILowerField;
+    }
+    return wireClassII ? kClassIILowerField : kClassIIALowerField;
+}
+
+// Where a computation takes its spring row (by number) and its wire table from.
+struct TableSources {
+    const std::string& springPath;
+    const std::string& wirePath;
+    std::function<std::string(long long)> springLine; // throws TableIoError
+    std::function<const WireTable&()> wire;           // throws TableIoError
+};
+
+bool Compute(DesignState& s, const ControlStates& controls, const std::string& eNum,
+             const TableSources& tables, MessageSink& messages);
+
 } // namespace
 
 double RoundHalf(double x) {
@@ -87,13 +111,32 @@ double RoundIndex(double x) {
 bool ComputeSpring(DesignState& s, const ControlStates& controls, const std::string& eNum,
                    MessageSink& messages) {
     const std::string springPath = tables::TablePath(s.tables, s.SpringGost);
-    const std::string wirePath = tables::TablePath(s.tables, "9389");
-    const std::string* namedLast = &springPath;
+    const std::string wirePath = tables::TablePath(s.tables, tables::kWireTableNumber);
+    std::optional<WireTable> wire;
+    const TableSources sources{
+        springPath, wirePath, [&](long long k) { return tables::ReadTableLine(springPath, k); },
+        [&]() -> const WireTable& { return wire.emplace(ReadWireTable(wirePath)); }};
+    return Compute(s, controls, eNum, sources, messages);
+}
+
+bool ComputeSpring(DesignState& s, const ControlStates& controls, long long number,
+                   SelectionTables& tables, MessageSink& messages) {
+    const TableSources sources{tables.springPath(), tables.wirePath(),
+                               [&](long long k) { return tables.springLine(k); },
+                               [&]() -> const WireTable& { return tables.wire(); }};
+    return Compute(s, controls, std::to_string(number), sources, messages);
+}
+
+namespace {
+
+bool Compute(DesignState& s, const ControlStates& controls, const std::string& eNum,
+             const TableSources& sources, MessageSink& messages) {
+    const std::string* namedLast = &sources.springPath;
     const bool three = s.SpringKind == 1;
     try {
         // Spring row.
         const long long k = torvelix::ParseInteger(eNum);
-        const std::string row = tables::ReadTableLine(springPath, k);
+        const std::string row = sources.springLine(k);
         s.F3 = tables::SpringRowField(row, 1);
         s.D1 = tables::SpringRowField(row, 3);
         s.d = tables::SpringRowField(row, 2);
@@ -102,21 +145,12 @@ bool ComputeSpring(DesignState& s, const ControlStates& controls, const std::str
         s.s3p = tables::SpringRowField(row, 5);
 
         // Wire row: the line whose diameter equals d, else the table's last line.
-        namedLast = &wirePath;
-        const auto wireLines = tables::ReadAllTableLines(wirePath);
-        std::string wireRow = wireLines.empty() ? std::string() : wireLines.front();
-        for (std::size_t n = 1; n < wireLines.size(); ++n) {
-            wireRow = wireLines[n];
-            if (torvelix::ParseTableNumber(tables::Field(wireRow, 1, 5)) == s.d) {
-                break;
-            }
-        }
+        namedLast = &sources.wirePath;
+        const std::string& wireRow = sources.wire().RowFor(s.d);
 
-        const int item = controls.classItem;
-        if (item == 0 || item == 4 || item == 8) {
-            s.tau3 = Finite(s.TauFactor * Strength(wireRow, 2, s.StrengthChoice));
-        } else if (item == 1 || item == 5) {
-            const int lowerField = controls.wireClassII ? 6 : 10;
+        const tables::ClassRecord& record = tables::ClassRecordOrNone(controls.classItem);
+        if (record.tau3Basis == tables::Tau3Basis::FactorOfRm) {
+            const int lowerField = LowerStrengthField(record.rmWire, controls.wireClassII);
             s.tau3 = Finite(s.TauFactor * Strength(wireRow, lowerField, s.StrengthChoice));
         } else {
             s.tau3 = s.TauFactor;
@@ -154,7 +188,8 @@ bool ComputeSpring(DesignState& s, const ControlStates& controls, const std::str
             s.tau = Finite(1.82 * s.F3 * s.i / Finite(s.d1 * s.d1));
         } else {
             s.StressFactor = Finite(Finite((4 * s.i - 1) / (4 * s.i - 4)) + Finite(0.615 / s.i));
-            s.tau = Finite(8 * s.StressFactor * s.F3 * s.D / Finite(std::numbers::pi * s.d * s.d * s.d));
+            s.tau = Finite(8 * s.StressFactor * s.F3 * s.D /
+                           Finite(std::numbers::pi * s.d * s.d * s.d));
         }
         s.Overstress = s.tau > s.tau3;
         if (controls.stabilityCheck) {
@@ -181,5 +216,7 @@ bool ComputeSpring(DesignState& s, const ControlStates& controls, const std::str
     }
     return false;
 }
+
+} // namespace
 
 } // namespace torvelix::calc

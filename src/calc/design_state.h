@@ -4,6 +4,7 @@
 // Units: N, mm, m/s, MPa, kg, mm^3, mJ.
 #pragma once
 
+#include "class_record.h"
 #include "table_files.h"
 
 #include <string>
@@ -12,20 +13,20 @@ namespace torvelix::calc {
 
 struct DesignState {
     // Inputs and choices.
-    int SpringKind = 0;  // 0 single-strand, 1 three-strand
+    int SpringKind = 0; // 0 single-strand, 1 three-strand
     double F1 = 0, F2 = 0, h = 0, Vmax = 0, Dmin = 0, Dmax = 0, n2 = 0, n3 = 0;
-    int ClassGroup = 0;  // 0 class I, 1 class II, 2 class III
+    tables::ClassGroup ClassGroup = tables::ClassGroup::I;
     std::string SpringGost;
     double TauFactor = 0;
-    int StrengthChoice = 0;  // 0 minimum, 1 mean, 2 maximum tensile strength
+    int StrengthChoice = 0; // 0 minimum, 1 mean, 2 maximum tensile strength
 
     // Bounds of the preliminary selection and material constants.
     double DeltaMin = 0, DeltaMax = 0, F3min = 0, F3max = 0;
-    double G = 0;    // shear modulus, MPa
-    double Rho = 0;  // density, kg/m^3
+    double G = 0;   // shear modulus, MPa
+    double Rho = 0; // density, kg/m^3
 
     // The standard spring's table values.
-    double F3 = 0, d = 0, d1 = 0, D1 = 0, c1 = 0, s3p = 0;  // s3p is s3'
+    double F3 = 0, d = 0, d1 = 0, D1 = 0, c1 = 0, s3p = 0; // s3p is s3'
 
     // Computed quantities.
     double tau3 = 0, Vk = 0, c = 0, n = 0, n1 = 0, D = 0, D2 = 0, i = 0;

@@ -1,12 +1,14 @@
 // The final calculation: the chosen spring computed again and its report, a list of
 // text lines with fixed-width labels (shown in the window, typed into documents).
+#include "class_record.h"
 #include "cp1251.h"
 #include "errors.h"
 #include "number_format.h"
+#include "number_parse.h"
 #include "selection.h"
 #include "spring_calc.h"
-#include "number_parse.h"
 #include "table_fields.h"
+#include "table_files.h"
 
 namespace torvelix::calc {
 
@@ -58,8 +60,8 @@ ReportOutcome FinalCalculation(DesignState& s, const ControlStates& controls,
     r.push_back("Наружный диаметр (min),                Dn,   (мм)  : " + FormatFixed(s.Dmin));
     r.push_back("Наружный диаметр (max),                Dn,   (мм)  : " + FormatFixed(s.Dmax));
     r.push_back("Стандарт на заготовку:");
-    const int item = controls.classItem;
-    if (item == 1 || item == 5) {
+    const tables::ClassRecord& record = tables::ClassRecordOrNone(controls.classItem);
+    if (record.wireClassChoice()) {
         r.push_back(controls.wireClassII ? kWireClassIICaption : kWireClassIIACaption);
     } else {
         r.push_back("- " + controls.LZagot);
@@ -71,13 +73,14 @@ ReportOutcome FinalCalculation(DesignState& s, const ControlStates& controls,
                 controls.eNum);
     r.push_back("");
     r.push_back("Сила при максимальной деформации,      F3,   (Н)   : " + FormatGeneral(s.F3));
-    if (item >= 8 && item <= 10) {
+    if (record.threeStrand) {
         r.push_back("Диаметр троса,                         d1,   (мм)  : " + FormatGeneral(s.d));
         const std::string path = tables::TablePath(s.tables, s.SpringGost);
         try {
-            const std::string row = tables::ReadTableLine(path, torvelix::ParseInteger(controls.eNum));
+            const std::string row =
+                tables::ReadTableLine(path, torvelix::ParseInteger(controls.eNum));
             r.push_back("Диаметр проволоки,                     d,    (мм)  : " +
-                        torvelix::Cp1251ToUtf8(tables::Field(row, 8, 5)));
+                        torvelix::Cp1251ToUtf8(tables::Field(row, tables::spring_layout::kD)));
         } catch (const TableIoError&) {
             messages.show(MessageIcon::Error, "Ошибка работы с файлом " + path);
         }

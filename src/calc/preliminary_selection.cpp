@@ -1,46 +1,48 @@
 // The preliminary selection: the class's spring table filtered by F3 (the relative
 // inertia gap of GOST 13765-86 around F2) and by the outer-diameter range; every
 // fitting spring computed and listed with its verdicts or its main dimensions.
+#include "class_record.h"
 #include "cp1251.h"
 #include "errors.h"
 #include "number_format.h"
+#include "number_parse.h"
 #include "selection.h"
 #include "spring_calc.h"
-#include "number_parse.h"
 #include "table_fields.h"
+#include "table_files.h"
 
 namespace torvelix::calc {
 
 namespace {
 
 struct Candidate {
-    long long number;  // the row's line number in the spring table
-    std::string row;   // the row exactly as read (Windows-1251)
+    long long number;       // the row's line number in the spring table
+    const std::string* row; // the row exactly as read (Windows-1251)
 };
 
 // The entry of the candidate list: the number padded with blanks to four characters,
 // then the row.
-std::string EntryText(const Candidate& c) {
-    std::string entry = std::to_string(c.number);
+std::string EntryText(long long number, const std::string& row) {
+    std::string entry = std::to_string(number);
     if (entry.size() < 4) {
         entry.append(4 - entry.size(), ' ');
     }
-    return entry + c.row;
+    return entry + row;
 }
 
 void AppendDataLines(std::vector<std::string>& mm1, const DesignState& s, int classItem,
                      const std::string& row) {
-    const bool threeStrandClass = classItem >= 8 && classItem <= 10;
+    using namespace tables::spring_layout;
     mm1.push_back("Сила при максимальной деформации (Н) :" + FormatGeneral(s.F3));
-    if (threeStrandClass) {
+    if (tables::ClassRecordOrNone(classItem).threeStrand) {
         mm1.push_back("Диаметр троса                   (мм) :" + FormatGeneral(s.d));
         mm1.push_back("Диаметр проволоки               (мм) :" +
-                      torvelix::Cp1251ToUtf8(tables::Field(row, 8, 5)));
+                      torvelix::Cp1251ToUtf8(tables::Field(row, kD)));
     } else {
         mm1.push_back("Диаметр проволоки               (мм) :" + FormatGeneral(s.d));
     }
     mm1.push_back("Наружный диаметр пружины        (мм) :" +
-                  torvelix::Cp1251ToUtf8(tables::Field(row, 14, 4)));
+                  torvelix::Cp1251ToUtf8(tables::Field(row, kOuterD)));
     mm1.push_back("Число рабочих витков                 :" + FormatGeneral(s.n));
     mm1.push_back("Высота пружины                  (мм) :" + FormatFixed(s.L0));
     mm1.push_back("  - при максимальной деформации      :" + FormatFixed(s.L3));
@@ -52,7 +54,7 @@ void AppendDataLines(std::vector<std::string>& mm1, const DesignState& s, int cl
 } // namespace
 
 std::string CandidateEntry(long long number, const std::string& row) {
-    return EntryText(Candidate{number, row});
+    return EntryText(number, row);
 }
 
 SelectionOutcome PreliminarySelection(DesignState& s, ControlStates& controls,
@@ -60,7 +62,7 @@ SelectionOutcome PreliminarySelection(DesignState& s, ControlStates& controls,
     SelectionOutcome out;
     ParseInputs(s, controls);
 
-    if (s.ClassGroup == 2) {
+    if (s.ClassGroup == tables::ClassGroup::III) {
         s.DeltaMin = 0.15;
         s.DeltaMax = 0.4;
     } else {
@@ -81,17 +83,22 @@ SelectionOutcome PreliminarySelection(DesignState& s, ControlStates& controls,
         return out;
     }
 
+    // Every candidate is computed from the lines read here and one read of the wire
+    // table.
+    SelectionTables read(path, std::move(lines),
+                         tables::TablePath(s.tables, tables::kWireTableNumber));
+    const auto& rows = read.springLines();
+    using namespace tables::spring_layout;
     std::vector<Candidate> candidates;
-    for (std::size_t k = 0; k < lines.size(); ++k) {
-        const double f3 = torvelix::ParseTableNumber(tables::Field(lines[k], 1, 6));
+    for (std::size_t k = 0; k < rows.size(); ++k) {
+        const double f3 = torvelix::ParseTableNumber(tables::Field(rows[k], kF3));
         if (s.F3min <= f3 && f3 <= s.F3max) {
-            candidates.push_back({static_cast<long long>(k + 1), lines[k]});
+            candidates.push_back({static_cast<long long>(k + 1), &rows[k]});
         }
     }
     std::vector<Candidate> fits;
     for (const auto& c : candidates) {
-        // The outer diameter is converted over five columns (14-18).
-        const double d1 = torvelix::ParseTableNumber(tables::Field(c.row, 14, 5));
+        const double d1 = torvelix::ParseTableNumber(tables::Field(*c.row, kOuterDFilter));
         if (s.Dmin <= d1 && d1 <= s.Dmax) {
             fits.push_back(c);
         }
@@ -107,7 +114,7 @@ SelectionOutcome PreliminarySelection(DesignState& s, ControlStates& controls,
 
     for (const auto& c : fits) {
         controls.eNum = std::to_string(c.number);
-        const bool computed = ComputeSpring(s, controls, controls.eNum, messages);
+        const bool computed = ComputeSpring(s, controls, c.number, read, messages);
         out.mm1.push_back("Номер пружины по ГОСТ " + s.SpringGost + "-86       :" + controls.eNum);
         if (!computed) {
             // Nothing of this spring is known: list none of the previous spring's values.
@@ -131,7 +138,7 @@ SelectionOutcome PreliminarySelection(DesignState& s, ControlStates& controls,
         if (s.Collision || s.IndexOut || s.Overstress || s.Unstable) {
             controls.eNum = "0";
         } else {
-            AppendDataLines(out.mm1, s, controls.classItem, c.row);
+            AppendDataLines(out.mm1, s, controls.classItem, *c.row);
         }
         out.mm1.push_back("");
     }

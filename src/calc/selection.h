@@ -12,8 +12,8 @@
 namespace torvelix::calc {
 
 struct SelectionOutcome {
-    std::vector<std::string> mm1;  // the candidate memo's lines (the memo is cleared first)
-    bool clearReport = false;      // no candidate: the report memo mm2 is cleared too
+    std::vector<std::string> mm1; // the candidate memo's lines (the memo is cleared first)
+    bool clearReport = false;     // no candidate: the report memo mm2 is cleared too
 };
 
 // Runs ParseInputs, the two filters of the class's spring table and one ComputeSpring
@@ -31,8 +31,8 @@ std::string CandidateEntry(long long number, const std::string& row);
 std::vector<std::string> ReportHeader();
 
 struct ReportOutcome {
-    bool replaceReport = false;    // false: mm2 keeps its lines (no spring number chosen)
-    std::vector<std::string> mm2;  // the new report (empty when the computation failed)
+    bool replaceReport = false;   // false: mm2 keeps its lines (no spring number chosen)
+    std::vector<std::string> mm2; // the new report (empty when the computation failed)
 };
 
 // Computes the spring in controls.eNum again and writes the report. With "0" or an

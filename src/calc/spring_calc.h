@@ -5,6 +5,7 @@
 #include "control_states.h"
 #include "design_state.h"
 #include "message_sink.h"
+#include "selection_tables.h"
 
 namespace torvelix::calc {
 
@@ -25,5 +26,11 @@ double RoundIndex(double x);
 // others (the check flags included) their previous ones.
 bool ComputeSpring(DesignState& state, const ControlStates& controls, const std::string& eNum,
                    MessageSink& messages);
+
+// The same for spring number `number` of the tables one selection has read: the row
+// is taken from the lines read, the wire table is read once for all candidates. The
+// results and messages are those of the computation above with the number as text.
+bool ComputeSpring(DesignState& state, const ControlStates& controls, long long number,
+                   SelectionTables& tables, MessageSink& messages);
 
 } // namespace torvelix::calc

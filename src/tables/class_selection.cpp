@@ -6,21 +6,9 @@
 #include "errors.h"
 #include "number_parse.h"
 #include "table_fields.h"
+#include "table_layouts.h"
 
 namespace torvelix::tables {
-
-std::optional<Endurance> EnduranceOf(int item) {
-    if (item >= 0 && item <= 3) {
-        return Endurance{"1*10", "7", 0};
-    }
-    if (item >= 4 && item <= 7) {
-        return Endurance{"1*10", "5", 1};
-    }
-    if (item >= 8 && item <= 10) {
-        return Endurance{"2*10", "3", 2};
-    }
-    return std::nullopt;
-}
 
 ClassSelection SelectClass(TableState& state, const std::string& exePath, int item,
                            MessageSink& messages) {
@@ -31,7 +19,7 @@ ClassSelection SelectClass(TableState& state, const std::string& exePath, int it
     if (!state.TablesOk) {
         return out;
     }
-    const std::string path = TablePath(state, "13764");
+    const std::string path = TablePath(state, kClassTableNumber);
     const auto fail = [&] {
         state.TablesOk = false;
         messages.show(MessageIcon::Error, "Ошибка чтения таблицы " + path);
@@ -46,21 +34,25 @@ ClassSelection SelectClass(TableState& state, const std::string& exePath, int it
         return out;
     }
 
+    using namespace class_layout;
     out.rowRead = true;
-    if (auto endurance = EnduranceOf(item)) {
-        out.LN1 = endurance->LN1;
-        out.LN2 = endurance->LN2;
-        out.ClassGroup = endurance->ClassGroup;
+    out.record = ClassRecordOf(item);
+    if (out.record) {
+        out.LN1 = out.record->LN1;
+        out.LN2 = out.record->LN2;
+        out.ClassGroup = out.record->group;
     }
-    out.LF3 = Cp1251ToUtf8(TrimmedField(row, 8, 4)) + "..." + Cp1251ToUtf8(TrimmedField(row, 13, 6));
-    out.Ld = Cp1251ToUtf8(TrimmedField(row, 20, 5)) + "..." + Cp1251ToUtf8(TrimmedField(row, 26, 4));
-    out.SpringGost = Cp1251ToUtf8(Field(row, 75, 5));
+    out.LF3 = Cp1251ToUtf8(TrimmedField(row, kLowestF3)) + "..." +
+              Cp1251ToUtf8(TrimmedField(row, kHighestF3));
+    out.Ld = Cp1251ToUtf8(TrimmedField(row, kSmallestD)) + "..." +
+             Cp1251ToUtf8(TrimmedField(row, kLargestD));
+    out.SpringGost = Cp1251ToUtf8(Field(row, kSpringTable));
     out.LGOST = "ГОСТ " + out.SpringGost + "-86";
-    out.showWireClass = item == 1 || item == 5;
+    out.showWireClass = out.record && out.record->wireClassChoice();
     if (!out.showWireClass) {
-        out.LZagot = Cp1251ToUtf8(Field(row, 31, 43));
+        out.LZagot = Cp1251ToUtf8(Field(row, kBlankStandard));
     }
-    out.TauFactor = TryParseNumber(Field(row, 81, 4));
+    out.TauFactor = TryParseNumber(Field(row, kTauFactor));
     if (!out.TauFactor) {
         fail();
     }

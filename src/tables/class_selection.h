@@ -2,6 +2,7 @@
 // page shows and the three values the calculation needs later.
 #pragma once
 
+#include "class_record.h"
 #include "message_sink.h"
 #include "table_files.h"
 
@@ -12,17 +13,18 @@ namespace torvelix::tables {
 
 // What one class selection yields. Texts are UTF-8.
 struct ClassSelection {
-    bool rowRead = false;        // the row was read: the texts and values below are set
-    std::string LN1;             // "1*10" or "2*10"
-    std::string LN2;             // exponent "7", "5" or "3"
-    int ClassGroup = 0;          // 0 class I, 1 class II, 2 class III
-    std::string LF3;             // lowest F3 + "..." + highest F3
-    std::string Ld;              // smallest d + "..." + largest d
-    std::string SpringGost;      // columns 75-79 exactly as read
-    std::string LGOST;           // "ГОСТ " + SpringGost + "-86"
-    bool showWireClass = false;  // items 1 and 5 show the II / IIA choice
-    std::optional<std::string> LZagot;  // blank standard; unset for items 1 and 5
-    std::optional<double> TauFactor;    // unset when columns 81-84 do not convert
+    bool rowRead = false; // the row was read: the texts and values below are set
+    std::string LN1;      // "1*10" or "2*10"
+    std::string LN2;      // exponent "7", "5" or "3"
+    tables::ClassGroup ClassGroup = tables::ClassGroup::I;
+    std::string LF3;                     // lowest F3 + "..." + highest F3
+    std::string Ld;                      // smallest d + "..." + largest d
+    std::string SpringGost;              // columns 75-79 exactly as read
+    std::string LGOST;                   // "ГОСТ " + SpringGost + "-86"
+    bool showWireClass = false;          // the item's record has the II / IIA wire-class choice
+    std::optional<std::string> LZagot;   // blank standard; unset with the wire-class choice
+    std::optional<double> TauFactor;     // unset when columns 81-84 do not convert
+    const ClassRecord* record = nullptr; // the item's fixed facts; none with no item
 };
 
 // Runs the presence check on the first call (state.CheckPending), then reads line
@@ -31,13 +33,5 @@ struct ClassSelection {
 // shows "Ошибка чтения таблицы <path>" (error icon).
 ClassSelection SelectClass(TableState& state, const std::string& exePath, int item,
                            MessageSink& messages);
-
-// Endurance texts and group of an item 0 .. 10 (fixed by the classification).
-struct Endurance {
-    const char* LN1;
-    const char* LN2;
-    int ClassGroup;
-};
-std::optional<Endurance> EnduranceOf(int item);
 
 } // namespace torvelix::tables

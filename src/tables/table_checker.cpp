@@ -1,11 +1,13 @@
 // Checks the thirteen standard tables line by line and lists the faults found.
 #include "table_checker.h"
 
+#include "class_record.h"
 #include "cp1251.h"
 #include "errors.h"
 #include "number_parse.h"
 #include "table_fields.h"
 #include "table_files.h"
+#include "table_layouts.h"
 
 #include <charconv>
 #include <cmath>
@@ -17,9 +19,7 @@ namespace torvelix::tables {
 
 namespace {
 
-constexpr const char* kWireTable = "9389";
-constexpr const char* kClassTable = "13764";
-constexpr int kClassItems = 11;
+constexpr int kClassItems = static_cast<int>(kClassRecords.size());
 constexpr double kForceTolerance = 0.01; // F3 against c1 * s3'
 constexpr double kIndexMin = 4.0;
 constexpr double kIndexMax = 12.0;
@@ -35,8 +35,13 @@ constexpr double kPitchRatioMax = 0.7;
 // The largest strand factor of a three-strand cable (index 4 and below).
 constexpr double kStrandFactorMax = 1.029;
 
-// The fields of a wire-table row that the calculation reads.
-constexpr int kWireFieldsRead[] = {1, 2, 3, 6, 7, 10, 11};
+// The fields of a wire-table row that the calculation reads: the key and the lower and
+// upper strengths of each wire class.
+constexpr int kWireFieldsRead[] = {
+    wire_layout::kDiameterField,         wire_layout::kClassILowerField,
+    wire_layout::kClassILowerField + 1,  wire_layout::kClassIILowerField,
+    wire_layout::kClassIILowerField + 1, wire_layout::kClassIIALowerField,
+    wire_layout::kClassIIALowerField + 1};
 
 std::string Number(double value) {
     char buffer[64];
@@ -124,7 +129,8 @@ std::optional<std::vector<double>> CheckWireTable(const std::string& path, Fault
         return std::nullopt;
     }
     std::vector<double> keys;
-    for (std::size_t index = 1; index < lines->size(); ++index) {
+    const auto heading = static_cast<std::size_t>(wire_layout::kHeadingLines);
+    for (std::size_t index = heading; index < lines->size(); ++index) {
         const std::string& row = (*lines)[index];
         const long long line = static_cast<long long>(index) + 1;
         if (IsOverlongLine(row)) {
@@ -136,19 +142,19 @@ std::optional<std::vector<double>> CheckWireTable(const std::string& path, Fault
             if (value && !(*value > 0)) {
                 out.add(path, line, name + " is " + Number(*value) + ", not a positive number");
             }
-            if (field == 1 && value) {
+            if (field == wire_layout::kDiameterField && value) {
                 keys.push_back(*value);
             }
         }
     }
-    if (lines->size() < 2) {
+    if (lines->size() <= heading) {
         out.add(path, 0, "the table holds no wire diameter (line 1 is its heading)");
     }
     return keys;
 }
 
 void CheckClassTable(const TablePathOf& pathOf, FaultList& out) {
-    const std::string path = pathOf(kClassTable);
+    const std::string path = pathOf(kClassTableNumber);
     auto lines = ReadLines(path, out);
     if (!lines) {
         return;
@@ -163,18 +169,19 @@ void CheckClassTable(const TablePathOf& pathOf, FaultList& out) {
         if (IsOverlongLine(row)) {
             continue;
         }
-        auto tauFactor = NumericField(row, "TauFactor", {81, 4}, path, line, out);
+        auto tauFactor = NumericField(row, "TauFactor", class_layout::kTauFactor, path, line, out);
         if (tauFactor && !(*tauFactor > 0)) {
             out.add(path, line, "TauFactor is " + Number(*tauFactor) + ", not a positive number");
         }
         // The class selection keeps the number as UTF-8 text and names the file from it.
-        const std::string number = Cp1251ToUtf8(Field(row, 75, 5));
+        const std::string number = Cp1251ToUtf8(Field(row, class_layout::kSpringTable));
         const std::string springPath = pathOf(number);
         try {
             ReadTableLine(springPath, 1);
         } catch (const TableIoError&) {
             out.add(path, line,
-                    "spring table \"" + number + "\" (columns 75-79): the file " + springPath +
+                    "spring table \"" + number + "\" (columns " +
+                        Columns(class_layout::kSpringTable) + "): the file " + springPath +
                         " cannot be read");
         }
     }
@@ -208,15 +215,17 @@ std::optional<SpringRow> ReadSpringRow(std::string_view row, const std::string& 
         }
         values[field - 1] = *value;
     }
-    // The selection filters on columns 14-18, the calculation reads columns 14-17: a
-    // character in column 18 must not change the outer diameter.
-    const std::string wide = Field(row, 14, 5);
-    const auto narrowValue = TryParseNumber(Field(row, 14, 4));
+    // The selection filters on the wider span, the calculation reads field 3: a
+    // character in the extra column must not change the outer diameter.
+    const std::string wide = Field(row, spring_layout::kOuterDFilter);
+    const auto narrowValue = TryParseNumber(Field(row, spring_layout::kOuterD));
     const auto wideValue = TryParseNumber(wide);
     if (narrowValue && (!wideValue || *wideValue != *narrowValue)) {
+        const ColumnSpan span = spring_layout::kOuterDFilter;
         out.add(path, line,
-                "outer diameter over columns 14-18 " + Quoted(wide) +
-                    " differs from field 3 D1 (column 18 must be blank)");
+                "outer diameter over columns " + Columns(span) + " " + Quoted(wide) +
+                    " differs from field 3 D1 (column " +
+                    std::to_string(span.column + span.width - 1) + " must be blank)");
         complete = false;
     }
     if (!complete) {
@@ -309,7 +318,7 @@ TablePathOf TablesInFolder(const std::string& folder) {
 
 std::vector<TableFault> CheckTableSet(const TablePathOf& pathOf) {
     FaultList out;
-    const std::string wirePath = pathOf(kWireTable);
+    const std::string wirePath = pathOf(kWireTableNumber);
     const auto wires = CheckWireTable(wirePath, out);
     CheckClassTable(pathOf, out);
     for (std::size_t order = 2; order < kTableNumbers.size(); ++order) {

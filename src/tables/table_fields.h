@@ -2,6 +2,8 @@
 // of number_parse.h.
 #pragma once
 
+#include "table_layouts.h"
+
 #include <string>
 #include <string_view>
 
@@ -11,8 +13,11 @@ namespace torvelix::tables {
 // line ends inside it, empty where it starts beyond the end.
 std::string Field(std::string_view line, int column, int width);
 
+std::string Field(std::string_view line, ColumnSpan span);
+
 // The same field with blanks trimmed on both sides.
 std::string TrimmedField(std::string_view line, int column, int width);
+std::string TrimmedField(std::string_view line, ColumnSpan span);
 
 // Field 1 .. 5 of a spring-table row as a number. Throws ConversionError.
 double SpringRowField(std::string_view row, int field);
@@ -20,11 +25,8 @@ double SpringRowField(std::string_view row, int field);
 // Field 2 .. 25 of a wire-table row as a number. Throws ConversionError.
 double WireRowField(std::string_view row, int field);
 
-// Column and width of a wire-table field 1 .. 25 (field 1 is the diameter key).
-struct ColumnSpan {
-    int column;
-    int width;
-};
+// Column and width of a wire-table field 1 .. 25 (field 1 is the diameter key) and of a
+// spring-table field 1 .. 5 (table_layouts.h).
 ColumnSpan WireFieldSpan(int field);
 ColumnSpan SpringFieldSpan(int field);
 

@@ -1,13 +1,13 @@
 // The preliminary selection (filters, entries, verdicts, proposal) and the report.
 #include "calc_fixture.h"
 #include "errors.h"
-#include "number_format.h"
 #include "selection.h"
 
 using namespace torvelix;
 using namespace torvelix::calc;
 using torvelix::testing::CalcTest;
 using torvelix::testing::SpringRow;
+using torvelix::testing::WireRow;
 
 namespace {
 
@@ -36,10 +36,10 @@ protected:
 
 TEST_F(SelectionTest, BoundsOfBothFiltersAreInclusive) {
     // F2 80, class I: 84.2105 <= F3 <= 106.667; D1 between 10 and 12.
-    table({SpringRow("84.21", "2.00", "12", "30", "2.81"),      // F3 just below F3min
-           SpringRow("106.67", "2.00", "12", "30", "3.56"),     // just above F3max
-           SpringRow("100", "2.00", "9.9", "30", "3.33"),       // D1 below Dmin
-           SpringRow("100", "2.00", "12.1", "30", "3.33")});    // D1 above Dmax
+    table({SpringRow("84.21", "2.00", "12", "30", "2.81"),   // F3 just below F3min
+           SpringRow("106.67", "2.00", "12", "30", "3.56"),  // just above F3max
+           SpringRow("100", "2.00", "9.9", "30", "3.33"),    // D1 below Dmin
+           SpringRow("100", "2.00", "12.1", "30", "3.33")}); // D1 above Dmax
     auto out = PreliminarySelection(state, controls, messages);
     EXPECT_TRUE(out.mm1.empty());
     EXPECT_TRUE(out.clearReport);
@@ -50,7 +50,7 @@ TEST_F(SelectionTest, BoundsOfBothFiltersAreInclusive) {
     EXPECT_NEAR(state.F3max, 80 / 0.75, 1e-12);
 
     // F3 exactly F3max (80 / 0.75 written with all its digits) and D1 exactly Dmax.
-    controls.eF2 = "75";  // F3max = 100
+    controls.eF2 = "75"; // F3max = 100
     messages.messages.clear();
     table({SpringRow("100", "2.00", "12", "30", "3.33")});
     out = PreliminarySelection(state, controls, messages);
@@ -72,7 +72,7 @@ TEST_F(SelectionTest, ClassIIIUsesTheWiderGap) {
 
 TEST_F(SelectionTest, ListsEveryCandidateWithItsLinesAndProposesTheLast) {
     auto rows = Filler(6);
-    rows.push_back(SpringRow("100", "2.00", "12", "30", "3.33"));  // line 7: D 10, i 5
+    rows.push_back(SpringRow("100", "2.00", "12", "30", "3.33")); // line 7: D 10, i 5
     table(rows);
     controls.eDn1 = "10";
     auto out = PreliminarySelection(state, controls, messages);
@@ -80,10 +80,14 @@ TEST_F(SelectionTest, ListsEveryCandidateWithItsLinesAndProposesTheLast) {
     EXPECT_EQ(out.mm1[0], "Номер пружины по ГОСТ 13766-86       :7");
     EXPECT_EQ(out.mm1[1], "Сила при максимальной деформации (Н) :100");
     EXPECT_EQ(out.mm1[2], "Диаметр проволоки               (мм) :2");
-    EXPECT_EQ(out.mm1[3], "Наружный диаметр пружины        (мм) :  12");  // columns 14-17
+    EXPECT_EQ(out.mm1[3], "Наружный диаметр пружины        (мм) :  12"); // columns 14-17
     EXPECT_EQ(out.mm1[4], "Число рабочих витков                 :5");
-    EXPECT_EQ(out.mm1[5], "Высота пружины                  (мм) :" + FormatFixed(state.L0));
+    // c = 6, n = 5, n1 = 7, s3 = 100/6 = 16.667, s1 = 20/6 = 3.333, s2 = 80/6 = 13.333;
+    // L3 = (7 + 1 - 1.5) * 2 = 13, L0 = 13 + 16.667 = 29.667, L1 = 26.333, L2 = 16.333.
+    EXPECT_EQ(out.mm1[5], "Высота пружины                  (мм) :29.667");
     EXPECT_EQ(out.mm1[6], "  - при максимальной деформации      :13.000");
+    EXPECT_EQ(out.mm1[7], "  - при предварительной деформации   :26.333");
+    EXPECT_EQ(out.mm1[8], "  - при рабочей деформации           :16.333");
     EXPECT_EQ(out.mm1[9], "Индекс  пружины                      :5");
     EXPECT_EQ(out.mm1[10], "");
     for (std::size_t k = 1; k <= 9; ++k) {
@@ -107,10 +111,10 @@ TEST_F(SelectionTest, EntriesPadTheNumberToFourCharacters) {
 }
 
 TEST_F(SelectionTest, AFailedLastCandidateLeavesNoProposal) {
-    table({SpringRow("100", "2.00", "12", "30", "3.33"),   // passes
-           SpringRow("100", "2.00", "12", "30", "3.33"),   // passes
+    table({SpringRow("100", "2.00", "12", "30", "3.33"), // passes
+           SpringRow("100", "2.00", "12", "30", "3.33"), // passes
            SpringRow("100", "2.00", "12", "30", "3.33")});
-    controls.eV = "100";  // all three collide
+    controls.eV = "100"; // all three collide
     auto out = PreliminarySelection(state, controls, messages);
     EXPECT_EQ(controls.eNum, "0");
     ASSERT_EQ(out.mm1.size(), 9u);
@@ -142,8 +146,44 @@ TEST_F(SelectionTest, ACandidateThatCannotBeComputedIsNeverProposed) {
     EXPECT_EQ(out.mm1[12], "Расчет пружины не выполнен.");
     EXPECT_EQ(out.mm1[13], "");
     EXPECT_EQ(controls.eNum, "0");
-    EXPECT_EQ(texts(), std::vector<std::string>{"Не могу найти таблицу " +
-                                                folder.tablePath("13766")});
+    EXPECT_EQ(texts(),
+              std::vector<std::string>{"Не могу найти таблицу " + folder.tablePath("13766")});
+}
+
+TEST_F(SelectionTest, AMissingWireTableFailsEveryCandidateOfThatRun) {
+    table({SpringRow("100", "2.00", "12", "30", "3.33"),
+           SpringRow("100", "2.00", "12", "30", "3.33")});
+    auto out = PreliminarySelection(state, controls, messages);
+    EXPECT_TRUE(messages.messages.empty());
+    EXPECT_EQ(controls.eNum, "2");
+
+    folder.remove("9389"); // between two runs
+    out = PreliminarySelection(state, controls, messages);
+    const std::string wireMessage = "Не могу найти таблицу " + folder.tablePath("9389");
+    EXPECT_EQ(texts(), (std::vector<std::string>{wireMessage, wireMessage}));
+    EXPECT_EQ(out.mm1, (std::vector<std::string>{"Номер пружины по ГОСТ 13766-86       :1",
+                                                 "Расчет пружины не выполнен.", "",
+                                                 "Номер пружины по ГОСТ 13766-86       :2",
+                                                 "Расчет пружины не выполнен.", ""}));
+    EXPECT_EQ(controls.eNum, "0");
+}
+
+TEST_F(SelectionTest, WireDiametersAreConvertedUpToTheMatchOnly) {
+    table({SpringRow("100", "2.00", "12", "30", "3.33")});
+    const std::string heading = "heading";
+    // A bad diameter after the 2.00 row is never looked at.
+    folder.write("9389", {heading, WireRow("2.00", "2010", "2260", "1770", "2010", "1780", "2020"),
+                          WireRow("x.xx", "1", "1", "1", "1", "1", "1")});
+    PreliminarySelection(state, controls, messages);
+    EXPECT_TRUE(messages.messages.empty());
+    EXPECT_EQ(controls.eNum, "1");
+    // Before it, it stops the computation, which names the wire table.
+    folder.write("9389", {heading, WireRow("x.xx", "1", "1", "1", "1", "1", "1"),
+                          WireRow("2.00", "2010", "2260", "1770", "2010", "1780", "2020")});
+    PreliminarySelection(state, controls, messages);
+    EXPECT_EQ(texts(),
+              std::vector<std::string>{"Не могу найти таблицу " + folder.tablePath("9389")});
+    EXPECT_EQ(controls.eNum, "0");
 }
 
 TEST_F(SelectionTest, InputsThatDoNotConvertEscapeAndKeepLaterMembers) {
@@ -161,8 +201,8 @@ TEST_F(SelectionTest, InputsThatDoNotConvertEscapeAndKeepLaterMembers) {
             }
         },
         ConversionError);
-    EXPECT_EQ(state.F1, 20);  // converted before the failing text
-    EXPECT_EQ(state.h, 77);   // not reached
+    EXPECT_EQ(state.F1, 20); // converted before the failing text
+    EXPECT_EQ(state.h, 77);  // not reached
     EXPECT_EQ(controls.eNum, "5");
     controls.eF2 = "80";
     controls.eN3 = " 1.5 ";
@@ -177,8 +217,8 @@ TEST_F(SelectionTest, MissingSpringTableKeepsTheNumberAndListsNothing) {
     EXPECT_TRUE(out.mm1.empty());
     EXPECT_FALSE(out.clearReport);
     EXPECT_EQ(controls.eNum, "3");
-    EXPECT_EQ(texts(), std::vector<std::string>{"Не могу найти таблицу " +
-                                                folder.tablePath("13766")});
+    EXPECT_EQ(texts(),
+              std::vector<std::string>{"Не могу найти таблицу " + folder.tablePath("13766")});
 }
 
 TEST_F(SelectionTest, ThreeStrandClassListsCableAndWireDiameters) {
@@ -190,7 +230,7 @@ TEST_F(SelectionTest, ThreeStrandClassListsCableAndWireDiameters) {
     auto out = PreliminarySelection(state, controls, messages);
     ASSERT_GE(out.mm1.size(), 4u);
     EXPECT_EQ(out.mm1[2], "Диаметр троса                   (мм) :2");
-    EXPECT_EQ(out.mm1[3], "Диаметр проволоки               (мм) : 2.00");  // columns 8-12
+    EXPECT_EQ(out.mm1[3], "Диаметр проволоки               (мм) : 2.00"); // columns 8-12
 }
 
 class ReportTest : public CalcTest {
@@ -213,11 +253,13 @@ TEST_F(ReportTest, LinesLabelsAndFormats) {
     EXPECT_EQ(r[1], "   ____________ Программа \" T O R V E L A \" _______________   ");
     EXPECT_EQ(r[8], "Сила при предварительной деформации,   F1,   (Н)   : 20.000");
     EXPECT_EQ(r[14], "Стандарт на заготовку:");
-    EXPECT_EQ(r[15], "- " + controls.LZagot);
+    // Columns 31-73 of the item's row: the text and its 9 trailing blanks.
+    EXPECT_EQ(r[15], "- Проволока класса I по ГОСТ 9389-75" + std::string(9, ' '));
     EXPECT_EQ(r[19], "Номер пружины по ГОСТ 13766-86                     : 1");
     EXPECT_EQ(r[21], "Сила при максимальной деформации,      F3,   (Н)   : 106");
     EXPECT_EQ(r[23], "Средний диаметр,                       D,    (мм)  : 20");
-    EXPECT_EQ(r[28], "Критическая скорость,                  Vk,   (м/с) : " + FormatFixed(state.Vk));
+    // (1 - 80/106) * 603 * 1000 / sqrt(2 * 78500 * 8000) = 147905.66 / 35440.09 = 4.1734
+    EXPECT_EQ(r[28], "Критическая скорость,                  Vk,   (м/с) : 4.173");
     EXPECT_EQ(r[29], "Число рабочих витков,                  n           : 5");
     EXPECT_EQ(r[31], "Индекс,                                i           : 10");
     EXPECT_EQ(r[35], "Максимальная деформация одного витка,  s\"3,  (мм)  : 3.330");
@@ -239,8 +281,9 @@ TEST_F(ReportTest, NoNumberKeepsTheReportAndAFailedComputationClearsIt) {
         controls.eNum = none;
         auto out = FinalCalculation(state, controls, messages);
         EXPECT_FALSE(out.replaceReport);
-        EXPECT_EQ(texts().back(),
-                  "По стандарту пружину подобрать нельзя.\rНе выбран номер рассчитываемой пружины!");
+        EXPECT_EQ(
+            texts().back(),
+            "По стандарту пружину подобрать нельзя.\rНе выбран номер рассчитываемой пружины!");
     }
     controls.eNum = "2";
     auto out = FinalCalculation(state, controls, messages);

@@ -52,7 +52,7 @@ TEST_F(OptionControls, ThreeStrandKindPinsTheThirdClassFirstCategory) {
     EXPECT_EQ(Find<QLabel>("LGOST")->text(), "ГОСТ 13774-86");
     EXPECT_EQ(Find<QLabel>("LN1")->text(), "2*10");
     EXPECT_EQ(Find<QLabel>("LN2")->text(), "3");
-    EXPECT_EQ(form.designState().ClassGroup, 2);
+    EXPECT_EQ(form.designState().ClassGroup, tables::ClassGroup::III);
     EXPECT_EQ(form.designState().SpringGost, "13774");
     // Every later class choice ends on item 8 again.
     SelectClass(1);
@@ -65,7 +65,7 @@ TEST_F(OptionControls, ThreeStrandKindPinsTheThirdClassFirstCategory) {
     SelectClass(5);
     EXPECT_TRUE(Find<QRadioButton>("rgKlas_5")->isChecked());
     EXPECT_EQ(form.designState().SpringGost, "13771");
-    EXPECT_EQ(form.designState().ClassGroup, 1);
+    EXPECT_EQ(form.designState().ClassGroup, tables::ClassGroup::II);
     EXPECT_TRUE(messages_.messages.empty());
 }
 

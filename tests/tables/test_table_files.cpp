@@ -95,7 +95,7 @@ TEST(ClassSelection, ShowsTheRowsTextsAndStoresItsValues) {
     ASSERT_TRUE(s.rowRead);
     EXPECT_EQ(s.LN1, "1*10");
     EXPECT_EQ(s.LN2, "7");
-    EXPECT_EQ(s.ClassGroup, 0);
+    EXPECT_EQ(s.ClassGroup, tables::ClassGroup::I);
     EXPECT_EQ(s.LF3, "1.00...850");  // trimmed both sides
     EXPECT_EQ(s.Ld, "0.2...5.0");
     EXPECT_EQ(s.SpringGost, "13766");
@@ -110,13 +110,13 @@ TEST(ClassSelection, ShowsTheRowsTextsAndStoresItsValues) {
     EXPECT_TRUE(s.showWireClass);
     EXPECT_FALSE(s.LZagot.has_value());
     EXPECT_EQ(s.LN2, "5");
-    EXPECT_EQ(s.ClassGroup, 1);
+    EXPECT_EQ(s.ClassGroup, tables::ClassGroup::II);
     EXPECT_EQ(s.SpringGost, "13771");
 
     s = SelectClass(state, folder.exePath(), 9, messages);
     EXPECT_EQ(s.LN1, "2*10");
     EXPECT_EQ(s.LN2, "3");
-    EXPECT_EQ(s.ClassGroup, 2);
+    EXPECT_EQ(s.ClassGroup, tables::ClassGroup::III);
     EXPECT_DOUBLE_EQ(*s.TauFactor, 560);
     EXPECT_TRUE(messages.messages.empty());
 }

@@ -1,0 +1,64 @@
+// The tables of one preliminary selection, each read once.
+#include "selection_tables.h"
+
+#include "errors.h"
+#include "number_parse.h"
+#include "table_fields.h"
+#include "table_files.h"
+
+namespace torvelix::calc {
+
+const std::string& WireTable::RowFor(double d) const {
+    static const std::string kEmpty;
+    if (lines.empty()) {
+        return kEmpty;
+    }
+    const auto first = static_cast<std::size_t>(tables::wire_layout::kHeadingLines);
+    const auto span = tables::WireFieldSpan(tables::wire_layout::kDiameterField);
+    for (std::size_t n = first; n < lines.size(); ++n) {
+        // A key that did not convert throws here, where a line-by-line search meets it.
+        const double key =
+            keys[n] ? *keys[n] : torvelix::ParseTableNumber(tables::Field(lines[n], span));
+        if (key == d) {
+            return lines[n];
+        }
+    }
+    return lines.back();
+}
+
+WireTable ReadWireTable(const std::string& path) {
+    WireTable table;
+    table.lines = tables::ReadAllTableLines(path);
+    table.keys.reserve(table.lines.size());
+    const auto span = tables::WireFieldSpan(tables::wire_layout::kDiameterField);
+    for (std::size_t n = 0; n < table.lines.size(); ++n) {
+        table.keys.push_back(n < static_cast<std::size_t>(tables::wire_layout::kHeadingLines)
+                                 ? std::nullopt
+                                 : torvelix::TryParseNumber(tables::Field(table.lines[n], span)));
+    }
+    return table;
+}
+
+std::string SelectionTables::springLine(long long k) const {
+    if (k <= 0 || k > static_cast<long long>(springLines_.size())) {
+        return {};
+    }
+    return springLines_[static_cast<std::size_t>(k - 1)];
+}
+
+const WireTable& SelectionTables::wire() {
+    if (wireFailed_) {
+        throw TableIoError(wirePath_);
+    }
+    if (!wire_) {
+        try {
+            wire_ = ReadWireTable(wirePath_);
+        } catch (const TableIoError&) {
+            wireFailed_ = true;
+            throw;
+        }
+    }
+    return *wire_;
+}
+
+} // namespace torvelix::calc
