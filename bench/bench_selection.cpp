@@ -24,7 +24,7 @@ void BM_PreliminarySelection(benchmark::State& bench) {
         return;
     }
     controls.eF2 = bench.range(0) == 0 ? "80" : "400";
-    controls.eDn1 = "1";
+    controls.eDn1 = std::string("1"); // moved in: GCC 12 -Wrestrict misfires on "1"
     controls.eDn2 = "1000";
     std::size_t candidates = 0;
     for (auto _ : bench) {

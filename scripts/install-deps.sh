@@ -12,6 +12,7 @@ PACKAGES=(
     python3 python3-ezdxf python3-docx
     xvfb xauth xdg-utils imagemagick ghostscript fonts-dejavu-core fonts-liberation
     libreoffice-writer-nogui
+    desktop-file-utils man-db lintian
 )
 
 missing=()
@@ -28,6 +29,6 @@ SUDO=""
 if [ "$(id -u)" -ne 0 ]; then
     SUDO="sudo"
 fi
-echo "Installing: ${missing[*]}"
+echo "Installing the missing packages: ${missing[*]}"
 $SUDO apt-get update -qq
 DEBIAN_FRONTEND=noninteractive $SUDO apt-get install -y -qq --no-install-recommends "${missing[@]}"

@@ -6,6 +6,7 @@
 #include "ini_file.h"
 #include "number_format.h"
 #include "selection.h"
+#include "settings_location.h"
 
 #include "errors.h"
 #include "table_files.h"
@@ -158,9 +159,7 @@ int TForm1::currentPage() const {
 }
 
 QString TForm1::settingsPath() const {
-    const std::string base =
-        state_.tables.ExeBase.empty() ? tables::ExeBase(exePath_) : state_.tables.ExeBase;
-    return QString::fromStdString(base) + ".ini";
+    return SettingsPath(exePath_);
 }
 
 void TForm1::FormCreate() {

@@ -4,7 +4,9 @@
 #include "cp1251.h"
 #include "errors.h"
 
+#include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QSaveFile>
 
 #include <limits>
@@ -178,7 +180,10 @@ void IniFile::WriteString(const QString& section, const QString& key, const QStr
 
     const long header = FindSection(*lines, section);
     if (header < 0) {
-        lines->push_back("[" + encode(section) + "]");
+        const std::string name = encode(section);
+        std::string header;
+        header.reserve(name.size() + 2);
+        lines->push_back(header.append(1, '[').append(name).append(1, ']'));
         lines->push_back(entryLine);
     } else {
         size_t lastEntry = static_cast<size_t>(header);
@@ -206,6 +211,11 @@ void IniFile::WriteString(const QString& section, const QString& key, const QStr
     for (const auto& line : *lines) {
         data.append(line.data(), static_cast<qsizetype>(line.size()));
         data.append("\r\n");
+    }
+    // The user's configuration folder may not exist yet.
+    const QString folder = QFileInfo(path_).absolutePath();
+    if (!QDir().mkpath(folder)) {
+        throw failure;
     }
     QSaveFile file(path_);
     if (!file.open(QIODevice::WriteOnly) || file.write(data) != data.size() || !file.commit()) {

@@ -47,8 +47,10 @@ ClassSelection SelectClass(TableState& state, const std::string& exePath, int it
 
     out.rowRead = true;
     if (auto endurance = EnduranceOf(item)) {
-        out.LN1 = endurance->LN1;
-        out.LN2 = endurance->LN2;
+        // Built, then moved in: GCC 12 misreads assigning a short literal in place
+        // (-Wrestrict in the inlined char_traits copy).
+        out.LN1 = std::string(endurance->LN1);
+        out.LN2 = std::string(endurance->LN2);
         out.ClassGroup = endurance->ClassGroup;
     }
     out.LF3 = Cp1251ToUtf8(TrimmedField(row, 8, 4)) + "..." + Cp1251ToUtf8(TrimmedField(row, 13, 6));
