@@ -1,8 +1,8 @@
 // The one executable: no arguments open the window; a subcommand runs headless.
 #include "commands.h"
+#include "exe_path.h"
 
 #include <cstdio>
-#include <filesystem>
 #include <string>
 #include <vector>
 
@@ -23,15 +23,6 @@ const char* kHelp =
     "<program>_<number>.dat (for example torvelix_13766.dat), or, when there are\n"
     "none, from ../share/torvelix/ next to the executable's folder.\n";
 
-std::string ExecutablePath(const char* argv0) {
-    std::error_code ec;
-    auto self = std::filesystem::read_symlink("/proc/self/exe", ec);
-    if (!ec) {
-        return self.string();
-    }
-    return std::filesystem::absolute(argv0, ec).string();
-}
-
 } // namespace
 
 int main(int argc, char** argv) {
@@ -41,7 +32,7 @@ int main(int argc, char** argv) {
     }
     const std::string command = argv[1];
     std::vector<std::string> args(argv + 2, argv + argc);
-    const std::string exePath = ExecutablePath(argv[0]);
+    const std::string exePath = torvelix::ExecutablePath(argv[0]);
     if (command == "calc") {
         return RunCalcCommand(args, exePath);
     }

@@ -1,7 +1,8 @@
 // SVG output of the built-in drawing's active space.
 #include "svg_writer.h"
 
-#include "file_output.h"
+#include "file_write.h"
+#include "utf8.h"
 
 #include <array>
 #include <charconv>
@@ -32,7 +33,7 @@ std::string escapeXml(const std::string& text) {
     std::size_t pos = 0;
     while (pos < text.size()) {
         const std::size_t start = pos;
-        const std::optional<std::uint32_t> cp = NextCodePoint(text, pos);
+        const std::optional<char32_t> cp = NextCodePoint(text, pos);
         if (!cp) {
             out += '?';
         } else if (*cp < 0x20 || *cp == 0x7F) {
@@ -138,7 +139,12 @@ std::string SvgText(const DrawingDocument& doc) {
 }
 
 void WriteSvg(const DrawingDocument& doc, const std::string& path) {
-    WriteFileAtomically(path, SvgText(doc));
+    try {
+        WriteFileAtomically(path, SvgText(doc));
+    } catch (const FileWriteError& error) {
+        throw FileWriteError("Не удалось сохранить чертеж в файл " + path + ": " + error.reason(),
+                             path, error.reason());
+    }
 }
 
 } // namespace torvelix::cad

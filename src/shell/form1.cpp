@@ -7,6 +7,7 @@
 #include "number_format.h"
 #include "selection.h"
 #include "settings_location.h"
+#include "window_geometry.h"
 
 #include "errors.h"
 #include "table_files.h"
@@ -16,9 +17,7 @@
 #include <QFrame>
 #include <QHBoxLayout>
 #include <QMessageBox>
-#include <QScreen>
 #include <QVBoxLayout>
-#include <QWindow>
 
 namespace torvelix::shell {
 
@@ -166,7 +165,9 @@ void TForm1::FormCreate() {
     const IniFile ini(settingsPath());
     const int height = ini.ReadInteger(kSection, QStringLiteral("Высота"), kDefaultHeight);
     const int width = ini.ReadInteger(kSection, QStringLiteral("Ширина"), kDefaultWidth);
-    resize(width, height);
+    // The stored measure is the outer size; the keeper applies it as such and centres
+    // the window when it is first shown.
+    new OuterSizeKeeper(*this, QSize(width, height));
 }
 
 void TForm1::showEvent(QShowEvent* event) {
@@ -175,17 +176,6 @@ void TForm1::showEvent(QShowEvent* event) {
         return;
     }
     activatedOnce_ = true;
-    // The stored size is the outer size: take the frame off when the frame is known.
-    if (const QWindow* window = windowHandle()) {
-        const QMargins frame = window->frameMargins();
-        if (!frame.isNull()) {
-            resize(width() - frame.left() - frame.right(), height() - frame.top() - frame.bottom());
-        }
-    }
-    if (const QScreen* where = screen()) {
-        const QRect area = where->availableGeometry();
-        move(area.center() - QPoint(width() / 2, height() / 2));
-    }
     // The first activation follows the first showing.
     QMetaObject::invokeMethod(this, &TForm1::FormActivate, Qt::QueuedConnection);
 }

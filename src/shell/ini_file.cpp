@@ -3,11 +3,11 @@
 
 #include "cp1251.h"
 #include "errors.h"
+#include "file_write.h"
 
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QSaveFile>
 
 #include <limits>
 #include <string>
@@ -213,12 +213,13 @@ void IniFile::WriteString(const QString& section, const QString& key, const QStr
         data.append("\r\n");
     }
     // The user's configuration folder may not exist yet.
-    const QString folder = QFileInfo(path_).absolutePath();
-    if (!QDir().mkpath(folder)) {
+    if (!QDir().mkpath(QFileInfo(path_).absolutePath())) {
         throw failure;
     }
-    QSaveFile file(path_);
-    if (!file.open(QIODevice::WriteOnly) || file.write(data) != data.size() || !file.commit()) {
+    try {
+        WriteFileAtomically(path_.toStdString(),
+                            std::string_view(data.constData(), static_cast<std::size_t>(data.size())));
+    } catch (const FileWriteError&) {
         throw failure;
     }
 }
