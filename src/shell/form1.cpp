@@ -2,6 +2,8 @@
 // prior-page rules and leave steps, the settings at start and at "Выход", activation.
 #include "form1.h"
 
+#include "utf8_text.h"
+
 #include "button_art.h"
 #include "ini_file.h"
 #include "number_format.h"
@@ -31,7 +33,8 @@ const QString kContactText = QStringLiteral("torvelix@example.org");
 
 // Message texts break lines with CR, CR LF or LF CR; the box wants LF.
 QString BoxText(const std::string& text) {
-    QString out = QString::fromStdString(text);
+    // A file name that is not UTF-8 shows its bad bytes as \xNN.
+    QString out = QString::fromStdString(EscapeInvalidUtf8(text));
     out.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
     out.replace(QStringLiteral("\n\r"), QStringLiteral("\n"));
     out.replace(u'\r', u'\n');

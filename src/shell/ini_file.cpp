@@ -30,10 +30,12 @@ std::optional<RawLines> ReadRawLines(const QString& path) {
     if (!file.exists()) {
         return RawLines{};
     }
-    if (!file.open(QIODevice::ReadOnly)) {
+    // Only a regular file is read: its size bounds what is read (a device such as
+    // /dev/zero, or a pipe, would never end).
+    if (!QFileInfo(path).isFile() || !file.open(QIODevice::ReadOnly)) {
         return std::nullopt;
     }
-    const QByteArray data = file.readAll();
+    const QByteArray data = file.read(file.size());
     RawLines lines;
     qsizetype start = 0;
     while (start < data.size()) {

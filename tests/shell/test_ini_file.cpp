@@ -97,5 +97,13 @@ TEST_F(IniFileTest, AMissingFolderIsCreated) {
     EXPECT_EQ(ini.ReadInteger("Общая", "Высота", 0), 450);
 }
 
+TEST_F(IniFileTest, AFileThatNeverEndsIsNotRead) {
+    // /dev/zero behind the settings file's name: nothing read, defaults; no write.
+    ASSERT_TRUE(QFile::link("/dev/zero", Path()));
+    const IniFile ini(Path());
+    EXPECT_EQ(ini.ReadInteger("Общая", "Высота", 400), 400);
+    EXPECT_THROW(ini.WriteString("Общая", "Высота", "450"), UserError);
+}
+
 } // namespace
 } // namespace torvelix::shell
