@@ -84,8 +84,17 @@ TEST_F(IniFileTest, FailureToWriteNamesTheFile) {
     } catch (const UserError& error) {
         EXPECT_EQ(std::string(error.what()), "Unable to write to " + Path().toStdString());
     }
-    const IniFile inMissingFolder(QString::fromStdString(dir_.file("none/prog.ini")));
-    EXPECT_THROW(inMissingFolder.WriteString("Общая", "Высота", "450"), UserError);
+    // A folder cannot be made below a file.
+    ASSERT_TRUE(QDir().rmdir(Path()));
+    Write("x");
+    const IniFile belowAFile(Path() + "/none/prog.ini");
+    EXPECT_THROW(belowAFile.WriteString("Общая", "Высота", "450"), UserError);
+}
+
+TEST_F(IniFileTest, AMissingFolderIsCreated) {
+    const IniFile ini(QString::fromStdString(dir_.file("config/torvelix/prog.ini")));
+    ini.WriteString("Общая", "Высота", "450");
+    EXPECT_EQ(ini.ReadInteger("Общая", "Высота", 0), 450);
 }
 
 TEST_F(IniFileTest, AFileThatNeverEndsIsNotRead) {

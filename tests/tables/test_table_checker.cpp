@@ -82,8 +82,8 @@ TEST(TableChecker, ShippedTablesHaveNoFault) {
 }
 
 TEST(TableChecker, NamesFilesBesideTheExecutableOrInAFolder) {
-    EXPECT_EQ(TablesBesideExecutable("/opt/t/torvelix")("9389"), "/opt/t/torvelix_9389.dat");
-    EXPECT_EQ(TablesBesideExecutable("C:\\Calc\\Spring.exe")("13766"),
+    EXPECT_EQ(TablesOfExecutable("/opt/t/torvelix")("9389"), "/opt/t/torvelix_9389.dat");
+    EXPECT_EQ(TablesOfExecutable("C:\\Calc\\Spring.exe")("13766"),
               "C:\\Calc\\Spring_13766.dat");
     EXPECT_EQ(TablesInFolder("/src/data")("13764"), "/src/data/13764.dat");
     EXPECT_EQ(TablesInFolder("/src/data/")("13764"), "/src/data/13764.dat");
