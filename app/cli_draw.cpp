@@ -8,7 +8,7 @@
 #include "dxf_writer.h"
 #include "errors.h"
 #include "svg_writer.h"
-#include "table_fields.h"
+#include "number_parse.h"
 #include "tech_requirements.h"
 
 #include <cmath>
@@ -70,7 +70,7 @@ std::optional<cad::Point> ParsePoint(const std::string& text) {
     std::size_t from = 0;
     while (true) {
         const std::size_t comma = text.find(',', from);
-        auto value = tables::TryParseNumber(text.substr(from, comma - from));
+        auto value = torvelix::TryParseNumber(text.substr(from, comma - from));
         if (!value) {
             return std::nullopt;
         }
@@ -137,7 +137,7 @@ std::string ReadTechFile(const std::string& path, cad::TechRequirementControls& 
             while (from <= value.size() && !value.empty()) {
                 const std::size_t comma = value.find(',', from);
                 const std::string item = value.substr(from, comma - from);
-                auto k = tables::TryParseNumber(item);
+                auto k = torvelix::TryParseNumber(item);
                 if (!k || *k < 1 || *k > 11 || *k != std::floor(*k)) {
                     return where + ": items are numbers 1 to 11, not '" + item + "'";
                 }
@@ -264,7 +264,7 @@ int RunDrawCommand(const std::vector<std::string>& rawArgs, const std::string&) 
         if (!options.has(option)) {
             continue;
         }
-        auto number = tables::TryParseNumber(value(option));
+        auto number = torvelix::TryParseNumber(value(option));
         try {
             if (!number) {
                 throw std::invalid_argument(std::string(option) + " needs a number");

@@ -4,7 +4,7 @@
 #include "drawing_driver.h"
 
 #include "spring_geometry.h"
-#include "table_fields.h"
+#include "number_parse.h"
 
 #include <cmath>
 
@@ -107,7 +107,7 @@ void Dispatch(geometry::DrawingState& state, const DrawingParams& params) {
 } // namespace
 
 DrawingParams BuildDrawingParams(const DrawingControls& controls) {
-    using tables::ParseNumber;
+    using torvelix::ParseNumber;
     DrawingParams p;
     p.BreakCoils = controls.cbox90ItemIndex + 1;
     p.EndType = FirstDown(controls.sb51, controls.sb52, controls.sb53);

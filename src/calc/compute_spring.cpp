@@ -3,6 +3,7 @@
 #include "spring_calc.h"
 
 #include "errors.h"
+#include "number_parse.h"
 #include "table_fields.h"
 
 #include <cmath>
@@ -91,7 +92,7 @@ bool ComputeSpring(DesignState& s, const ControlStates& controls, const std::str
     const bool three = s.SpringKind == 1;
     try {
         // Spring row.
-        const long long k = tables::ParseInteger(eNum);
+        const long long k = torvelix::ParseInteger(eNum);
         const std::string row = tables::ReadTableLine(springPath, k);
         s.F3 = tables::SpringRowField(row, 1);
         s.D1 = tables::SpringRowField(row, 3);
@@ -106,7 +107,7 @@ bool ComputeSpring(DesignState& s, const ControlStates& controls, const std::str
         std::string wireRow = wireLines.empty() ? std::string() : wireLines.front();
         for (std::size_t n = 1; n < wireLines.size(); ++n) {
             wireRow = wireLines[n];
-            if (tables::ParseTableNumber(tables::Field(wireRow, 1, 5)) == s.d) {
+            if (torvelix::ParseTableNumber(tables::Field(wireRow, 1, 5)) == s.d) {
                 break;
             }
         }

@@ -5,6 +5,7 @@
 #include "number_format.h"
 #include "selection.h"
 #include "spring_calc.h"
+#include "number_parse.h"
 #include "table_fields.h"
 
 namespace torvelix::calc {
@@ -74,9 +75,9 @@ ReportOutcome FinalCalculation(DesignState& s, const ControlStates& controls,
         r.push_back("Диаметр троса,                         d1,   (мм)  : " + FormatGeneral(s.d));
         const std::string path = tables::TablePath(s.tables, s.SpringGost);
         try {
-            const std::string row = tables::ReadTableLine(path, tables::ParseInteger(controls.eNum));
+            const std::string row = tables::ReadTableLine(path, torvelix::ParseInteger(controls.eNum));
             r.push_back("Диаметр проволоки,                     d,    (мм)  : " +
-                        tables::Cp1251ToUtf8(tables::Field(row, 8, 5)));
+                        torvelix::Cp1251ToUtf8(tables::Field(row, 8, 5)));
         } catch (const TableIoError&) {
             messages.show(MessageIcon::Error, "Ошибка работы с файлом " + path);
         }

@@ -6,6 +6,7 @@
 #include "number_format.h"
 #include "selection.h"
 #include "spring_calc.h"
+#include "number_parse.h"
 #include "table_fields.h"
 
 namespace torvelix::calc {
@@ -34,12 +35,12 @@ void AppendDataLines(std::vector<std::string>& mm1, const DesignState& s, int cl
     if (threeStrandClass) {
         mm1.push_back("Диаметр троса                   (мм) :" + FormatGeneral(s.d));
         mm1.push_back("Диаметр проволоки               (мм) :" +
-                      tables::Cp1251ToUtf8(tables::Field(row, 8, 5)));
+                      torvelix::Cp1251ToUtf8(tables::Field(row, 8, 5)));
     } else {
         mm1.push_back("Диаметр проволоки               (мм) :" + FormatGeneral(s.d));
     }
     mm1.push_back("Наружный диаметр пружины        (мм) :" +
-                  tables::Cp1251ToUtf8(tables::Field(row, 14, 4)));
+                  torvelix::Cp1251ToUtf8(tables::Field(row, 14, 4)));
     mm1.push_back("Число рабочих витков                 :" + FormatGeneral(s.n));
     mm1.push_back("Высота пружины                  (мм) :" + FormatFixed(s.L0));
     mm1.push_back("  - при максимальной деформации      :" + FormatFixed(s.L3));
@@ -82,7 +83,7 @@ SelectionOutcome PreliminarySelection(DesignState& s, ControlStates& controls,
 
     std::vector<Candidate> candidates;
     for (std::size_t k = 0; k < lines.size(); ++k) {
-        const double f3 = tables::ParseTableNumber(tables::Field(lines[k], 1, 6));
+        const double f3 = torvelix::ParseTableNumber(tables::Field(lines[k], 1, 6));
         if (s.F3min <= f3 && f3 <= s.F3max) {
             candidates.push_back({static_cast<long long>(k + 1), lines[k]});
         }
@@ -90,7 +91,7 @@ SelectionOutcome PreliminarySelection(DesignState& s, ControlStates& controls,
     std::vector<Candidate> fits;
     for (const auto& c : candidates) {
         // The outer diameter is converted over five columns (14-18).
-        const double d1 = tables::ParseTableNumber(tables::Field(c.row, 14, 5));
+        const double d1 = torvelix::ParseTableNumber(tables::Field(c.row, 14, 5));
         if (s.Dmin <= d1 && d1 <= s.Dmax) {
             fits.push_back(c);
         }

@@ -360,7 +360,7 @@ void TForm1::FillTechRequirements() {
         e6L->setText("0");
     } else {
         const auto general = [](double value) {
-            return QString::fromStdString(calc::FormatGeneral(value, 15));
+            return QString::fromStdString(torvelix::FormatGeneral(value, 15));
         };
         e6Num->setText(eNum->text());
         SelectItem(comb6Gost, rgKlas.ItemIndex());
@@ -388,7 +388,7 @@ void TForm1::FillGeometry() {
         }
     } else {
         const auto general = [](double value, int digits = 6) {
-            return QString::fromStdString(calc::FormatGeneral(value, digits));
+            return QString::fromStdString(torvelix::FormatGeneral(value, digits));
         };
         e9_D0->setText(general(state_.D));
         e9_d->setText(general(state_.d));

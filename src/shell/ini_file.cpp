@@ -18,7 +18,7 @@ namespace {
 using RawLines = std::vector<std::string>;
 
 QString Decode(const std::string& bytes) {
-    return QString::fromStdString(tables::Cp1251ToUtf8(bytes));
+    return QString::fromStdString(torvelix::Cp1251ToUtf8(bytes));
 }
 
 // The file's lines as raw bytes, without line ends. A missing file has no lines;
@@ -165,7 +165,7 @@ void IniFile::WriteString(const QString& section, const QString& key, const QStr
     const UserError failure("Unable to write to " + path_.toStdString());
     auto lines = ReadRawLines(path_);
     const auto encode = [&](const QString& text) {
-        auto bytes = tables::Utf8ToCp1251(text.toStdString());
+        auto bytes = torvelix::Utf8ToCp1251(text.toStdString());
         if (!bytes) {
             throw failure;
         }

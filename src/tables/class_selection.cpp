@@ -4,6 +4,7 @@
 
 #include "cp1251.h"
 #include "errors.h"
+#include "number_parse.h"
 #include "table_fields.h"
 
 namespace torvelix::tables {

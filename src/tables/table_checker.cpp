@@ -3,6 +3,7 @@
 
 #include "cp1251.h"
 #include "errors.h"
+#include "number_parse.h"
 #include "table_fields.h"
 #include "table_files.h"
 

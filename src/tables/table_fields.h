@@ -1,7 +1,7 @@
-// Fixed-column fields of the table lines and the conversion of their numbers.
+// Fixed-column fields of the table lines. The numbers in them convert by the rules
+// of number_parse.h.
 #pragma once
 
-#include <optional>
 #include <string>
 #include <string_view>
 
@@ -13,20 +13,6 @@ std::string Field(std::string_view line, int column, int width);
 
 // The same field with blanks trimmed on both sides.
 std::string TrimmedField(std::string_view line, int column, int width);
-
-// A decimal number with the point as separator: blanks around it, a leading sign and
-// an exponent part are accepted; at least one digit before or after the point.
-// Anything else (empty text, a comma, letters, inf, nan) gives no value.
-std::optional<double> TryParseNumber(std::string_view text);
-
-// As TryParseNumber, but throws ConversionError with the text (decoded from
-// Windows-1251 when it comes from a table) for a text that does not convert.
-double ParseNumber(std::string_view text);
-double ParseTableNumber(std::string_view cp1251Text);
-
-// A decimal integer: leading blanks allowed, an optional sign, digits, nothing after.
-// Throws IntegerConversionError otherwise (also on overflow of long long).
-long long ParseInteger(std::string_view text);
 
 // Field 1 .. 5 of a spring-table row as a number. Throws ConversionError.
 double SpringRowField(std::string_view row, int field);

@@ -3,6 +3,7 @@
 #include "cp1251.h"
 #include "errors.h"
 #include "number_format.h"
+#include "number_parse.h"
 #include "table_fields.h"
 
 #include <cstddef>
@@ -26,31 +27,31 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         } catch (const ConversionError&) {
         }
     }
-    if (auto value = tables::TryParseNumber(text)) {
-        (void)calc::FormatFixed(*value);
+    if (auto value = torvelix::TryParseNumber(text)) {
+        (void)torvelix::FormatFixed(*value);
         for (int digits : {4, 6, 15}) {
-            (void)calc::FormatGeneral(*value, digits);
+            (void)torvelix::FormatGeneral(*value, digits);
         }
     }
     try {
-        (void)tables::ParseInteger(text);
+        (void)torvelix::ParseInteger(text);
     } catch (const IntegerConversionError&) {
     }
-    const std::string utf8 = tables::Cp1251ToUtf8(text);
-    if (auto back = tables::Utf8ToCp1251(utf8)) {
+    const std::string utf8 = torvelix::Cp1251ToUtf8(text);
+    if (auto back = torvelix::Utf8ToCp1251(utf8)) {
         // Every byte but the unassigned 0x98 survives the round trip.
         if (text.find('\x98') == std::string::npos && *back != text) {
             __builtin_trap();
         }
     }
-    (void)tables::Utf8ToCp1251(text);
+    (void)torvelix::Utf8ToCp1251(text);
     // Raw doubles from the input bytes, including NaN, infinities and subnormals.
     if (size >= sizeof(double)) {
         double value;
         std::memcpy(&value, data, sizeof(double));
-        (void)calc::FormatFixed(value);
-        (void)calc::FormatGeneral(value, 6);
-        (void)calc::FormatGeneral(value, 15);
+        (void)torvelix::FormatFixed(value);
+        (void)torvelix::FormatGeneral(value, 6);
+        (void)torvelix::FormatGeneral(value, 15);
     }
     return 0;
 }

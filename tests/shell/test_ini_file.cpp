@@ -20,7 +20,7 @@ protected:
     void Write(const std::string& utf8) {
         QFile file(Path());
         ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-        const auto bytes = tables::Utf8ToCp1251(utf8);
+        const auto bytes = torvelix::Utf8ToCp1251(utf8);
         ASSERT_TRUE(bytes);
         file.write(bytes->data(), static_cast<qsizetype>(bytes->size()));
     }
@@ -29,7 +29,7 @@ protected:
         EXPECT_TRUE(file.open(QIODevice::ReadOnly));
         return file.readAll().toStdString();
     }
-    std::string Read() const { return tables::Cp1251ToUtf8(Bytes()); }
+    std::string Read() const { return torvelix::Cp1251ToUtf8(Bytes()); }
 
     QTemporaryDir dir_;
 };

@@ -173,10 +173,10 @@ TEST_F(Navigation, PageSixIsRefilledWheneverPageFiveAsksForItsNextPage) {
     ASSERT_EQ(Page(), 6);
     const calc::DesignState& state = form.designState();
     EXPECT_EQ(Text("e6Num"), Text("eNum"));
-    EXPECT_EQ(Text("e6n").toStdString(), calc::FormatGeneral(state.n, 15));
-    EXPECT_EQ(Text("e6n1").toStdString(), calc::FormatGeneral(state.n1, 15));
-    EXPECT_EQ(Text("e6Tau").toStdString(), calc::FormatGeneral(state.tau3, 15));
-    EXPECT_EQ(Text("e6L").toStdString(), calc::FormatGeneral(state.L, 15));
+    EXPECT_EQ(Text("e6n").toStdString(), torvelix::FormatGeneral(state.n, 15));
+    EXPECT_EQ(Text("e6n1").toStdString(), torvelix::FormatGeneral(state.n1, 15));
+    EXPECT_EQ(Text("e6Tau").toStdString(), torvelix::FormatGeneral(state.tau3, 15));
+    EXPECT_EQ(Text("e6L").toStdString(), torvelix::FormatGeneral(state.L, 15));
     EXPECT_EQ(Find<QComboBox>("comb6Gost")->currentIndex(), 0);
     Find<QLineEdit>("e6G")->setText("80000");
     Find<QLineEdit>("e6TT")->setText("ОСТ 1");
@@ -194,8 +194,8 @@ TEST_F(Navigation, PageSevenIsRefilledOnEveryArrival) {
     const TForm1& form = Open();
     ForwardTo(7);
     const calc::DesignState& state = form.designState();
-    EXPECT_EQ(Text("e9_D0").toStdString(), calc::FormatGeneral(state.D, 6));
-    EXPECT_EQ(Text("e9_n").toStdString(), calc::FormatGeneral(state.n, 4));
+    EXPECT_EQ(Text("e9_D0").toStdString(), torvelix::FormatGeneral(state.D, 6));
+    EXPECT_EQ(Text("e9_n").toStdString(), torvelix::FormatGeneral(state.n, 4));
     EXPECT_EQ(Text("e9_F2"), "80");
     EXPECT_FALSE(Find<QLineEdit>("e9_L1")->isEnabled()); // no loading diagram asked for
     EXPECT_TRUE(Find<QComboBox>("cbox90")->isEnabled());
@@ -203,7 +203,7 @@ TEST_F(Navigation, PageSevenIsRefilledOnEveryArrival) {
     Prior();
     Find<QCheckBox>("cb71")->setChecked(true);
     Next();
-    EXPECT_EQ(Text("e9_D0").toStdString(), calc::FormatGeneral(state.D, 6));
+    EXPECT_EQ(Text("e9_D0").toStdString(), torvelix::FormatGeneral(state.D, 6));
     for (const char* name : {"e9_L0", "e9_L1", "e9_L2", "e9_L3", "e9_F1", "e9_F2", "e9_F3"}) {
         EXPECT_TRUE(Find<QLineEdit>(name)->isEnabled()) << name;
     }

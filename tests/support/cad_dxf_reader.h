@@ -1,4 +1,4 @@
-// Reads a DXF file back with an independent reader (ezdxf, through tests/cad/dxf_dump.py)
+// Reads a DXF file back with an independent reader (ezdxf, through tests/support/dxf_dump.py)
 // for the tests of the drawing backend.
 #pragma once
 
@@ -30,7 +30,7 @@ struct DxfDump {
 
 inline DxfDump ReadDxfBack(const std::string& path) {
     const std::string command =
-        "/usr/bin/python3 '" TORVELIX_TEST_DIR "/cad/dxf_dump.py' '" + path + "' 2>&1";
+        "/usr/bin/python3 '" TORVELIX_TEST_DIR "/support/dxf_dump.py' '" + path + "' 2>&1";
     FILE* pipe = popen(command.c_str(), "r");
     if (pipe == nullptr) {
         throw std::runtime_error("cannot run " + command);

@@ -7,7 +7,7 @@
 #include <cstdio>
 #include <string>
 
-namespace torvelix::calc {
+namespace torvelix {
 
 namespace {
 
@@ -190,4 +190,4 @@ std::string FormatFixed(double value) {
     return (value < 0 ? "-" : "") + intPart + "." + fracPart;
 }
 
-} // namespace torvelix::calc
+} // namespace torvelix

@@ -6,11 +6,11 @@
 #include <string>
 #include <string_view>
 
-namespace torvelix::tables {
+namespace torvelix {
 
 std::string Cp1251ToUtf8(std::string_view bytes);
 
 // Characters that Windows-1251 cannot hold give no result.
 std::optional<std::string> Utf8ToCp1251(std::string_view utf8);
 
-} // namespace torvelix::tables
+} // namespace torvelix

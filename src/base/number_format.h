@@ -3,7 +3,7 @@
 
 #include <string>
 
-namespace torvelix::calc {
+namespace torvelix {
 
 // Shortest decimal form with at most `digits` significant digits, trailing zeros and
 // a trailing point dropped. Exponent form (mantissa, 'E', sign, at least three
@@ -17,4 +17,4 @@ std::string FormatGeneral(double value, int digits = 6);
 // digits: the general exponent form.
 std::string FormatFixed(double value);
 
-} // namespace torvelix::calc
+} // namespace torvelix

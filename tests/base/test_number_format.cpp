@@ -7,8 +7,8 @@
 #include <cmath>
 #include <limits>
 
-using torvelix::calc::FormatFixed;
-using torvelix::calc::FormatGeneral;
+using torvelix::FormatFixed;
+using torvelix::FormatGeneral;
 
 TEST(GeneralFormat, ShortestFormWithoutTrailingZeros) {
     EXPECT_EQ(FormatGeneral(12.5), "12.5");

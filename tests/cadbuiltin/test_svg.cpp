@@ -12,7 +12,7 @@ namespace {
 
 std::string parseBack(const std::string& path) {
     const std::string command =
-        "/usr/bin/python3 '" TORVELIX_TEST_DIR "/cad/svg_dump.py' '" + path + "' 2>&1";
+        "/usr/bin/python3 '" TORVELIX_TEST_DIR "/support/svg_dump.py' '" + path + "' 2>&1";
     FILE* pipe = popen(command.c_str(), "r");
     std::string out;
     char buffer[4096];

@@ -4,7 +4,7 @@
 #include <array>
 #include <cstdint>
 
-namespace torvelix::tables {
+namespace torvelix {
 
 namespace {
 
@@ -113,4 +113,4 @@ std::optional<std::string> Utf8ToCp1251(std::string_view utf8) {
     return out;
 }
 
-} // namespace torvelix::tables
+} // namespace torvelix

@@ -135,7 +135,7 @@ std::string encodeText(const std::string& utf8) {
             out += "^ ";
             continue;
         }
-        if (const auto bytes = tables::Utf8ToCp1251(utf8.substr(start, pos - start))) {
+        if (const auto bytes = torvelix::Utf8ToCp1251(utf8.substr(start, pos - start))) {
             out += *bytes;
             continue;
         }
