@@ -242,7 +242,8 @@ Entity rotated(const Entity& entity, const Point& centre, double angle) {
             edge = rotated(edge, centre, angle);
         }
     }
-    turned.patternAngle = normalizeAngle(entity.patternAngle + angle);
+    // Hatch lines half a turn round are the same lines.
+    turned.patternAngle = std::fmod(normalizeAngle(entity.patternAngle + angle), kPi);
     return turned;
 }
 
