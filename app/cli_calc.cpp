@@ -6,6 +6,7 @@
 #include "errors.h"
 #include "report_docx.h"
 #include "selection.h"
+#include "utf8_text.h"
 
 #include <cstdio>
 #include <stdexcept>
@@ -43,7 +44,8 @@ const char* kCalcHelp =
     "1 a failure was reported, 2 bad command line.\n";
 
 int Usage(const std::string& error) {
-    std::fprintf(stderr, "torvelix calc: %s\n(see torvelix calc --help)\n", error.c_str());
+    std::fprintf(stderr, "torvelix calc: %s\n(see torvelix calc --help)\n",
+                 EscapeInvalidUtf8(error).c_str());
     return 2;
 }
 

@@ -1,7 +1,9 @@
 // `torvelix check-tables`: lists every fault of the thirteen standard tables.
 #include "cli_options.h"
 #include "commands.h"
+#include "shipped_estimates.h"
 #include "table_checker.h"
+#include "utf8_text.h"
 
 #include <cstdio>
 #include <filesystem>
@@ -17,7 +19,11 @@ const char* kCheckTablesHelp =
     "'<file>:<line>: <what>': fields that do not convert, a spring-table row whose F3\n"
     "differs from c1 * s3' by more than 1 %, an index (D1 - d) / d outside 4 .. 12,\n"
     "rows not ordered by F3 then d, a classification row naming a spring table that\n"
-    "cannot be read, and wire diameters of a spring table that the wire table lacks.\n"
+    "cannot be read, wire diameters of a spring table that the wire table lacks, a\n"
+    "free pitch above 0.7 of the mean diameter, an empty spring table, a wire table\n"
+    "without rows, and lines longer than 4096 bytes or ending in CR alone.\n"
+    "Standard error names each spring table that is still the computed estimate\n"
+    "shipped with the program (see data/README.md on replacing it); that is no fault.\n"
     "\n"
     "  --base PATH   where the tables are: a folder holding NNNN.dat (as in the\n"
     "                sources' data folder), or a prefix to which _NNNN.dat is added\n"
@@ -27,7 +33,7 @@ const char* kCheckTablesHelp =
 
 int Usage(const std::string& error) {
     std::fprintf(stderr, "torvelix check-tables: %s\n(see torvelix check-tables --help)\n",
-                 error.c_str());
+                 EscapeInvalidUtf8(error).c_str());
     return 2;
 }
 
@@ -63,9 +69,15 @@ int RunCheckTablesCommand(const std::vector<std::string>& args, const std::strin
             };
         }
     }
+    for (const auto& number : tables::ShippedEstimatesIn(pathOf)) {
+        std::fprintf(stderr,
+                     "torvelix check-tables: %s: the computed estimate shipped with the "
+                     "program, not the standard's table\n",
+                     EscapeInvalidUtf8(pathOf(number)).c_str());
+    }
     const auto faults = tables::CheckTableSet(pathOf);
     for (const auto& fault : faults) {
-        std::printf("%s\n", tables::FormatFault(fault).c_str());
+        std::printf("%s\n", EscapeInvalidUtf8(tables::FormatFault(fault)).c_str());
     }
     if (faults.empty()) {
         return 0;

@@ -11,14 +11,14 @@
 #include "number_parse.h"
 #include "pdf_writer.h"
 #include "svg_writer.h"
+#include "tech_file.h"
 #include "tech_requirements.h"
+#include "utf8_text.h"
 
 #include <QGuiApplication>
 
 #include <cmath>
 #include <cstdio>
-#include <fstream>
-#include <map>
 #include <optional>
 #include <stdexcept>
 
@@ -86,7 +86,8 @@ void WritePdfHeadless(const cad::DrawingDocument& doc, const std::string& path) 
 }
 
 int Usage(const std::string& error) {
-    std::fprintf(stderr, "torvelix draw: %s\n(see torvelix draw --help)\n", error.c_str());
+    std::fprintf(stderr, "torvelix draw: %s\n(see torvelix draw --help)\n",
+                 EscapeInvalidUtf8(error).c_str());
     return 2;
 }
 
@@ -110,83 +111,6 @@ std::optional<cad::Point> ParsePoint(const std::string& text) {
         return std::nullopt;
     }
     return cad::Point{values[0], values[1], values.size() == 3 ? values[2] : 0.0};
-}
-
-// Reads the technical-requirements file into the page's controls; empty on success,
-// else what is wrong with it.
-std::string ReadTechFile(const std::string& path, cad::TechRequirementControls& c) {
-    std::ifstream in(path, std::ios::binary);
-    if (!in) {
-        return "cannot read " + path;
-    }
-    std::map<std::string, std::string*> texts = {{"e6Num", &c.e6Num},
-                                                 {"comb6Gost", &c.comb6Gost},
-                                                 {"e6G", &c.e6G},
-                                                 {"e6Tau", &c.e6Tau},
-                                                 {"comb6Naviv", &c.comb6Naviv},
-                                                 {"e6L", &c.e6L},
-                                                 {"e6n", &c.e6n},
-                                                 {"e6n1", &c.e6n1},
-                                                 {"e6HRC", &c.e6HRC},
-                                                 {"e6Dc", &c.e6Dc},
-                                                 {"e6TT", &c.e6TT}};
-    // A missing key is an empty text.
-    for (auto& [key, field] : texts) {
-        *field = "";
-    }
-    bool* switches[] = {&c.ckb6Num, &c.ckb6G,   &c.ckb6Tau, &c.ckb6Nav,   &c.ckb6L, &c.ckb6n,
-                        &c.ckb6n1,  &c.ckb6HRC, &c.ckb6Dc,  &c.ckb6Sprav, &c.ckb6TT};
-    std::string line;
-    int number = 0;
-    while (std::getline(in, line)) {
-        ++number;
-        if (!line.empty() && line.back() == '\r') {
-            line.pop_back();
-        }
-        if (number == 1 && line.rfind("\xEF\xBB\xBF", 0) == 0) {
-            line.erase(0, 3);
-        }
-        if (line.empty() || line[0] == '#') {
-            continue;
-        }
-        const std::size_t eq = line.find('=');
-        const std::string where = path + " line " + std::to_string(number);
-        if (eq == std::string::npos) {
-            return where + ": expected key=value";
-        }
-        const std::string key = line.substr(0, eq);
-        const std::string value = line.substr(eq + 1);
-        if (auto it = texts.find(key); it != texts.end()) {
-            *it->second = value;
-        } else if (key == "items") {
-            std::size_t from = 0;
-            while (from <= value.size() && !value.empty()) {
-                const std::size_t comma = value.find(',', from);
-                const std::string item = value.substr(from, comma - from);
-                auto k = torvelix::TryParseNumber(item);
-                if (!k || *k < 1 || *k > 11 || *k != std::floor(*k)) {
-                    return where + ": items are numbers 1 to 11, not '" + item + "'";
-                }
-                *switches[static_cast<int>(*k) - 1] = true;
-                if (comma == std::string::npos) {
-                    break;
-                }
-                from = comma + 1;
-            }
-        } else if (key == "comb6Kontrol") {
-            if (value == "0" || value == "1" || value == "-1") {
-                c.comb6KontrolIndex = std::stoi(value);
-                // With no item selected the box keeps its initial text.
-                c.comb6Kontrol =
-                    c.comb6KontrolIndex == 1 ? "контрольной гильзы" : "контрольного стержня";
-            } else {
-                return where + ": comb6Kontrol is 0, 1 or -1";
-            }
-        } else {
-            return where + ": unknown key '" + key + "'";
-        }
-    }
-    return {};
 }
 
 } // namespace

@@ -1,6 +1,8 @@
 // Printing the program's messages on standard error.
 #include "console_messages.h"
 
+#include "utf8_text.h"
+
 #include <cstdio>
 
 namespace torvelix::app {
@@ -25,7 +27,7 @@ std::string OneLine(const std::string& text) {
 void ConsoleMessageSink::show(MessageIcon icon, const std::string& text) {
     ++count_;
     std::fprintf(stderr, "%s%s\n", icon == MessageIcon::Error ? "error: " : "warning: ",
-                 OneLine(text).c_str());
+                 OneLine(EscapeInvalidUtf8(text)).c_str());
     std::fflush(stderr);
 }
 

@@ -3,6 +3,7 @@
 #include "commands.h"
 
 #include "form1.h"
+#include "qt_translations.h"
 
 #include <QApplication>
 
@@ -11,6 +12,7 @@ namespace torvelix::app {
 int RunWindow(int argc, char** argv) {
     QApplication application(argc, argv);
     QApplication::setApplicationName("Torvelix");
+    shell::InstallQtTranslations(application);
     shell::TForm1 form;
     form.show();
     return QApplication::exec();

@@ -1,8 +1,10 @@
 // The one executable: no arguments open the window; a subcommand runs headless.
 #include "commands.h"
+#include "exe_path.h"
+#include "output_status.h"
+#include "utf8_text.h"
 
 #include <cstdio>
-#include <filesystem>
 #include <string>
 #include <vector>
 
@@ -21,25 +23,15 @@ const char* kHelp =
     "The standard tables are read from files beside the executable, named\n"
     "<program>_<number>.dat (for example torvelix_13766.dat).\n";
 
-std::string ExecutablePath(const char* argv0) {
-    std::error_code ec;
-    auto self = std::filesystem::read_symlink("/proc/self/exe", ec);
-    if (!ec) {
-        return self.string();
-    }
-    return std::filesystem::absolute(argv0, ec).string();
-}
-
 } // namespace
 
-int main(int argc, char** argv) {
+namespace {
+
+int RunCommand(int argc, char** argv) {
     using namespace torvelix::app;
-    if (argc < 2) {
-        return RunWindow(argc, argv);
-    }
     const std::string command = argv[1];
     std::vector<std::string> args(argv + 2, argv + argc);
-    const std::string exePath = ExecutablePath(argv[0]);
+    const std::string exePath = torvelix::ExecutablePath(argv[0]);
     if (command == "calc") {
         return RunCalcCommand(args, exePath);
     }
@@ -53,10 +45,20 @@ int main(int argc, char** argv) {
         std::fputs(kHelp, stdout);
         return 0;
     }
-    if (command.rfind("-", 0) == 0) {
-        // Qt's own options (-platform, -style ...) go to the window.
+    std::fprintf(stderr, "torvelix: unknown command '%s'\n\n%s",
+                 torvelix::EscapeInvalidUtf8(command).c_str(), kHelp);
+    return 2;
+}
+
+} // namespace
+
+int main(int argc, char** argv) {
+    using namespace torvelix::app;
+    const std::string first = argc < 2 ? "" : argv[1];
+    // No subcommand, or Qt's own options (-platform, -style ...): the window.
+    if (argc < 2 || (first.rfind("-", 0) == 0 && first != "--help" && first != "-h")) {
         return RunWindow(argc, argv);
     }
-    std::fprintf(stderr, "torvelix: unknown command '%s'\n\n%s", command.c_str(), kHelp);
-    return 2;
+    IgnoreBrokenPipe();
+    return FinishOutput(RunCommand(argc, argv));
 }

@@ -12,6 +12,7 @@ PACKAGES=(
     python3 python3-ezdxf python3-docx
     xvfb xauth xdg-utils imagemagick ghostscript fonts-dejavu-core fonts-liberation
     libreoffice-writer-nogui
+    openbox xdotool x11-utils qt6-translations-l10n
 )
 
 missing=()

@@ -8,7 +8,8 @@ import functools
 import math
 import os
 import sys
-from decimal import ROUND_HALF_UP, Decimal
+import zlib
+from decimal import ROUND_DOWN, ROUND_HALF_UP, Decimal
 
 G_MPA = 78500.0
 STEEL_DENSITY_G_PER_CM3 = 7.85
@@ -17,6 +18,10 @@ INDEX_MIN = 4.0
 INDEX_MAX = 12.0
 INDEX_SLACK = 1e-9  # (D1 - d) / d of an exact index may come out a hair off in binary
 LINE_END = b"\r\n"
+# The free pitch of a three-strand row, d1 x strand factor + s3', as a share of the mean
+# diameter D = D1 - d1: inside the range of the single-strand tables (0.24 .. 0.63 D)
+# and below the 0.7 D that `torvelix check-tables` allows.
+THREE_STRAND_PITCH_RATIO = 0.6
 
 # R40 series of preferred numbers, one decade in hundredths (1.00 .. 9.50).
 R40_DECADE = [100, 106, 112, 118, 125, 132, 140, 150, 160, 170, 180, 190, 200, 212,
@@ -238,6 +243,33 @@ def three_stiffness(d1, outer):
     return 3 * G_MPA * wire ** 4 * math.cos(lay_angle) / (8 * mean ** 3)
 
 
+def strand_factor(index):
+    """The program's factor on d1 for the solid height and pitch of a three-strand
+    spring, by its rounded index."""
+    for limit, factor in [(4, 1.029), (4.5, 1.021), (5, 1.015), (5.5, 1.010)]:
+        if index <= limit:
+            return factor
+    return 1.005 if index < 7 else 1.0
+
+
+def round_down_sig(value, digits):
+    """value cut (towards zero) to the given significant digits, as text."""
+    exact = Decimal(repr(value))
+    exponent = exact.adjusted() - digits + 1
+    return format(exact.quantize(Decimal(1).scaleb(exponent), rounding=ROUND_DOWN), "f")
+
+
+def three_deflection(d1, outer, f3):
+    """Deflection s3' of one coil of a three-strand row at F3: what the cable stiffness
+    gives, but no more than leaves the free pitch d1 x strand factor + s3' at
+    THREE_STRAND_PITCH_RATIO of D (the cable estimate alone gives pitches of several D,
+    coils that cannot exist). Written with 3 significant digits, cut down so that the
+    pitch stays inside the limit."""
+    mean = outer - d1
+    room = THREE_STRAND_PITCH_RATIO * mean - d1 * strand_factor(program_index(mean / d1))
+    return round_down_sig(min(f3 / three_stiffness(d1, outer), room), 3)
+
+
 def outer_diameters_in_index_range(d):
     """(value, text) of the Ra40 sizes D1 with 4 <= (D1 - d) / d <= 12, increasing."""
     return [(value, text) for value, text in RA40
@@ -306,8 +338,13 @@ def spring_rows(spring_class, forces):
                 continue
             outer, outer_text = chosen
             d = float(d_text)
-            c1_text = sig_text(stiffness_of(d, outer), 4, 7)
-            s3_text = sig_text(f3 / float(c1_text), 3, 5)
+            if spring_class.three_strand:
+                # Force, deflection and stiffness of one coil agree: c1 = F3 / s3'.
+                s3_text = three_deflection(d, outer, f3)
+                c1_text = sig_text(f3 / float(s3_text), 4, 7)
+            else:
+                c1_text = sig_text(stiffness_of(d, outer), 4, 7)
+                s3_text = sig_text(f3 / float(c1_text), 3, 5)
             rows.append((f3_text, d_text, outer_text, c1_text, s3_text))
     return rows
 
@@ -486,18 +523,41 @@ def build_tables():
     return files
 
 
+SPRING_TABLES = ["13766", "13767", "13768", "13769", "13770", "13771", "13772", "13773",
+                 "13774", "13775", "13776"]
+ESTIMATES_INC = os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "src", "tables",
+                             "shipped_estimates.inc")
+
+
+def estimates_inc(files):
+    """The program's record of the shipped spring tables: number, size and CRC-32 of
+    each, by which it recognises a table that is still this computed estimate."""
+    lines = ["// Written by tools/gen_tables.py with data/*.dat: number, size, CRC-32 of each",
+             "// shipped spring table (a computed estimate). Do not edit."]
+    for number in SPRING_TABLES:
+        content = files[number]
+        lines.append('{"%s", %d, 0x%08Xu},' % (number, len(content), zlib.crc32(content)))
+    return "\n".join(lines) + "\n"
+
+
 def main(argv):
     parser = argparse.ArgumentParser(description=__doc__.splitlines()[0])
     default_out = os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "data")
     parser.add_argument("--out", default=default_out, help="folder for NNNN.dat")
     options = parser.parse_args(argv)
-    for number, content in sorted(build_tables().items()):
+    files = build_tables()
+    for number, content in sorted(files.items()):
         path = os.path.join(options.out, number + ".dat")
         temporary = path + ".tmp"
         with open(temporary, "wb") as stream:
             stream.write(content)
         os.replace(temporary, path)
         print("%s: %d lines" % (path, content.count(LINE_END)))
+    # Only the shipped tables are recorded as the program's estimates.
+    if os.path.realpath(options.out) == os.path.realpath(default_out):
+        with open(ESTIMATES_INC, "w", encoding="ascii") as stream:
+            stream.write(estimates_inc(files))
+        print(ESTIMATES_INC)
     return 0
 
 

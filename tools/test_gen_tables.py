@@ -62,17 +62,27 @@ class HandComputedRows(unittest.TestCase):
     def test_three_strand_factor_class(self):
         # Item 8, cable d1 1.00: tau3 = 0.6 * 2450 = 1470 MPa (looked up by d1).
         # D1 9.0: D 8, i 8, Fcap = 1470 1^2 / (1.82 8) = 100.96 N; D1 9.5: 95.02 N.
-        # Wires d = 1 / 2.155 = 0.464037, d^4 = 0.046367; beta = atan(0.445 8/9) = 0.37661,
-        # cos beta = 0.92992; c1 = 3 78500 0.046367 0.92992 / (8 8^3) = 2.4791.
-        # s3' = 100 / 2.479 = 40.339.
-        self.assertIn(("100", "1.00", "9.0", "2.479", "40.3"), rows_for(8, "100"))
+        # The cable estimate c1' = 2.479 would give s3' = 100 / 2.479 = 40.3 (pitch 5 D).
+        # Strand factor at i 8: 1.0; s3' = 0.6 8 - 1.00 = 3.80; c1 = 100 / 3.80 = 26.316.
+        self.assertIn(("100", "1.00", "9.0", "26.32", "3.80"), rows_for(8, "100"))
 
     def test_three_strand_stress_class(self):
         # Item 9, tau3 = 1150 MPa, d1 2.80. D1 16: D 13.2, i 4.7143,
         #   Fcap = 1150 7.84 / (1.82 4.7143) = 1050.8 N; D1 17 (i 5.0714): 976.8 N.
-        # d = 2.8 / 2.155 = 1.29930, d^4 = 2.84997; beta = atan(0.445 4.7143 / 5.7143)
-        # = 0.35197, cos 0.93869; c1 = 3 78500 2.84997 0.93869 / (8 13.2^3) = 34.235.
-        self.assertIn(("1000", "2.80", "16", "34.24", "29.2"), rows_for(9, "1000"))
+        # Rounded index 4.715: strand factor 1.015. s3' = 0.6 13.2 - 2.8 1.015 = 5.078,
+        # cut to 5.07 (never up past the pitch limit); c1 = 1000 / 5.07 = 197.24.
+        self.assertIn(("1000", "2.80", "16", "197.2", "5.07"), rows_for(9, "1000"))
+
+    def test_three_strand_free_pitch_stays_at_most_the_limit(self):
+        # Free pitch d1 x strand factor + s3' over D = D1 - d1, every shipped row.
+        for item in (8, 9, 10):
+            for line in data_lines(spring_class(item).table):
+                d1, outer, s3 = float(line[7:12]), float(line[13:17]), float(line[26:31])
+                mean = outer - d1
+                factor = gen.strand_factor(gen.program_index(mean / d1))
+                ratio = (d1 * factor + s3) / mean
+                self.assertLessEqual(ratio, gen.THREE_STRAND_PITCH_RATIO + 1e-12, line)
+                self.assertGreater(ratio, 0.59, line)
 
 
 class ProgramStrengthCheck(unittest.TestCase):
@@ -134,6 +144,9 @@ class ShippedTables(unittest.TestCase):
         for number, content in gen.build_tables().items():
             with open(os.path.join(DATA_DIR, number + ".dat"), "rb") as stream:
                 self.assertEqual(stream.read(), content, number + ".dat is out of date")
+        with open(gen.ESTIMATES_INC, encoding="ascii") as stream:
+            self.assertEqual(stream.read(), gen.estimates_inc(gen.build_tables()),
+                             "src/tables/shipped_estimates.inc is out of date")
 
     def test_classification_rows_read_back(self):
         lines = data_lines("13764")

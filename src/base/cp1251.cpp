@@ -1,6 +1,8 @@
 // Windows-1251 <-> UTF-8. Bytes 0x00-0x7F are ASCII; 0x80-0xFF map through the table.
 #include "cp1251.h"
 
+#include "utf8.h"
+
 #include <array>
 #include <cstdint>
 
@@ -28,51 +30,6 @@ constexpr std::array<std::uint16_t, 128> kHighHalf = {
     0x0448, 0x0449, 0x044A, 0x044B, 0x044C, 0x044D, 0x044E, 0x044F,
 };
 
-void AppendUtf8(std::string& out, std::uint32_t cp) {
-    if (cp < 0x80) {
-        out += static_cast<char>(cp);
-    } else if (cp < 0x800) {
-        out += static_cast<char>(0xC0 | (cp >> 6));
-        out += static_cast<char>(0x80 | (cp & 0x3F));
-    } else {
-        out += static_cast<char>(0xE0 | (cp >> 12));
-        out += static_cast<char>(0x80 | ((cp >> 6) & 0x3F));
-        out += static_cast<char>(0x80 | (cp & 0x3F));
-    }
-}
-
-// Decodes one UTF-8 sequence at pos; returns false for a malformed one.
-bool NextCodePoint(std::string_view s, std::size_t& pos, std::uint32_t& cp) {
-    const auto lead = static_cast<unsigned char>(s[pos]);
-    int extra = 0;
-    if (lead < 0x80) {
-        cp = lead;
-    } else if ((lead & 0xE0) == 0xC0) {
-        cp = lead & 0x1F;
-        extra = 1;
-    } else if ((lead & 0xF0) == 0xE0) {
-        cp = lead & 0x0F;
-        extra = 2;
-    } else if ((lead & 0xF8) == 0xF0) {
-        cp = lead & 0x07;
-        extra = 3;
-    } else {
-        return false;
-    }
-    if (pos + extra >= s.size()) {
-        return false;
-    }
-    for (int k = 1; k <= extra; ++k) {
-        const auto next = static_cast<unsigned char>(s[pos + k]);
-        if ((next & 0xC0) != 0x80) {
-            return false;
-        }
-        cp = (cp << 6) | (next & 0x3F);
-    }
-    pos += 1 + extra;
-    return true;
-}
-
 } // namespace
 
 std::string Cp1251ToUtf8(std::string_view bytes) {
@@ -90,10 +47,11 @@ std::optional<std::string> Utf8ToCp1251(std::string_view utf8) {
     out.reserve(utf8.size());
     std::size_t pos = 0;
     while (pos < utf8.size()) {
-        std::uint32_t cp = 0;
-        if (!NextCodePoint(utf8, pos, cp)) {
+        const std::optional<char32_t> decoded = NextCodePoint(utf8, pos);
+        if (!decoded) {
             return std::nullopt;
         }
+        const char32_t cp = *decoded;
         if (cp < 0x80) {
             out += static_cast<char>(cp);
             continue;

@@ -3,6 +3,7 @@
 #include "tech_requirements.h"
 
 #include "drawing_driver.h"
+#include "utf8_text.h"
 
 #include <optional>
 
@@ -24,9 +25,10 @@ TechRequirements BuildTechRequirements(const TechRequirementControls& c) {
     auto put = [&tt](int item, std::string line, std::string continuation = {}) {
         tt.TtFlags[static_cast<std::size_t>(item - 1)] = true;
         const auto index = static_cast<std::size_t>(TtLineIndex(item));
-        tt.TtLines[index] = std::move(line);
+        // Non-characters (U+FFFE, U+FFFF ...) are not text and never reach a drawing.
+        tt.TtLines[index] = WithoutNonCharacters(line);
         if (TtHasContinuation(item)) {
-            tt.TtLines[index + 1] = std::move(continuation);
+            tt.TtLines[index + 1] = WithoutNonCharacters(continuation);
         }
         ++tt.count;
     };

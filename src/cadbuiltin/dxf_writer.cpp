@@ -6,7 +6,8 @@
 
 #include "cp1251.h"
 #include "dxf_annotations.h"
-#include "file_output.h"
+#include "file_write.h"
+#include "utf8.h"
 
 #include <dl_dxf.h>
 #include <dl_writer_ascii.h>
@@ -122,7 +123,7 @@ std::string encodeText(const std::string& utf8) {
     std::size_t pos = 0;
     while (pos < utf8.size()) {
         const std::size_t start = pos;
-        const std::optional<std::uint32_t> cp = NextCodePoint(utf8, pos);
+        const std::optional<char32_t> cp = NextCodePoint(utf8, pos);
         if (!cp) {
             out += '?';
             continue;
@@ -540,7 +541,12 @@ std::string DxfText(const DrawingDocument& doc) {
 }
 
 void WriteDxf(const DrawingDocument& doc, const std::string& path) {
-    WriteFileAtomically(path, DxfText(doc));
+    try {
+        WriteFileAtomically(path, DxfText(doc));
+    } catch (const FileWriteError& error) {
+        throw FileWriteError("Не удалось сохранить чертеж в файл " + path + ": " + error.reason(),
+                             path, error.reason());
+    }
 }
 
 } // namespace torvelix::cad

@@ -14,9 +14,9 @@ namespace torvelix::cad {
 // as a space.
 std::string DxfText(const DrawingDocument& doc);
 
-// Writes DxfText to `path`, through a temporary file beside it renamed over it, so that a
-// failed save leaves an existing file as it was. Throws std::runtime_error with a message
-// naming the file when it cannot be written.
+// Writes DxfText to `path` with the program's file writer (file_write.h), so that a failed
+// save leaves an existing file as it was. Throws FileWriteError "Не удалось сохранить
+// чертеж в файл <path>: <reason>" when it cannot be written.
 void WriteDxf(const DrawingDocument& doc, const std::string& path);
 
 } // namespace torvelix::cad

@@ -1,6 +1,8 @@
 // Intersections, rotations and extents of the built-in drawing's entities.
 #include "entity_geometry.h"
 
+#include "utf8.h"
+
 #include <algorithm>
 #include <cmath>
 
@@ -359,10 +361,7 @@ Extents entityExtents(const Entity& entity) {
     }
     case Entity::Kind::Text: {
         // Roughly the width of a drafting font: seven tenths of the height per character.
-        const auto characters =
-            static_cast<double>(std::count_if(entity.text.begin(), entity.text.end(), [](char ch) {
-                return (static_cast<unsigned char>(ch) & 0xC0) != 0x80;
-            }));
+        const auto characters = static_cast<double>(CountCharacters(entity.text));
         const double width = 0.7 * entity.height * characters;
         const Point origin = entity.a;
         for (const Point corner :

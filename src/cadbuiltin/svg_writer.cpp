@@ -1,7 +1,8 @@
 // SVG output of the built-in drawing's active space.
 #include "svg_writer.h"
 
-#include "file_output.h"
+#include "file_write.h"
+#include "utf8.h"
 
 #include <algorithm>
 #include <array>
@@ -34,11 +35,9 @@ std::string escapeXml(const std::string& text) {
     std::size_t pos = 0;
     while (pos < text.size()) {
         const std::size_t start = pos;
-        const std::optional<std::uint32_t> cp = NextCodePoint(text, pos);
-        // Code points XML does not allow: surrogates, U+FFFE, U+FFFF, beyond U+10FFFF.
-        const bool forbidden = cp && ((*cp >= 0xD800 && *cp <= 0xDFFF) || *cp == 0xFFFE ||
-                                      *cp == 0xFFFF || *cp > 0x10FFFF);
-        if (!cp || forbidden) {
+        const std::optional<char32_t> cp = NextCodePoint(text, pos);
+        // Code points XML does not allow beyond the malformed ones: U+FFFE and U+FFFF.
+        if (!cp || *cp == 0xFFFE || *cp == 0xFFFF) {
             out += '?';
         } else if (*cp < 0x20 || *cp == 0x7F) {
             out += ' ';
@@ -209,7 +208,12 @@ std::string SvgText(const DrawingDocument& doc) {
 }
 
 void WriteSvg(const DrawingDocument& doc, const std::string& path) {
-    WriteFileAtomically(path, SvgText(doc));
+    try {
+        WriteFileAtomically(path, SvgText(doc));
+    } catch (const FileWriteError& error) {
+        throw FileWriteError("Не удалось сохранить чертеж в файл " + path + ": " + error.reason(),
+                             path, error.reason());
+    }
 }
 
 } // namespace torvelix::cad

@@ -13,8 +13,9 @@ namespace torvelix::cad {
 // margin, one SVG unit per millimetre, Y pointing up as in the drawing.
 std::string SvgText(const DrawingDocument& doc);
 
-// Writes SvgText to `path` through a temporary file renamed over it. Throws
-// std::runtime_error with a message naming the file when it cannot be written.
+// Writes SvgText to `path` with the program's file writer (file_write.h). Throws
+// FileWriteError "Не удалось сохранить чертеж в файл <path>: <reason>" when it cannot be
+// written.
 void WriteSvg(const DrawingDocument& doc, const std::string& path);
 
 } // namespace torvelix::cad

@@ -2,6 +2,8 @@
 // and the WordprocessingML main part.
 #include "docx_document.h"
 
+#include "utf8.h"
+
 #include <cmath>
 #include <stdexcept>
 
@@ -10,46 +12,6 @@ namespace torvelix::wordexport {
 namespace {
 
 constexpr const char* kReplacementChar = "\xEF\xBF\xBD"; // U+FFFD
-
-bool IsContinuation(unsigned char byte) {
-    return (byte & 0xC0) == 0x80;
-}
-
-// Length of the well-formed UTF-8 sequence at text[pos], or 0 when it is not one.
-std::size_t SequenceLength(const std::string& text, std::size_t pos) {
-    const auto byte = [&](std::size_t i) -> unsigned char {
-        return pos + i < text.size() ? static_cast<unsigned char>(text[pos + i]) : 0;
-    };
-    const unsigned char lead = byte(0);
-    if (lead < 0x80) {
-        return 1;
-    }
-    std::size_t length = 0;
-    unsigned char low = 0x80;
-    unsigned char high = 0xBF;
-    if (lead >= 0xC2 && lead <= 0xDF) {
-        length = 2;
-    } else if (lead >= 0xE0 && lead <= 0xEF) {
-        length = 3;
-        low = lead == 0xE0 ? 0xA0 : 0x80;
-        high = lead == 0xED ? 0x9F : 0xBF; // no surrogates
-    } else if (lead >= 0xF0 && lead <= 0xF4) {
-        length = 4;
-        low = lead == 0xF0 ? 0x90 : 0x80;
-        high = lead == 0xF4 ? 0x8F : 0xBF; // nothing above U+10FFFF
-    } else {
-        return 0;
-    }
-    if (byte(1) < low || byte(1) > high) {
-        return 0;
-    }
-    for (std::size_t i = 2; i < length; ++i) {
-        if (!IsContinuation(byte(i))) {
-            return 0;
-        }
-    }
-    return length;
-}
 
 std::string RunPropertiesXml(const CharFormat& format) {
     std::string xml;
@@ -100,20 +62,18 @@ std::string SanitizeUtf8(const std::string& text, const std::string& keep) {
     out.reserve(text.size());
     std::size_t pos = 0;
     while (pos < text.size()) {
-        const std::size_t length = SequenceLength(text, pos);
-        if (length == 0) {
+        const std::size_t start = pos;
+        const std::optional<char32_t> cp = NextCodePoint(text, pos);
+        if (!cp) {
             out += kReplacementChar;
-            ++pos;
             continue;
         }
-        const unsigned char lead = static_cast<unsigned char>(text[pos]);
-        const bool forbiddenControl = lead < 0x20 && keep.find(text[pos]) == std::string::npos;
-        const bool nonCharacter = length == 3 && lead == 0xEF && text[pos + 1] == '\xBF' &&
-                                  (text[pos + 2] == '\xBE' || text[pos + 2] == '\xBF');
+        const bool forbiddenControl =
+            *cp < 0x20 && keep.find(static_cast<char>(*cp)) == std::string::npos;
+        const bool nonCharacter = *cp == 0xFFFE || *cp == 0xFFFF;
         if (!forbiddenControl && !nonCharacter) {
-            out.append(text, pos, length);
+            out.append(text, start, pos - start);
         }
-        pos += length;
     }
     return out;
 }

@@ -1,5 +1,5 @@
 // Hands a written document to the program that shows .docx files: the system's
-// default application through xdg-open, or the command named by the environment
+// default application (DesktopOpener: xdg-open), or the command named by the environment
 // variable TORVELIX_DOCX_OPENER (a program name or path, run with the file as its
 // one argument; tests set it to `true` or to a recorder).
 #pragma once
@@ -9,10 +9,9 @@
 namespace torvelix::wordexport {
 
 inline constexpr const char* kOpenerVariable = "TORVELIX_DOCX_OPENER";
-inline constexpr const char* kDefaultOpener = "xdg-open";
 
 // The opener's full path: configured if not empty, else the environment variable
-// if set and not empty, else xdg-open; a name without a slash is looked up in
+// if set and not empty, else the desktop's opener; a name without a slash is looked up in
 // PATH. Throws std::runtime_error when no executable is found.
 std::string ResolveOpener(const std::string& configured);
 

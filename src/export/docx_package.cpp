@@ -1,15 +1,8 @@
-// Zips the parts of a .docx with libzip in memory and writes files safely.
+// Zips the parts of a .docx with libzip in memory.
 #include "docx_package.h"
 
-#include <cerrno>
-#include <cstring>
-#include <fcntl.h>
 #include <memory>
-#include <random>
 #include <stdexcept>
-#include <sys/stat.h>
-#include <system_error>
-#include <unistd.h>
 #include <vector>
 #include <zip.h>
 
@@ -70,69 +63,6 @@ using ArchiveSource = std::unique_ptr<zip_source_t, ArchiveSourceDeleter>;
     throw std::runtime_error("cannot build the .docx archive: " + what + ": " + reason);
 }
 
-std::string SystemReason(int error) {
-    return std::strerror(error);
-}
-
-void WriteAll(int fd, const std::string& bytes) {
-    std::size_t done = 0;
-    while (done < bytes.size()) {
-        const ssize_t written = ::write(fd, bytes.data() + done, bytes.size() - done);
-        if (written < 0) {
-            if (errno == EINTR) {
-                continue;
-            }
-            throw std::system_error(errno, std::generic_category());
-        }
-        done += static_cast<std::size_t>(written);
-    }
-}
-
-// Creates a file that did not exist, named prefix + random letters + suffix.
-// Returns the descriptor and sets path; throws std::system_error.
-int CreateNewFile(const std::string& prefix, const std::string& suffix, mode_t mode,
-                  std::string& path) {
-    static constexpr char kLetters[] = "abcdefghijklmnopqrstuvwxyz0123456789";
-    std::random_device seed;
-    std::mt19937 generator(seed());
-    std::uniform_int_distribution<std::size_t> pick(0, sizeof kLetters - 2);
-    for (int attempt = 0; attempt < 100; ++attempt) {
-        std::string name = prefix;
-        for (int i = 0; i < 8; ++i) {
-            name += kLetters[pick(generator)];
-        }
-        name += suffix;
-        const int fd = ::open(name.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, mode);
-        if (fd >= 0) {
-            path = name;
-            return fd;
-        }
-        if (errno != EEXIST) {
-            throw std::system_error(errno, std::generic_category());
-        }
-    }
-    throw std::system_error(EEXIST, std::generic_category());
-}
-
-// Writes and flushes bytes to fd, then closes it; on failure removes path.
-void FinishFile(int fd, const std::string& path, const std::string& bytes) {
-    try {
-        WriteAll(fd, bytes);
-        if (::fsync(fd) != 0) {
-            throw std::system_error(errno, std::generic_category());
-        }
-    } catch (...) {
-        ::close(fd);
-        ::unlink(path.c_str());
-        throw;
-    }
-    if (::close(fd) != 0) {
-        const int error = errno;
-        ::unlink(path.c_str());
-        throw std::system_error(error, std::generic_category());
-    }
-}
-
 } // namespace
 
 std::string BuildDocxPackage(const DocxDocument& document) {
@@ -184,40 +114,6 @@ std::string BuildDocxPackage(const DocxDocument& document) {
         throw std::runtime_error("cannot build the .docx archive: short read of the archive");
     }
     return bytes;
-}
-
-void WriteFileAtomically(const std::string& path, const std::string& bytes) {
-    std::string temporary;
-    try {
-        const int fd = CreateNewFile(path + ".tmp-", "", 0666, temporary);
-        FinishFile(fd, temporary, bytes);
-    } catch (const std::system_error& failure) {
-        throw std::runtime_error("cannot write " + path + ": " +
-                                 SystemReason(failure.code().value()));
-    }
-    if (::rename(temporary.c_str(), path.c_str()) != 0) {
-        const int error = errno;
-        ::unlink(temporary.c_str());
-        throw std::runtime_error("cannot write " + path + ": " + SystemReason(error));
-    }
-}
-
-std::string WriteUniqueFile(const std::string& directory, const std::string& stem,
-                            const std::string& suffix, const std::string& bytes) {
-    std::string prefix = directory;
-    if (!prefix.empty() && prefix.back() != '/') {
-        prefix += '/';
-    }
-    prefix += stem + "-";
-    std::string path;
-    try {
-        const int fd = CreateNewFile(prefix, suffix, 0600, path);
-        FinishFile(fd, path, bytes);
-    } catch (const std::system_error& failure) {
-        throw std::runtime_error("cannot write a new file in " + directory + ": " +
-                                 SystemReason(failure.code().value()));
-    }
-    return path;
 }
 
 } // namespace torvelix::wordexport

@@ -4,10 +4,10 @@
 
 #include <filesystem>
 #include <stdexcept>
-#include <unistd.h>
 
 #include "docx_opener.h"
 #include "docx_package.h"
+#include "file_write.h"
 
 namespace torvelix::wordexport {
 
@@ -63,7 +63,7 @@ std::string TemporaryFolder(const std::string& configured) {
                                              ? std::filesystem::temp_directory_path(error)
                                              : std::filesystem::path(configured);
     if (error || !std::filesystem::is_directory(folder, error) ||
-        ::access(folder.c_str(), W_OK | X_OK) != 0) {
+        !IsWritableFolder(folder.string())) {
         throw AutomationFailure("no writable temporary folder" +
                                     (folder.empty() ? std::string() : ": " + folder.string()),
                                 kServerExecFailure);
@@ -139,7 +139,7 @@ std::shared_ptr<WordApplication> DocxWordConnector::CreateObject(const std::stri
     auto shownFiles = shownFiles_;
     auto show = [folder, opener, shownFiles](const DocxDocument& document) {
         const std::string path =
-            WriteUniqueFile(folder, "torvelix-report", ".docx", BuildDocxPackage(document));
+            WriteNewFile(folder, "torvelix-report", ".docx", BuildDocxPackage(document));
         try {
             LaunchOpener(opener, path);
         } catch (...) {

@@ -6,6 +6,7 @@
 
 #include "docx_package.h"
 #include "docx_word_backend.h"
+#include "file_write.h"
 #include "word_export.h"
 
 namespace torvelix::wordexport {

@@ -2,10 +2,13 @@
 // prior-page rules and leave steps, the settings at start and at "Выход", activation.
 #include "form1.h"
 
+#include "utf8_text.h"
+
 #include "button_art.h"
 #include "ini_file.h"
 #include "number_format.h"
 #include "selection.h"
+#include "window_geometry.h"
 
 #include "errors.h"
 #include "table_files.h"
@@ -15,9 +18,7 @@
 #include <QFrame>
 #include <QHBoxLayout>
 #include <QMessageBox>
-#include <QScreen>
 #include <QVBoxLayout>
-#include <QWindow>
 
 namespace torvelix::shell {
 
@@ -31,7 +32,8 @@ const QString kContactText = QStringLiteral("torvelix@example.org");
 
 // Message texts break lines with CR, CR LF or LF CR; the box wants LF.
 QString BoxText(const std::string& text) {
-    QString out = QString::fromStdString(text);
+    // A file name that is not UTF-8 shows its bad bytes as \xNN.
+    QString out = QString::fromStdString(EscapeInvalidUtf8(text));
     out.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
     out.replace(QStringLiteral("\n\r"), QStringLiteral("\n"));
     out.replace(u'\r', u'\n');
@@ -167,7 +169,10 @@ void TForm1::FormCreate() {
     const IniFile ini(settingsPath());
     const int height = ini.ReadInteger(kSection, QStringLiteral("Высота"), kDefaultHeight);
     const int width = ini.ReadInteger(kSection, QStringLiteral("Ширина"), kDefaultWidth);
-    resize(width, height);
+    cbEskd->setChecked(ini.ReadInteger(kSection, QStringLiteral("ЕСКД"), 0) == 1);
+    // The stored measure is the outer size; the keeper applies it as such and centres
+    // the window when it is first shown.
+    new OuterSizeKeeper(*this, QSize(width, height));
 }
 
 void TForm1::showEvent(QShowEvent* event) {
@@ -176,17 +181,6 @@ void TForm1::showEvent(QShowEvent* event) {
         return;
     }
     activatedOnce_ = true;
-    // The stored size is the outer size: take the frame off when the frame is known.
-    if (const QWindow* window = windowHandle()) {
-        const QMargins frame = window->frameMargins();
-        if (!frame.isNull()) {
-            resize(width() - frame.left() - frame.right(), height() - frame.top() - frame.bottom());
-        }
-    }
-    if (const QScreen* where = screen()) {
-        const QRect area = where->availableGeometry();
-        move(area.center() - QPoint(width() / 2, height() / 2));
-    }
     // The first activation follows the first showing.
     QMetaObject::invokeMethod(this, &TForm1::FormActivate, Qt::QueuedConnection);
 }
@@ -221,6 +215,7 @@ void TForm1::SaveSettings() {
     ini.WriteString(kSection, QStringLiteral("E-Mail"), kContactText);
     ini.WriteString(kSection, QStringLiteral("Высота"), QString::number(outer.height()));
     ini.WriteString(kSection, QStringLiteral("Ширина"), QString::number(outer.width()));
+    ini.WriteString(kSection, QStringLiteral("ЕСКД"), cbEskd->isChecked() ? "1" : "0");
 }
 
 void TForm1::Guarded(const std::function<void()>& handler) {

@@ -4,6 +4,7 @@
 
 #include "control_states.h"
 #include "design_state.h"
+#include "eskd_drawing.h"
 #include "message_sink.h"
 #include "tech_requirements.h"
 #include "widgets.h"
@@ -103,6 +104,8 @@ private:
     void sbAutoCadClick();
 
     cad::TechRequirementControls TechRequirementValues() const;
+
+    geometry::EskdSheetInfo EskdSheetValues() const;
     void RestoreAfterDrawing(Qt::WindowStates before);
     void SelectClass();
     calc::ControlStates ControlValues() const;
@@ -183,6 +186,7 @@ private:
     QButtonGroup* endCoilGroup_ = nullptr;
     QCheckBox* cb71 = nullptr;
     QCheckBox* cb72 = nullptr;
+    QCheckBox* cbEskd = nullptr; // "- оформить по ЕСКД": the complete drawing on a sheet
 
     // Page 6.
     QLineEdit* e6Num = nullptr;

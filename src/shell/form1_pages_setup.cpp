@@ -3,6 +3,7 @@
 #include "form1.h"
 
 #include "button_art.h"
+#include "shipped_estimates.h"
 
 #include <QFrame>
 #include <QGridLayout>
@@ -90,6 +91,15 @@ QWidget* TForm1::BuildList0() {
     Label37->setWordWrap(true);
     layout->addSpacing(6);
     layout->addWidget(Label37);
+    // While shipped estimate tables are in use, say so: their spring numbers are not
+    // the standards' numbers.
+    const std::string notice = tables::EstimateNotice(
+        tables::ShippedEstimatesIn(tables::TablesBesideExecutable(exePath_)));
+    if (!notice.empty()) {
+        QLabel* LEstimate = MakeLabel("LEstimate", QString::fromStdString(notice), page);
+        LEstimate->setWordWrap(true);
+        layout->addWidget(LEstimate);
+    }
     layout->addStretch(1);
 
     modeGroup_ = new QButtonGroup(page);

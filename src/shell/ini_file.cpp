@@ -3,9 +3,10 @@
 
 #include "cp1251.h"
 #include "errors.h"
+#include "file_write.h"
 
 #include <QFile>
-#include <QSaveFile>
+#include <QFileInfo>
 
 #include <limits>
 #include <string>
@@ -28,10 +29,12 @@ std::optional<RawLines> ReadRawLines(const QString& path) {
     if (!file.exists()) {
         return RawLines{};
     }
-    if (!file.open(QIODevice::ReadOnly)) {
+    // Only a regular file is read: its size bounds what is read (a device such as
+    // /dev/zero, or a pipe, would never end).
+    if (!QFileInfo(path).isFile() || !file.open(QIODevice::ReadOnly)) {
         return std::nullopt;
     }
-    const QByteArray data = file.readAll();
+    const QByteArray data = file.read(file.size());
     RawLines lines;
     qsizetype start = 0;
     while (start < data.size()) {
@@ -207,8 +210,10 @@ void IniFile::WriteString(const QString& section, const QString& key, const QStr
         data.append(line.data(), static_cast<qsizetype>(line.size()));
         data.append("\r\n");
     }
-    QSaveFile file(path_);
-    if (!file.open(QIODevice::WriteOnly) || file.write(data) != data.size() || !file.commit()) {
+    try {
+        WriteFileAtomically(path_.toStdString(),
+                            std::string_view(data.constData(), static_cast<std::size_t>(data.size())));
+    } catch (const FileWriteError&) {
         throw failure;
     }
 }

@@ -9,6 +9,7 @@
 
 #include <charconv>
 #include <cmath>
+#include <fstream>
 #include <optional>
 #include <set>
 
@@ -26,6 +27,13 @@ constexpr double kIndexMax = 12.0;
 // limits, so an index that misses a limit only in the last bits of the binary
 // division is inside.
 constexpr double kIndexSlack = 1e-9;
+
+// The free pitch of a spring (d + s3'; three-strand: d1 x strand factor + s3') is at
+// most this share of the mean diameter D = D1 - d: the single-strand tables reach
+// about 0.63, and a coil whose pitch comes near D is no longer a compression spring.
+constexpr double kPitchRatioMax = 0.7;
+// The largest strand factor of a three-strand cable (index 4 and below).
+constexpr double kStrandFactorMax = 1.029;
 
 // The fields of a wire-table row that the calculation reads.
 constexpr int kWireFieldsRead[] = {1, 2, 3, 6, 7, 10, 11};
@@ -53,14 +61,48 @@ public:
     std::vector<TableFault> faults;
 };
 
-// Reads every line of a table; a file that cannot be read is a fault of the file.
+// The 1-based line of the first carriage return that does not end a line (lines
+// ending in CR alone read as one line), or nothing.
+std::optional<long long> BareCarriageReturn(const std::string& path) {
+    std::ifstream in(path, std::ios::binary);
+    long long line = 1;
+    bool afterCr = false;
+    for (int ch = in.get(); ch != std::char_traits<char>::eof(); ch = in.get()) {
+        if (afterCr && ch != '\n') {
+            return line;
+        }
+        afterCr = ch == '\r';
+        if (ch == '\n') {
+            ++line;
+        }
+    }
+    return std::nullopt;
+}
+
+// Reads every line of a table; a file that cannot be read is a fault of the file, a
+// line longer than any table line a fault of that line (it then reads as
+// OverlongLine(), which the row checks skip).
 std::optional<std::vector<std::string>> ReadLines(const std::string& path, FaultList& out) {
+    std::vector<std::string> lines;
     try {
-        return ReadAllTableLines(path);
+        lines = ReadAllTableLines(path);
     } catch (const TableIoError&) {
         out.add(path, 0, "the file cannot be read");
         return std::nullopt;
     }
+    if (auto line = BareCarriageReturn(path)) {
+        out.add(path, *line,
+                "a carriage return that does not end the line: lines must end in CR LF or "
+                "LF (CR alone joins them into one line)");
+    }
+    for (std::size_t index = 0; index < lines.size(); ++index) {
+        if (IsOverlongLine(lines[index])) {
+            out.add(path, static_cast<long long>(index) + 1,
+                    "the line is longer than " + std::to_string(kMaxTableLineBytes) +
+                        " bytes; no field of it is read");
+        }
+    }
+    return lines;
 }
 
 // A numeric field of a row; says so when it does not convert.
@@ -85,9 +127,15 @@ std::optional<std::vector<double>> CheckWireTable(const std::string& path, Fault
     for (std::size_t index = 1; index < lines->size(); ++index) {
         const std::string& row = (*lines)[index];
         const long long line = static_cast<long long>(index) + 1;
+        if (IsOverlongLine(row)) {
+            continue;
+        }
         for (int field : kWireFieldsRead) {
-            auto value = NumericField(row, "field " + std::to_string(field), WireFieldSpan(field),
-                                      path, line, out);
+            const std::string name = "field " + std::to_string(field);
+            auto value = NumericField(row, name, WireFieldSpan(field), path, line, out);
+            if (value && !(*value > 0)) {
+                out.add(path, line, name + " is " + Number(*value) + ", not a positive number");
+            }
             if (field == 1 && value) {
                 keys.push_back(*value);
             }
@@ -112,7 +160,13 @@ void CheckClassTable(const TablePathOf& pathOf, FaultList& out) {
             continue;
         }
         const std::string& row = (*lines)[static_cast<std::size_t>(item)];
-        NumericField(row, "TauFactor", {81, 4}, path, line, out);
+        if (IsOverlongLine(row)) {
+            continue;
+        }
+        auto tauFactor = NumericField(row, "TauFactor", {81, 4}, path, line, out);
+        if (tauFactor && !(*tauFactor > 0)) {
+            out.add(path, line, "TauFactor is " + Number(*tauFactor) + ", not a positive number");
+        }
         // The class selection keeps the number as UTF-8 text and names the file from it.
         const std::string number = Cp1251ToUtf8(Field(row, 75, 5));
         const std::string springPath = pathOf(number);
@@ -171,17 +225,25 @@ std::optional<SpringRow> ReadSpringRow(std::string_view row, const std::string& 
     return SpringRow{values[0], values[1], values[2], values[3], values[4]};
 }
 
-void CheckSpringTable(const std::string& path, const std::optional<std::vector<double>>& wires,
-                      const std::string& wirePath, FaultList& out) {
+void CheckSpringTable(const std::string& path, bool threeStrand,
+                      const std::optional<std::vector<double>>& wires, const std::string& wirePath,
+                      FaultList& out) {
     auto lines = ReadLines(path, out);
     if (!lines) {
         return;
+    }
+    if (lines->empty()) {
+        out.add(path, 0, "the table is empty: it holds no spring");
     }
     const std::set<double> wireKeys =
         wires ? std::set<double>(wires->begin(), wires->end()) : std::set<double>{};
     std::optional<SpringRow> previous;
     for (std::size_t index = 0; index < lines->size(); ++index) {
         const long long line = static_cast<long long>(index) + 1;
+        if (IsOverlongLine((*lines)[index])) {
+            previous.reset();
+            continue;
+        }
         auto row = ReadSpringRow((*lines)[index], path, line, out);
         if (!row) {
             previous.reset();
@@ -197,6 +259,16 @@ void CheckSpringTable(const std::string& path, const std::optional<std::vector<d
         if (springIndex < kIndexMin - kIndexSlack || springIndex > kIndexMax + kIndexSlack) {
             out.add(path, line,
                     "index (D1 - d) / d = " + Number(springIndex) + " is outside 4 .. 12");
+        }
+        // The free pitch; a three-strand row with the largest strand factor.
+        const double meanDiameter = row->D1 - row->d;
+        const double pitch = row->d * (threeStrand ? kStrandFactorMax : 1.0) + row->s3;
+        if (meanDiameter > 0 && pitch > kPitchRatioMax * meanDiameter) {
+            out.add(path, line,
+                    "free pitch " +
+                        std::string(threeStrand ? "d1 * 1.029 + s3' = " : "d + s3' = ") +
+                        Number(pitch) + " is " + Number(pitch / meanDiameter) +
+                        " of the mean diameter D1 - d (at most 0.7)");
         }
         if (previous &&
             (row->F3 < previous->F3 || (row->F3 == previous->F3 && row->d < previous->d))) {
@@ -241,7 +313,9 @@ std::vector<TableFault> CheckTableSet(const TablePathOf& pathOf) {
     const auto wires = CheckWireTable(wirePath, out);
     CheckClassTable(pathOf, out);
     for (std::size_t order = 2; order < kTableNumbers.size(); ++order) {
-        CheckSpringTable(pathOf(kTableNumbers[order]), wires, wirePath, out);
+        // The last three spring tables, of class items 8 .. 10, are three-strand.
+        const bool threeStrand = order + 3 >= kTableNumbers.size();
+        CheckSpringTable(pathOf(kTableNumbers[order]), threeStrand, wires, wirePath, out);
     }
     return out.faults;
 }

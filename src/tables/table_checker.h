@@ -33,12 +33,17 @@ TablePathOf TablesInFolder(const std::string& folder);
 // of the presence check, line by line within a file. Files that cannot be read are
 // faults too; nothing is thrown for bad data.
 //
-// Wire table: from line 2 on, the fields the calculation reads (1, 2, 3, 6, 7, 10, 11)
-// must convert.
+// Every table: a file that is not a regular file or cannot be read, a carriage return
+// that does not end a line (reported once), a line longer than kMaxTableLineBytes
+// (its fields are not checked).
+// Wire table: a row after the heading; from line 2 on, the fields the calculation
+// reads (1, 2, 3, 6, 7, 10, 11) must convert and be positive.
 // Classification table: lines 1 .. 11 (items 0 .. 10) must exist, columns 81-84 must
-// convert, and columns 75-79 must name a spring table that can be read.
-// Spring tables: fields 1 .. 5 and the five-column outer diameter (columns 14-18) must
-// convert; F3 must agree with c1 * s3' within 1 %; the index (D1 - d) / d must lie in
+// convert to a positive number, and columns 75-79 must name a spring table that can be read.
+// Spring tables: the table must hold a row; fields 1 .. 5 and the five-column outer
+// diameter (columns 14-18) must convert and be positive; the free pitch (d + s3';
+// d1 * 1.029 + s3' in the three-strand tables of items 8 .. 10) must not exceed 0.7 of
+// D1 - d; F3 must agree with c1 * s3' within 1 %; the index (D1 - d) / d must lie in
 // 4 .. 12; rows must be ordered by F3, then d; d must be a key of the wire table (the
 // calculation matches it exactly, number against number).
 std::vector<TableFault> CheckTableSet(const TablePathOf& pathOf);

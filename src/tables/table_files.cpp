@@ -10,11 +10,40 @@ namespace torvelix::tables {
 
 namespace {
 
+// Reads one line (up to LF or the end of the file) into `line`; false when the file
+// has no more bytes. A line longer than kMaxTableLineBytes is read to its end but
+// not kept: it becomes OverlongLine(), so memory stays bounded whatever the file holds.
+bool ReadBoundedLine(std::streambuf& in, std::string& line) {
+    line.clear();
+    bool any = false;
+    bool overlong = false;
+    for (int ch = in.sbumpc(); ch != std::char_traits<char>::eof(); ch = in.sbumpc()) {
+        any = true;
+        if (ch == '\n') {
+            break;
+        }
+        // One byte more than the bound leaves room for the CR of a CR LF line end.
+        if (line.size() <= kMaxTableLineBytes) {
+            line.push_back(static_cast<char>(ch));
+        } else {
+            overlong = true;
+        }
+    }
+    if (!overlong && !line.empty() && line.back() == '\r') {
+        line.pop_back();
+    }
+    if (overlong || line.size() > kMaxTableLineBytes) {
+        line = OverlongLine();
+    }
+    return any;
+}
+
 // Reads lines (LF-terminated; one trailing CR dropped) until `wanted` lines are read
-// or the file ends; wanted < 0 reads all. Throws TableIoError.
+// or the file ends; wanted < 0 reads all. Only regular files are tables: a folder, a
+// device or a pipe (which may never end) cannot be read. Throws TableIoError.
 std::vector<std::string> ReadLines(const std::string& path, long long wanted) {
     std::error_code ec;
-    if (std::filesystem::is_directory(path, ec)) {
+    if (!std::filesystem::is_regular_file(path, ec)) {
         throw TableIoError(path);
     }
     std::ifstream in(path, std::ios::binary);
@@ -24,10 +53,7 @@ std::vector<std::string> ReadLines(const std::string& path, long long wanted) {
     std::vector<std::string> lines;
     std::string line;
     while ((wanted < 0 || static_cast<long long>(lines.size()) < wanted) &&
-           std::getline(in, line)) {
-        if (!line.empty() && line.back() == '\r') {
-            line.pop_back();
-        }
+           ReadBoundedLine(*in.rdbuf(), line)) {
         lines.push_back(line);
     }
     if (in.bad()) {
@@ -37,6 +63,15 @@ std::vector<std::string> ReadLines(const std::string& path, long long wanted) {
 }
 
 } // namespace
+
+const std::string& OverlongLine() {
+    static const std::string line(kMaxTableLineBytes + 1, '#');
+    return line;
+}
+
+bool IsOverlongLine(std::string_view line) {
+    return line.size() > kMaxTableLineBytes;
+}
 
 std::string ExeBase(const std::string& exePath) {
     const auto slash = exePath.find_last_of("/\\");
@@ -62,8 +97,8 @@ void CheckTables(TableState& state, const std::string& exePath, MessageSink& mes
             ReadLines(path, 1);
         } catch (const TableIoError&) {
             state.TablesOk = false;
-            messages.show(MessageIcon::Error, "Не могу найти таблицу " + path +
-                                                  "\n\rЗагрузка программы прекращена");
+            messages.show(MessageIcon::Error,
+                          "Не могу найти таблицу " + path + "\n\rЗагрузка программы прекращена");
             return;
         }
     }

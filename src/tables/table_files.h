@@ -6,7 +6,9 @@
 #include "message_sink.h"
 
 #include <array>
+#include <cstddef>
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace torvelix::tables {
@@ -39,9 +41,18 @@ std::string TablePath(const TableState& state, const std::string& number);
 // прекращена" (error icon) and stops.
 void CheckTables(TableState& state, const std::string& exePath, MessageSink& messages);
 
+// No table line needs more than 163 bytes. A longer line (a file with CR-only line
+// ends reads as one line; a corrupt file may hold no line end at all) is read to its
+// end without being kept, and stands as OverlongLine(): a text of
+// kMaxTableLineBytes + 1 '#', of which no field converts, so the line fails as any
+// line with a bad field does.
+inline constexpr std::size_t kMaxTableLineBytes = 4096;
+const std::string& OverlongLine();
+bool IsOverlongLine(std::string_view line);
+
 // Line k (1-based) of the file; empty for k <= 0 and for lines past the end.
 // A trailing carriage return is not part of the line. Throws TableIoError when the
-// file cannot be opened or read.
+// file cannot be opened or read, or is not a regular file.
 std::string ReadTableLine(const std::string& path, long long k);
 
 // Every line of the file, in order (for the sequential scans). Throws TableIoError.

@@ -69,7 +69,7 @@ TEST(ReportDocx, AFileThatCannotBeWrittenIsAClearErrorAndLeavesNothingBehind) {
         FAIL() << "no error";
     } catch (const std::runtime_error& error) {
         EXPECT_EQ(std::string(error.what()),
-                  "cannot write " + missingFolder + ": No such file or directory");
+                  "Не удалось записать файл " + missingFolder + ": нет такого файла или папки");
     }
 
     // A folder in the way: the rename fails, the folder stays, no temporary is left.

@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # The report document opens in LibreOffice: converted to PDF headless, its text
 # holds every report line unbroken and in order, set in a fixed-pitch font.
-# Skips (exit 0, saying why) when LibreOffice is not installed. With
+# Skipped (exit 77, saying why) when LibreOffice is not installed. With
 # TORVELIX_REPORT_PNG=FILE it also renders the first page to FILE (Ghostscript
 # or pdftoppm).
 # Usage: docx_libreoffice.sh TORVELIX_EXE SOURCE_DIR
@@ -18,7 +18,7 @@ fail() {
 office=$(command -v soffice || command -v libreoffice || true)
 if [ -z "$office" ]; then
     echo "skipped: LibreOffice (soffice) is not installed"
-    exit 0
+    exit 77
 fi
 
 "$exe" calc --report-only --docx "$work/report.docx" >"$work/report.txt" ||

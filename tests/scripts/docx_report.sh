@@ -6,6 +6,8 @@
 set -euo pipefail
 exe=$1
 src=$2
+. "$src/tests/scripts/lib/require.sh"
+require_python_module docx
 check="$src/tests/export/docx_check.py"
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
@@ -34,7 +36,7 @@ status=0
 "$exe" calc --report-only --docx "$work/missing/report.docx" >/dev/null 2>"$work/err.txt" ||
     status=$?
 [ "$status" -eq 1 ] || fail "missing folder: exit status $status, expected 1"
-grep -q "^error: cannot write $work/missing/report.docx" "$work/err.txt" ||
+grep -q "^error: Не удалось записать файл $work/missing/report.docx" "$work/err.txt" ||
     fail "missing folder: unexpected message: $(cat "$work/err.txt")"
 [ ! -e "$work/missing" ] || fail "missing folder: something was created"
 echo "ok: unwritable destination reported"

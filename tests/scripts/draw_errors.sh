@@ -3,6 +3,8 @@
 set -u
 exe="$1"
 src="$2"
+. "$src/tests/scripts/lib/require.sh"
+require_python_module ezdxf
 work="$(mktemp -d)"
 trap 'rm -rf "$work"' EXIT
 fails=0

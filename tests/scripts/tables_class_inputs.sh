@@ -42,7 +42,7 @@ expect_candidates 5 yes --class 4
 expect_candidates 5 yes --class 5
 expect_candidates 3 yes --class 6 --F1 125 --F2 500 --h 10 --vmax 1 --dmin 30 --dmax 40
 expect_candidates 5 yes --class 7 --F1 3750 --F2 15000 --h 10 --vmax 1 --dmin 150 --dmax 200
-expect_candidates 5 yes --class 8 --kind three --F1 50 --F2 200 --h 10 --vmax 1 --dmin 6 --dmax 8
+expect_candidates 5 yes --class 8 --kind three --F1 50 --F2 200 --h 10 --vmax 1 --dmin 8 --dmax 10
 expect_candidates 5 no --class 9 --F1 250 --F2 1000 --h 10 --vmax 1 --dmin 40 --dmax 50
 expect_candidates 5 no --class 10 --F1 200 --F2 800 --h 10 --vmax 1 --dmin 20 --dmax 25
 

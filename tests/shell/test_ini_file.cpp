@@ -88,5 +88,13 @@ TEST_F(IniFileTest, FailureToWriteNamesTheFile) {
     EXPECT_THROW(inMissingFolder.WriteString("Общая", "Высота", "450"), UserError);
 }
 
+TEST_F(IniFileTest, AFileThatNeverEndsIsNotRead) {
+    // /dev/zero behind the settings file's name: nothing read, defaults; no write.
+    ASSERT_TRUE(QFile::link("/dev/zero", Path()));
+    const IniFile ini(Path());
+    EXPECT_EQ(ini.ReadInteger("Общая", "Высота", 400), 400);
+    EXPECT_THROW(ini.WriteString("Общая", "Высота", "450"), UserError);
+}
+
 } // namespace
 } // namespace torvelix::shell

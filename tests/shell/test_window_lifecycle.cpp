@@ -93,7 +93,7 @@ TEST_F(Lifecycle, ExitWritesTheSettingsAndClosesTheWindow) {
     EXPECT_EQ(ini, "[Общая]\r\nАвтор=Torvelix design office, 2026\r\n"
                    "E-Mail=torvelix@example.org\r\nВысота=" +
                        std::to_string(outer.height()) +
-                       "\r\nШирина=" + std::to_string(outer.width()) + "\r\n");
+                       "\r\nШирина=" + std::to_string(outer.width()) + "\r\nЕСКД=0\r\n");
     TForm1& again = Open(folder.exePath());
     again.show();
     QCoreApplication::processEvents();
@@ -133,6 +133,26 @@ TEST_F(Lifecycle, ASettingsFileThatCannotBeWrittenKeepsTheWindowOpen) {
     Click("bbExit");
     EXPECT_EQ(errors_.size(), 2u);
     EXPECT_TRUE(form.isVisible());
+}
+
+TEST_F(Lifecycle, TheTitlePageSaysWhileShippedEstimateTablesAreInUse) {
+    Open();
+    const auto* notice = Find<QLabel>("LEstimate");
+    ASSERT_NE(notice, nullptr);
+    EXPECT_TRUE(notice->text().startsWith(u"Таблицы пружин 13766…13776 — расчетная оценка"));
+    EXPECT_TRUE(notice->text().contains(u"data/README.md"));
+
+    // The standard's tables keyed in for every spring table (here: one value each
+    // changed, so the files are no longer the shipped ones): no notice.
+    TableFolder keyed;
+    for (int number = 13766; number <= 13776; ++number) {
+        QFile file(keyed.base() + "_" + QString::number(number) + ".dat");
+        ASSERT_TRUE(file.open(QIODevice::ReadWrite));
+        file.seek(file.size() - 3);
+        file.write("9");
+    }
+    Open(keyed.exePath());
+    EXPECT_EQ(form_->findChild<QLabel*>("LEstimate"), nullptr);
 }
 
 } // namespace

@@ -1,62 +1,21 @@
-// Helpers of the report-export tests: a scratch folder per test, text files, and
+// Helpers of the report-export tests: the shared scratch folder, text files, and
 // the independent python-docx check of a written document.
 #pragma once
 
 #include <gtest/gtest.h>
 
+#include "scratch_folder.h"
+
 #include <cstdlib>
-#include <filesystem>
-#include <fstream>
-#include <iterator>
-#include <stdexcept>
 #include <string>
 #include <sys/wait.h>
 #include <vector>
 
 namespace torvelix::wordexport::testing {
 
-// A new empty folder, removed with everything in it when the object goes.
-class ScratchFolder {
-public:
-    ScratchFolder() {
-        std::string pattern = (std::filesystem::temp_directory_path() / "torvelix-export-XXXXXX");
-        if (::mkdtemp(pattern.data()) == nullptr) {
-            throw std::runtime_error("cannot create a scratch folder");
-        }
-        path_ = pattern;
-    }
-    ~ScratchFolder() {
-        std::error_code ignored;
-        std::filesystem::permissions(path_, std::filesystem::perms::owner_all,
-                                     std::filesystem::perm_options::add, ignored);
-        std::filesystem::remove_all(path_, ignored);
-    }
-    ScratchFolder(const ScratchFolder&) = delete;
-    ScratchFolder& operator=(const ScratchFolder&) = delete;
-
-    const std::filesystem::path& path() const { return path_; }
-    std::string file(const std::string& name) const { return (path_ / name).string(); }
-    std::vector<std::string> entries() const {
-        std::vector<std::string> names;
-        for (const auto& entry : std::filesystem::directory_iterator(path_)) {
-            names.push_back(entry.path().filename().string());
-        }
-        return names;
-    }
-
-private:
-    std::filesystem::path path_;
-};
-
-inline void WriteText(const std::string& path, const std::string& text) {
-    std::ofstream out(path, std::ios::binary);
-    out << text;
-}
-
-inline std::string ReadText(const std::string& path) {
-    std::ifstream in(path, std::ios::binary);
-    return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
-}
+using torvelix::testing::ReadText;
+using torvelix::testing::ScratchFolder;
+using torvelix::testing::WriteText;
 
 // Exit status of the python-docx check of document against lines (0: the document
 // holds exactly these lines and one empty paragraph, all Courier New 12 point).

@@ -54,6 +54,7 @@ protected:
 
 private slots:
     void saveAs();
+    void savePdf();
     void confirmNewDrawing();
     void editVariables();
     void showCursor(const torvelix::cad::Point& point);

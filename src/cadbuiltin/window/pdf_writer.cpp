@@ -3,7 +3,7 @@
 #include "pdf_writer.h"
 
 #include "entity_painter.h"
-#include "file_output.h"
+#include "file_write.h"
 
 #include <QBuffer>
 #include <QPageSize>
@@ -65,7 +65,12 @@ std::string PdfBytes(const DrawingDocument& doc) {
 }
 
 void WritePdf(const DrawingDocument& doc, const std::string& path) {
-    WriteFileAtomically(path, PdfBytes(doc));
+    try {
+        WriteFileAtomically(path, PdfBytes(doc));
+    } catch (const FileWriteError& error) {
+        throw FileWriteError("Не удалось сохранить чертеж в файл " + path + ": " + error.reason(),
+                             path, error.reason());
+    }
 }
 
 } // namespace torvelix::cad

@@ -12,8 +12,8 @@ namespace torvelix::cad {
 // The PDF file's bytes. Needs a QGuiApplication (fonts); an offscreen one does.
 std::string PdfBytes(const DrawingDocument& doc);
 
-// Writes PdfBytes to `path` through a temporary file renamed over it. Throws
-// std::runtime_error with a message naming the file when it cannot be written.
+// Writes PdfBytes to `path` through the program's atomic file writer. Throws
+// FileWriteError with a message naming the file when it cannot be written.
 void WritePdf(const DrawingDocument& doc, const std::string& path);
 
 } // namespace torvelix::cad

@@ -1,0 +1,15 @@
+// Honest exit status of the headless commands: output that could not be written
+// (a full disk, a closed pipe) is a failure, not a success.
+#pragma once
+
+namespace torvelix::app {
+
+// A write to a closed pipe fails with EPIPE instead of ending the process silently.
+void IgnoreBrokenPipe();
+
+// Flushes standard output and standard error and checks both for write errors.
+// Returns `status` when everything was written; otherwise says so on standard error
+// (where that still works) and returns 1 in place of a success.
+int FinishOutput(int status);
+
+} // namespace torvelix::app

@@ -1,0 +1,26 @@
+// Recognising the spring tables shipped with the program: they are computed estimates
+// (tools/gen_tables.py), not the standards' own tables, and the user is told so until
+// each is replaced by the standard's table.
+#pragma once
+
+#include "table_checker.h"
+
+#include <cstdint>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace torvelix::tables {
+
+// CRC-32 (the polynomial of zip and zlib) of the bytes.
+std::uint32_t Crc32(std::string_view bytes);
+
+// The spring-table numbers ("13766" ...) whose file is still, byte for byte, the
+// estimate the program was shipped with (same size and CRC-32 as recorded when the
+// generator wrote it). A missing or unreadable file is not an estimate.
+std::vector<std::string> ShippedEstimatesIn(const TablePathOf& pathOf);
+
+// The title page's one-line notice for those tables, empty when there are none.
+std::string EstimateNotice(const std::vector<std::string>& numbers);
+
+} // namespace torvelix::tables

@@ -1,0 +1,139 @@
+// The file writer's guarantees: whole replacement, refusals, permission bits, links,
+// nothing left behind on failure.
+#include "file_write.h"
+#include "scratch_folder.h"
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <stdexcept>
+#include <sys/stat.h>
+#include <sys/types.h>
+
+using namespace torvelix;
+using torvelix::testing::ReadText;
+using torvelix::testing::ScratchFolder;
+using torvelix::testing::WriteText;
+namespace fs = std::filesystem;
+
+namespace {
+
+unsigned Mode(const std::string& path) {
+    struct stat info {};
+    EXPECT_EQ(::stat(path.c_str(), &info), 0) << path;
+    return info.st_mode & 07777;
+}
+
+// The message of the FileWriteError that writing path throws; empty when none.
+std::string Refusal(const std::string& path) {
+    try {
+        WriteFileAtomically(path, "new");
+    } catch (const FileWriteError& error) {
+        return error.what();
+    }
+    return {};
+}
+
+} // namespace
+
+TEST(FileWrite, ReplacesTheWholeFileAndKeepsItsPermissionBits) {
+    ScratchFolder scratch;
+    const std::string path = scratch.file("out.dxf");
+    WriteText(path, std::string(10000, 'x'));
+    ::chmod(path.c_str(), 0600);
+    WriteFileAtomically(path, "short");
+    EXPECT_EQ(ReadText(path), "short");
+    EXPECT_EQ(Mode(path), 0600u);
+    ::chmod(path.c_str(), 0640);
+    WriteFileAtomically(path, "again");
+    EXPECT_EQ(Mode(path), 0640u);
+    EXPECT_EQ(scratch.entries(), std::vector<std::string>{"out.dxf"});
+}
+
+TEST(FileWrite, ANewFileGetsTheUsualModeLessTheUmask) {
+    ScratchFolder scratch;
+    const mode_t old = ::umask(027);
+    WriteFileAtomically(scratch.file("new.svg"), "");
+    ::umask(old);
+    EXPECT_EQ(Mode(scratch.file("new.svg")), 0640u); // 0666 & ~0027
+}
+
+// Run as the superuser too: the permission bits decide, not the right to write.
+TEST(FileWrite, RefusesAReadOnlyFileAndWhatIsNotARegularFile) {
+    ScratchFolder scratch;
+    const std::string readOnly = scratch.file("kept.docx");
+    WriteText(readOnly, "old");
+    ::chmod(readOnly.c_str(), 0444);
+    EXPECT_EQ(Refusal(readOnly),
+              "Не удалось записать файл " + readOnly + ": файл только для чтения");
+    EXPECT_EQ(ReadText(readOnly), "old");
+
+    const std::string folder = scratch.file("folder.dxf");
+    fs::create_directory(folder);
+    const std::string fifo = scratch.file("fifo.dxf");
+    ASSERT_EQ(::mkfifo(fifo.c_str(), 0666), 0);
+    for (const std::string& path : {folder, fifo, std::string("/dev/null")}) {
+        EXPECT_EQ(Refusal(path), "Не удалось записать файл " + path + ": это не обычный файл");
+    }
+    EXPECT_TRUE(fs::is_directory(folder));
+    EXPECT_TRUE(fs::is_fifo(fifo));
+    EXPECT_EQ(scratch.entries().size(), 3u); // no temporary file left
+}
+
+TEST(FileWrite, WritesThroughASymbolicLinkToTheFileItNames) {
+    ScratchFolder scratch;
+    fs::create_directory(scratch.file("real"));
+    const std::string real = scratch.file("real/drawing.dxf");
+    WriteText(real, "old");
+    ::chmod(real.c_str(), 0600);
+    const std::string link = scratch.file("link.dxf");
+    fs::create_symlink("real/drawing.dxf", link); // relative to the link's folder
+    WriteFileAtomically(link, "new");
+    EXPECT_TRUE(fs::is_symlink(link));
+    EXPECT_EQ(ReadText(real), "new");
+    EXPECT_EQ(Mode(real), 0600u);
+
+    // A link to a file that does not exist yet creates that file.
+    fs::create_symlink("real/made.dxf", scratch.file("dangling.dxf"));
+    WriteFileAtomically(scratch.file("dangling.dxf"), "made");
+    EXPECT_EQ(ReadText(scratch.file("real/made.dxf")), "made");
+}
+
+TEST(FileWrite, AFailureLeavesTheOldFileAndNoTemporaryFile) {
+    ScratchFolder scratch;
+    const std::string missing = scratch.file("no-such-folder/out.svg");
+    EXPECT_EQ(Refusal(missing),
+              "Не удалось записать файл " + missing + ": нет такого файла или папки");
+
+    // A library writing by file name: it gets an empty file beside the target, and an
+    // exception from it leaves the target as it was.
+    const std::string path = scratch.file("out.dxf");
+    WriteText(path, "old");
+    std::string temporary;
+    EXPECT_THROW(WriteFileAtomicallyThrough(path,
+                                            [&](const std::string& name) {
+                                                temporary = name;
+                                                EXPECT_TRUE(fs::is_regular_file(name));
+                                                EXPECT_EQ(fs::file_size(name), 0u);
+                                                WriteText(name, "half");
+                                                throw std::runtime_error("library failed");
+                                            }),
+                 std::runtime_error);
+    EXPECT_EQ(fs::path(temporary).parent_path(), scratch.path());
+    EXPECT_EQ(ReadText(path), "old");
+    EXPECT_EQ(scratch.entries(), std::vector<std::string>{"out.dxf"});
+
+    WriteFileAtomicallyThrough(path, [](const std::string& name) { WriteText(name, "whole"); });
+    EXPECT_EQ(ReadText(path), "whole");
+}
+
+TEST(FileWrite, ANewFileInAFolderIsPrivateAndNeverReplacesOne) {
+    ScratchFolder scratch;
+    const std::string first = WriteNewFile(scratch.path().string(), "report", ".docx", "one");
+    const std::string second = WriteNewFile(scratch.path().string(), "report", ".docx", "two");
+    EXPECT_NE(first, second);
+    EXPECT_EQ(ReadText(first), "one");
+    EXPECT_EQ(Mode(first), 0600u);
+    EXPECT_EQ(fs::path(first).filename().string().size(), 20u); // "report-" + 8 + ".docx"
+    EXPECT_THROW(WriteNewFile(scratch.file("missing"), "report", ".docx", ""), FileWriteError);
+}
