@@ -27,7 +27,8 @@ const char* kCheckTablesHelp =
     "\n"
     "  --base PATH   where the tables are: a folder holding NNNN.dat (as in the\n"
     "                sources' data folder), or a prefix to which _NNNN.dat is added\n"
-    "                (as beside the program). Default: the tables beside this program.\n"
+    "                (as beside the program). Default: the tables this program reads,\n"
+    "                beside it or else in ../share/torvelix/ from its folder.\n"
     "\n"
     "Exit status: 0 no fault, 1 faults found, 2 bad command line.\n";
 
@@ -55,7 +56,7 @@ int RunCheckTablesCommand(const std::vector<std::string>& args, const std::strin
         }
         return Usage("unexpected argument " + options.positional.front());
     }
-    tables::TablePathOf pathOf = tables::TablesBesideExecutable(exePath);
+    tables::TablePathOf pathOf = tables::TablesOfExecutable(exePath);
     if (auto base = options.values.find("--base"); base != options.values.end()) {
         if (base->second.empty()) {
             return Usage("--base needs a path");

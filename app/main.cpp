@@ -17,11 +17,13 @@ const char* kHelp =
     "  torvelix                 open the window (the eight-page wizard)\n"
     "  torvelix calc [options]  list the standard springs that fit and report one\n"
     "  torvelix draw [options]  draw a spring into a DXF file\n"
-    "  torvelix check-tables    check the thirteen standard tables beside the program\n"
+    "  torvelix check-tables    check the thirteen standard tables the program reads\n"
     "  torvelix COMMAND --help  the options of one command\n"
+    "  torvelix --version       the program's version\n"
     "\n"
     "The standard tables are read from files beside the executable, named\n"
-    "<program>_<number>.dat (for example torvelix_13766.dat).\n";
+    "<program>_<number>.dat (for example torvelix_13766.dat), or, when there are\n"
+    "none, from ../share/torvelix/ next to the executable's folder.\n";
 
 } // namespace
 
@@ -40,6 +42,10 @@ int RunCommand(int argc, char** argv) {
     }
     if (command == "check-tables") {
         return RunCheckTablesCommand(args, exePath);
+    }
+    if (command == "--version") {
+        std::printf("torvelix %s\n", TORVELIX_VERSION);
+        return 0;
     }
     if (command == "--help" || command == "-h" || command == "help") {
         std::fputs(kHelp, stdout);

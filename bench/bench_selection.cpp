@@ -51,7 +51,7 @@ void BM_PreliminarySelection(benchmark::State& bench) {
     }
     controls.kindItem = static_cast<int>(bench.range(2));
     controls.eF2 = std::to_string(bench.range(1));
-    controls.eDn1 = "1";
+    controls.eDn1 = std::string("1"); // moved in: GCC 12 -Wrestrict misfires on "1"
     controls.eDn2 = "1000";
     std::size_t candidates = 0;
     for (auto _ : bench) {

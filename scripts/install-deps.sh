@@ -13,6 +13,7 @@ PACKAGES=(
     xvfb xauth xdg-utils imagemagick ghostscript fonts-dejavu-core fonts-liberation
     libreoffice-writer-nogui
     openbox xdotool x11-utils qt6-translations-l10n
+    desktop-file-utils man-db lintian
 )
 
 missing=()
@@ -29,6 +30,6 @@ SUDO=""
 if [ "$(id -u)" -ne 0 ]; then
     SUDO="sudo"
 fi
-echo "Installing: ${missing[*]}"
+echo "Installing the missing packages: ${missing[*]}"
 $SUDO apt-get update -qq
 DEBIAN_FRONTEND=noninteractive $SUDO apt-get install -y -qq --no-install-recommends "${missing[@]}"

@@ -19,8 +19,7 @@ struct Decimal {
 
 Decimal Print(double magnitude, int precision) {
     std::string buffer(static_cast<std::size_t>(precision) + 32, '\0');
-    const int written =
-        std::snprintf(buffer.data(), buffer.size(), "%.*e", precision, magnitude);
+    const int written = std::snprintf(buffer.data(), buffer.size(), "%.*e", precision, magnitude);
     buffer.resize(static_cast<std::size_t>(written));
     const auto ePos = buffer.find('e');
     Decimal out;
@@ -173,8 +172,8 @@ std::string FormatFixed(double value) {
     const int total = d.pointPos + 3;
     std::string all;
     if (total > 0) {
-        all = d.digits.substr(0, static_cast<std::size_t>(std::min<int>(
-                                     total, static_cast<int>(d.digits.size()))));
+        all = d.digits.substr(
+            0, static_cast<std::size_t>(std::min<int>(total, static_cast<int>(d.digits.size()))));
         all.append(static_cast<std::size_t>(total - static_cast<int>(all.size())), '0');
     }
     std::string intPart;

@@ -22,7 +22,9 @@ std::string_view TrimBlanks(std::string_view text) {
     return text;
 }
 
-bool IsDigit(char ch) { return ch >= '0' && ch <= '9'; }
+bool IsDigit(char ch) {
+    return ch >= '0' && ch <= '9';
+}
 
 } // namespace
 
@@ -66,8 +68,8 @@ std::optional<double> TryParseNumber(std::string_view text) {
         return std::nullopt;
     }
     // A normalised spelling that std::from_chars takes in any locale.
-    std::string normal = (intDigits.empty() ? "0" : intDigits) + "." +
-                         (fracDigits.empty() ? "0" : fracDigits);
+    std::string normal =
+        (intDigits.empty() ? "0" : intDigits) + "." + (fracDigits.empty() ? "0" : fracDigits);
     if (!exponent.empty()) {
         normal += "e" + exponent;
     }

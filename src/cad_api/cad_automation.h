@@ -75,8 +75,8 @@ public:
 class CadDocument {
 public:
     virtual ~CadDocument() = default;
-    virtual int GetVariableInt(const std::string& name) = 0;      // "TILEMODE", "CVPORT"
-    virtual double GetVariableReal(const std::string& name) = 0;  // "DIMSCALE"
+    virtual int GetVariableInt(const std::string& name) = 0;     // "TILEMODE", "CVPORT"
+    virtual double GetVariableReal(const std::string& name) = 0; // "DIMSCALE"
     virtual CadSpace& ModelSpace() = 0;
     virtual CadSpace& PaperSpace() = 0;
     virtual CadUtility& Utility() = 0;

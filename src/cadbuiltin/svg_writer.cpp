@@ -92,7 +92,7 @@ void writeEntity(std::string& out, const Entity& e) {
         if (e.rotation != 0) {
             out += " transform=\"rotate(" + num(-e.rotation * 180 / kPi) + " " + xy(e.a) + ")\"";
         }
-        out += ">" + escapeXml(e.text) + "</text>\n";
+        out.append(">").append(escapeXml(e.text)).append("</text>\n");
         break;
     }
     }

@@ -136,7 +136,7 @@ SelectionOutcome PreliminarySelection(DesignState& s, ControlStates& controls,
             out.mm1.push_back("Устойчивость пружины не выдержана.");
         }
         if (s.Collision || s.IndexOut || s.Overstress || s.Unstable) {
-            controls.eNum = "0";
+            controls.eNum = std::string("0"); // moved in: GCC 12 -Wrestrict misfires on "0"
         } else {
             AppendDataLines(out.mm1, s, controls.classItem, *c.row);
         }

@@ -9,6 +9,7 @@
 #include "number_format.h"
 #include "number_parse.h"
 #include "selection.h"
+#include "settings_location.h"
 #include "window_geometry.h"
 
 #include "errors.h"
@@ -162,9 +163,7 @@ int TForm1::currentPage() const {
 }
 
 QString TForm1::settingsPath() const {
-    const std::string base =
-        state_.tables.ExeBase.empty() ? tables::ExeBase(exePath_) : state_.tables.ExeBase;
-    return QString::fromStdString(base) + ".ini";
+    return SettingsPath(exePath_);
 }
 
 void TForm1::FormCreate() {

@@ -63,7 +63,7 @@ public:
     bool drawOnly() const { return DrawOnly_; }
     int rememberedFixing() const { return RememberedFixing_; }
     const calc::DesignState& designState() const { return state_; }
-    // ExeBase + ".ini".
+    // ExeBase + ".ini", or the user's configuration folder (settings_location.h).
     QString settingsPath() const;
 
 protected:

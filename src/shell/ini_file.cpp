@@ -5,6 +5,7 @@
 #include "errors.h"
 #include "file_write.h"
 
+#include <QDir>
 #include <QFile>
 #include <QFileInfo>
 
@@ -181,7 +182,10 @@ void IniFile::WriteString(const QString& section, const QString& key, const QStr
 
     const long header = FindSection(*lines, section);
     if (header < 0) {
-        lines->push_back("[" + encode(section) + "]");
+        const std::string name = encode(section);
+        std::string header;
+        header.reserve(name.size() + 2);
+        lines->push_back(header.append(1, '[').append(name).append(1, ']'));
         lines->push_back(entryLine);
     } else {
         size_t lastEntry = static_cast<size_t>(header);
@@ -209,6 +213,10 @@ void IniFile::WriteString(const QString& section, const QString& key, const QStr
     for (const auto& line : *lines) {
         data.append(line.data(), static_cast<qsizetype>(line.size()));
         data.append("\r\n");
+    }
+    // The user's configuration folder may not exist yet.
+    if (!QDir().mkpath(QFileInfo(path_).absolutePath())) {
+        throw failure;
     }
     try {
         WriteFileAtomically(path_.toStdString(),

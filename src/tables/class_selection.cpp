@@ -38,8 +38,10 @@ ClassSelection SelectClass(TableState& state, const std::string& exePath, int it
     out.rowRead = true;
     out.record = ClassRecordOf(item);
     if (out.record) {
-        out.LN1 = out.record->LN1;
-        out.LN2 = out.record->LN2;
+        // Built, then moved in: GCC 12 misreads assigning a short literal in place
+        // (-Wrestrict in the inlined char_traits copy).
+        out.LN1 = std::string(out.record->LN1);
+        out.LN2 = std::string(out.record->LN2);
         out.ClassGroup = out.record->group;
     }
     out.LF3 = Cp1251ToUtf8(TrimmedField(row, kLowestF3)) + "..." +

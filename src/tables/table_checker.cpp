@@ -55,7 +55,11 @@ std::string Columns(ColumnSpan span) {
 }
 
 std::string Quoted(std::string_view cp1251Text) {
-    return "\"" + Cp1251ToUtf8(cp1251Text) + "\"";
+    const std::string text = Cp1251ToUtf8(cp1251Text);
+    std::string quoted;
+    quoted.reserve(text.size() + 2);
+    quoted.append(1, '"').append(text).append(1, '"');
+    return quoted;
 }
 
 class FaultList {
@@ -302,9 +306,10 @@ std::string FormatFault(const TableFault& fault) {
     return fault.path + ":" + std::to_string(fault.line) + ": " + fault.what;
 }
 
-TablePathOf TablesBesideExecutable(const std::string& exePath) {
+TablePathOf TablesOfExecutable(const std::string& exePath) {
     TableState state;
     state.ExeBase = ExeBase(exePath);
+    state.TableBase = FindTableBase(exePath);
     return [state](const std::string& number) { return TablePath(state, number); };
 }
 

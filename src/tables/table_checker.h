@@ -23,8 +23,9 @@ std::string FormatFault(const TableFault& fault);
 // Full file name of a table number ("9389", "13764", "13766" ...).
 using TablePathOf = std::function<std::string(const std::string& number)>;
 
-// Names beside an executable: ExeBase + "_" + number + ".dat".
-TablePathOf TablesBesideExecutable(const std::string& exePath);
+// Names of an executable's tables where the program reads them: FindTableBase +
+// "_" + number + ".dat" (beside it, else in the installed data folder).
+TablePathOf TablesOfExecutable(const std::string& exePath);
 
 // Names in a folder as the sources keep them: folder + "/" + number + ".dat".
 TablePathOf TablesInFolder(const std::string& folder);

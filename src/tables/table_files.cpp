@@ -83,12 +83,35 @@ std::string ExeBase(const std::string& exePath) {
     return exePath.substr(0, dot);
 }
 
+std::vector<std::string> TableBaseCandidates(const std::string& exePath) {
+    const std::string beside = ExeBase(exePath);
+    const std::filesystem::path base(beside);
+    const std::filesystem::path shared =
+        (base.parent_path() / ".." / "share" / "torvelix" / base.filename()).lexically_normal();
+    return {beside, shared.string()};
+}
+
+std::string FindTableBase(const std::string& exePath) {
+    const auto candidates = TableBaseCandidates(exePath);
+    for (const auto& base : candidates) {
+        for (const char* number : kTableNumbers) {
+            std::error_code ec;
+            if (std::filesystem::exists(base + "_" + number + ".dat", ec)) {
+                return base;
+            }
+        }
+    }
+    return candidates.front();
+}
+
 std::string TablePath(const TableState& state, const std::string& number) {
-    return state.ExeBase + "_" + number + ".dat";
+    const std::string& base = state.TableBase.empty() ? state.ExeBase : state.TableBase;
+    return base + "_" + number + ".dat";
 }
 
 void CheckTables(TableState& state, const std::string& exePath, MessageSink& messages) {
     state.ExeBase = ExeBase(exePath);
+    state.TableBase = FindTableBase(exePath);
     state.TablesOk = true;
     state.CheckPending = false;
     for (const char* number : kTableNumbers) {

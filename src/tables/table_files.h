@@ -1,5 +1,6 @@
-// Where the thirteen standard tables lie (beside the executable, named after it),
-// the one-time presence check, and reading a table line by number.
+// Where the thirteen standard tables lie (beside the executable, named after it, or
+// in the installed data folder), the one-time presence check, and reading a table
+// line by number.
 // Lines are returned as raw Windows-1251 bytes: columns are byte positions.
 #pragma once
 
@@ -13,10 +14,13 @@
 
 namespace torvelix::tables {
 
-// Program-wide table values: the base of every file name, whether the tables are
-// usable, and whether the presence check has still to run.
+// Program-wide table values: the executable's base name, the base the table names
+// are formed from, whether the tables are usable, and whether the presence check has
+// still to run.
 struct TableState {
     std::string ExeBase;
+    // Empty until the presence check has looked for the tables: then ExeBase is used.
+    std::string TableBase;
     bool TablesOk = false;
     bool CheckPending = true;
 };
@@ -32,13 +36,22 @@ inline constexpr std::array<const char*, 13> kTableNumbers = {
 // program at files outside its folder).
 std::string ExeBase(const std::string& exePath);
 
-// ExeBase + "_" + number + ".dat".
+// The bases an executable's tables are looked for under, in order: beside it
+// (ExeBase), then the installed data folder "<executable's folder>/../share/torvelix/"
+// with the executable's name (/usr/bin/torvelix: /usr/share/torvelix/torvelix).
+std::vector<std::string> TableBaseCandidates(const std::string& exePath);
+
+// The first candidate that holds any of the thirteen tables, so that one set is never
+// mixed from two places; the first candidate (beside the executable) when none does.
+std::string FindTableBase(const std::string& exePath);
+
+// TableBase (ExeBase before the tables were looked for) + "_" + number + ".dat".
 std::string TablePath(const TableState& state, const std::string& number);
 
-// The presence check: sets ExeBase from exePath, sets TablesOk, clears CheckPending,
-// then opens each table and reads its first line. At the first file that cannot be
-// read: clears TablesOk, shows "Не могу найти таблицу <path>\n\rЗагрузка программы
-// прекращена" (error icon) and stops.
+// The presence check: sets ExeBase from exePath and TableBase by FindTableBase, sets
+// TablesOk, clears CheckPending, then opens each table and reads its first line. At
+// the first file that cannot be read: clears TablesOk, shows "Не могу найти таблицу
+// <path>\n\rЗагрузка программы прекращена" (error icon) and stops.
 void CheckTables(TableState& state, const std::string& exePath, MessageSink& messages);
 
 // No table line needs more than 163 bytes. A longer line (a file with CR-only line

@@ -29,12 +29,12 @@ TEST(GeneralFormat, ShortestFormWithoutTrailingZeros) {
 
 TEST(GeneralFormat, ExponentFormForLargeAndTinyValues) {
     EXPECT_EQ(FormatGeneral(1234567), "1.23457E+006");
-    EXPECT_EQ(FormatGeneral(999999.5), "1E+006");  // decided on the rounded value
+    EXPECT_EQ(FormatGeneral(999999.5), "1E+006"); // decided on the rounded value
     EXPECT_EQ(FormatGeneral(999999.4), "999999");
-    EXPECT_EQ(FormatGeneral(0.0000123), "0.0000123");  // not below 0.00001
+    EXPECT_EQ(FormatGeneral(0.0000123), "0.0000123"); // not below 0.00001
     EXPECT_EQ(FormatGeneral(0.00000123), "1.23E-006");
     EXPECT_EQ(FormatGeneral(-0.00000123), "-1.23E-006");
-    EXPECT_EQ(FormatGeneral(12345, 4), "1.235E+4");  // one exponent digit at four digits
+    EXPECT_EQ(FormatGeneral(12345, 4), "1.235E+4"); // one exponent digit at four digits
     EXPECT_EQ(FormatGeneral(1.5e20, 15), "1.5E+20");
     EXPECT_EQ(FormatGeneral(2.5e-300), "2.5E-300");
 }
@@ -42,8 +42,8 @@ TEST(GeneralFormat, ExponentFormForLargeAndTinyValues) {
 TEST(GeneralFormat, TiesRoundAwayFromZeroOnTheBinaryValue) {
     EXPECT_EQ(FormatGeneral(2.5, 1), "3");
     EXPECT_EQ(FormatGeneral(-2.5, 1), "-3");
-    EXPECT_EQ(FormatGeneral(0.125, 2), "0.13");  // exact in binary: a true tie
-    EXPECT_EQ(FormatGeneral(1.005, 3), "1");      // 1.00499999... in binary
+    EXPECT_EQ(FormatGeneral(0.125, 2), "0.13"); // exact in binary: a true tie
+    EXPECT_EQ(FormatGeneral(1.005, 3), "1");    // 1.00499999... in binary
     EXPECT_EQ(FormatGeneral(-0.0000001, 1), "-1E-007");
 }
 
@@ -53,14 +53,14 @@ TEST(FixedFormat, ThreeDecimalsAfterRounding) {
     EXPECT_EQ(FormatFixed(45.5), "45.500");
     EXPECT_EQ(FormatFixed(20), "20.000");
     EXPECT_EQ(FormatFixed(1.2344996), "1.234");
-    EXPECT_EQ(FormatFixed(1.2345), "1.234");  // 1.23449999999999993 in binary
-    EXPECT_EQ(FormatFixed(1.0625), "1.063");  // exact in binary: a true tie
+    EXPECT_EQ(FormatFixed(1.2345), "1.234"); // 1.23449999999999993 in binary
+    EXPECT_EQ(FormatFixed(1.0625), "1.063"); // exact in binary: a true tie
     EXPECT_EQ(FormatFixed(0.0005), "0.001");
     EXPECT_EQ(FormatFixed(0.0004), "0.000");
-    EXPECT_EQ(FormatFixed(-0.0004), "0.000");  // no minus sign on a zero
+    EXPECT_EQ(FormatFixed(-0.0004), "0.000"); // no minus sign on a zero
     EXPECT_EQ(FormatFixed(-3.25), "-3.250");
     EXPECT_EQ(FormatFixed(123456.78), "123457.000");
-    EXPECT_EQ(FormatFixed(12345.678), "12345.700");  // digits past the sixth are 0
+    EXPECT_EQ(FormatFixed(12345.678), "12345.700"); // digits past the sixth are 0
     EXPECT_EQ(FormatFixed(0), "0.000");
 }
 

@@ -16,7 +16,7 @@ TEST(Number, AcceptsBlanksSignExponentAndBareFractions) {
     EXPECT_DOUBLE_EQ(ParseNumber("2.5E+1"), 25);
     EXPECT_DOUBLE_EQ(ParseNumber(".5"), 0.5);
     EXPECT_DOUBLE_EQ(ParseNumber("5."), 5);
-    EXPECT_DOUBLE_EQ(ParseNumber("1e-400"), 0);  // too small to hold is zero
+    EXPECT_DOUBLE_EQ(ParseNumber("1e-400"), 0); // too small to hold is zero
 }
 
 TEST(Number, RejectsEverythingElseWithTheConversionMessage) {
@@ -55,8 +55,8 @@ TEST(Cp1251, RoundTripsCyrillicAndRefusesWhatItCannotHold) {
     const std::string text = "Проволока класса IIA по ГОСТ 9389-75 №1 ё";
     const auto bytes = Utf8ToCp1251(text);
     ASSERT_TRUE(bytes);
-    EXPECT_EQ(bytes->size(), 41u);  // one byte a character
+    EXPECT_EQ(bytes->size(), 41u); // one byte a character
     EXPECT_EQ(Cp1251ToUtf8(*bytes), text);
     EXPECT_FALSE(Utf8ToCp1251("日本").has_value());
-    EXPECT_FALSE(Utf8ToCp1251("\xD0").has_value());  // cut sequence
+    EXPECT_FALSE(Utf8ToCp1251("\xD0").has_value()); // cut sequence
 }

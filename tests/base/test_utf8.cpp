@@ -32,12 +32,16 @@ TEST(Utf8, DecodesOneToFourByteSequences) {
 TEST(Utf8, RefusesMalformedSequencesByteByByte) {
     // A stray continuation byte; a cut sequence at the end; C0 80, an overlong zero;
     // ED A0 80, the surrogate U+D800; F4 90 80 80, above U+10FFFF.
-    EXPECT_EQ(Decode("\x80" "a"), (std::vector<char32_t>{kBad, 'a'}));
+    EXPECT_EQ(Decode("\x80"
+                     "a"),
+              (std::vector<char32_t>{kBad, 'a'}));
     EXPECT_EQ(Decode("a\xD0"), (std::vector<char32_t>{'a', kBad}));
     EXPECT_EQ(Decode("\xC0\x80"), (std::vector<char32_t>{kBad, kBad}));
     EXPECT_EQ(Decode("\xED\xA0\x80"), (std::vector<char32_t>{kBad, kBad, kBad}));
     EXPECT_EQ(Decode("\xF4\x90\x80\x80").size(), 4u);
-    EXPECT_EQ(Decode("\xE2\x82" "A"), (std::vector<char32_t>{kBad, kBad, 'A'}));
+    EXPECT_EQ(Decode("\xE2\x82"
+                     "A"),
+              (std::vector<char32_t>{kBad, kBad, 'A'}));
     EXPECT_EQ(CountCharacters("Ж\x80z"), 3u);
 }
 

@@ -179,7 +179,11 @@ TEST_F(Driver, InscribedPitchOfTheExample) {
 }
 
 TEST_F(Driver, InscribedPitchByEndType) {
-    const double k[] = {1.01, 3, 1.5, 1};
+    // Points 80 apart, d = 2, n = 8: t = (80 - k * d) / q.
+    const double expected[] = {77.98 / 9, // end type 1: k = 1.01, q = n + 1 = 9 -> 8.6644...
+                               74 / 7.5,  // end type 2: k = 3, q = n - 0.5 = 7.5 -> 9.8666...
+                               77 / 7.5,  // end type 3: k = 1.5 -> 10.2666...
+                               78 / 7.5}; // end type 4: k = 1 -> 10.4
     for (int endType = 1; endType <= 4; ++endType) {
         FakeConnector fresh;
         fresh.doc().utility.answers = {cad::Point{}, cad::Point{0, 80, 0}};
@@ -187,8 +191,7 @@ TEST_F(Driver, InscribedPitchByEndType) {
         p.EndType = endType;
         p.Inscribe = true;
         DrawSpring(session, p, fresh, sink);
-        const double q = endType == 1 ? 9 : 7.5;
-        EXPECT_NEAR(p.t, (80 - k[endType - 1] * 2) / q, 1e-12);
+        EXPECT_NEAR(p.t, expected[endType - 1], 1e-12) << endType;
     }
 }
 
@@ -270,12 +273,13 @@ TEST_F(Driver, DiagramRescalesLengthsToTheDrawnLength) {
     Answer(cad::Point{});
     Draw();
     ASSERT_TRUE(sink.messages.empty());
-    const double tilt = std::atan(6.0 / 40);
-    const double a = 0.75 * 6 + 2 / (2 * std::cos(tilt));
-    const double drawn = 2 * (2 * 6 + a) + 6;
-    EXPECT_NEAR(session.Geometry.DrawnLength, drawn, 1e-12);
-    EXPECT_NEAR(params.L3, drawn * 0.5, 1e-12);
-    EXPECT_NEAR(params.L1, drawn * 50 / 60, 1e-12);
+    // End type 1: a = 0.75 t + d / (2 cos(atan(t / 2 D0))) = 4.5 + sqrt(1 + 0.15^2)
+    // = 4.5 + 1.0111874208 = 5.5111874208; two coils: 2 (2 t + a) + t
+    // = 2 (12 + 5.5111874208) + 6 = 41.0223748416.
+    const double drawn = 41.0223748416;
+    EXPECT_NEAR(session.Geometry.DrawnLength, drawn, 1e-9);
+    EXPECT_NEAR(params.L3, 20.5111874208, 1e-9); // drawn * 30 / 60
+    EXPECT_NEAR(params.L1, 34.1853123680, 1e-9); // drawn * 50 / 60
     EXPECT_DOUBLE_EQ(params.L0, 60);
     // The view with two coils (38 entities), then the five lines of the diagram.
     EXPECT_EQ(doc().model.entities.size(), 38u + 5u);

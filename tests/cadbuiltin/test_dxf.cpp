@@ -3,6 +3,7 @@
 #include "cad_dxf_reader.h"
 #include "drawing_document.h"
 #include "dxf_writer.h"
+#include "scratch_folder.h"
 
 #include <gtest/gtest.h>
 
@@ -17,21 +18,8 @@ namespace fs = std::filesystem;
 
 class DxfFile : public ::testing::Test {
 protected:
-    void SetUp() override {
-        dir_ =
-            fs::temp_directory_path() /
-            ("torvelix_dxf_" + std::to_string(::testing::UnitTest::GetInstance()->random_seed()) +
-             "_" + ::testing::UnitTest::GetInstance()->current_test_info()->name());
-        fs::remove_all(dir_);
-        fs::create_directories(dir_);
-    }
-    void TearDown() override {
-        if (!HasFailure()) {
-            fs::remove_all(dir_);
-        }
-    }
-    std::string file(const std::string& name) const { return (dir_ / name).string(); }
-    fs::path dir_;
+    std::string file(const std::string& name) const { return scratch_.file(name); }
+    torvelix::testing::ScratchFolder scratch_;
 };
 
 void expectNumbers(const test::DxfEntity& e, const std::vector<double>& expected) {
@@ -147,7 +135,7 @@ TEST_F(DxfFile, FailedSaveNamesTheFileAndLeavesNothingBehind) {
     }
     EXPECT_THROW(WriteDxf(doc, file("missing/dir/x.dxf")), std::runtime_error);
     std::size_t files = 0;
-    for (const auto& entry : fs::directory_iterator(dir_)) {
+    for (const auto& entry : fs::directory_iterator(scratch_.path())) {
         files += entry.is_regular_file() ? 1 : 0;
     }
     EXPECT_EQ(files, 0u);

@@ -1,5 +1,6 @@
 // SVG pictures of the built-in drawing, parsed back with a standard XML parser.
 #include "drawing_document.h"
+#include "scratch_folder.h"
 #include "svg_writer.h"
 
 #include <gtest/gtest.h>
@@ -33,10 +34,10 @@ TEST(SvgFile, ActiveSpaceIsDrawnWithYUpAndTextsEscaped) {
     doc.ModelSpace().AddArc({5, 5, 0}, 1, 1, 1);
     doc.ModelSpace().AddText("Пружина <1> & \"ТТ\"\x01", {0, -10, 0}, 3.5);
     doc.PaperSpace().AddLine({100, 100, 0}, {200, 200, 0});
-    const auto path = std::filesystem::temp_directory_path() / "torvelix_test_svg.svg";
+    torvelix::testing::ScratchFolder scratch;
+    const auto path = scratch.path() / "drawing.svg";
     WriteSvg(doc, path.string());
     const std::string out = parseBack(path.string());
-    std::filesystem::remove(path);
 
     // Extents -1 .. 46.55 (the text's estimated width: 19 characters of 0.7 * 3.5) by
     // -10 .. 6, plus 5 mm all round.

@@ -119,15 +119,19 @@ TEST(Views, FarEndIsThePointMirrorOfTheNearEnd) {
 }
 
 TEST(Views, FullSectionAndCutShareTheirTurnCentre) {
+    // Picked at X = 10, t = 6, d = 2, D0 = 20, n = 9: the centre lies at
+    // 10 + a + (n - 0.5) t / 2 = 10 + a + 25.5, a the end allowance of the end type:
+    // 1: 0.75 t + d / (2 cos(atan(t / 2 D0))) = 4.5 + sqrt(1.0225) = 5.5111874208;
+    // 2: 1.5 d = 3; 3: 0.75 d = 1.5; 4: 0.5 d = 1.
+    const double expected[] = {41.0111874208, 38.5, 37, 36.5};
     for (int view = 2; view <= 4; ++view) {
         for (int endType = 1; endType <= 4; ++endType) {
             FakeSpace space;
             DrawingState s;
             DrawingParams p = Spring(view, endType, 9);
             PrepareAsDriver(s, p, space, Point{10, 0, 0});
-            const double a = EndAllowanceFor(p);
             DrawView(s, p);
-            EXPECT_NEAR(s.InsertPoint.x, 10 + a + (9 - 0.5) * p.t / 2, 1e-9);
+            EXPECT_NEAR(s.InsertPoint.x, expected[endType - 1], 1e-9) << view << "/" << endType;
         }
     }
 }
@@ -159,9 +163,10 @@ TEST(Views, FullViewOfOneCoilHasNoBackBand) {
     // The far end coil's copy of the end's top (the coil's top P0) falls on the coil's
     // bottom bend centre P1.
     const auto& bottom = static_cast<const FakeEntity&>(*s.CoilEntities[3]);
-    const Point top{EndAllowanceFor(p), 10, 0};
-    EXPECT_NEAR(Turn(top, s.InsertPoint).x, bottom.centre.x, 1e-12);
-    EXPECT_NEAR(Turn(top, s.InsertPoint).y, bottom.centre.y, 1e-12);
+    // End type 1: a = 0.75 t + d / (2 cos(atan(t / 2 D0))) = 4.5 + sqrt(1.0225).
+    const Point top{5.5111874208, 10, 0};
+    EXPECT_NEAR(Turn(top, s.InsertPoint).x, bottom.centre.x, 1e-9);
+    EXPECT_NEAR(Turn(top, s.InsertPoint).y, bottom.centre.y, 1e-9);
 }
 
 TEST(Views, BackEdgesAreTrimmedByTheNextCoil) {

@@ -9,6 +9,8 @@
 set -u
 exe=$1
 src=$2
+. "$src/tests/scripts/lib/require.sh"
+require_command python3 timeout mkfifo
 work=$(mktemp -d)
 trap "rm -rf \"$work\"" EXIT
 failures=0

@@ -4,13 +4,13 @@
 
 #include "form1.h"
 #include "number_format.h"
+#include "scratch_folder.h"
 
 #include <QApplication>
 #include <QComboBox>
 #include <QDir>
 #include <QFile>
 #include <QLineEdit>
-#include <QTemporaryDir>
 #include <QToolButton>
 
 #include <gtest/gtest.h>
@@ -49,12 +49,12 @@ public:
             EXPECT_TRUE(QFile::copy(from, to)) << to.toStdString();
         }
     }
-    QString base() const { return dir_.path() + "/torvelix"; }
+    QString base() const { return QString::fromStdString(dir_.file("torvelix")); }
     std::string exePath() const { return base().toStdString(); }
     QString iniPath() const { return base() + ".ini"; }
 
 private:
-    QTemporaryDir dir_;
+    torvelix::testing::ScratchFolder dir_;
 };
 
 class WindowTest : public ::testing::Test {

@@ -1,13 +1,13 @@
 // The settings file: integer reading with its defaults, writing keys in place, the
 // Windows-1251 form on disk and the failure to write.
 #include "ini_file.h"
+#include "scratch_folder.h"
 
 #include "cp1251.h"
 #include "errors.h"
 
 #include <QDir>
 #include <QFile>
-#include <QTemporaryDir>
 
 #include <gtest/gtest.h>
 
@@ -16,7 +16,7 @@ namespace {
 
 class IniFileTest : public ::testing::Test {
 protected:
-    QString Path() const { return dir_.path() + "/prog.ini"; }
+    QString Path() const { return QString::fromStdString(dir_.file("prog.ini")); }
     void Write(const std::string& utf8) {
         QFile file(Path());
         ASSERT_TRUE(file.open(QIODevice::WriteOnly));
@@ -31,7 +31,7 @@ protected:
     }
     std::string Read() const { return torvelix::Cp1251ToUtf8(Bytes()); }
 
-    QTemporaryDir dir_;
+    torvelix::testing::ScratchFolder dir_;
 };
 
 TEST(ParseIniInteger, AcceptsDecimalAndTheThreeHexadecimalPrefixes) {
@@ -84,8 +84,17 @@ TEST_F(IniFileTest, FailureToWriteNamesTheFile) {
     } catch (const UserError& error) {
         EXPECT_EQ(std::string(error.what()), "Unable to write to " + Path().toStdString());
     }
-    const IniFile inMissingFolder(dir_.path() + "/none/prog.ini");
-    EXPECT_THROW(inMissingFolder.WriteString("Общая", "Высота", "450"), UserError);
+    // A folder cannot be made below a file.
+    ASSERT_TRUE(QDir().rmdir(Path()));
+    Write("x");
+    const IniFile belowAFile(Path() + "/none/prog.ini");
+    EXPECT_THROW(belowAFile.WriteString("Общая", "Высота", "450"), UserError);
+}
+
+TEST_F(IniFileTest, AMissingFolderIsCreated) {
+    const IniFile ini(QString::fromStdString(dir_.file("config/torvelix/prog.ini")));
+    ini.WriteString("Общая", "Высота", "450");
+    EXPECT_EQ(ini.ReadInteger("Общая", "Высота", 0), 450);
 }
 
 TEST_F(IniFileTest, AFileThatNeverEndsIsNotRead) {

@@ -39,8 +39,8 @@ QString ReportValue(const QString& report, const QString& label) {
 }
 
 TEST_F(TypicalRun, CandidatesReportAndDrawingPagesFollowTheChosenSpring) {
-    QTemporaryDir shown;
-    wordexport::DocxWordConnector word({shown.path().toStdString(), "true"});
+    torvelix::testing::ScratchFolder shown;
+    wordexport::DocxWordConnector word({shown.path().string(), "true"});
     wordConnector_ = &word;
     const TForm1& form = Open();
 

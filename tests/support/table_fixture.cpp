@@ -4,7 +4,6 @@
 #include "cp1251.h"
 
 #include <fstream>
-#include <random>
 #include <stdexcept>
 
 namespace torvelix::testing {
@@ -76,20 +75,8 @@ std::string SpringRow(const std::string& f3, const std::string& d, const std::st
     return line;
 }
 
-TableFolder::TableFolder() {
-    std::random_device rd;
-    dir_ = std::filesystem::temp_directory_path() /
-           ("torvelix-test-" + std::to_string(rd()) + std::to_string(rd()));
-    std::filesystem::create_directories(dir_);
-}
-
-TableFolder::~TableFolder() {
-    std::error_code ec;
-    std::filesystem::remove_all(dir_, ec);
-}
-
 std::string TableFolder::tablePath(const std::string& number) const {
-    return (dir_ / ("spring_" + number + ".dat")).string();
+    return folder_.file("spring_" + number + ".dat");
 }
 
 void TableFolder::write(const std::string& number, const std::vector<std::string>& lines) const {

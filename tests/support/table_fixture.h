@@ -2,6 +2,8 @@
 // test states the rows it computes with, in the exact fixed columns of the tables.
 #pragma once
 
+#include "scratch_folder.h"
+
 #include <filesystem>
 #include <map>
 #include <string>
@@ -26,18 +28,17 @@ std::string SpringRow(const std::string& f3, const std::string& d, const std::st
 // A folder holding a fake executable path and the thirteen tables beside it.
 class TableFolder {
 public:
-    TableFolder();
-    ~TableFolder();
+    TableFolder() = default;
     TableFolder(const TableFolder&) = delete;
     TableFolder& operator=(const TableFolder&) = delete;
 
     // The executable path whose ExeBase names the tables (<dir>/spring.exe).
-    std::string exePath() const { return (dir_ / "spring.exe").string(); }
+    std::string exePath() const { return folder_.file("spring.exe"); }
     std::string tablePath(const std::string& number) const;
     // Writes a table (UTF-8 lines are stored in Windows-1251, CR LF line ends).
     void write(const std::string& number, const std::vector<std::string>& lines) const;
     void remove(const std::string& number) const;
-    const std::filesystem::path& dir() const { return dir_; }
+    const std::filesystem::path& dir() const { return folder_.path(); }
 
     // A classification table whose items all use the given tables and factors:
     // items 0, 1, 4, 5, 8 have a factor (0.3), the others a stress (560).
@@ -46,7 +47,7 @@ public:
     void writeDefaultWire() const;
 
 private:
-    std::filesystem::path dir_;
+    ScratchFolder folder_;
 };
 
 } // namespace torvelix::testing

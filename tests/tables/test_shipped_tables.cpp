@@ -1,12 +1,12 @@
 // The shipped classification table as the program reads it: every item's row through
 // the class selection.
 #include "class_selection.h"
+#include "scratch_folder.h"
 #include "table_files.h"
 
 #include <gtest/gtest.h>
 
 #include <filesystem>
-#include <random>
 #include <string>
 
 using namespace torvelix;
@@ -19,24 +19,17 @@ namespace {
 class TablesBesideProgram {
 public:
     TablesBesideProgram() {
-        std::random_device seed;
-        dir_ = fs::temp_directory_path() / ("torvelix_shipped_" + std::to_string(seed()));
-        fs::create_directories(dir_);
         for (const char* number : kTableNumbers) {
             fs::copy_file(fs::path(TORVELIX_DATA_DIR) / (std::string(number) + ".dat"),
-                          dir_ / ("spring_" + std::string(number) + ".dat"));
+                          scratch_.path() / ("spring_" + std::string(number) + ".dat"));
         }
-    }
-    ~TablesBesideProgram() {
-        std::error_code ec;
-        fs::remove_all(dir_, ec);
     }
     TablesBesideProgram(const TablesBesideProgram&) = delete;
     TablesBesideProgram& operator=(const TablesBesideProgram&) = delete;
-    std::string exePath() const { return (dir_ / "spring.exe").string(); }
+    std::string exePath() const { return (scratch_.path() / "spring.exe").string(); }
 
 private:
-    fs::path dir_;
+    torvelix::testing::ScratchFolder scratch_;
 };
 
 struct ExpectedClass {

@@ -1,5 +1,6 @@
 // The table checker on the shipped tables and on copies broken one fault at a time.
 #include "table_checker.h"
+#include "scratch_folder.h"
 #include "table_files.h"
 
 #include <gtest/gtest.h>
@@ -7,7 +8,6 @@
 #include <algorithm>
 #include <filesystem>
 #include <fstream>
-#include <random>
 #include <string>
 #include <vector>
 
@@ -20,23 +20,16 @@ namespace {
 class TableCopy {
 public:
     TableCopy() {
-        std::random_device seed;
-        dir_ = fs::temp_directory_path() / ("torvelix_checker_" + std::to_string(seed()));
-        fs::create_directories(dir_);
         for (const char* number : kTableNumbers) {
             fs::copy_file(fs::path(TORVELIX_DATA_DIR) / (std::string(number) + ".dat"),
-                          dir_ / (std::string(number) + ".dat"));
+                          scratch_.path() / (std::string(number) + ".dat"));
         }
-    }
-    ~TableCopy() {
-        std::error_code ec;
-        fs::remove_all(dir_, ec);
     }
     TableCopy(const TableCopy&) = delete;
     TableCopy& operator=(const TableCopy&) = delete;
 
     std::string path(const std::string& number) const {
-        return (dir_ / (number + ".dat")).string();
+        return (scratch_.path() / (number + ".dat")).string();
     }
     std::vector<std::string> lines(const std::string& number) const {
         return ReadAllTableLines(path(number));
@@ -56,10 +49,10 @@ public:
         row.replace(static_cast<std::size_t>(column - 1), text.size(), text);
         write(number, all);
     }
-    std::vector<TableFault> check() const { return CheckTableSet(TablesInFolder(dir_.string())); }
+    std::vector<TableFault> check() const { return CheckTableSet(TablesInFolder(scratch_.path().string())); }
 
 private:
-    fs::path dir_;
+    torvelix::testing::ScratchFolder scratch_;
 };
 
 std::vector<std::string> Formatted(const std::vector<TableFault>& faults) {
@@ -89,8 +82,8 @@ TEST(TableChecker, ShippedTablesHaveNoFault) {
 }
 
 TEST(TableChecker, NamesFilesBesideTheExecutableOrInAFolder) {
-    EXPECT_EQ(TablesBesideExecutable("/opt/t/torvelix")("9389"), "/opt/t/torvelix_9389.dat");
-    EXPECT_EQ(TablesBesideExecutable("C:\\Calc\\Spring.exe")("13766"),
+    EXPECT_EQ(TablesOfExecutable("/opt/t/torvelix")("9389"), "/opt/t/torvelix_9389.dat");
+    EXPECT_EQ(TablesOfExecutable("C:\\Calc\\Spring.exe")("13766"),
               "C:\\Calc\\Spring_13766.dat");
     EXPECT_EQ(TablesInFolder("/src/data")("13764"), "/src/data/13764.dat");
     EXPECT_EQ(TablesInFolder("/src/data/")("13764"), "/src/data/13764.dat");

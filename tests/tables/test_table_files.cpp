@@ -6,6 +6,7 @@
 
 #include <gtest/gtest.h>
 
+#include <filesystem>
 #include <fstream>
 
 using namespace torvelix;
@@ -70,6 +71,47 @@ TEST(PresenceCheck, StopsAtTheFirstMissingFileAndNamesIt) {
     selection = SelectClass(state, folder.exePath(), 0, messages);
     EXPECT_FALSE(selection.rowRead);
     EXPECT_EQ(messages.messages.size(), 1u);
+}
+
+// An installed layout inside the test's folder: <dir>/bin/spring with the tables
+// either beside it or in <dir>/share/torvelix/ under the names spring_<number>.dat.
+TEST(TableLookup, BesideTheExecutableFirstThenTheInstalledDataFolder) {
+    TableFolder folder;
+    const auto bin = folder.dir() / "bin";
+    const auto shared = folder.dir() / "share" / "torvelix";
+    std::filesystem::create_directories(bin);
+    std::filesystem::create_directories(shared);
+    const std::string exe = (bin / "spring").string();
+    const auto touch = [](const std::filesystem::path& dir, const std::string& number) {
+        std::ofstream(dir / ("spring_" + number + ".dat")); // empty tables pass the check
+    };
+    for (const char* number : kTableNumbers) {
+        touch(shared, number);
+    }
+
+    // Only the data folder holds tables: they are read from there.
+    TableState installed;
+    RecordingMessageSink messages;
+    CheckTables(installed, exe, messages);
+    EXPECT_TRUE(installed.TablesOk);
+    EXPECT_TRUE(messages.messages.empty());
+    EXPECT_EQ(installed.ExeBase, bin.string() + "/spring");
+    EXPECT_EQ(TablePath(installed, "13770"), shared.string() + "/spring_13770.dat");
+
+    // One table beside the executable makes that folder the place of the whole set:
+    // the check names the first table missing there, not a mix of both folders.
+    touch(bin, "13764");
+    TableState portable;
+    CheckTables(portable, exe, messages);
+    EXPECT_FALSE(portable.TablesOk);
+    ASSERT_EQ(messages.messages.size(), 1u);
+    EXPECT_EQ(messages.messages[0].text, "Не могу найти таблицу " + bin.string() +
+                                             "/spring_9389.dat\n\rЗагрузка программы прекращена");
+
+    // Neither folder holds a table: the names beside the executable are reported.
+    std::filesystem::remove_all(shared);
+    std::filesystem::remove(bin / "spring_13764.dat");
+    EXPECT_EQ(FindTableBase(exe), bin.string() + "/spring");
 }
 
 TEST(ReadTableLine, NumbersFromOneAndReadsPastTheEndAsEmpty) {

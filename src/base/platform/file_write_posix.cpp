@@ -53,7 +53,9 @@ struct Failure {
     std::string reason;
 };
 
-[[noreturn]] void Fail(int error) { throw Failure{Reason(error)}; }
+[[noreturn]] void Fail(int error) {
+    throw Failure{Reason(error)};
+}
 
 // The file that a write to path replaces: symbolic links followed (a dangling one to
 // the file it names, which is then created).
@@ -194,7 +196,8 @@ private:
 
 void SyncFolder(const std::string& file) {
     const std::string folder = std::filesystem::path(file).parent_path().string();
-    const int fd = ::open(folder.empty() ? "." : folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    const int fd =
+        ::open(folder.empty() ? "." : folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
     if (fd >= 0) {
         ::fsync(fd); // the rename itself is done; a failure here loses nothing
         ::close(fd);

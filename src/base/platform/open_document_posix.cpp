@@ -3,6 +3,8 @@
 
 namespace torvelix {
 
-std::string DesktopOpener() { return "xdg-open"; }
+std::string DesktopOpener() {
+    return "xdg-open";
+}
 
 } // namespace torvelix

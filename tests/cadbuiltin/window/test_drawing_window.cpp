@@ -3,6 +3,7 @@
 #include "cad_dxf_reader.h"
 #include "drawing_driver.h"
 #include "drawing_window.h"
+#include "scratch_folder.h"
 
 #include <QAction>
 #include <QApplication>
@@ -201,14 +202,13 @@ TEST_F(Window, SavesTheDrawingAsDxfAndStartsANewOne) {
     document->ModelSpace().AddText("Пружина номер 1", {0, -10, 0}, 4.5);
     QApplication::processEvents();
     EXPECT_TRUE(window->isWindowModified());
-    const auto path = std::filesystem::temp_directory_path() / "torvelix_window_save.dxf";
-    std::filesystem::remove(path);
+    torvelix::testing::ScratchFolder scratch;
+    const auto path = scratch.path() / "saved.dxf";
     ASSERT_TRUE(window->saveDxf(QString::fromStdString(path.string())));
     EXPECT_FALSE(window->isWindowModified());
     const test::DxfDump dump = test::ReadDxfBack(path.string());
     ASSERT_EQ(dump.entities.size(), 2u) << dump.raw;
     EXPECT_EQ(dump.entities[1].text, "Пружина номер 1");
-    std::filesystem::remove(path);
 
     QString error;
     EXPECT_FALSE(window->saveDxf(QStringLiteral("/nonexistent-dir/x.dxf"), &error));
