@@ -7,11 +7,15 @@
 #include "drawing_driver.h"
 #include "dxf_writer.h"
 #include "errors.h"
-#include "svg_writer.h"
+#include "eskd_driver.h"
 #include "number_parse.h"
+#include "pdf_writer.h"
+#include "svg_writer.h"
 #include "tech_file.h"
 #include "tech_requirements.h"
 #include "utf8_text.h"
+
+#include <QGuiApplication>
 
 #include <cmath>
 #include <cstdio>
@@ -52,12 +56,34 @@ const char* kDrawHelp =
     "                    comb6Gost, e6G, e6Tau, comb6Naviv, e6L, e6n, e6n1, e6HRC,\n"
     "                    e6Dc, e6TT, and comb6Kontrol as 0 (rod), 1 (sleeve) or -1\n"
     "  --tt-corner X,Y[,Z]  lower-left corner of the requirements (needed with --tt)\n"
+    "  --eskd            the complete drawing: layers, axes, hatching, dimensions, the\n"
+    "                    labelled diagram, frame and title block on the smallest sheet\n"
+    "                    that holds it; needs --L0 (the spring is drawn that long);\n"
+    "                    --start is the sheet's lower-left corner, --tt needs no\n"
+    "                    --tt-corner (the requirements stand above the title block)\n"
+    "  --material TEXT --mass TEXT  the title block's material and mass (with --eskd)\n"
     "  -o, --output FILE the DXF file to write; a name ending in .svg writes an SVG\n"
-    "                    picture of the drawing instead\n"
+    "                    picture of the drawing instead, .pdf a PDF page at true scale\n"
     "\n"
     "Messages go to standard error as 'error: ...' or 'warning: ...'. Exit status:\n"
     "0 drawn and saved; 1 a failure was reported (after a failure while drawing the\n"
     "file still holds what was drawn); 2 bad command line.\n";
+
+// PDF pages need Qt's fonts: a GUI application, offscreen when there is no display.
+void WritePdfHeadless(const cad::DrawingDocument& doc, const std::string& path) {
+    if (QGuiApplication::instance() == nullptr) {
+        if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) {
+            qputenv("QT_QPA_PLATFORM", "offscreen");
+        }
+        static int argc = 1;
+        static char name[] = "torvelix";
+        static char* argv[] = {name, nullptr};
+        // Qt's own notes (a missing runtime folder) are no messages of this program.
+        qInstallMessageHandler([](QtMsgType, const QMessageLogContext&, const QString&) {});
+        static QGuiApplication application(argc, argv);
+    }
+    cad::WritePdf(doc, path);
+}
 
 int Usage(const std::string& error) {
     std::fprintf(stderr, "torvelix draw: %s\n(see torvelix draw --help)\n",
@@ -95,11 +121,11 @@ int RunDrawCommand(const std::vector<std::string>& rawArgs, const std::string&) 
         args.push_back(word == "-o" ? "--output" : word == "-h" ? "--help" : word);
     }
     const auto options = ParseOptions(
-        args, {"--view",        "--ends", "--D0",        "--d",     "--t",        "--n",
-               "--break-coils", "--L0",   "--L1",        "--L2",    "--L3",       "--F1",
-               "--F2",          "--F3",   "--start",     "--end",   "--tilemode", "--cvport",
-               "--dimscale",    "--tt",   "--tt-corner", "--output"},
-        {"--diagram", "--inscribe", "--help"});
+        args, {"--view",        "--ends", "--D0",        "--d",      "--t",        "--n",
+               "--break-coils", "--L0",   "--L1",        "--L2",     "--L3",       "--F1",
+               "--F2",          "--F3",   "--start",     "--end",    "--tilemode", "--cvport",
+               "--dimscale",    "--tt",   "--tt-corner", "--output", "--material", "--mass"},
+        {"--diagram", "--inscribe", "--help", "--eskd"});
     if (options.has("--help")) {
         std::fputs(kDrawHelp, stdout);
         return 0;
@@ -120,13 +146,20 @@ int RunDrawCommand(const std::vector<std::string>& rawArgs, const std::string&) 
             return Usage(std::string("missing ") + required);
         }
     }
-    if (!inscribe && !options.has("--t")) {
+    if (!inscribe && !options.has("--eskd") && !options.has("--t")) {
         return Usage("missing --t (or --inscribe with --end)");
     }
     if (inscribe != options.has("--end")) {
         return Usage("--inscribe and --end go together");
     }
-    if (options.has("--tt") != options.has("--tt-corner")) {
+    const bool eskd = options.has("--eskd");
+    if (eskd && (inscribe || options.has("--tt-corner"))) {
+        return Usage("--eskd places the sheet by --start: no --inscribe, --end or --tt-corner");
+    }
+    if (!eskd && (options.has("--material") || options.has("--mass"))) {
+        return Usage("--material and --mass go with --eskd");
+    }
+    if (!eskd && options.has("--tt") != options.has("--tt-corner")) {
         return Usage("--tt and --tt-corner go together");
     }
 
@@ -153,7 +186,7 @@ int RunDrawCommand(const std::vector<std::string>& rawArgs, const std::string&) 
         c.cbox90ItemIndex = coils == "1" ? 0 : 1;
     }
     // As in the window, the diagram and the requirements go with the view with a break.
-    if (!c.sb71 && (options.has("--diagram") || options.has("--tt"))) {
+    if (!c.sb71 && (options.has("--diagram") || (options.has("--tt") && !eskd))) {
         return Usage("--diagram and --tt go with --view broken only");
     }
     c.cb71 = options.has("--diagram");
@@ -214,7 +247,8 @@ int RunDrawCommand(const std::vector<std::string>& rawArgs, const std::string&) 
         sink.show(MessageIcon::Error, e.what());
         return 1;
     }
-    if (auto refusal = cad::CheckDrawingParams(params)) {
+    cad::DrawingParams checked = params;
+    if (auto refusal = eskd ? cad::PrepareEskdParams(checked) : cad::CheckDrawingParams(params)) {
         sink.show(MessageIcon::Error, *refusal);
         return 1;
     }
@@ -223,16 +257,33 @@ int RunDrawCommand(const std::vector<std::string>& rawArgs, const std::string&) 
     document->setPointSource(&picks);
     cad::BuiltinConnector connector(std::make_shared<cad::BuiltinCadApplication>(document));
     cad::DrawingSession session;
-    cad::DrawSpring(session, params, connector, sink);
-    if (options.has("--tt")) {
-        cad::DrawTechRequirements(cad::BuildTechRequirements(tt), connector, sink);
+    if (eskd) {
+        geometry::EskdSheetInfo info;
+        if (options.has("--tt")) {
+            info.TechLines = cad::NumberedTechLines(cad::BuildTechRequirements(tt));
+            if (!tt.e6Num.empty()) {
+                info.Designation = tt.e6Num + " " + tt.comb6Gost;
+            }
+        }
+        info.Material = value("--material");
+        info.Mass = value("--mass");
+        cad::DrawEskdSpring(session, params, info, connector, sink);
+    } else {
+        cad::DrawSpring(session, params, connector, sink);
+        if (options.has("--tt")) {
+            cad::DrawTechRequirements(cad::BuildTechRequirements(tt), connector, sink);
+        }
     }
     document->setPointSource(nullptr);
     try {
         const std::string output = value("--output");
-        const bool svg = output.size() >= 4 && (output.compare(output.size() - 4, 4, ".svg") == 0 ||
-                                                output.compare(output.size() - 4, 4, ".SVG") == 0);
-        if (svg) {
+        const auto endsWith = [&output](const char* lower, const char* upper) {
+            return output.size() >= 4 && (output.compare(output.size() - 4, 4, lower) == 0 ||
+                                          output.compare(output.size() - 4, 4, upper) == 0);
+        };
+        if (endsWith(".pdf", ".PDF")) {
+            WritePdfHeadless(*document, output);
+        } else if (endsWith(".svg", ".SVG")) {
             cad::WriteSvg(*document, output);
         } else {
             cad::WriteDxf(*document, output);

@@ -67,6 +67,20 @@ double FittedPitch(const DrawingParams& params, double distance) {
     return (distance - k * params.d) / q;
 }
 
+constexpr double kLargestSizeMm = 1e6;
+// Picked points farther out than this leave no room for the spring's coordinates.
+constexpr double kFarthestPointMm = 1e9;
+
+constexpr const char* kPointTooFar =
+    "Точка лежит слишком далеко от начала координат\r(координата больше 1E9 мм)!";
+
+bool TooFar(const Point& p) {
+    return !(std::abs(p.x) <= kFarthestPointMm && std::abs(p.y) <= kFarthestPointMm &&
+             std::abs(p.z) <= kFarthestPointMm);
+}
+
+constexpr const char* kPitchNotAboveWire = "Расстояние между точками слишком мало:\rшаг пружины t "
+                                           "получается не больше диаметра проволоки d!";
 constexpr const char* kPitchNotPositive =
     "Расстояние между точками слишком мало:\rшаг пружины t получается не больше нуля!";
 
@@ -138,6 +152,29 @@ std::optional<std::string> CheckDrawingParams(const DrawingParams& p) {
     if (!p.Inscribe && !(p.t > 0)) {
         return std::string("Шаг пружины t\rдолжен быть больше нуля!");
     }
+    // Beyond a kilometre the coordinates lose the precision the trims need, and far enough
+    // they overflow: such a spring is refused rather than drawn wrong.
+    const std::pair<double, const char*> sizes[] = {
+        {p.D0, "Средний диаметр пружины D0 слишком велик"},
+        {p.d, "Диаметр проволоки d слишком велик"},
+        {p.Inscribe ? 0.0 : p.t, "Шаг пружины t слишком велик"},
+        {p.L0, "Длина пружины L0 слишком велика"},
+        {p.L1, "Длина пружины L1 слишком велика"},
+        {p.L2, "Длина пружины L2 слишком велика"},
+        {p.L3, "Длина пружины L3 слишком велика"}};
+    for (const auto& [value, text] : sizes) {
+        if (!(std::abs(value) <= kLargestSizeMm)) {
+            return std::string(text) + " для чертежа\r(больше 1000000 мм)!";
+        }
+    }
+    if (!(p.D0 > p.d)) {
+        return std::string("Средний диаметр пружины D0 должен быть\rбольше диаметра проволоки d!");
+    }
+    // In the side views a pitch not above the wire's diameter makes coils overlap, and
+    // their edges no longer cross where the drawing trims them.
+    if (!p.Inscribe && (p.ViewType == 1 || p.ViewType == 2) && !(p.t > p.d)) {
+        return std::string("Шаг пружины t должен быть\rбольше диаметра проволоки d!");
+    }
     if (p.WithDiagram && p.ViewType == 1 && p.L3 == p.L0) {
         return std::string("Длина пружины L3 не должна\rравняться длине в свободном состоянии L0!");
     }
@@ -174,8 +211,16 @@ void DrawSpring(DrawingSession& session, DrawingParams& params, CadConnector& co
         CadUtility& utility = document.Utility();
         state.PickStart = utility.GetPoint(std::nullopt, "Укажи точку начала пружины: ");
         state.InsertPoint = state.PickStart;
+        if (TooFar(state.PickStart)) {
+            sink.show(MessageIcon::Error, kPointTooFar);
+            return;
+        }
         if (params.Inscribe) {
             state.PickEnd = utility.GetPoint(state.PickStart, "Укажи точку конца пружины : ");
+            if (TooFar(state.PickEnd)) {
+                sink.show(MessageIcon::Error, kPointTooFar);
+                return;
+            }
             const double dx = state.PickEnd.x - state.PickStart.x;
             const double dy = state.PickEnd.y - state.PickStart.y;
             const double distance = std::sqrt(dx * dx + dy * dy);
@@ -186,6 +231,10 @@ void DrawSpring(DrawingSession& session, DrawingParams& params, CadConnector& co
             const double pitch = FittedPitch(params, distance);
             if (!(pitch > 0)) {
                 sink.show(MessageIcon::Error, kPitchNotPositive);
+                return;
+            }
+            if ((params.ViewType == 1 || params.ViewType == 2) && !(pitch > params.d)) {
+                sink.show(MessageIcon::Error, kPitchNotAboveWire);
                 return;
             }
             params.t = pitch;

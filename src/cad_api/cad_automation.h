@@ -62,6 +62,25 @@ public:
     virtual EntityRef AddCircle(const Point& centre, double radius) = 0;
     // insertion: left end of the baseline. Text is UTF-8.
     virtual void AddText(const std::string& text, const Point& insertion, double height) = 0;
+
+    // Members of later releases for the complete drawing. A release without them fails with
+    // AutomationFailure, which the defaults below stand for.
+
+    // Parallel lines at `angle` (radians), `spacing` apart, filling the closed outer loop
+    // made of the given entities: one circle, or lines and arcs joined end to end. The hatch
+    // keeps the loop's shape as it was at the call.
+    virtual EntityRef AddHatch(const std::vector<EntityRef>& outerLoop, double angle,
+                               double spacing);
+    // A linear dimension of the distance between ext1 and ext2 measured along `rotation`
+    // (radians), its dimension line through dimLinePoint. In `text` "<>" stands for the
+    // measured value ("<>*", "%%c<>"); an empty text shows the value alone. Text height and
+    // arrows follow DIMSCALE.
+    virtual EntityRef AddDimRotated(const Point& ext1, const Point& ext2, const Point& dimLinePoint,
+                                    double rotation, const std::string& text);
+    // A diameter dimension of a circle or arc: chordPoint and farChordPoint lie opposite on
+    // it; the leader reaches leaderLength beyond chordPoint, where the text stands.
+    virtual EntityRef AddDimDiametric(const Point& chordPoint, const Point& farChordPoint,
+                                      double leaderLength, const std::string& text);
 };
 
 class CadUtility {
@@ -80,7 +99,47 @@ public:
     virtual CadSpace& ModelSpace() = 0;
     virtual CadSpace& PaperSpace() = 0;
     virtual CadUtility& Utility() = 0;
+
+    // Members of later releases for the complete drawing (AutomationFailure without them).
+    // A linetype: dash lengths in drawing units, a dash positive, a gap negative, a dot 0.
+    virtual void AddLinetype(const std::string& name, const std::string& description,
+                             const std::vector<double>& pattern);
+    // A layer (or new properties for one): colour number 1 .. 255, lineweight in hundredths
+    // of a millimetre (kLineweightDefault: the program's default), linetype "CONTINUOUS" or
+    // one added before. The layer "0" always exists.
+    virtual void AddLayer(const std::string& name, int colour, int lineweight,
+                          const std::string& linetype);
+    // The layer that receives the entities created from now on ("0" at first).
+    virtual void SetActiveLayer(const std::string& name);
+    // Sets a real system variable ("DIMSCALE").
+    virtual void SetVariableReal(const std::string& name, double value);
 };
+
+inline constexpr int kLineweightDefault = -3;
+
+inline EntityRef CadSpace::AddHatch(const std::vector<EntityRef>&, double, double) {
+    throw AutomationFailure("AddHatch");
+}
+inline EntityRef CadSpace::AddDimRotated(const Point&, const Point&, const Point&, double,
+                                         const std::string&) {
+    throw AutomationFailure("AddDimRotated");
+}
+inline EntityRef CadSpace::AddDimDiametric(const Point&, const Point&, double, const std::string&) {
+    throw AutomationFailure("AddDimDiametric");
+}
+inline void CadDocument::AddLinetype(const std::string&, const std::string&,
+                                     const std::vector<double>&) {
+    throw AutomationFailure("Linetypes.Add");
+}
+inline void CadDocument::AddLayer(const std::string&, int, int, const std::string&) {
+    throw AutomationFailure("Layers.Add");
+}
+inline void CadDocument::SetActiveLayer(const std::string&) {
+    throw AutomationFailure("ActiveLayer");
+}
+inline void CadDocument::SetVariableReal(const std::string&, double) {
+    throw AutomationFailure("SetVariable");
+}
 
 class CadApplication {
 public:

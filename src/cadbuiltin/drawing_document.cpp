@@ -6,6 +6,7 @@
 #include <cctype>
 #include <cmath>
 #include <stdexcept>
+#include <string_view>
 
 namespace torvelix::cad {
 
@@ -18,6 +19,10 @@ struct DrawingDocument::Store {
     std::uint64_t generation = 0;
     std::uint64_t revision = 0;
     std::function<void()> onChange;
+    std::vector<Layer> layers{Layer{"0"}};
+    std::vector<Linetype> linetypes;
+    std::string activeLayer = "0";
+    double dimScale = 1.0;
 
     std::vector<Entity>& list(Space space) { return space == Space::Model ? model : paper; }
 
@@ -90,6 +95,9 @@ public:
         return result;
     }
 
+    // The entity's values, for the calls that copy a shape (a hatch's loop).
+    const Entity& value() const { return entity(); }
+
     void SetStartPoint(const std::vector<double>& point) override { setEnd(point, true); }
     void SetEndPoint(const std::vector<double>& point) override { setEnd(point, false); }
 
@@ -159,6 +167,34 @@ private:
     std::uint64_t generation_;
 };
 
+// GOST dimensions: 3.5 mm text and 2.5 mm arrows on the sheet, scaled by DIMSCALE.
+constexpr double kDimTextHeight = 3.5;
+constexpr double kDimArrowSize = 2.5;
+
+bool validTableName(const std::string& name) {
+    if (name.empty() || name.size() > 255) {
+        return false;
+    }
+    return std::none_of(name.begin(), name.end(), [](char ch) {
+        const auto byte = static_cast<unsigned char>(ch);
+        return byte < 0x20 || std::string_view("<>/\\\":;?*|=`").find(ch) != std::string_view::npos;
+    });
+}
+
+bool standardLineweight(int weight) {
+    static constexpr int kWeights[] = {-3, 0,  5,  9,  13, 15,  18,  20,  25,  30,  35,  40, 50,
+                                       53, 60, 70, 80, 90, 100, 106, 120, 140, 158, 200, 211};
+    return std::find(std::begin(kWeights), std::end(kWeights), weight) != std::end(kWeights);
+}
+
+const Entity& shapeOf(const EntityRef& ref) {
+    const auto* handle = dynamic_cast<const EntityHandle*>(ref.get());
+    if (handle == nullptr) {
+        throw AutomationFailure("Объект не принадлежит этому приложению.");
+    }
+    return handle->value();
+}
+
 } // namespace
 
 class DrawingDocument::SpaceImpl : public CadSpace {
@@ -215,8 +251,82 @@ public:
         add(std::move(e));
     }
 
+    EntityRef AddHatch(const std::vector<EntityRef>& outerLoop, double angle,
+                       double spacing) override {
+        if (!std::isfinite(angle) || !std::isfinite(spacing) || spacing <= 0) {
+            throw CadException("Недопустимые параметры штриховки.");
+        }
+        std::vector<Entity> edges;
+        for (const EntityRef& ref : outerLoop) {
+            if (!ref) {
+                throw CadException("Контур штриховки содержит пустой объект.");
+            }
+            const Entity& edge = shapeOf(ref);
+            if (edge.kind != Entity::Kind::Line && edge.kind != Entity::Kind::Arc &&
+                edge.kind != Entity::Kind::Circle) {
+                throw CadException("Контур штриховки состоит из отрезков, дуг и окружностей.");
+            }
+            edges.push_back(edge);
+        }
+        if (edges.empty()) {
+            throw CadException("Контур штриховки пуст.");
+        }
+        Entity e;
+        e.kind = Entity::Kind::Hatch;
+        e.a.z =
+            edges.front().kind == Entity::Kind::Line ? edges.front().a.z : edges.front().centre.z;
+        e.loops.push_back(std::move(edges));
+        e.patternAngle = normalizeAngle(angle);
+        e.patternSpacing = spacing;
+        return add(std::move(e));
+    }
+
+    EntityRef AddDimRotated(const Point& ext1, const Point& ext2, const Point& dimLinePoint,
+                            double rotation, const std::string& text) override {
+        requireFinite(ext1);
+        requireFinite(ext2);
+        requireFinite(dimLinePoint);
+        if (!std::isfinite(rotation)) {
+            throw CadException("Недопустимый угол размера.");
+        }
+        Entity e = dimension(Entity::DimKind::Linear, ext1, ext2, dimLinePoint, text);
+        e.rotation = normalizeAngle(rotation);
+        return add(std::move(e));
+    }
+
+    EntityRef AddDimDiametric(const Point& chordPoint, const Point& farChordPoint,
+                              double leaderLength, const std::string& text) override {
+        requireFinite(chordPoint);
+        requireFinite(farChordPoint);
+        const double length =
+            std::hypot(chordPoint.x - farChordPoint.x, chordPoint.y - farChordPoint.y);
+        if (!std::isfinite(leaderLength) || leaderLength < 0 || !(length > 0)) {
+            throw CadException("Недопустимые точки диаметра.");
+        }
+        const double k = leaderLength / length;
+        const Point leaderEnd{chordPoint.x + (chordPoint.x - farChordPoint.x) * k,
+                              chordPoint.y + (chordPoint.y - farChordPoint.y) * k, chordPoint.z};
+        return add(
+            dimension(Entity::DimKind::Diametric, chordPoint, farChordPoint, leaderEnd, text));
+    }
+
 private:
+    Entity dimension(Entity::DimKind kind, const Point& a, const Point& b, const Point& line,
+                     const std::string& text) const {
+        Entity e;
+        e.kind = Entity::Kind::Dimension;
+        e.dimKind = kind;
+        e.a = a;
+        e.b = b;
+        e.dimLine = line;
+        e.text = text;
+        e.height = kDimTextHeight * store_->dimScale;
+        e.arrowSize = kDimArrowSize * store_->dimScale;
+        return e;
+    }
+
     EntityRef add(Entity entity) {
+        entity.layer = store_->activeLayer;
         std::vector<Entity>& list = store_->list(space_);
         list.push_back(std::move(entity));
         auto ref = std::make_shared<EntityHandle>(store_, space_, list.size() - 1);
@@ -280,6 +390,81 @@ double DrawingDocument::GetVariableReal(const std::string& name) {
     return GetVariableInt(name);
 }
 
+void DrawingDocument::AddLinetype(const std::string& name, const std::string& description,
+                                  const std::vector<double>& pattern) {
+    if (!validTableName(name) ||
+        !std::all_of(pattern.begin(), pattern.end(), [](double v) { return std::isfinite(v); })) {
+        throw CadException("Недопустимый тип линии " + name + ".");
+    }
+    Linetype type{name, description, pattern};
+    if (auto* known = const_cast<Linetype*>(findLinetype(name))) {
+        *known = std::move(type);
+    } else {
+        store_->linetypes.push_back(std::move(type));
+    }
+    store_->changed();
+}
+
+void DrawingDocument::AddLayer(const std::string& name, int colour, int lineweight,
+                               const std::string& linetype) {
+    const bool knownType = upper(linetype) == "CONTINUOUS" || findLinetype(linetype) != nullptr;
+    if (!validTableName(name) || colour < 1 || colour > 255 || !standardLineweight(lineweight) ||
+        !knownType) {
+        throw CadException("Недопустимые свойства слоя " + name + ".");
+    }
+    Layer layer{name, colour, lineweight, linetype};
+    if (auto* known = const_cast<Layer*>(findLayer(name))) {
+        *known = std::move(layer);
+    } else {
+        store_->layers.push_back(std::move(layer));
+    }
+    store_->changed();
+}
+
+void DrawingDocument::SetActiveLayer(const std::string& name) {
+    const Layer* layer = findLayer(name);
+    if (layer == nullptr) {
+        throw CadException("Нет слоя " + name + ".");
+    }
+    store_->activeLayer = layer->name;
+}
+
+void DrawingDocument::SetVariableReal(const std::string& name, double value) {
+    try {
+        setVariable(name, value);
+    } catch (const std::invalid_argument& e) {
+        throw CadException(e.what());
+    }
+}
+
+const std::vector<Layer>& DrawingDocument::layers() const {
+    return store_->layers;
+}
+const std::vector<Linetype>& DrawingDocument::linetypes() const {
+    return store_->linetypes;
+}
+const std::string& DrawingDocument::activeLayer() const {
+    return store_->activeLayer;
+}
+
+const Layer* DrawingDocument::findLayer(const std::string& name) const {
+    for (const Layer& layer : store_->layers) {
+        if (upper(layer.name) == upper(name)) {
+            return &layer;
+        }
+    }
+    return nullptr;
+}
+
+const Linetype* DrawingDocument::findLinetype(const std::string& name) const {
+    for (const Linetype& type : store_->linetypes) {
+        if (upper(type.name) == upper(name)) {
+            return &type;
+        }
+    }
+    return nullptr;
+}
+
 CadSpace& DrawingDocument::ModelSpace() {
     return *modelSpace_;
 }
@@ -309,6 +494,7 @@ void DrawingDocument::setVariable(const std::string& name, double value) {
             throw std::invalid_argument("DIMSCALE должна быть положительным числом.");
         }
         dimScale_ = value;
+        store_->dimScale = value;
     } else {
         throw std::invalid_argument("Неизвестная системная переменная " + name + ".");
     }
@@ -345,9 +531,13 @@ void DrawingDocument::clear() {
     store_->model.clear();
     store_->paper.clear();
     ++store_->generation;
+    store_->layers = {Layer{"0"}};
+    store_->linetypes.clear();
+    store_->activeLayer = "0";
     tileMode_ = 1;
     cvport_ = 2;
     dimScale_ = 1.0;
+    store_->dimScale = 1.0;
     store_->changed();
 }
 

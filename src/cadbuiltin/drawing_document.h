@@ -42,6 +42,22 @@ private:
 
 enum class Space { Model, Paper };
 
+// A layer of the drawing: colour number, lineweight in hundredths of a millimetre
+// (kLineweightDefault: the CAD program's default), linetype name.
+struct Layer {
+    std::string name;
+    int colour = 7;
+    int lineweight = kLineweightDefault;
+    std::string linetype = "CONTINUOUS";
+};
+
+// A linetype: dash lengths in drawing units, a dash positive, a gap negative, a dot 0.
+struct Linetype {
+    std::string name;
+    std::string description;
+    std::vector<double> pattern;
+};
+
 // A drawing held in memory. Entities keep their creation order in each space. Entity
 // references handed out through the automation interface are live views of the stored
 // entities (an end point set through one changes the drawing) and stay safe to hold after
@@ -62,6 +78,23 @@ public:
     CadSpace& ModelSpace() override;
     CadSpace& PaperSpace() override;
     CadUtility& Utility() override;
+    // A name the DXF format takes for a table entry, colour 1 .. 255, a standard lineweight
+    // and a known linetype; anything else is refused (CadException).
+    void AddLinetype(const std::string& name, const std::string& description,
+                     const std::vector<double>& pattern) override;
+    void AddLayer(const std::string& name, int colour, int lineweight,
+                  const std::string& linetype) override;
+    void SetActiveLayer(const std::string& name) override;
+    // As setVariable, a refused value reported as CadException.
+    void SetVariableReal(const std::string& name, double value) override;
+
+    // Layer "0" first, then the layers added, in order; linetypes added, in order.
+    const std::vector<Layer>& layers() const;
+    const std::vector<Linetype>& linetypes() const;
+    const std::string& activeLayer() const;
+    // The layer of that name (any case), nullptr when there is none.
+    const Layer* findLayer(const std::string& name) const;
+    const Linetype* findLinetype(const std::string& name) const;
 
     // Sets TILEMODE (0 or 1), CVPORT (a whole number from 1) or DIMSCALE (above 0).
     // Throws std::invalid_argument, with a message naming the variable, for another name
@@ -80,8 +113,8 @@ public:
 
     const std::vector<Entity>& entities(Space space) const;
     std::size_t entityCount() const;
-    // A new drawing: removes every entity and resets the variables to TILEMODE 1,
-    // CVPORT 2, DIMSCALE 1.
+    // A new drawing: removes every entity, layer but "0" and linetype, makes "0" the active
+    // layer and resets the variables to TILEMODE 1, CVPORT 2, DIMSCALE 1.
     void clear();
     // Counts changes of the drawing (entities added or moved, cleared).
     std::uint64_t revision() const;

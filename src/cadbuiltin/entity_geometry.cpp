@@ -235,15 +235,28 @@ Entity rotated(const Entity& entity, const Point& centre, double angle) {
         turned.startAngle = normalizeAngle(entity.startAngle + angle);
         turned.endAngle = normalizeAngle(entity.endAngle + angle);
     }
-    if (entity.kind == Entity::Kind::Text) {
+    if (entity.kind == Entity::Kind::Text || entity.kind == Entity::Kind::Dimension) {
         turned.rotation = normalizeAngle(entity.rotation + angle);
     }
+    turned.dimLine = rotatePoint(entity.dimLine, centre, angle);
+    for (auto& loop : turned.loops) {
+        for (Entity& edge : loop) {
+            edge = rotated(edge, centre, angle);
+        }
+    }
+    // Hatch lines half a turn round are the same lines.
+    turned.patternAngle = std::fmod(normalizeAngle(entity.patternAngle + angle), kPi);
     return turned;
 }
 
 std::vector<Point> intersect(const Entity& first, const Entity& second, bool extendFirst,
                              bool extendSecond) {
-    if (first.kind == Entity::Kind::Text || second.kind == Entity::Kind::Text) {
+    // Texts, hatches and dimensions meet nothing.
+    const auto shape = [](const Entity& e) {
+        return e.kind == Entity::Kind::Line || e.kind == Entity::Kind::Arc ||
+               e.kind == Entity::Kind::Circle;
+    };
+    if (!shape(first) || !shape(second)) {
         return {};
     }
     const double tol = toleranceFor(first, second);
@@ -318,6 +331,32 @@ Extents entityExtents(const Entity& entity) {
                 box.add(p.x, p.y);
             }
         }
+        break;
+    }
+    case Entity::Kind::Hatch:
+        for (const auto& loop : entity.loops) {
+            for (const Entity& edge : loop) {
+                box.add(entityExtents(edge));
+            }
+        }
+        break;
+    case Entity::Kind::Dimension: {
+        const DimensionPicture picture = dimensionPicture(entity);
+        for (const Entity& line : picture.lines) {
+            box.add(entityExtents(line));
+        }
+        for (const auto& arrow : picture.arrows) {
+            for (const Point& p : arrow) {
+                box.add(p.x, p.y);
+            }
+        }
+        Entity text;
+        text.kind = Entity::Kind::Text;
+        text.a = picture.textAt;
+        text.text = dimensionText(entity);
+        text.height = entity.height;
+        text.rotation = picture.textRotation;
+        box.add(entityExtents(text));
         break;
     }
     case Entity::Kind::Text: {

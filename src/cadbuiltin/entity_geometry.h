@@ -5,6 +5,7 @@
 
 #include "cad_automation.h"
 
+#include <array>
 #include <string>
 #include <vector>
 
@@ -15,8 +16,10 @@ inline constexpr double kTwoPi = 2 * kPi;
 
 // One drawn entity. Lengths in millimetres, angles in radians counter-clockwise from +X.
 struct Entity {
-    enum class Kind { Line, Arc, Circle, Text };
+    enum class Kind { Line, Arc, Circle, Text, Hatch, Dimension };
+    enum class DimKind { Linear, Diametric };
     Kind kind = Kind::Line;
+    std::string layer = "0";
     Point a;               // line: start; text: insertion point (left end of the baseline)
     Point b;               // line: end
     Point centre;          // arc, circle
@@ -25,8 +28,39 @@ struct Entity {
     double endAngle = 0;   //
     std::string text;      // text, UTF-8
     double height = 0;     // text height
-    double rotation = 0;   // text: direction of the baseline
+    double rotation = 0;   // text: direction of the baseline; linear dimension: its direction
+    // Hatch: closed loops of lines, arcs and circles, filled with lines at patternAngle,
+    // patternSpacing apart.
+    std::vector<std::vector<Entity>> loops;
+    double patternAngle = 0;
+    double patternSpacing = 1;
+    // Dimension: a and b are the measured points (linear: the extension lines' origins;
+    // diametric: the chord's ends), dimLine a point of the dimension line (diametric: the
+    // leader's end, where the text stands); `text` the text with "<>" for the value,
+    // `height` the text height, arrowSize the arrows' length.
+    DimKind dimKind = DimKind::Linear;
+    Point dimLine;
+    double arrowSize = 0;
 };
+
+// The value a dimension measures: the distance along its direction (linear) or between
+// the chord's ends (diametric).
+double dimensionMeasurement(const Entity& dimension);
+// The dimension's text as shown: "<>" (or nothing) replaced by the value with at most
+// three decimals, "%%c" by the diameter sign unless keepCodes (a DXF text keeps the code).
+std::string dimensionText(const Entity& dimension, bool keepCodes = false);
+
+// The lines, arrows and text position that make up a dimension's picture.
+struct DimensionPicture {
+    std::vector<Entity> lines;                // dimension and extension lines
+    std::vector<std::array<Point, 3>> arrows; // filled triangles, tip first
+    Point textAt;                             // left end of the text's baseline
+    double textRotation = 0;
+};
+DimensionPicture dimensionPicture(const Entity& dimension);
+
+// The hatch lines clipped to the loops (even-odd), as line entities.
+std::vector<Entity> hatchLines(const Entity& hatch);
 
 // Angle reduced to [0, 2*pi).
 double normalizeAngle(double angle);

@@ -4,6 +4,7 @@
 #include "file_write.h"
 #include "utf8.h"
 
+#include <algorithm>
 #include <array>
 #include <charconv>
 #include <cmath>
@@ -13,6 +14,7 @@ namespace torvelix::cad {
 namespace {
 
 constexpr double kMarginMm = 5.0;
+constexpr const char* kFontFamilies = "DejaVu Sans, Arial, Liberation Sans, sans-serif";
 
 // Four decimals (a tenth of a micrometre) without trailing zeros.
 std::string num(double value) {
@@ -34,7 +36,8 @@ std::string escapeXml(const std::string& text) {
     while (pos < text.size()) {
         const std::size_t start = pos;
         const std::optional<char32_t> cp = NextCodePoint(text, pos);
-        if (!cp) {
+        // Code points XML does not allow beyond the malformed ones: U+FFFE and U+FFFF.
+        if (!cp || *cp == 0xFFFE || *cp == 0xFFFF) {
             out += '?';
         } else if (*cp < 0x20 || *cp == 0x7F) {
             out += ' ';
@@ -54,6 +57,28 @@ std::string escapeXml(const std::string& text) {
 // Drawing Y points up, SVG Y down: every point is written with its Y negated.
 std::string xy(const Point& p) {
     return num(p.x) + " " + num(-p.y);
+}
+
+// The drawing's text height is that of the capitals, about 0.73 of the font size in the
+// fonts named. The text is stretched or squeezed to the width the extents assume (seven
+// tenths of the height a character), so that none of it falls outside the picture.
+void writeText(std::string& out, const std::string& text, const Point& at, double height,
+               double rotation) {
+    std::size_t characters = 0;
+    for (std::size_t pos = 0; pos < text.size();) {
+        NextCodePoint(text, pos);
+        ++characters;
+    }
+    out += "<text x=\"" + num(at.x) + "\" y=\"" + num(-at.y) + "\" font-size=\"" +
+           num(height / 0.73) + "\"";
+    if (characters > 0) {
+        out += " textLength=\"" + num(0.7 * height * static_cast<double>(characters)) +
+               "\" lengthAdjust=\"spacingAndGlyphs\"";
+    }
+    if (rotation != 0) {
+        out += " transform=\"rotate(" + num(-rotation * 180 / kPi) + " " + xy(at) + ")\"";
+    }
+    out += ">" + escapeXml(text) + "</text>\n";
 }
 
 void writeArc(std::string& out, const Entity& e) {
@@ -85,17 +110,54 @@ void writeEntity(std::string& out, const Entity& e) {
     case Entity::Kind::Arc:
         writeArc(out, e);
         break;
-    case Entity::Kind::Text: {
-        // The drawing's text height is that of the capitals, about 0.7 of the font size.
-        out += "<text x=\"" + num(e.a.x) + "\" y=\"" + num(-e.a.y) + "\" font-size=\"" +
-               num(e.height / 0.7) + "\"";
-        if (e.rotation != 0) {
-            out += " transform=\"rotate(" + num(-e.rotation * 180 / kPi) + " " + xy(e.a) + ")\"";
+    case Entity::Kind::Text:
+        writeText(out, e.text, e.a, e.height, e.rotation);
+        break;
+    case Entity::Kind::Hatch:
+        for (const Entity& line : hatchLines(e)) {
+            writeEntity(out, line);
         }
-        out.append(">").append(escapeXml(e.text)).append("</text>\n");
+        break;
+    case Entity::Kind::Dimension: {
+        const DimensionPicture picture = dimensionPicture(e);
+        for (const Entity& line : picture.lines) {
+            writeEntity(out, line);
+        }
+        for (const auto& arrow : picture.arrows) {
+            out += "<path fill=\"black\" d=\"M " + xy(arrow[0]) + " L " + xy(arrow[1]) + " L " +
+                   xy(arrow[2]) + " Z\"/>\n";
+        }
+        out +=
+            "<g fill=\"black\" stroke=\"none\" font-family=\"" + std::string(kFontFamilies) + "\">";
+        writeText(out, dimensionText(e), picture.textAt, e.height, picture.textRotation);
+        out += "</g>\n";
         break;
     }
     }
+}
+
+// The stroke of an entity's layer: its lineweight (0.25 mm by default) and the dashes of
+// its linetype.
+std::string strokeOf(const DrawingDocument& doc, const Entity& e) {
+    const Layer* layer = doc.findLayer(e.layer);
+    if (layer == nullptr ||
+        (layer->lineweight == kLineweightDefault && layer->linetype == "CONTINUOUS")) {
+        return {};
+    }
+    std::string attributes;
+    if (layer->lineweight != kLineweightDefault) {
+        attributes += " stroke-width=\"" + num(std::max(layer->lineweight, 5) / 100.0) + "\"";
+    }
+    if (const Linetype* type = doc.findLinetype(layer->linetype); type && !type->pattern.empty()) {
+        attributes += " stroke-dasharray=\"";
+        for (std::size_t i = 0; i < type->pattern.size(); ++i) {
+            // A dot is drawn as a very short dash.
+            const double length = std::max(std::abs(type->pattern[i]), 0.1);
+            attributes += (i ? " " : "") + num(length);
+        }
+        attributes += "\"";
+    }
+    return attributes;
 }
 
 } // namespace
@@ -125,10 +187,17 @@ std::string SvgText(const DrawingDocument& doc) {
     out += "<g fill=\"none\" stroke=\"black\" stroke-width=\"0.25\" stroke-linecap=\"round\">\n";
     for (const Entity& e : entities) {
         if (e.kind != Entity::Kind::Text) {
+            const std::string stroke = strokeOf(doc, e);
+            if (!stroke.empty()) {
+                out += "<g" + stroke + ">";
+            }
             writeEntity(out, e);
+            if (!stroke.empty()) {
+                out += "</g>\n";
+            }
         }
     }
-    out += "</g>\n<g fill=\"black\" font-family=\"sans-serif\">\n";
+    out += "</g>\n<g fill=\"black\" font-family=\"" + std::string(kFontFamilies) + "\">\n";
     for (const Entity& e : entities) {
         if (e.kind == Entity::Kind::Text) {
             writeEntity(out, e);

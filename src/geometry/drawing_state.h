@@ -44,6 +44,9 @@ struct DrawingState {
     Point InsertPoint;      // PickStart moved right by the end allowance; views move it on
     double CoilTilt = 0;    // radians between a coil line and the vertical
     double DrawnLength = 0; // mm, length of the view with a break (loading diagram)
+    // When above zero, the view with a break spans this length from PickStart (the gap of
+    // the break widened to it) instead of one pitch more than the coils it shows.
+    double BrokenViewLength = 0;
     std::array<Point, 11> WorkPoints{}; // P0 .. P10
     WireOffset Offset;
     std::vector<EntityRef> CoilEntities;

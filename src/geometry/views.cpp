@@ -4,6 +4,7 @@
 #include "geometry_support.h"
 #include "spring_geometry.h"
 
+#include <algorithm>
 #include <stdexcept>
 
 namespace torvelix::geometry {
@@ -58,6 +59,10 @@ void DrawBrokenView(DrawingState& state, const DrawingParams& params) {
     m.y = P[2].y;
     DrawEndCoil(state, params);
     state.InsertPoint.x = m.x + params.t * 0.5;
+    if (state.BrokenViewLength > 0) {
+        state.InsertPoint.x =
+            std::max(state.InsertPoint.x, state.PickStart.x + state.BrokenViewLength / 2);
+    }
     HalfTurnCopies(state.CoilEntities, oneCoil ? 6 : 12, state.InsertPoint, kCoil);
     HalfTurnCopies(state.BreakEntities, 1, state.InsertPoint, kBreak);
     HalfTurnCopies(state.EndEntities, 6, state.InsertPoint, kEnd);

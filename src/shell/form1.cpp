@@ -170,6 +170,7 @@ void TForm1::FormCreate() {
     const IniFile ini(settingsPath());
     const int height = ini.ReadInteger(kSection, QStringLiteral("Высота"), kDefaultHeight);
     const int width = ini.ReadInteger(kSection, QStringLiteral("Ширина"), kDefaultWidth);
+    cbEskd->setChecked(ini.ReadInteger(kSection, QStringLiteral("ЕСКД"), 0) == 1);
     // The stored measure is the outer size; the keeper applies it as such and centres
     // the window when it is first shown.
     new OuterSizeKeeper(*this, QSize(width, height));
@@ -228,6 +229,7 @@ void TForm1::SaveSettings() {
     ini.WriteString(kSection, QStringLiteral("E-Mail"), kContactText);
     ini.WriteString(kSection, QStringLiteral("Высота"), QString::number(outer.height()));
     ini.WriteString(kSection, QStringLiteral("Ширина"), QString::number(outer.width()));
+    ini.WriteString(kSection, QStringLiteral("ЕСКД"), cbEskd->isChecked() ? "1" : "0");
 }
 
 void TForm1::Guarded(const std::function<void()>& handler) {

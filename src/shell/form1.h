@@ -4,6 +4,7 @@
 
 #include "control_states.h"
 #include "design_state.h"
+#include "eskd_drawing.h"
 #include "message_sink.h"
 #include "tech_requirements.h"
 #include "widgets.h"
@@ -109,6 +110,8 @@ private:
     void sbAutoCadClick();
 
     cad::TechRequirementControls TechRequirementValues() const;
+
+    geometry::EskdSheetInfo EskdSheetValues() const;
     void RestoreAfterDrawing(Qt::WindowStates before);
     // The built-in drawing window beside the wizard, in front (page 7's button).
     void ShowDrawingWindow();
@@ -202,6 +205,7 @@ private:
     QButtonGroup* endCoilGroup_ = nullptr;
     QCheckBox* cb71 = nullptr;
     QCheckBox* cb72 = nullptr;
+    QCheckBox* cbEskd = nullptr; // "- оформить по ЕСКД": the complete drawing on a sheet
 
     // Page 6.
     QLineEdit* e6Num = nullptr;

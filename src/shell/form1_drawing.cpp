@@ -8,6 +8,7 @@
 #include "drawing_placement.h"
 #include "drawing_window.h"
 #include "errors.h"
+#include "eskd_driver.h"
 #include "tech_requirements.h"
 
 #include <QGuiApplication>
@@ -71,7 +72,10 @@ void TForm1::sbAutoCadClick() {
              diagramEdits_[3], diagramEdits_[4], diagramEdits_[5], diagramEdits_[6]}));
         return;
     }
-    if (const auto refusal = cad::CheckDrawingParams(params)) {
+    const bool eskd = cbEskd->isChecked();
+    cad::DrawingParams checked = params;
+    if (const auto refusal =
+            eskd ? cad::PrepareEskdParams(checked) : cad::CheckDrawingParams(params)) {
         messages_->show(MessageIcon::Error, *refusal);
         return;
     }
@@ -95,8 +99,13 @@ void TForm1::sbAutoCadClick() {
     const Qt::WindowStates before = windowState();
     showMinimized();
     try {
-        cad::DrawSpring(*drawingSession_, params, *connector, *messages_);
-        if (cb72->isChecked()) {
+        if (eskd) {
+            cad::DrawEskdSpring(*drawingSession_, params, EskdSheetValues(), *connector,
+                                *messages_);
+        } else {
+            cad::DrawSpring(*drawingSession_, params, *connector, *messages_);
+        }
+        if (!eskd && cb72->isChecked()) {
             cad::DrawTechRequirements(cad::BuildTechRequirements(TechRequirementValues()),
                                       *connector, *messages_);
         }
@@ -105,6 +114,28 @@ void TForm1::sbAutoCadClick() {
         throw;
     }
     RestoreAfterDrawing(before);
+}
+
+geometry::EskdSheetInfo TForm1::EskdSheetValues() const {
+    geometry::EskdSheetInfo info;
+    if (cb72->isChecked()) {
+        info.TechLines =
+            cad::NumberedTechLines(cad::BuildTechRequirements(TechRequirementValues()));
+    }
+    if (!e6Num->text().isEmpty()) {
+        info.Designation = Text(e6Num) + " " + comb6Gost->currentText().toStdString();
+    }
+    // The material as the class page names it: the hot-rolled bar, or the wire class chosen.
+    if (!LZagot->isHidden()) {
+        info.Material = LZagot->text().toStdString();
+    } else {
+        const QRadioButton* wire = rg1Mat2->isChecked() ? rg1Mat2 : rg1Mat1;
+        info.Material = wire->text().mid(2).toStdString();
+    }
+    if (state_.m > 0) {
+        info.Mass = QString::number(state_.m, 'g', 3).replace('.', ',').toStdString();
+    }
+    return info;
 }
 
 void TForm1::RestoreAfterDrawing(Qt::WindowStates before) {

@@ -152,8 +152,11 @@ QWidget* TForm1::BuildList5() {
     switchRow->addWidget(cb71);
     switchRow->addSpacing(30);
     switchRow->addWidget(cb72);
+    cbEskd = CheckBox("cbEskd", "- оформить по ЕСКД", page);
+    cbEskd->setToolTip("Рамка, основная надпись, размеры, оси и штриховка (Вкл./Выкл.)");
     switchRow->addStretch();
     layout->addWidget(switches);
+    layout->addWidget(cbEskd);
     layout->addStretch(1);
     return page;
 }

@@ -98,7 +98,7 @@ QWidget* TForm1::BuildList0() {
     // While shipped estimate tables are in use, say so: their spring numbers are not
     // the standards' numbers.
     const std::string notice = tables::EstimateNotice(
-        tables::ShippedEstimatesIn(tables::TablesBesideExecutable(exePath_)));
+        tables::ShippedEstimatesIn(tables::TablesOfExecutable(exePath_)));
     if (!notice.empty()) {
         QLabel* LEstimate = MakeLabel("LEstimate", QString::fromStdString(notice), page);
         LEstimate->setWordWrap(true);

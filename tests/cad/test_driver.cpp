@@ -244,14 +244,46 @@ TEST_F(Driver, CancelledRequestAndMissingApplication) {
               "Операция недоступна !\r\nПредварительно необходимо загрузить AutoCAD R14.01");
 }
 
-TEST_F(Driver, TrimWithoutCrossingEndsTheDrawingAndKeepsWhatWasDrawn) {
-    params.d = 12;
-    params.t = 1;
-    Answer(cad::Point{});
+// Coils that overlap (t not above d), a wire thicker than the coil, or sizes and points
+// whose coordinates lose all precision are refused before anything is asked or drawn; the
+// CAD link message stays for failures of the CAD application.
+TEST_F(Driver, UndrawableGeometryIsRefusedByName) {
+    struct Case {
+        double D0, d, t;
+        int view;
+        const char* start;
+    };
+    const Case cases[] = {
+        {20, 12, 1, 1, "Шаг пружины t должен быть"},
+        {20, 6, 6, 2, "Шаг пружины t должен быть"},
+        {2, 6, 8, 4, "Средний диаметр пружины D0 должен быть"},
+        {1e15, 2, 6, 1, "Средний диаметр пружины D0 слишком велик"},
+        {20, 2, 1e7, 3, "Шаг пружины t слишком велик"},
+    };
+    for (const Case& c : cases) {
+        DrawingParams p = params;
+        p.D0 = c.D0;
+        p.d = c.d;
+        p.t = c.t;
+        p.ViewType = c.view;
+        const auto refusal = cad::CheckDrawingParams(p);
+        ASSERT_TRUE(refusal.has_value()) << c.start;
+        EXPECT_EQ(refusal->rfind(c.start, 0), 0u) << *refusal;
+    }
+    // A pitch equal to d is drawable in the cut view, where coils are only sections.
+    params.d = 6;
+    params.t = 6;
+    params.ViewType = 4;
+    EXPECT_FALSE(cad::CheckDrawingParams(params).has_value());
+}
+
+TEST_F(Driver, StartPointTooFarOutIsRefused) {
+    Answer(cad::Point{1.7e308, 0, 0});
     Draw();
     ASSERT_EQ(sink.messages.size(), 1u);
-    EXPECT_EQ(sink.messages[0].text, "Ошибка связи с AutoCAD.");
-    EXPECT_EQ(doc().model.entities.size(), 5u);
+    EXPECT_EQ(sink.messages[0].icon, MessageIcon::Error);
+    EXPECT_EQ(sink.messages[0].text.rfind("Точка лежит слишком далеко", 0), 0u);
+    EXPECT_TRUE(doc().model.entities.empty());
 }
 
 TEST_F(Driver, RefusedRequestAsksNothing) {

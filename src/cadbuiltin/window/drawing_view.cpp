@@ -1,6 +1,8 @@
 // Painting, zooming, panning and point picking of the drawing window's canvas.
 #include "drawing_view.h"
 
+#include "entity_painter.h"
+
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
@@ -192,6 +194,11 @@ void DrawingView::paintEvent(QPaintEvent*) {
             painter.restore();
             break;
         }
+        case Entity::Kind::Hatch:
+        case Entity::Kind::Dimension:
+            PaintEntity(painter, e,
+                        PaintFrame{[this](const Point& p) { return toScreen(p); }, scale_, 0});
+            break;
         }
     }
 

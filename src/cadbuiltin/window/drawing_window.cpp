@@ -2,6 +2,8 @@
 // position, point requests in a local event loop, saving as DXF, new drawing, variables.
 #include "drawing_window.h"
 
+#include "pdf_writer.h"
+
 #include "dxf_writer.h"
 
 #include <QAction>
@@ -135,6 +137,9 @@ void DrawingWindow::createActions() {
     saveAction_->setObjectName("actionSaveDxf");
     saveAction_->setShortcut(QKeySequence::Save);
     file->addSeparator();
+    QAction* pdf =
+        file->addAction(QStringLiteral("Сохранить как PDF…"), this, &DrawingWindow::savePdf);
+    pdf->setObjectName("actionSavePdf");
     QAction* close = file->addAction(QStringLiteral("Закрыть"), this, &QWidget::close);
     close->setObjectName("actionClose");
 
@@ -311,6 +316,23 @@ bool DrawingWindow::confirmDiscard() {
 
 void DrawingWindow::clearMarkers() {
     view_->clearMarkers();
+}
+
+// The page at true scale: a sheet of the complete drawing at its format.
+void DrawingWindow::savePdf() {
+    QString path = QFileDialog::getSaveFileName(this, QStringLiteral("Сохранить как PDF"),
+                                                QString(), QStringLiteral("Документы PDF (*.pdf)"));
+    if (path.isEmpty()) {
+        return;
+    }
+    if (QFileInfo(path).suffix().compare(QStringLiteral("pdf"), Qt::CaseInsensitive) != 0) {
+        path += QStringLiteral(".pdf");
+    }
+    try {
+        WritePdf(*document_, path.toStdString());
+    } catch (const std::exception& error) {
+        QMessageBox::warning(this, kTitle, QString::fromStdString(error.what()));
+    }
 }
 
 void DrawingWindow::confirmNewDrawing() {

@@ -74,6 +74,7 @@ public slots:
     bool saveAs();
 
 private slots:
+    void savePdf();
     void confirmNewDrawing();
     void editVariables();
     void showCursor(const torvelix::cad::Point& point);

@@ -1,0 +1,127 @@
+// The driver of the complete drawing: checks, pitch fitted to L0, sheet, one point, view,
+// annotations and sheet.
+#include "eskd_driver.h"
+
+#include "spring_geometry.h"
+
+#include <cmath>
+
+namespace torvelix::cad {
+
+namespace {
+
+void DrawView(geometry::DrawingState& state, const DrawingParams& params) {
+    switch (params.ViewType) {
+    case 1:
+        geometry::DrawBrokenView(state, params);
+        break;
+    case 2:
+        geometry::DrawFullView(state, params);
+        break;
+    case 3:
+        geometry::DrawSectionView(state, params);
+        break;
+    default:
+        geometry::DrawCutView(state, params);
+        break;
+    }
+}
+
+CadSpace& TargetSpace(CadDocument& document, int tileMode, int cvPort) {
+    return tileMode != 1 && cvPort == 1 ? document.PaperSpace() : document.ModelSpace();
+}
+
+} // namespace
+
+std::vector<std::string> NumberedTechLines(const TechRequirements& tt) {
+    std::vector<std::string> lines;
+    int number = 0;
+    for (int item = 1; item <= 11; ++item) {
+        if (!tt.TtFlags[static_cast<std::size_t>(item - 1)]) {
+            continue;
+        }
+        const auto index = static_cast<std::size_t>(TtLineIndex(item));
+        lines.push_back(std::to_string(++number) + ". " + tt.TtLines[index]);
+        if (TtHasContinuation(item)) {
+            lines.push_back(tt.TtLines[index + 1]);
+        }
+    }
+    return lines;
+}
+
+std::optional<std::string> PrepareEskdParams(DrawingParams& params) {
+    // The sheet is placed by one point; the spring's length is L0.
+    params.Inscribe = false;
+    if (!(params.L0 > 0)) {
+        return std::string("Для чертежа по ЕСКД длина пружины L0\rдолжна быть больше нуля!");
+    }
+    if (params.n < 1) {
+        return std::string("Количество рабочих витков n\rдолжно быть не меньше 1!");
+    }
+    // The page's pitch does not count: it is fitted below.
+    DrawingParams unfitted = params;
+    unfitted.t = params.d + 1;
+    if (auto refusal = CheckDrawingParams(unfitted)) {
+        return refusal;
+    }
+    const double pitch = geometry::PitchForLength(params, params.L0);
+    if (!(pitch > params.d)) {
+        return std::string("Длина пружины L0 мала для n витков:\rшаг пружины t получается не "
+                           "больше диаметра проволоки d!");
+    }
+    params.t = pitch;
+    return CheckDrawingParams(params);
+}
+
+void DrawEskdSpring(DrawingSession& session, DrawingParams& params,
+                    const geometry::EskdSheetInfo& info, CadConnector& connector,
+                    MessageSink& sink) {
+    if (auto refusal = PrepareEskdParams(params)) {
+        sink.show(MessageIcon::Error, *refusal);
+        return;
+    }
+    std::optional<geometry::SheetLayout> sheet = geometry::ChooseSheet(params, info);
+    if (!sheet) {
+        sink.show(MessageIcon::Error, "Пружина не помещается на листе формата A2\rв масштабе 1:5!");
+        return;
+    }
+    geometry::DrawingState& state = session.Geometry;
+    try {
+        session.Application = connector.Attach("AutoCAD.Application");
+        session.Document = &session.Application->ActiveDocument();
+        CadDocument& document = *session.Document;
+        session.TileMode = document.GetVariableInt("TILEMODE");
+        session.CvPort = document.GetVariableInt("CVPORT");
+        state.TargetSpace = &TargetSpace(document, session.TileMode, session.CvPort);
+        sheet->Corner = document.Utility().GetPoint(std::nullopt, kSheetCornerPrompt);
+        if (std::abs(sheet->Corner.x) > 1e9 || std::abs(sheet->Corner.y) > 1e9 ||
+            std::abs(sheet->Corner.z) > 1e9) {
+            sink.show(
+                MessageIcon::Error,
+                "Точка лежит слишком далеко от начала координат\r(координата больше 1E9 мм)!");
+            return;
+        }
+        state.PickStart = geometry::SpringStartOnSheet(params, *sheet);
+        state.InsertPoint = state.PickStart;
+        state.CoilTilt = std::atan(params.t / (2 * params.D0));
+        const double allowance = EndAllowance(params, state.CoilTilt);
+        // Drawn as long as the spring is: the diagram's lengths need no rescaling.
+        state.DrawnLength = params.L0;
+        state.BrokenViewLength = params.L0;
+        state.InsertPoint.x += allowance;
+        geometry::PrepareEskdDocument(document, *sheet);
+        document.SetActiveLayer(geometry::kLayerOutline);
+        DrawView(state, params);
+        state.BrokenViewLength = 0;
+        geometry::DrawEskdAnnotations(state, params, document, *sheet);
+        geometry::DrawEskdSheet(state, document, *sheet, info);
+    } catch (const CadException&) {
+        state.BrokenViewLength = 0;
+        sink.show(MessageIcon::Warning, kCadLinkError);
+    } catch (const AutomationFailure&) {
+        state.BrokenViewLength = 0;
+        sink.show(MessageIcon::Warning, kCadNotLoaded);
+    }
+}
+
+} // namespace torvelix::cad

@@ -1,0 +1,128 @@
+// Entity painting shared by the drawing view and the PDF output.
+#include "entity_painter.h"
+
+#include <QPainterPath>
+
+#include <algorithm>
+#include <cmath>
+
+namespace torvelix::cad {
+
+namespace {
+
+int sixteenths(double radians) {
+    return static_cast<int>(std::lround(radians * 180.0 / kPi * 16.0));
+}
+
+void paintText(QPainter& painter, const std::string& text, const Point& at, double height,
+               double rotation, const PaintFrame& frame) {
+    // The drawing's text height is that of the capitals, about 0.7 of the font size.
+    const double size = height * frame.unitsPerMm / 0.7;
+    if (!(size >= 0.5) || size > 4000.0) {
+        return;
+    }
+    QFont font = painter.font();
+    font.setFamilies({QStringLiteral("DejaVu Sans"), QStringLiteral("Arial")});
+    font.setPixelSize(std::max(1, static_cast<int>(std::lround(size))));
+    painter.save();
+    painter.setFont(font);
+    painter.translate(frame.map(at));
+    painter.rotate(-rotation * 180.0 / kPi);
+    if (size < 1) {
+        painter.scale(size, size);
+    }
+    painter.setPen(QPen(painter.pen().color()));
+    painter.drawText(QPointF(0, 0), QString::fromStdString(text));
+    painter.restore();
+}
+
+QPen layerPen(const QPen& base, const DrawingDocument& doc, const Entity& e,
+              const PaintFrame& frame) {
+    QPen pen = base;
+    const Layer* layer = doc.findLayer(e.layer);
+    if (layer == nullptr) {
+        return pen;
+    }
+    const double weightMm = layer->lineweight >= 0 ? layer->lineweight / 100.0 : 0.25;
+    if (frame.unitsPerPaperMm > 0) {
+        pen.setWidthF(std::max(weightMm, 0.05) * frame.unitsPerPaperMm);
+    } else if (layer->lineweight >= 50) {
+        pen.setWidthF(pen.widthF() * 1.8);
+    }
+    const Linetype* type = doc.findLinetype(layer->linetype);
+    if (type != nullptr && !type->pattern.empty() && e.kind != Entity::Kind::Hatch &&
+        e.kind != Entity::Kind::Dimension) {
+        // Qt measures dashes in pen widths.
+        const double width = pen.isCosmetic() ? 1.0 : pen.widthF();
+        QVector<qreal> dashes;
+        for (const double dash : type->pattern) {
+            dashes.push_back(std::max(std::abs(dash) * frame.unitsPerMm, 0.5) / width);
+        }
+        if (dashes.size() % 2 == 1) {
+            dashes.push_back(dashes.back());
+        }
+        pen.setDashPattern(dashes);
+    }
+    return pen;
+}
+
+} // namespace
+
+void PaintEntity(QPainter& painter, const Entity& e, const PaintFrame& frame) {
+    switch (e.kind) {
+    case Entity::Kind::Line:
+        painter.drawLine(frame.map(e.a), frame.map(e.b));
+        break;
+    case Entity::Kind::Circle:
+    case Entity::Kind::Arc: {
+        const QPointF c = frame.map(e.centre);
+        const double r = e.radius * frame.unitsPerMm;
+        const QRectF box(c.x() - r, c.y() - r, 2 * r, 2 * r);
+        if (e.kind == Entity::Kind::Circle) {
+            painter.drawEllipse(box);
+        } else {
+            // Qt counts angles counter-clockwise on the screen, as the drawing does with
+            // its Y axis pointing up.
+            painter.drawArc(box, sixteenths(e.startAngle),
+                            sixteenths(arcSweep(e.startAngle, e.endAngle)));
+        }
+        break;
+    }
+    case Entity::Kind::Text:
+        paintText(painter, e.text, e.a, e.height, e.rotation, frame);
+        break;
+    case Entity::Kind::Hatch:
+        for (const Entity& line : hatchLines(e)) {
+            painter.drawLine(frame.map(line.a), frame.map(line.b));
+        }
+        break;
+    case Entity::Kind::Dimension: {
+        const DimensionPicture picture = dimensionPicture(e);
+        for (const Entity& line : picture.lines) {
+            painter.drawLine(frame.map(line.a), frame.map(line.b));
+        }
+        painter.save();
+        painter.setBrush(painter.pen().color());
+        for (const auto& arrow : picture.arrows) {
+            const QPointF corners[3] = {frame.map(arrow[0]), frame.map(arrow[1]),
+                                        frame.map(arrow[2])};
+            painter.drawPolygon(corners, 3);
+        }
+        painter.restore();
+        paintText(painter, dimensionText(e), picture.textAt, e.height, picture.textRotation, frame);
+        break;
+    }
+    }
+}
+
+void PaintSpace(QPainter& painter, const DrawingDocument& doc, Space space,
+                const PaintFrame& frame) {
+    const QPen base = painter.pen();
+    for (const Entity& e : doc.entities(space)) {
+        painter.setPen(layerPen(base, doc, e, frame));
+        PaintEntity(painter, e, frame);
+    }
+    painter.setPen(base);
+}
+
+} // namespace torvelix::cad
