@@ -1,10 +1,14 @@
 // Pictures of the eight pages for the documentation, taken from the X server by
 // ImageMagick's import while a typical run is clicked through; not a test. Run by
 // scripts/screenshots.sh under xvfb-run with QT_QPA_PLATFORM=xcb, writing page0.png
-// .. page7.png into the folder TORVELIX_SCREENSHOT_DIR names.
+// .. page7.png into the folder TORVELIX_SCREENSHOT_DIR names, and drawing.png, the
+// screen with the drawing window beside the wizard after a drawing.
 #include "shell_fixture.h"
 
+#include "drawing_window.h"
+
 #include <QCheckBox>
+#include <QTimer>
 #include <QPlainTextEdit>
 #include <QProcess>
 #include <QTest>
@@ -48,6 +52,25 @@ TEST_F(Screenshots, EveryPageOfATypicalRun) {
     capture(6);
     Next();
     capture(7);
+
+    // A drawing: the start point and the requirements' corner picked in the built-in
+    // drawing window, which then stands beside the wizard; the whole screen is taken.
+    const auto pickIn = [](QPointF at) {
+        QTimer::singleShot(300, [at] {
+            for (QWidget* top : QApplication::topLevelWidgets()) {
+                if (auto* window = qobject_cast<cad::DrawingWindow*>(top)) {
+                    QTest::mouseClick(window->view(), Qt::LeftButton, {},
+                                      window->view()->toScreen({at.x(), at.y(), 0}).toPoint());
+                }
+            }
+        });
+    };
+    pickIn(QPointF(0, 0));
+    QTimer::singleShot(900, [&] { pickIn(QPointF(0, -60)); });
+    Click("sbAutoCad");
+    QTest::qWait(1000);
+    const QString file = folder + QStringLiteral("/drawing.png");
+    EXPECT_EQ(QProcess::execute("import", {"-window", "root", file}), 0) << file.toStdString();
     EXPECT_TRUE(errors_.empty());
 }
 
