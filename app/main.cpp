@@ -62,7 +62,8 @@ int main(int argc, char** argv) {
     using namespace torvelix::app;
     const std::string first = argc < 2 ? "" : argv[1];
     // No subcommand, or Qt's own options (-platform, -style ...): the window.
-    if (argc < 2 || (first.rfind("-", 0) == 0 && first != "--help" && first != "-h")) {
+    if (argc < 2 ||
+        (first.rfind("-", 0) == 0 && first != "--help" && first != "-h" && first != "--version")) {
         return RunWindow(argc, argv);
     }
     IgnoreBrokenPipe();

@@ -93,8 +93,8 @@ QWidget* TForm1::BuildList0() {
     layout->addWidget(Label37);
     // While shipped estimate tables are in use, say so: their spring numbers are not
     // the standards' numbers.
-    const std::string notice = tables::EstimateNotice(
-        tables::ShippedEstimatesIn(tables::TablesBesideExecutable(exePath_)));
+    const std::string notice =
+        tables::EstimateNotice(tables::ShippedEstimatesIn(tables::TablesOfExecutable(exePath_)));
     if (!notice.empty()) {
         QLabel* LEstimate = MakeLabel("LEstimate", QString::fromStdString(notice), page);
         LEstimate->setWordWrap(true);

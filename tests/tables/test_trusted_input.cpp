@@ -89,7 +89,7 @@ TEST(ShippedEstimates, RecognisedByTheirBytesAndNamedInOneLine) {
     keyed.put('2');
     keyed.close();
     folder.remove("13775");
-    const auto left = ShippedEstimatesIn(TablesBesideExecutable(folder.exePath()));
+    const auto left = ShippedEstimatesIn(TablesOfExecutable(folder.exePath()));
     ASSERT_EQ(left.size(), 9u);
     EXPECT_EQ(EstimateNotice(left).rfind("Таблицы пружин 13766, 13768…13774, 13776 — ", 0), 0u);
     EXPECT_EQ(EstimateNotice({"13770"}).rfind("Таблица пружин 13770 — ", 0), 0u);
