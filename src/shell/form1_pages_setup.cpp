@@ -31,9 +31,13 @@ QToolButton* ModeButton(const QString& name, const QString& text, const QString&
     font.setBold(true);
     font.setItalic(true);
     button->setFont(font);
-    QPalette palette = button->palette();
-    palette.setColor(QPalette::ButtonText, QColor(0, 0, 128));
-    button->setPalette(palette);
+    // The button that is down is drawn pressed in and tinted, the other raised, so that
+    // the chosen mode reads at a glance whatever the widget style would do.
+    button->setStyleSheet(QString("QToolButton { color: #000080; background: %1;"
+                                  " border: 2px outset #b0b0b0; border-radius: 3px; }"
+                                  "QToolButton:checked { background: %2;"
+                                  " border: 2px inset #000080; }")
+                              .arg(kModeUpColour, kModeDownColour));
     group->addButton(button);
     return button;
 }
@@ -93,8 +97,8 @@ QWidget* TForm1::BuildList0() {
     layout->addWidget(Label37);
     // While shipped estimate tables are in use, say so: their spring numbers are not
     // the standards' numbers.
-    const std::string notice =
-        tables::EstimateNotice(tables::ShippedEstimatesIn(tables::TablesOfExecutable(exePath_)));
+    const std::string notice = tables::EstimateNotice(
+        tables::ShippedEstimatesIn(tables::TablesOfExecutable(exePath_)));
     if (!notice.empty()) {
         QLabel* LEstimate = MakeLabel("LEstimate", QString::fromStdString(notice), page);
         LEstimate->setWordWrap(true);
