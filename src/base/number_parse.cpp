@@ -12,6 +12,12 @@ namespace torvelix {
 
 namespace {
 
+bool IsDigit(char ch) {
+    return ch >= '0' && ch <= '9';
+}
+
+} // namespace
+
 std::string_view TrimBlanks(std::string_view text) {
     while (!text.empty() && text.front() == ' ') {
         text.remove_prefix(1);
@@ -21,12 +27,6 @@ std::string_view TrimBlanks(std::string_view text) {
     }
     return text;
 }
-
-bool IsDigit(char ch) {
-    return ch >= '0' && ch <= '9';
-}
-
-} // namespace
 
 std::optional<double> TryParseNumber(std::string_view text) {
     text = TrimBlanks(text);

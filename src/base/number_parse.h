@@ -6,6 +6,9 @@
 
 namespace torvelix {
 
+// The text without the blanks (spaces) before and after it.
+std::string_view TrimBlanks(std::string_view text);
+
 // A decimal number with the point as separator: blanks around it, a leading sign and
 // an exponent part are accepted; at least one digit before or after the point.
 // Anything else (empty text, a comma, letters, inf, nan) gives no value.

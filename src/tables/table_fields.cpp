@@ -7,20 +7,6 @@
 
 namespace torvelix::tables {
 
-namespace {
-
-std::string_view TrimBlanks(std::string_view text) {
-    while (!text.empty() && text.front() == ' ') {
-        text.remove_prefix(1);
-    }
-    while (!text.empty() && text.back() == ' ') {
-        text.remove_suffix(1);
-    }
-    return text;
-}
-
-} // namespace
-
 std::string Field(std::string_view line, int column, int width) {
     if (column < 1 || width <= 0) {
         return {};
