@@ -533,7 +533,9 @@ void DrawingDocument::clear() {
     ++store_->generation;
     store_->layers = {Layer{"0"}};
     store_->linetypes.clear();
-    store_->activeLayer = "0";
+    // A moved-in string rather than a literal: GCC 12 at -O2 warns falsely
+    // (-Wrestrict) about assigning a literal here.
+    store_->activeLayer = std::string("0");
     tileMode_ = 1;
     cvport_ = 2;
     dimScale_ = 1.0;
