@@ -95,19 +95,19 @@ int RunCalcCommand(const std::vector<std::string>& args, const std::string& exeP
     }
     const std::string kind = value("--kind", "");
     if (kind == "single") {
-        controls.kindItem = 0;
+        controls.kind = calc::SpringKind::SingleStrand;
     } else if (kind == "three") {
-        controls.kindItem = 1;
+        controls.kind = calc::SpringKind::ThreeStrand;
     } else if (!kind.empty()) {
         return Usage("--kind takes single or three");
     }
     const std::string strength = value("--strength", "min");
     if (strength == "min") {
-        state.StrengthChoice = 0;
+        state.StrengthChoice = calc::StrengthChoice::Minimum;
     } else if (strength == "mean") {
-        state.StrengthChoice = 1;
+        state.StrengthChoice = calc::StrengthChoice::Mean;
     } else if (strength == "max") {
-        state.StrengthChoice = 2;
+        state.StrengthChoice = calc::StrengthChoice::Maximum;
     } else {
         return Usage("--strength takes min, mean or max");
     }
@@ -115,15 +115,15 @@ int RunCalcCommand(const std::vector<std::string>& args, const std::string& exeP
     if (wire != "II" && wire != "IIA") {
         return Usage("--wire takes II or IIA");
     }
-    controls.wireClassII = wire == "II";
+    controls.wire = wire == "II" ? calc::WireClass::II : calc::WireClass::IIA;
     const std::string fixing = value("--fixing", "4");
     if (fixing != "1" && fixing != "2" && fixing != "3" && fixing != "4") {
         return Usage("--fixing takes 1, 2, 3 or 4");
     }
-    controls.fixingDown = fixing[0] - '0';
+    controls.fixing = static_cast<calc::Fixing>(fixing[0] - '0');
     if (options.flags.count("--no-stability")) {
         controls.stabilityCheck = false;
-        controls.fixingDown = 0;
+        controls.fixing = calc::Fixing::None;
     }
     controls.eF1 = value("--F1", controls.eF1);
     controls.eF2 = value("--F2", controls.eF2);
@@ -150,7 +150,7 @@ int RunCalcCommand(const std::vector<std::string>& args, const std::string& exeP
     if (state.tables.TablesOk && classItem != 0) {
         applyClass(classItem);
     }
-    if (state.tables.TablesOk && controls.kindItem == 1 && controls.classItem != 8) {
+    if (state.tables.TablesOk && controls.kind == calc::SpringKind::ThreeStrand && controls.classItem != tables::kFirstThreeStrandItem) {
         applyClass(8);
     }
     if (!state.tables.TablesOk) {

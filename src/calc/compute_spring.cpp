@@ -12,6 +12,7 @@
 #include <cmath>
 #include <functional>
 #include <numbers>
+#include <optional>
 
 namespace torvelix::calc {
 
@@ -58,27 +59,42 @@ double StrandFactorOf(double i) {
 }
 
 // The strength of the wire row chosen by the strength level: lower, mean or upper.
-double Strength(const std::string& wireRow, int lowerField, int strengthChoice) {
+double Strength(const std::string& wireRow, int lowerField, StrengthChoice strengthChoice) {
     const double lower = tables::WireRowField(wireRow, lowerField);
     const double upper = tables::WireRowField(wireRow, lowerField + 1);
-    if (strengthChoice == 0) {
+    if (strengthChoice == StrengthChoice::Minimum) {
         return lower;
     }
-    if (strengthChoice == 1) {
+    if (strengthChoice == StrengthChoice::Mean) {
         return (lower + upper) / 2;
     }
     return upper;
 }
 
-constexpr double kMuByFixing[] = {2, 1, 0.7, 0.5};
+// The length factor mu of each end fixing; none leaves mu as it was.
+std::optional<double> MuOf(Fixing fixing) {
+    switch (fixing) {
+    case Fixing::FixedFree:
+        return 2;
+    case Fixing::HingedHinged:
+        return 1;
+    case Fixing::FixedHinged:
+        return 0.7;
+    case Fixing::FixedFixed:
+        return 0.5;
+    case Fixing::None:
+        break;
+    }
+    return std::nullopt;
+}
 
 // The lower-strength field of the wire the item's tau3 is a factor of.
-int LowerStrengthField(tables::RmWire wire, bool wireClassII) {
+int LowerStrengthField(tables::RmWire wire, WireClass wireClass) {
     using namespace tables::wire_layout;
     if (wire == tables::RmWire::ClassI) {
         return kClassILowerField;
     }
-    return wireClassII ? kClassIILowerField : kClassIIALowerField;
+    return wireClass == WireClass::II ? kClassIILowerField : kClassIIALowerField;
 }
 
 // Where a computation takes its spring row (by number) and its wire table from.
@@ -132,7 +148,7 @@ namespace {
 bool Compute(DesignState& s, const ControlStates& controls, const std::string& eNum,
              const TableSources& sources, MessageSink& messages) {
     const std::string* namedLast = &sources.springPath;
-    const bool three = s.SpringKind == 1;
+    const bool three = s.SpringKind == SpringKind::ThreeStrand;
     try {
         // Spring row.
         const long long k = torvelix::ParseInteger(eNum);
@@ -150,7 +166,7 @@ bool Compute(DesignState& s, const ControlStates& controls, const std::string& e
 
         const tables::ClassRecord& record = tables::ClassRecordOrNone(controls.classItem);
         if (record.tau3Basis == tables::Tau3Basis::FactorOfRm) {
-            const int lowerField = LowerStrengthField(record.rmWire, controls.wireClassII);
+            const int lowerField = LowerStrengthField(record.rmWire, controls.wire);
             s.tau3 = Finite(s.TauFactor * Strength(wireRow, lowerField, s.StrengthChoice));
         } else {
             s.tau3 = s.TauFactor;
@@ -193,8 +209,8 @@ bool Compute(DesignState& s, const ControlStates& controls, const std::string& e
         }
         s.Overstress = s.tau > s.tau3;
         if (controls.stabilityCheck) {
-            if (controls.fixingDown >= 1 && controls.fixingDown <= 4) {
-                s.Mu = kMuByFixing[controls.fixingDown - 1];
+            if (const auto mu = MuOf(controls.fixing)) {
+                s.Mu = *mu;
             }
             s.Unstable = Finite(2.62 / s.Mu) < Finite(s.L0 / s.D);
         } else {

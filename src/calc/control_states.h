@@ -2,16 +2,20 @@
 // (or the command line) fills this; the calculation never touches a widget.
 #pragma once
 
+#include "choices.h"
+
+#include <optional>
 #include <string>
 
 namespace torvelix::calc {
 
 struct ControlStates {
     int classItem = 0;          // rgKlas item index 0 .. 10 (-1: none selected)
-    int kindItem = -1;          // cbVid item index: 0 single, 1 three-strand, -1 none
-    bool wireClassII = true;    // rg1Mat1 checked (else rg1Mat2, class IIA)
-    bool stabilityCheck = true; // cbUstoshivost checked
-    int fixingDown = 4;         // end fixing down: 1 .. 4 for sb21 .. sb24, 0 none (sb25)
+    // The kind item selected in cbVid; none while its text is typed over.
+    std::optional<SpringKind> kind;
+    WireClass wire = WireClass::II; // rg1Mat1 (II) or rg1Mat2 (IIA) checked
+    bool stabilityCheck = true;     // cbUstoshivost checked
+    Fixing fixing = Fixing::FixedFixed; // sb21 .. sb24 down; None for the hidden sb25
 
     // Texts of the inputs page, as typed.
     std::string eF1 = "20", eF2 = "80", eH = "10", eV = "3";

@@ -4,6 +4,7 @@
 // Units: N, mm, m/s, MPa, kg, mm^3, mJ.
 #pragma once
 
+#include "choices.h"
 #include "class_record.h"
 #include "table_files.h"
 
@@ -13,12 +14,12 @@ namespace torvelix::calc {
 
 struct DesignState {
     // Inputs and choices.
-    int SpringKind = 0; // 0 single-strand, 1 three-strand
+    calc::SpringKind SpringKind = SpringKind::SingleStrand;
     double F1 = 0, F2 = 0, h = 0, Vmax = 0, Dmin = 0, Dmax = 0, n2 = 0, n3 = 0;
     tables::ClassGroup ClassGroup = tables::ClassGroup::I;
     std::string SpringGost;
     double TauFactor = 0;
-    int StrengthChoice = 0; // 0 minimum, 1 mean, 2 maximum tensile strength
+    calc::StrengthChoice StrengthChoice = StrengthChoice::Minimum;
 
     // Bounds of the preliminary selection and material constants.
     double DeltaMin = 0, DeltaMax = 0, F3min = 0, F3max = 0;

@@ -62,7 +62,7 @@ ReportOutcome FinalCalculation(DesignState& s, const ControlStates& controls,
     r.push_back("Стандарт на заготовку:");
     const tables::ClassRecord& record = tables::ClassRecordOrNone(controls.classItem);
     if (record.wireClassChoice()) {
-        r.push_back(controls.wireClassII ? kWireClassIICaption : kWireClassIIACaption);
+        r.push_back(controls.wire == WireClass::II ? kWireClassIICaption : kWireClassIIACaption);
     } else {
         r.push_back("- " + controls.LZagot);
     }

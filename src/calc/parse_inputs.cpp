@@ -7,10 +7,8 @@
 namespace torvelix::calc {
 
 void ParseInputs(DesignState& state, const ControlStates& controls) {
-    if (controls.kindItem == 0) {
-        state.SpringKind = 0;
-    } else if (controls.kindItem == 1) {
-        state.SpringKind = 1;
+    if (controls.kind) {
+        state.SpringKind = *controls.kind;
     }
     // Each value is stored as soon as it converts, so a failing text leaves the
     // members before it new and those after it as they were.

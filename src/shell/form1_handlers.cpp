@@ -92,7 +92,9 @@ void TForm1::cbVidChange() {
 }
 
 void TForm1::rbMinClick(int tag) {
-    state_.StrengthChoice = tag == 10 ? 0 : tag == 11 ? 1 : 2;
+    state_.StrengthChoice = tag == 10   ? calc::StrengthChoice::Minimum
+                            : tag == 11 ? calc::StrengthChoice::Mean
+                                        : calc::StrengthChoice::Maximum;
 }
 
 void TForm1::sb21aClick(int tag) {
@@ -166,11 +168,15 @@ void TForm1::bbPrintClick() {
 calc::ControlStates TForm1::ControlValues() const {
     calc::ControlStates c;
     c.classItem = rgKlas.ItemIndex();
-    c.kindItem = cbVid->currentIndex();
-    c.wireClassII = rg1Mat1->isChecked();
+    if (cbVid->currentIndex() == 0) {
+        c.kind = calc::SpringKind::SingleStrand;
+    } else if (cbVid->currentIndex() == 1) {
+        c.kind = calc::SpringKind::ThreeStrand;
+    }
+    c.wire = rg1Mat1->isChecked() ? calc::WireClass::II : calc::WireClass::IIA;
     c.stabilityCheck = cbUstoshivost->isChecked();
     const int fixing = DownTag(fixingGroup_);
-    c.fixingDown = fixing >= 1 && fixing <= 4 ? fixing : 0;
+    c.fixing = fixing >= 1 && fixing <= 4 ? static_cast<calc::Fixing>(fixing) : calc::Fixing::None;
     c.eF1 = eF1->text().toStdString();
     c.eF2 = eF2->text().toStdString();
     c.eH = eH->text().toStdString();

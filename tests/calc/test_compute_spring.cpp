@@ -90,19 +90,19 @@ TEST_F(ComputeSpringTest, MatchesTheHandCalculation) {
 
 TEST_F(ComputeSpringTest, StrengthLevelAndWireClassChooseTheFields) {
     // The 2.00 wire row: class I 2010 .. 2260, class II 1770 .. 2010, class IIA 1780 .. 2020.
-    state.StrengthChoice = 1;
+    state.StrengthChoice = calc::StrengthChoice::Mean;
     ComputeSpring(state, controls, "1", messages);
     EXPECT_NEAR(state.tau3, 640.5, 1e-9); // 0.3 * (2010 + 2260) / 2 = 0.3 * 2135
-    state.StrengthChoice = 2;
+    state.StrengthChoice = calc::StrengthChoice::Maximum;
     ComputeSpring(state, controls, "1", messages);
     EXPECT_NEAR(state.tau3, 678, 1e-9); // 0.3 * 2260
 
     selectClass(1); // class II / IIA wire
-    state.StrengthChoice = 0;
-    controls.wireClassII = true;
+    state.StrengthChoice = calc::StrengthChoice::Minimum;
+    controls.wire = calc::WireClass::II;
     ComputeSpring(state, controls, "1", messages);
     EXPECT_NEAR(state.tau3, 531, 1e-9); // 0.3 * 1770
-    controls.wireClassII = false;
+    controls.wire = calc::WireClass::IIA;
     ComputeSpring(state, controls, "1", messages);
     EXPECT_NEAR(state.tau3, 534, 1e-9); // 0.3 * 1780
 
@@ -170,11 +170,11 @@ TEST_F(ComputeSpringTest, CollisionAndOverstressAreStrict) {
 
 TEST_F(ComputeSpringTest, StabilityByFixingAndSwitch) {
     // L0 / D = 29.667 / 14 = 2.119: stable for Mu 1 (2.62), unstable for Mu 2 (1.31).
-    controls.fixingDown = 2;
+    controls.fixing = calc::Fixing::HingedHinged;
     ComputeSpring(state, controls, "1", messages);
     EXPECT_EQ(state.Mu, 1);
     EXPECT_FALSE(state.Unstable);
-    controls.fixingDown = 1;
+    controls.fixing = calc::Fixing::FixedFree;
     ComputeSpring(state, controls, "1", messages);
     EXPECT_EQ(state.Mu, 2);
     EXPECT_TRUE(state.Unstable);
@@ -183,14 +183,14 @@ TEST_F(ComputeSpringTest, StabilityByFixingAndSwitch) {
     EXPECT_FALSE(state.Unstable);
     // Checked with no fixing down: Mu keeps its value.
     controls.stabilityCheck = true;
-    controls.fixingDown = 0;
+    controls.fixing = calc::Fixing::None;
     ComputeSpring(state, controls, "1", messages);
     EXPECT_EQ(state.Mu, 2);
     EXPECT_TRUE(state.Unstable);
 }
 
 TEST_F(ComputeSpringTest, NoFixingEverSetIsAnArithmeticFault) {
-    controls.fixingDown = 0; // checked, nothing down, Mu never set: 2.62 / 0
+    controls.fixing = calc::Fixing::None; // checked, nothing down, Mu never set: 2.62 / 0
     EXPECT_FALSE(ComputeSpring(state, controls, "1", messages));
     EXPECT_EQ(texts().back(), "Ошибка расчета пружины № 1. Проверьте исходные данные.");
     EXPECT_EQ(state.D, 14); // computed before the fault
@@ -249,7 +249,7 @@ TEST_F(ComputeSpringTest, NonFiniteStepsAreReportedAsCalculationErrors) {
 }
 
 TEST_F(ComputeSpringTest, ThreeStrandSpring) {
-    state.SpringKind = 1;
+    state.SpringKind = calc::SpringKind::ThreeStrand;
     selectClass(8);
     // D1 10.5, d1 2 -> D 8.5, i 4.25: StrandFactor 1.021.
     folder.write("13774", {SpringRow("100", "2.00", "10.5", "30", "3.33"),

@@ -222,9 +222,9 @@ TEST_F(SelectionTest, MissingSpringTableKeepsTheNumberAndListsNothing) {
 }
 
 TEST_F(SelectionTest, ThreeStrandClassListsCableAndWireDiameters) {
-    state.SpringKind = 1;
+    state.SpringKind = calc::SpringKind::ThreeStrand;
     selectClass(8);
-    controls.kindItem = 1;
+    controls.kind = calc::SpringKind::ThreeStrand;
     controls.eDn2 = "14";
     folder.write("13774", {SpringRow("100", "2.00", "13.5", "30", "3.33")});
     auto out = PreliminarySelection(state, controls, messages);
@@ -295,16 +295,16 @@ TEST_F(ReportTest, NoNumberKeepsTheReportAndAFailedComputationClearsIt) {
 TEST_F(ReportTest, WireClassLineForItemsOneAndFive) {
     selectClass(5);
     controls.eNum = "1";
-    controls.wireClassII = false;
+    controls.wire = calc::WireClass::IIA;
     auto out = FinalCalculation(state, controls, messages);
     EXPECT_EQ(out.mm2[15], "- Проволока класса IIA по ГОСТ 9389-75");
-    controls.wireClassII = true;
+    controls.wire = calc::WireClass::II;
     out = FinalCalculation(state, controls, messages);
     EXPECT_EQ(out.mm2[15], "- Проволока класса II по ГОСТ 9389-75");
 }
 
 TEST_F(ReportTest, ThreeStrandReportHasCableAndRawWireLines) {
-    state.SpringKind = 1;
+    state.SpringKind = calc::SpringKind::ThreeStrand;
     selectClass(9);
     folder.write("13775", {SpringRow("106", " 2.0", "22", "30", "3.33")});
     controls.eNum = "1";

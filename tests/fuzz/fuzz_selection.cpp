@@ -70,7 +70,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     calc::DesignState state;
     calc::ControlStates controls;
     RecordingMessageSink messages;
-    controls.kindItem = three ? 1 : 0;
+    controls.kind = three ? calc::SpringKind::ThreeStrand : calc::SpringKind::SingleStrand;
     calc::SelectClassInto(state, ProgramPath(), item, messages);
     if (state.tables.TablesOk && three && item != 8) {
         calc::SelectClassInto(state, ProgramPath(), 8, messages);

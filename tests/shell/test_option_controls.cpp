@@ -84,11 +84,11 @@ TEST_F(OptionControls, WireClassChoiceReplacesTheBlankStandardForItemsOneAndFive
 TEST_F(OptionControls, StrengthButtonsSetTheStrengthChoice) {
     const TForm1& form = Open();
     Click("rbMax");
-    EXPECT_EQ(form.designState().StrengthChoice, 2);
+    EXPECT_EQ(form.designState().StrengthChoice, calc::StrengthChoice::Maximum);
     Click("rbSer");
-    EXPECT_EQ(form.designState().StrengthChoice, 1);
+    EXPECT_EQ(form.designState().StrengthChoice, calc::StrengthChoice::Mean);
     Click("rbMin");
-    EXPECT_EQ(form.designState().StrengthChoice, 0);
+    EXPECT_EQ(form.designState().StrengthChoice, calc::StrengthChoice::Minimum);
 }
 
 TEST_F(OptionControls, EndFinishButtonsWriteSupportAndGroundCoils) {
