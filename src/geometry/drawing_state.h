@@ -13,6 +13,13 @@ namespace torvelix::geometry {
 using cad::EntityRef;
 using cad::Point;
 
+// The four views of the spring the drawing offers.
+enum class ViewType { WithBreak = 1, Full, Section, Cut };
+
+// The four forms of the end coils: open and not ground; closed, not ground; closed and
+// ground over 3/4 of the arc; 3/4 coil closed and ground.
+enum class EndType { Open = 1, Closed, ClosedGround, ThreeQuarterGround };
+
 // The drawing request built from the options page and the geometric-parameters page.
 // The views read it after the driver's changes (t fitted, L1..L3 rescaled).
 struct DrawingParams {
