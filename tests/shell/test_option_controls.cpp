@@ -38,7 +38,7 @@ TEST_F(OptionControls, StartInTheirDesignStates) {
     EXPECT_TRUE(Find<QCheckBox>("cb71")->isEnabled());
     EXPECT_FALSE(Find<QCheckBox>("cb72")->isChecked());
     EXPECT_FALSE(Find<QCheckBox>("cb90")->isChecked());
-    EXPECT_EQ(form.rememberedFixing(), 0);
+    EXPECT_EQ(form.rememberedFixing(), calc::Fixing::None);
     EXPECT_EQ(Find<QToolButton>("sb21")->toolTip(), "Глухой-свободный");
     EXPECT_EQ(Find<QLineEdit>("eN2")->toolTip(), "Число опорных витков");
     EXPECT_EQ(Find<QToolButton>("sbAutoCad")->toolTip(), "Вычерчивание пружины в AutoCADe");
@@ -128,10 +128,10 @@ TEST_F(OptionControls, StabilityCheckAndEndFixingFollowEachOther) {
     Click("sb22");
     EXPECT_TRUE(stability->isChecked());
     EXPECT_TRUE(Down("sb22"));
-    EXPECT_EQ(form.rememberedFixing(), 2);
+    EXPECT_EQ(form.rememberedFixing(), calc::Fixing::HingedHinged);
     Click("sb23"); // with the check on, the fixing is not remembered
     EXPECT_TRUE(Down("sb23"));
-    EXPECT_EQ(form.rememberedFixing(), 2);
+    EXPECT_EQ(form.rememberedFixing(), calc::Fixing::HingedHinged);
     stability->setChecked(false);
     EXPECT_EQ(fixingsDown(), 0);
     stability->setChecked(true);

@@ -1,6 +1,6 @@
 // The result and drawing pages of the wizard: candidates, report, drawing options,
 // technical requirements and the drawing's geometric parameters.
-#include "form1.h"
+#include "wizard_controls.h"
 
 #include "button_art.h"
 
@@ -44,48 +44,48 @@ QLabel* WrappedLabel(const QString& name, const QString& text, int width, QWidge
 
 } // namespace
 
-QWidget* TForm1::BuildList3() {
+QWidget* BuildList3(WizardControls& ui) {
     QWidget* page =
         NewPage("List3", "RxLabel5", "Предварительный расчет параметров пружины по ГОСТ 13765-86");
     auto* layout = static_cast<QVBoxLayout*>(page->layout());
-    mm1 = Memo("mm1", page);
-    layout->addWidget(mm1, 1);
-    L3Gost = MakeLabel("L3Gost", "ГОСТ 13766-86", page);
-    eNum = MakeEdit("eNum", page, 60);
+    ui.mm1 = Memo("mm1", page);
+    layout->addWidget(ui.mm1, 1);
+    ui.L3Gost = MakeLabel("L3Gost", "ГОСТ 13766-86", page);
+    ui.eNum = MakeEdit("eNum", page, 60);
     auto* number = new QHBoxLayout;
     number->setSpacing(4);
     number->addWidget(MakeLabel("Label29", "Номер пружины по ", page));
-    number->addWidget(L3Gost);
-    number->addWidget(eNum);
+    number->addWidget(ui.L3Gost);
+    number->addWidget(ui.eNum);
     number->addStretch();
     layout->addLayout(number);
     return page;
 }
 
-QWidget* TForm1::BuildList4() {
+QWidget* BuildList4(WizardControls& ui) {
     QWidget* page =
         NewPage("List4", "RxLabel6", "Окончательный расчет параметров пружины по ГОСТ 13765-86");
     auto* layout = static_cast<QVBoxLayout*>(page->layout());
-    mm2 = Memo("mm2", page);
-    layout->addWidget(mm2, 1);
-    bbPrint = new QPushButton("   Поместить данные в MS Word", page);
-    bbPrint->setObjectName("bbPrint");
-    bbPrint->setIcon(QIcon(WordPicture(QSize(20, 20))));
-    bbPrint->setIconSize(QSize(20, 20));
-    bbPrint->setFixedHeight(28);
+    ui.mm2 = Memo("mm2", page);
+    layout->addWidget(ui.mm2, 1);
+    ui.bbPrint = new QPushButton("   Поместить данные в MS Word", page);
+    ui.bbPrint->setObjectName("bbPrint");
+    ui.bbPrint->setIcon(QIcon(WordPicture(QSize(20, 20))));
+    ui.bbPrint->setIconSize(QSize(20, 20));
+    ui.bbPrint->setFixedHeight(28);
     auto* row = new QHBoxLayout;
-    row->addWidget(bbPrint);
+    row->addWidget(ui.bbPrint);
     // Where the last exported document was written, so that the user can find it.
-    LDocument = new QLabel(page);
-    LDocument->setObjectName("LDocument");
-    LDocument->setTextInteractionFlags(Qt::TextSelectableByMouse);
-    row->addWidget(LDocument, 1);
+    ui.LDocument = new QLabel(page);
+    ui.LDocument->setObjectName("LDocument");
+    ui.LDocument->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    row->addWidget(ui.LDocument, 1);
     row->addStretch();
     layout->addLayout(row);
     return page;
 }
 
-QWidget* TForm1::BuildList5() {
+QWidget* BuildList5(WizardControls& ui) {
     QWidget* page = NewPage("List5", "RxLabel7", "Вычерчивание пружины средствами AutoCad ");
     auto* layout = static_cast<QVBoxLayout*>(page->layout());
 
@@ -94,8 +94,8 @@ QWidget* TForm1::BuildList5() {
     auto* typeGrid = new QGridLayout(types);
     typeGrid->setContentsMargins(8, 4, 8, 4);
     typeGrid->setVerticalSpacing(4);
-    viewGroup_ = new QButtonGroup(types);
-    viewGroup_->setExclusive(true);
+    ui.viewGroup = new QButtonGroup(types);
+    ui.viewGroup->setExclusive(true);
     const std::array<std::pair<const char*, const char*>, 4> viewLabels = {
         {{"Label52", "Пружина с обрывом"},
          {"Label53", "Полная пружина"},
@@ -105,19 +105,19 @@ QWidget* TForm1::BuildList5() {
         const int tag = 71 + k;
         QToolButton* button =
             MakeImageButton(QStringLiteral("sb7%1").arg(k + 1), tag,
-                            DrawingTypePicture(tag, QSize(64, 40)), {}, viewGroup_, types);
+                            DrawingTypePicture(tag, QSize(64, 40)), {}, ui.viewGroup, types);
         typeGrid->addWidget(button, k, 0);
         typeGrid->addWidget(MakeLabel(viewLabels[k].first, viewLabels[k].second, types), k, 1);
     }
-    viewGroup_->button(71)->setChecked(true);
+    ui.viewGroup->button(71)->setChecked(true);
 
     auto* ends = new QGroupBox(" Тип крайних витков ", page);
     ends->setObjectName("GroupBox6");
     auto* endGrid = new QGridLayout(ends);
     endGrid->setContentsMargins(8, 4, 8, 4);
     endGrid->setVerticalSpacing(4);
-    endCoilGroup_ = new QButtonGroup(ends);
-    endCoilGroup_->setExclusive(true);
+    ui.endCoilGroup = new QButtonGroup(ends);
+    ui.endCoilGroup->setExclusive(true);
     const std::array<std::pair<const char*, const char*>, 4> endLabels = {
         {{"Label42", "Неподжат и нешлифован крайний виток"},
          {"Label43", "Поджат целый нешлифованный виток"},
@@ -126,14 +126,14 @@ QWidget* TForm1::BuildList5() {
     for (int k = 0; k < 4; ++k) {
         QToolButton* button =
             MakeImageButton(QStringLiteral("sb5%1").arg(k + 1), 71 + k,
-                            EndCoilPicture(k + 1, QSize(64, 40)), {}, endCoilGroup_, ends);
+                            EndCoilPicture(k + 1, QSize(64, 40)), {}, ui.endCoilGroup, ends);
         endGrid->addWidget(button, k, 0);
         QLabel* label = MakeLabel(endLabels[k].first, endLabels[k].second, ends);
         label->setWordWrap(true);
         endGrid->addWidget(label, k, 1);
     }
     endGrid->setColumnStretch(1, 1);
-    endCoilGroup_->button(71)->setChecked(true);
+    ui.endCoilGroup->button(71)->setChecked(true);
 
     auto* boxes = new QHBoxLayout;
     boxes->addWidget(types);
@@ -145,23 +145,23 @@ QWidget* TForm1::BuildList5() {
     switches->setFrameShape(QFrame::StyledPanel);
     auto* switchRow = new QHBoxLayout(switches);
     switchRow->setContentsMargins(8, 4, 8, 4);
-    cb71 = CheckBox("cb71", "- диаграмма нагружения", switches);
-    cb72 = CheckBox("cb72", "- технические требования", switches);
-    cb71->setToolTip("Чертить (Вкл./Выкл.)");
-    cb72->setToolTip("Чертить (Вкл./Выкл.)");
-    switchRow->addWidget(cb71);
+    ui.cb71 = CheckBox("cb71", "- диаграмма нагружения", switches);
+    ui.cb72 = CheckBox("cb72", "- технические требования", switches);
+    ui.cb71->setToolTip("Чертить (Вкл./Выкл.)");
+    ui.cb72->setToolTip("Чертить (Вкл./Выкл.)");
+    switchRow->addWidget(ui.cb71);
     switchRow->addSpacing(30);
-    switchRow->addWidget(cb72);
-    cbEskd = CheckBox("cbEskd", "- оформить по ЕСКД", page);
-    cbEskd->setToolTip("Рамка, основная надпись, размеры, оси и штриховка (Вкл./Выкл.)");
+    switchRow->addWidget(ui.cb72);
+    ui.cbEskd = CheckBox("cbEskd", "- оформить по ЕСКД", page);
+    ui.cbEskd->setToolTip("Рамка, основная надпись, размеры, оси и штриховка (Вкл./Выкл.)");
     switchRow->addStretch();
     layout->addWidget(switches);
-    layout->addWidget(cbEskd);
+    layout->addWidget(ui.cbEskd);
     layout->addStretch(1);
     return page;
 }
 
-QWidget* TForm1::BuildList6() {
+QWidget* BuildList6(WizardControls& ui) {
     QWidget* page = NewPage("List6", "RxLabel8", "Вычерчивание пружины (технические требования)");
     auto* layout = static_cast<QVBoxLayout*>(page->layout());
     auto* box = new QGroupBox(page);
@@ -182,59 +182,59 @@ QWidget* TForm1::BuildList6() {
         return row;
     };
 
-    e6Num = MakeEdit("e6Num", box, 50);
-    comb6Gost = MakeDropDown("comb6Gost", "ГОСТ 13766-86",
+    ui.e6Num = MakeEdit("e6Num", box, 50);
+    ui.comb6Gost = MakeDropDown("comb6Gost", "ГОСТ 13766-86",
                              {"ГОСТ 13766-86", "ГОСТ 13767-86", "ГОСТ 13768-86", "ГОСТ 13769-86",
                               "ГОСТ 13770-86", "ГОСТ 13771-86", "ГОСТ 13772-86", "ГОСТ 13773-86",
                               "ГОСТ 13774-86", "ГОСТ 13775-86", "ГОСТ 13776-86"},
                              box);
-    grid->addLayout(rowOf({CheckBox("ckb6Num", "Пружина №", box), e6Num, comb6Gost}), 0, 0, 1, 2);
+    grid->addLayout(rowOf({CheckBox("ckb6Num", "Пружина №", box), ui.e6Num, ui.comb6Gost}), 0, 0, 1, 2);
     auto* Bevel4 = new QFrame(box);
     Bevel4->setObjectName("Bevel4");
     Bevel4->setFrameShape(QFrame::HLine);
     Bevel4->setFrameShadow(QFrame::Sunken);
     grid->addWidget(Bevel4, 1, 0, 1, 2);
 
-    e6G = MakeEdit("e6G", box, 90);
-    e6Tau = MakeEdit("e6Tau", box, 90);
-    comb6Naviv = MakeDropDown("comb6Naviv", "правое", {"правое", "левое", "любое"}, box);
-    comb6Naviv->setFixedWidth(90);
-    e6L = MakeEdit("e6L", box, 90);
-    e6n = MakeEdit("e6n", box, 60);
-    e6n1 = MakeEdit("e6n1", box, 90);
-    e6HRC = MakeEdit("e6HRC", box, 90);
-    comb6Kontrol = MakeDropDown("comb6Kontrol", "контрольного стержня",
+    ui.e6G = MakeEdit("e6G", box, 90);
+    ui.e6Tau = MakeEdit("e6Tau", box, 90);
+    ui.comb6Naviv = MakeDropDown("comb6Naviv", "правое", {"правое", "левое", "любое"}, box);
+    ui.comb6Naviv->setFixedWidth(90);
+    ui.e6L = MakeEdit("e6L", box, 90);
+    ui.e6n = MakeEdit("e6n", box, 60);
+    ui.e6n1 = MakeEdit("e6n1", box, 90);
+    ui.e6HRC = MakeEdit("e6HRC", box, 90);
+    ui.comb6Kontrol = MakeDropDown("comb6Kontrol", "контрольного стержня",
                                 {"контрольного стержня", "контрольной гильзы"}, box);
-    comb6Kontrol->setSizeAdjustPolicy(QComboBox::AdjustToContents);
-    comb6Kontrol->setMinimumWidth(
-        QFontMetrics(comb6Kontrol->font()).horizontalAdvance(comb6Kontrol->itemText(0)) + 40);
-    e6Dc = MakeEdit("e6Dc", box, 90);
-    e6TT = new QLineEdit(box);
-    e6TT->setObjectName("e6TT");
+    ui.comb6Kontrol->setSizeAdjustPolicy(QComboBox::AdjustToContents);
+    ui.comb6Kontrol->setMinimumWidth(
+        QFontMetrics(ui.comb6Kontrol->font()).horizontalAdvance(ui.comb6Kontrol->itemText(0)) + 40);
+    ui.e6Dc = MakeEdit("e6Dc", box, 90);
+    ui.e6TT = new QLineEdit(box);
+    ui.e6TT->setObjectName("e6TT");
 
     grid->addWidget(CheckBox("ckb6G", "Модуль сдвига, (МПа)", box), 2, 0);
-    grid->addWidget(e6G, 2, 1);
+    grid->addWidget(ui.e6G, 2, 1);
     grid->addWidget(CheckBox("ckb6Tau", "Напряжение касательное при кручении (макс.), (МПа)", box),
                     3, 0);
-    grid->addWidget(e6Tau, 3, 1);
+    grid->addWidget(ui.e6Tau, 3, 1);
     grid->addWidget(CheckBox("ckb6Nav", "Направление навивки", box), 4, 0);
-    grid->addWidget(comb6Naviv, 4, 1);
+    grid->addWidget(ui.comb6Naviv, 4, 1);
     grid->addWidget(CheckBox("ckb6L", "Длина развернутой пружины, (мм)", box), 5, 0);
-    grid->addWidget(e6L, 5, 1);
-    auto* coils = rowOf({CheckBox("ckb6n", "Число рабочих витков", box), e6n});
+    grid->addWidget(ui.e6L, 5, 1);
+    auto* coils = rowOf({CheckBox("ckb6n", "Число рабочих витков", box), ui.e6n});
     coils->addWidget(CheckBox("ckb6n1", "Число витков полное", box));
     grid->addLayout(coils, 6, 0);
-    grid->addWidget(e6n1, 6, 1);
+    grid->addWidget(ui.e6n1, 6, 1);
     grid->addWidget(CheckBox("ckb6HRC", "Твердость HRC", box), 7, 0);
-    grid->addWidget(e6HRC, 7, 1);
+    grid->addWidget(ui.e6HRC, 7, 1);
     auto* gauge = rowOf(
-        {CheckBox("ckb6Dc", "Диаметр", box), comb6Kontrol, MakeLabel("Label36", ", (мм)", box)});
+        {CheckBox("ckb6Dc", "Диаметр", box), ui.comb6Kontrol, MakeLabel("Label36", ", (мм)", box)});
     grid->addLayout(gauge, 8, 0);
-    grid->addWidget(e6Dc, 8, 1);
+    grid->addWidget(ui.e6Dc, 8, 1);
     grid->addWidget(CheckBox("ckb6Sprav", "Размеры для справок", box), 9, 0);
     auto* rest = new QHBoxLayout;
     rest->addWidget(CheckBox("ckb6TT", "Остальные ТТ по", box));
-    rest->addWidget(e6TT, 1);
+    rest->addWidget(ui.e6TT, 1);
     grid->addLayout(rest, 10, 0, 1, 2);
     grid->setColumnStretch(2, 1);
 
@@ -243,7 +243,7 @@ QWidget* TForm1::BuildList6() {
     return page;
 }
 
-QWidget* TForm1::BuildList7() {
+QWidget* BuildList7(WizardControls& ui, bool withDrawingWindow) {
     QWidget* page = NewPage("List7", "RxLabel9",
                             "Вычерчивание пружины (геометрические параметры)" + QString(24, u' '));
     auto* layout = static_cast<QVBoxLayout*>(page->layout());
@@ -253,31 +253,31 @@ QWidget* TForm1::BuildList7() {
     auto* params = new QGridLayout(gbParam);
     params->setContentsMargins(8, 4, 8, 4);
     params->setVerticalSpacing(2);
-    e9_D0 = MakeEdit("e9_D0", gbParam);
-    e9_d = MakeEdit("e9_d", gbParam);
-    e9_t = MakeEdit("e9_t", gbParam);
-    e9_n = MakeEdit("e9_n", gbParam);
-    e9_L0 = MakeEdit("e9_L0", gbParam);
-    cb90 = CheckBox("cb90", "- вписать ", gbParam);
-    cb90->setToolTip("Вписать пружину в заданный габарит");
-    cbox90 = MakeDropDown("cbox90", "2", {"1", "2"}, gbParam);
-    cbox90->setFixedWidth(56);
+    ui.e9_D0 = MakeEdit("e9_D0", gbParam);
+    ui.e9_d = MakeEdit("e9_d", gbParam);
+    ui.e9_t = MakeEdit("e9_t", gbParam);
+    ui.e9_n = MakeEdit("e9_n", gbParam);
+    ui.e9_L0 = MakeEdit("e9_L0", gbParam);
+    ui.cb90 = CheckBox("cb90", "- вписать ", gbParam);
+    ui.cb90->setToolTip("Вписать пружину в заданный габарит");
+    ui.cbox90 = MakeDropDown("cbox90", "2", {"1", "2"}, gbParam);
+    ui.cbox90->setFixedWidth(56);
     params->addWidget(MakeLabel("Label1", "Средний диаметр, Dо, (мм)", gbParam), 0, 0);
-    params->addWidget(e9_D0, 0, 1);
+    params->addWidget(ui.e9_D0, 0, 1);
     params->addWidget(MakeLabel("Label2", "Диаметр проволоки, d, (мм)", gbParam), 1, 0);
-    params->addWidget(e9_d, 1, 1);
+    params->addWidget(ui.e9_d, 1, 1);
     params->addWidget(MakeLabel("Label3", "Шаг, t, (мм)", gbParam), 2, 0);
-    params->addWidget(e9_t, 2, 1);
+    params->addWidget(ui.e9_t, 2, 1);
     params->addWidget(MakeLabel("Label50", "Кол. рабочих витков, n", gbParam), 3, 0);
-    params->addWidget(e9_n, 3, 1);
+    params->addWidget(ui.e9_n, 3, 1);
     params->setColumnMinimumWidth(2, 12);
     params->addWidget(MakeLabel("Label35", "Длина в свободном состоянии, L0, (мм)", gbParam), 0, 3);
-    params->addWidget(e9_L0, 0, 4);
-    params->addWidget(cb90, 1, 3, 1, 2);
+    params->addWidget(ui.e9_L0, 0, 4);
+    params->addWidget(ui.cb90, 1, 3, 1, 2);
     params->addWidget(
         WrappedLabel("Label51", "Количество витков в обрыве с каждого конца, n3", 200, gbParam), 2,
         3, 2, 1);
-    params->addWidget(cbox90, 2, 4, 2, 1);
+    params->addWidget(ui.cbox90, 2, 4, 2, 1);
     params->setColumnStretch(3, 1);
     layout->addWidget(gbParam);
 
@@ -288,46 +288,46 @@ QWidget* TForm1::BuildList7() {
     graf->setVerticalSpacing(2);
     const std::array<const char*, 7> editNames = {"e9_L0", "e9_L1", "e9_L2", "e9_L3",
                                                   "e9_F1", "e9_F2", "e9_F3"};
-    diagramEdits_[0] = e9_L0;
+    ui.diagramEdits[0] = ui.e9_L0;
     for (size_t k = 1; k < editNames.size(); ++k) {
-        diagramEdits_[k] = MakeEdit(editNames[k], gbGraf);
+        ui.diagramEdits[k] = MakeEdit(editNames[k], gbGraf);
     }
     graf->addWidget(MakeLabel("Label4", "Деформация:", gbGraf), 0, 0);
     graf->addWidget(MakeLabel("Label5", "- предварительная, F1, (H)", gbGraf), 1, 0);
-    graf->addWidget(diagramEdits_[4], 1, 1);
+    graf->addWidget(ui.diagramEdits[4], 1, 1);
     graf->addWidget(MakeLabel("Label6", "- рабочая, F2, (H)", gbGraf), 2, 0);
-    graf->addWidget(diagramEdits_[5], 2, 1);
+    graf->addWidget(ui.diagramEdits[5], 2, 1);
     graf->addWidget(MakeLabel("Label31", "- максимальная, F3, (H)", gbGraf), 3, 0);
-    graf->addWidget(diagramEdits_[6], 3, 1);
+    graf->addWidget(ui.diagramEdits[6], 3, 1);
     graf->setColumnMinimumWidth(2, 16);
     graf->addWidget(MakeLabel("Label30", "Длина:", gbGraf), 0, 3);
     graf->addWidget(MakeLabel("Label32", "L1, (мм)", gbGraf), 1, 3);
-    graf->addWidget(diagramEdits_[1], 1, 4);
+    graf->addWidget(ui.diagramEdits[1], 1, 4);
     graf->addWidget(MakeLabel("Label33", "L2, (мм)", gbGraf), 2, 3);
-    graf->addWidget(diagramEdits_[2], 2, 4);
+    graf->addWidget(ui.diagramEdits[2], 2, 4);
     graf->addWidget(MakeLabel("Label34", "L3, (мм)", gbGraf), 3, 3);
-    graf->addWidget(diagramEdits_[3], 3, 4);
+    graf->addWidget(ui.diagramEdits[3], 3, 4);
     graf->setColumnStretch(5, 1);
 
-    sbAutoCad = new QToolButton(page);
-    sbAutoCad->setObjectName("sbAutoCad");
-    sbAutoCad->setText("AutoCAD");
-    sbAutoCad->setToolTip("Вычерчивание пружины в AutoCADe");
-    sbAutoCad->setIcon(QIcon(CadPicture(QSize(40, 40))));
-    sbAutoCad->setIconSize(QSize(40, 40));
-    sbAutoCad->setToolButtonStyle(Qt::ToolButtonTextUnderIcon);
-    sbAutoCad->setFixedSize(90, 70);
+    ui.sbAutoCad = new QToolButton(page);
+    ui.sbAutoCad->setObjectName("sbAutoCad");
+    ui.sbAutoCad->setText("AutoCAD");
+    ui.sbAutoCad->setToolTip("Вычерчивание пружины в AutoCADe");
+    ui.sbAutoCad->setIcon(QIcon(CadPicture(QSize(40, 40))));
+    ui.sbAutoCad->setIconSize(QSize(40, 40));
+    ui.sbAutoCad->setToolButtonStyle(Qt::ToolButtonTextUnderIcon);
+    ui.sbAutoCad->setFixedSize(90, 70);
 
     // Brings the built-in drawing window back once it was closed or hidden.
-    bbShowDrawing = new QPushButton("Показать чертеж", page);
-    bbShowDrawing->setObjectName("bbShowDrawing");
-    bbShowDrawing->setToolTip("Показать окно чертежа");
-    bbShowDrawing->setEnabled(false);
-    bbShowDrawing->setVisible(options_.cadConnector == nullptr);
+    ui.bbShowDrawing = new QPushButton("Показать чертеж", page);
+    ui.bbShowDrawing->setObjectName("bbShowDrawing");
+    ui.bbShowDrawing->setToolTip("Показать окно чертежа");
+    ui.bbShowDrawing->setEnabled(false);
+    ui.bbShowDrawing->setVisible(withDrawingWindow);
     auto* drawingButtons = new QVBoxLayout;
     drawingButtons->addStretch(1);
-    drawingButtons->addWidget(bbShowDrawing);
-    drawingButtons->addWidget(sbAutoCad, 0, Qt::AlignHCenter);
+    drawingButtons->addWidget(ui.bbShowDrawing);
+    drawingButtons->addWidget(ui.sbAutoCad, 0, Qt::AlignHCenter);
 
     auto* lower = new QHBoxLayout;
     lower->addWidget(gbGraf, 1);

@@ -1,6 +1,6 @@
 // The first three pages of the wizard: the title page with the mode buttons, the class
 // page and the design-inputs page.
-#include "form1.h"
+#include "wizard_controls.h"
 
 #include "button_art.h"
 #include "shipped_estimates.h"
@@ -44,8 +44,7 @@ QToolButton* ModeButton(const QString& name, const QString& text, const QString&
 
 } // namespace
 
-QWidget* TForm1::NewPage(const QString& name, const QString& headlineName,
-                         const QString& headline) {
+QWidget* NewPage(const QString& name, const QString& headlineName, const QString& headline) {
     auto* page = new QWidget;
     page->setObjectName(name);
     auto* layout = new QVBoxLayout(page);
@@ -57,7 +56,7 @@ QWidget* TForm1::NewPage(const QString& name, const QString& headlineName,
     return page;
 }
 
-QWidget* TForm1::BuildList0() {
+QWidget* BuildList0(WizardControls& ui, const std::string& exePath) {
     QWidget* page = NewPage("List0", {}, {});
     auto* layout = static_cast<QVBoxLayout*>(page->layout());
 
@@ -98,7 +97,7 @@ QWidget* TForm1::BuildList0() {
     // While shipped estimate tables are in use, say so: their spring numbers are not
     // the standards' numbers.
     const std::string notice = tables::EstimateNotice(
-        tables::ShippedEstimatesIn(tables::TablesOfExecutable(exePath_)));
+        tables::ShippedEstimatesIn(tables::TablesOfExecutable(exePath)));
     if (!notice.empty()) {
         QLabel* LEstimate = MakeLabel("LEstimate", QString::fromStdString(notice), page);
         LEstimate->setWordWrap(true);
@@ -106,82 +105,82 @@ QWidget* TForm1::BuildList0() {
     }
     layout->addStretch(1);
 
-    modeGroup_ = new QButtonGroup(page);
-    modeGroup_->setExclusive(true);
-    sb01 = ModeButton("sb01", "Расчет", "Расчет параметров пружины ", modeGroup_, page);
-    sb02 = ModeButton("sb02", "Черчение", "Вычерчивание пружины без предварительного расчета",
-                      modeGroup_, page);
-    sb01->setChecked(true);
+    ui.modeGroup = new QButtonGroup(page);
+    ui.modeGroup->setExclusive(true);
+    ui.sb01 = ModeButton("sb01", "Расчет", "Расчет параметров пружины ", ui.modeGroup, page);
+    ui.sb02 = ModeButton("sb02", "Черчение", "Вычерчивание пружины без предварительного расчета",
+                      ui.modeGroup, page);
+    ui.sb01->setChecked(true);
     auto* modes = new QHBoxLayout;
     modes->addStretch();
-    modes->addWidget(sb01);
+    modes->addWidget(ui.sb01);
     modes->addSpacing(20);
-    modes->addWidget(sb02);
+    modes->addWidget(ui.sb02);
     modes->addStretch();
     layout->addLayout(modes);
     layout->addStretch(1);
     return page;
 }
 
-QWidget* TForm1::BuildList1() {
+QWidget* BuildList1(WizardControls& ui) {
     QWidget* page = NewPage("List1", "RxLabel1", "Классификация винтовых пружин по ГОСТ 13764-86");
     auto* layout = static_cast<QVBoxLayout*>(page->layout());
 
-    rgKlas = MakeRadioGroup("rgKlas", " Классификация ",
+    ui.rgKlas = MakeRadioGroup("rgKlas", " Классификация ",
                             {"- I класс 1 разряд", "- I класс 2 разряд", "- I класс 3 разряд",
                              "- I класс 4 разряд", "- II класс 1 разряд", "- II класс 2 разряд",
                              "- II класс 3 разряд", "- II класс 4 разряд", "- III класс 1 разряд",
                              "- III класс 2 разряд", "- III класс 3 разряд"},
                             1, page);
-    rgKlas.items->button(0)->setChecked(true);
+    ui.rgKlas.items->button(0)->setChecked(true);
 
     auto* params = new QGroupBox(" Параметры ", page);
     params->setObjectName("GroupBox1");
     auto* grid = new QGridLayout(params);
     grid->setContentsMargins(8, 4, 8, 6);
     grid->setVerticalSpacing(3);
-    cbVid = MakeDropDown("cbVid", "Одножильная сжатия",
+    ui.cbVid = MakeDropDown("cbVid", "Одножильная сжатия",
                          {"Одножильная сжатия", "Трехжильная сжатия"}, params);
     grid->addWidget(MakeLabel("Label7", "Вид ", params), 0, 0);
-    grid->addWidget(cbVid, 0, 1);
+    grid->addWidget(ui.cbVid, 0, 1);
 
-    LN1 = MakeLabel("LN1", "2*10", params);
-    LN2 = MakeLabel("LN2", "7", params);
-    QFont exponent = LN2->font();
+    ui.LN1 = MakeLabel("LN1", "2*10", params);
+    ui.LN2 = MakeLabel("LN2", "7", params);
+    QFont exponent = ui.LN2->font();
     exponent.setPixelSize(9);
-    LN2->setFont(exponent);
+    ui.LN2->setFont(exponent);
     auto* endurance = new QHBoxLayout;
     endurance->setSpacing(0);
-    endurance->addWidget(LN1, 0, Qt::AlignBottom);
-    endurance->addWidget(LN2, 0, Qt::AlignTop);
+    endurance->addWidget(ui.LN1, 0, Qt::AlignBottom);
+    endurance->addWidget(ui.LN2, 0, Qt::AlignTop);
     endurance->addStretch();
     grid->addWidget(MakeLabel("Label8", "Выносливость N, циклов, не менее", params), 1, 0);
     grid->addLayout(endurance, 1, 1);
 
-    LF3 = MakeLabel("LF3", "1,00...850", params);
-    Ld = MakeLabel("Ld", "1,00...850", params);
-    LGOST = MakeLabel("LGOST", "ГОСТ 13766-86", params);
+    ui.LF3 = MakeLabel("LF3", "1,00...850", params);
+    ui.Ld = MakeLabel("Ld", "1,00...850", params);
+    ui.LGOST = MakeLabel("LGOST", "ГОСТ 13766-86", params);
     grid->addWidget(MakeLabel("Label14", "Сила при мах. деформации, F3, Н", params), 2, 0);
-    grid->addWidget(LF3, 2, 1);
+    grid->addWidget(ui.LF3, 2, 1);
     grid->addWidget(MakeLabel("Label15", "Диаметр проволоки (прутка), d, мм", params), 3, 0);
-    grid->addWidget(Ld, 3, 1);
+    grid->addWidget(ui.Ld, 3, 1);
     grid->addWidget(MakeLabel("Label17", "Стандарт на параметры витков", params), 4, 0);
-    grid->addWidget(LGOST, 4, 1);
+    grid->addWidget(ui.LGOST, 4, 1);
     grid->addWidget(MakeLabel("Label11", "Стандарт на заготовку:", params), 5, 0, 1, 2);
 
-    LZagot = MakeLabel("LZagot", "Сталь горячекатаная круглая по ГОСТ 2590-71", params);
-    rg1Mat1 = new QRadioButton("- Проволока класса II по ГОСТ 9389-75", params);
-    rg1Mat1->setObjectName("rg1Mat1");
-    rg1Mat2 = new QRadioButton("- Проволока класса IIA по ГОСТ 9389-75", params);
-    rg1Mat2->setObjectName("rg1Mat2");
-    rg1Mat1->setChecked(true);
-    rg1Mat1->hide();
-    rg1Mat2->hide();
+    ui.LZagot = MakeLabel("LZagot", "Сталь горячекатаная круглая по ГОСТ 2590-71", params);
+    ui.rg1Mat1 = new QRadioButton("- Проволока класса II по ГОСТ 9389-75", params);
+    ui.rg1Mat1->setObjectName("rg1Mat1");
+    ui.rg1Mat2 = new QRadioButton("- Проволока класса IIA по ГОСТ 9389-75", params);
+    ui.rg1Mat2->setObjectName("rg1Mat2");
+    ui.rg1Mat1->setChecked(true);
+    ui.rg1Mat1->hide();
+    ui.rg1Mat2->hide();
     auto* blank = new QVBoxLayout;
     blank->setSpacing(0);
-    blank->addWidget(LZagot);
-    blank->addWidget(rg1Mat1);
-    blank->addWidget(rg1Mat2);
+    blank->addWidget(ui.LZagot);
+    blank->addWidget(ui.rg1Mat1);
+    blank->addWidget(ui.rg1Mat2);
     grid->addLayout(blank, 6, 0, 1, 2);
     grid->setRowStretch(7, 1);
 
@@ -189,29 +188,29 @@ QWidget* TForm1::BuildList1() {
     strength->setObjectName("GroupBox2");
     auto* strengthRow = new QHBoxLayout(strength);
     strengthRow->setContentsMargins(8, 2, 8, 4);
-    strengthGroup_ = new QButtonGroup(strength);
+    ui.strengthGroup = new QButtonGroup(strength);
     const std::array<std::pair<const char*, const char*>, 3> levels = {
         {{"rbMin", "- минимальное"}, {"rbSer", "- среднее"}, {"rbMax", "- максимальное"}}};
     for (size_t k = 0; k < levels.size(); ++k) {
         auto* button = new QRadioButton(levels[k].second, strength);
         button->setObjectName(levels[k].first);
         button->setProperty("tag", static_cast<int>(10 + k));
-        strengthGroup_->addButton(button, static_cast<int>(10 + k));
+        ui.strengthGroup->addButton(button, static_cast<int>(10 + k));
         strengthRow->addWidget(button);
     }
-    strengthGroup_->button(10)->setChecked(true);
+    ui.strengthGroup->button(10)->setChecked(true);
 
     auto* right = new QVBoxLayout;
     right->addWidget(params, 1);
     right->addWidget(strength);
     auto* columns = new QHBoxLayout;
-    columns->addWidget(rgKlas.box);
+    columns->addWidget(ui.rgKlas.box);
     columns->addLayout(right, 1);
     layout->addLayout(columns, 1);
     return page;
 }
 
-QWidget* TForm1::BuildList2() {
+QWidget* BuildList2(WizardControls& ui) {
     QWidget* page =
         NewPage("List2", "RxLabel3", "Исходные данные для определения размеров по ГОСТ 13765-86");
     auto* layout = static_cast<QVBoxLayout*>(page->layout());
@@ -221,22 +220,22 @@ QWidget* TForm1::BuildList2() {
     auto* grid = new QGridLayout(inputs);
     grid->setContentsMargins(8, 4, 8, 4);
     grid->setVerticalSpacing(2);
-    eDn1 = MakeEdit("eDn1", inputs, 48);
-    eDn2 = MakeEdit("eDn2", inputs, 48);
-    eH = MakeEdit("eH", inputs, 48);
-    eF1 = MakeEdit("eF1", inputs, 48);
-    eF2 = MakeEdit("eF2", inputs, 48);
-    eV = MakeEdit("eV", inputs, 48);
+    ui.eDn1 = MakeEdit("eDn1", inputs, 48);
+    ui.eDn2 = MakeEdit("eDn2", inputs, 48);
+    ui.eH = MakeEdit("eH", inputs, 48);
+    ui.eF1 = MakeEdit("eF1", inputs, 48);
+    ui.eF2 = MakeEdit("eF2", inputs, 48);
+    ui.eV = MakeEdit("eV", inputs, 48);
     grid->addWidget(MakeLabel("Label13", "Наружный диаметр, Dmin", inputs), 0, 0);
-    grid->addWidget(eDn1, 0, 1);
+    grid->addWidget(ui.eDn1, 0, 1);
     grid->addWidget(MakeLabel("Label18", "Dмах", inputs), 0, 2);
-    grid->addWidget(eDn2, 0, 3);
+    grid->addWidget(ui.eDn2, 0, 3);
     grid->addWidget(MakeLabel("Label19", "мм", inputs), 0, 4);
     const std::array<std::tuple<const char*, const char*, QLineEdit*, const char*, const char*>, 4>
-        rows = {{{"Label23", "Рабочий ход, h", eH, "Label16", "мм"},
-                 {"Label9", "Сила предварительной деформации, F1", eF1, "Label20", "Н"},
-                 {"Label10", "Сила рабочей деформации, F2", eF2, "Label21", "Н"},
-                 {"Label12", "Наибольшая скорость перемещения, Vmax", eV, "Label22", "м/с"}}};
+        rows = {{{"Label23", "Рабочий ход, h", ui.eH, "Label16", "мм"},
+                 {"Label9", "Сила предварительной деформации, F1", ui.eF1, "Label20", "Н"},
+                 {"Label10", "Сила рабочей деформации, F2", ui.eF2, "Label21", "Н"},
+                 {"Label12", "Наибольшая скорость перемещения, Vmax", ui.eV, "Label22", "м/с"}}};
     int row = 1;
     for (const auto& [labelName, text, edit, unitName, unit] : rows) {
         grid->addWidget(MakeLabel(labelName, text, inputs), row, 0);
@@ -246,38 +245,38 @@ QWidget* TForm1::BuildList2() {
     }
     grid->setColumnStretch(5, 1);
 
-    rgNavivka = MakeRadioGroup("rgNavivka", " Направление навивки ",
+    ui.rgNavivka = MakeRadioGroup("rgNavivka", " Направление навивки ",
                                {"- правое", "- левое", "- любое"}, 3, page);
-    rgNavivka.items->button(0)->setChecked(true);
+    ui.rgNavivka.items->button(0)->setChecked(true);
 
     auto* fixing = new QGroupBox(" Способ заделки концов ", page);
     fixing->setObjectName("GroupBox4");
     auto* fixingLayout = new QGridLayout(fixing);
     fixingLayout->setContentsMargins(8, 2, 8, 4);
     fixingLayout->setVerticalSpacing(2);
-    fixingGroup_ = new QButtonGroup(fixing);
-    fixingGroup_->setExclusive(true);
+    ui.fixingGroup = new QButtonGroup(fixing);
+    ui.fixingGroup->setExclusive(true);
     const std::array<const char*, 4> fixingHints = {"Глухой-свободный", "Шарнирный-шарнирный",
                                                     "Глухой-шарнирный", "Глухой-глухой"};
     for (int tag = 1; tag <= 4; ++tag) {
         QToolButton* button = MakeImageButton(QStringLiteral("sb2%1").arg(tag), tag,
                                               EndFixingPicture(tag, QSize(44, 44)),
-                                              fixingHints[tag - 1], fixingGroup_, fixing);
+                                              fixingHints[tag - 1], ui.fixingGroup, fixing);
         fixingLayout->addWidget(button, 0, tag - 1);
     }
-    QToolButton* sb25 = MakeImageButton("sb25", 5, QPixmap(), {}, fixingGroup_, fixing);
+    QToolButton* sb25 = MakeImageButton("sb25", 5, QPixmap(), {}, ui.fixingGroup, fixing);
     sb25->hide();
-    fixingGroup_->button(4)->setChecked(true);
-    cbUstoshivost = new QCheckBox("- проверка устойчивости пружины", fixing);
-    cbUstoshivost->setObjectName("cbUstoshivost");
-    cbUstoshivost->setChecked(true);
-    fixingLayout->addWidget(cbUstoshivost, 1, 0, 1, 5);
+    ui.fixingGroup->button(4)->setChecked(true);
+    ui.cbUstoshivost = new QCheckBox("- проверка устойчивости пружины", fixing);
+    ui.cbUstoshivost->setObjectName("cbUstoshivost");
+    ui.cbUstoshivost->setChecked(true);
+    fixingLayout->addWidget(ui.cbUstoshivost, 1, 0, 1, 5);
     fixingLayout->setColumnStretch(4, 1);
 
     auto* left = new QVBoxLayout;
     left->setSpacing(4);
     left->addWidget(inputs);
-    left->addWidget(rgNavivka.box);
+    left->addWidget(ui.rgNavivka.box);
     left->addWidget(fixing);
     left->addStretch();
 
@@ -287,8 +286,8 @@ QWidget* TForm1::BuildList2() {
     auto* finishLayout = new QGridLayout(finish);
     finishLayout->setContentsMargins(6, 6, 6, 6);
     finishLayout->setSpacing(3);
-    finishGroup_ = new QButtonGroup(finish);
-    finishGroup_->setExclusive(true);
+    ui.finishGroup = new QButtonGroup(finish);
+    ui.finishGroup->setExclusive(true);
     const std::array<const char*, 4> finishHints = {
         "Неподжат и нешлифован крайний виток", "Поджат целый нешлифованный виток",
         "Поджат целый виток, зашлифовано 3/4 дуги витка",
@@ -297,17 +296,17 @@ QWidget* TForm1::BuildList2() {
         // The finishes carry no hint of their own; the picture shows the form.
         QToolButton* button =
             MakeImageButton(QStringLiteral("sb2%1a").arg(tag), tag,
-                            EndCoilPicture(tag, QSize(64, 40)), {}, finishGroup_, finish);
+                            EndCoilPicture(tag, QSize(64, 40)), {}, ui.finishGroup, finish);
         button->setAccessibleName(finishHints[tag - 1]);
         finishLayout->addWidget(button, tag - 1, 0, 1, 2, Qt::AlignHCenter);
     }
-    finishGroup_->button(3)->setChecked(true);
-    eN2 = MakeEdit("eN2", finish, 40);
-    eN3 = MakeEdit("eN3", finish, 40);
-    eN2->setText("2");
-    eN3->setText("1.5");
-    eN2->setToolTip("Число опорных витков");
-    eN3->setToolTip("Число обработанных витков");
+    ui.finishGroup->button(3)->setChecked(true);
+    ui.eN2 = MakeEdit("eN2", finish, 40);
+    ui.eN3 = MakeEdit("eN3", finish, 40);
+    ui.eN2->setText("2");
+    ui.eN3->setText("1.5");
+    ui.eN2->setToolTip("Число опорных витков");
+    ui.eN3->setToolTip("Число обработанных витков");
     QLabel* Label47 = MakeLabel("Label47", "n2", finish);
     QLabel* Label46 = MakeLabel("Label46", "n3", finish);
     Label47->setToolTip("Число опорных витков");
@@ -315,8 +314,8 @@ QWidget* TForm1::BuildList2() {
     finishLayout->setRowStretch(4, 1);
     finishLayout->addWidget(Label47, 5, 0, Qt::AlignHCenter);
     finishLayout->addWidget(Label46, 5, 1, Qt::AlignHCenter);
-    finishLayout->addWidget(eN2, 6, 0);
-    finishLayout->addWidget(eN3, 6, 1);
+    finishLayout->addWidget(ui.eN2, 6, 0);
+    finishLayout->addWidget(ui.eN3, 6, 1);
 
     auto* columns = new QHBoxLayout;
     columns->addLayout(left, 1);

@@ -1,0 +1,268 @@
+// The page flow: the next-page and prior-page rules with what they write into the
+// pages, the leave steps of the title, inputs and candidate pages, and the page change.
+#include "design_session.h"
+
+#include "class_record.h"
+#include "errors.h"
+#include "number_format.h"
+#include "number_parse.h"
+#include "selection.h"
+
+#include <utility>
+
+namespace torvelix::workflow {
+
+namespace {
+
+// A leave step that showed its own message and keeps the wizard on its page.
+struct PageKept {};
+
+Page Offset(Page page, int by) {
+    return static_cast<Page>(static_cast<int>(page) + by);
+}
+
+// Selects an item of a drop-down by index: its text, or none.
+template <std::size_t N>
+void SelectItem(ComboValue& combo, const std::array<const char*, N>& items, int index) {
+    const bool valid = index >= 0 && index < static_cast<int>(N);
+    combo.index = valid ? index : -1;
+    combo.text = valid ? items[static_cast<std::size_t>(index)] : "";
+}
+
+// The first of the named texts, in the order they are converted, that is not a number.
+std::string FirstInvalidNumber(std::initializer_list<std::pair<const char*, const std::string*>> texts) {
+    for (const auto& [name, text] : texts) {
+        if (!TryParseNumber(*text)) {
+            return name;
+        }
+    }
+    return {};
+}
+
+} // namespace
+
+DesignSession::DesignSession(std::string exePath, MessageSink& messages)
+    : exePath_(std::move(exePath)), messages_(messages) {}
+
+std::optional<Page> DesignSession::AskNext(Page page) {
+    std::optional<Page> next;
+    if (page != Page::Geometry) {
+        next = Offset(page, 1);
+    }
+    switch (page) {
+    case Page::Title:
+        if (values_.title.calculation) {
+            FillInputDefaults();
+            rgKlasClick();
+        } else {
+            values_.options.ends = geometry::EndType::ClosedGround;
+            next = Page::DrawingOptions;
+        }
+        break;
+    case Page::Inputs:
+        values_.candidates.L3Gost = values_.klass.LGOST;
+        break;
+    case Page::Report:
+        // The drawing's end coils follow the finish chosen for the calculation.
+        values_.report.printEnabled = true;
+        values_.options.ends = values_.inputs.finish;
+        break;
+    case Page::DrawingOptions:
+        if (!values_.options.requirements) {
+            next = Page::Geometry;
+        } else {
+            FillTechRequirements();
+        }
+        break;
+    case Page::Geometry:
+        FillGeometry();
+        break;
+    default:
+        break;
+    }
+    return next;
+}
+
+std::optional<Page> DesignSession::AskPrior(Page page) {
+    std::optional<Page> prior;
+    if (page != Page::Title) {
+        prior = Offset(page, -1);
+    }
+    if (page == Page::DrawingOptions) {
+        values_.report.printEnabled = true;
+        if (DrawOnly_) {
+            prior = Page::Title;
+        }
+    } else if (page == Page::Geometry && !values_.options.requirements) {
+        prior = Page::DrawingOptions;
+    }
+    return prior;
+}
+
+void DesignSession::RefreshButtons() {
+    const Page page = values_.page;
+    values_.priorEnabled = AskPrior(page).has_value();
+    values_.nextEnabled = AskNext(page).has_value();
+}
+
+StepOutcome DesignSession::ChangePage(bool forward) {
+    const Page page = values_.page;
+    const std::optional<Page> target = forward ? AskNext(page) : AskPrior(page);
+    StepOutcome outcome;
+    if (!target) {
+        return outcome;
+    }
+    try {
+        LeaveStep(page, forward);
+    } catch (const PageKept&) {
+        // The step has shown its own message: the page stays, the number to mend in focus.
+        outcome.focus = "eNum";
+        return outcome;
+    } catch (const UserError& error) {
+        // The change is abandoned: the page stays and no refresh runs.
+        outcome.error = error.what();
+        if (page == Page::Inputs) {
+            const InputsPage& in = values_.inputs;
+            outcome.focus = FirstInvalidNumber({{"eF1", &in.eF1},
+                                                {"eF2", &in.eF2},
+                                                {"eH", &in.eH},
+                                                {"eV", &in.eV},
+                                                {"eDn1", &in.eDn1},
+                                                {"eDn2", &in.eDn2},
+                                                {"eN2", &in.eN2},
+                                                {"eN3", &in.eN3}});
+        } else if (page == Page::Candidates) {
+            outcome.focus = "eNum";
+        }
+        return outcome;
+    }
+    values_.page = *target;
+    RefreshButtons();
+    outcome.done = true;
+    return outcome;
+}
+
+void DesignSession::LeaveStep(Page page, bool forward) {
+    if (page == Page::Title) {
+        DrawOnly_ = !values_.title.calculation;
+    } else if (page == Page::Inputs && forward) {
+        ppList2Leave();
+    } else if (page == Page::Candidates && forward) {
+        if (!ppList3Leave()) {
+            throw PageKept();
+        }
+    }
+}
+
+void DesignSession::ppList2Leave() {
+    values_.candidates.mm1.clear();
+    calc::ControlStates controls = ControlValues();
+    calc::SelectionOutcome outcome = calc::PreliminarySelection(state_, controls, messages_);
+    values_.candidates.eNum = controls.eNum;
+    values_.candidates.mm1 = std::move(outcome.mm1);
+    if (outcome.clearReport) {
+        values_.report.mm2.clear();
+    }
+}
+
+bool DesignSession::ppList3Leave() {
+    const calc::ControlStates controls = ControlValues();
+    reportReplaced_ = false;
+    try {
+        calc::ReportOutcome outcome = calc::FinalCalculation(state_, controls, messages_);
+        reportReplaced_ = outcome.replaceReport;
+        if (!outcome.replaceReport) {
+            return true;
+        }
+        values_.report.mm2 = std::move(outcome.mm2);
+        if (values_.report.mm2.empty()) {
+            // The spring could not be computed (its message shown): there is no report to
+            // go on to. A three-strand spring number that is not a whole number also
+            // gets its conversion message, as the report's wire line would give it.
+            if (tables::ClassRecordOrNone(controls.classItem).threeStrand) {
+                ParseInteger(controls.eNum);
+            }
+            return false;
+        }
+        return true;
+    } catch (const IntegerConversionError&) {
+        // The report had been cleared and begun when the spring number failed to convert.
+        values_.report.mm2.clear();
+        throw;
+    }
+}
+
+void DesignSession::FillInputDefaults() {
+    InputsPage& in = values_.inputs;
+    in.eDn1 = "10";
+    in.eDn2 = "12";
+    in.eH = "10";
+    in.eF1 = "20";
+    in.eF2 = "80";
+    in.eV = "3";
+    in.eN2 = "2";
+    in.eN3 = "1.5";
+}
+
+void DesignSession::FillTechRequirements() {
+    RequirementsPage& page = values_.requirements;
+    cad::TechRequirementControls& tt = page.tt;
+    ComboValue gost{page.gostIndex, tt.comb6Gost};
+    ComboValue winding{page.windingIndex, tt.comb6Naviv};
+    if (DrawOnly_) {
+        tt.e6Num = "1";
+        SelectItem(gost, kSpringGostItems, 0);
+        tt.e6n = "0";
+        tt.e6n1 = "0";
+        SelectItem(winding, kWindingItems, 0);
+        tt.e6Tau = "0";
+        tt.e6L = "0";
+    } else {
+        const auto general = [](double value) { return FormatGeneral(value, 15); };
+        tt.e6Num = values_.candidates.eNum;
+        SelectItem(gost, kSpringGostItems, values_.klass.classItem);
+        tt.e6n = general(state_.n);
+        tt.e6n1 = general(state_.n1);
+        SelectItem(winding, kWindingItems, values_.inputs.winding);
+        tt.e6Tau = general(state_.tau3);
+        tt.e6L = general(state_.L);
+    }
+    page.gostIndex = gost.index;
+    tt.comb6Gost = gost.text;
+    page.windingIndex = winding.index;
+    tt.comb6Naviv = winding.text;
+    tt.e6G = "78500";
+    tt.e6HRC = "32";
+    tt.e6Dc.clear();
+    tt.e6TT.clear();
+}
+
+void DesignSession::FillGeometry() {
+    GeometryPage& g = values_.geometry;
+    if (DrawOnly_) {
+        g.e9_D0 = "20";
+        g.e9_d = "3";
+        g.e9_t = "6";
+        g.e9_n = "6";
+        g.diagram.fill("0");
+    } else {
+        const auto general = [](double value, int digits = 6) {
+            return FormatGeneral(value, digits);
+        };
+        g.e9_D0 = general(state_.D);
+        g.e9_d = general(state_.d);
+        g.e9_t = general(state_.t);
+        g.e9_n = general(state_.n, 4);
+        const std::array<double, 7> lengthsAndForces = {state_.L0, state_.L1, state_.L2,
+                                                        state_.L3, state_.F1, state_.F2,
+                                                        state_.F3};
+        for (std::size_t k = 0; k < lengthsAndForces.size(); ++k) {
+            g.diagram[k] = general(lengthsAndForces[k]);
+        }
+    }
+    g.freeLengthEnabled = values_.options.diagram;
+    g.diagramEnabled = values_.options.diagram;
+    g.breakCoilsEnabled = values_.options.view == geometry::ViewType::WithBreak;
+}
+
+} // namespace torvelix::workflow

@@ -1,0 +1,142 @@
+// The AutoCAD button's request: the controls of pages 5 to 7 made into a drawing
+// request, refused before anything is drawn when it cannot make a drawing; and the
+// drawing it asks for.
+#include "design_session.h"
+
+#include "errors.h"
+#include "eskd_driver.h"
+#include "number_parse.h"
+
+#include <cstdio>
+
+namespace torvelix::workflow {
+
+namespace {
+
+// The mass as the title block writes it: three significant digits, decimal comma.
+std::string MassText(double kilograms) {
+    char text[32];
+    std::snprintf(text, sizeof text, "%.3g", kilograms);
+    std::string mass = text;
+    for (char& c : mass) {
+        if (c == '.') {
+            c = ',';
+        }
+    }
+    return mass;
+}
+
+} // namespace
+
+StepOutcome DesignSession::PrepareDrawing(DrawingRequest& request) {
+    const DrawingOptionsPage& options = values_.options;
+    const GeometryPage& g = values_.geometry;
+    cad::DrawingControls c;
+    c.cbox90ItemIndex = g.breakCoils.index;
+    c.sb51 = options.ends == geometry::EndType::Open;
+    c.sb52 = options.ends == geometry::EndType::Closed;
+    c.sb53 = options.ends == geometry::EndType::ClosedGround;
+    c.sb71 = options.view == geometry::ViewType::WithBreak;
+    c.sb72 = options.view == geometry::ViewType::Full;
+    c.sb73 = options.view == geometry::ViewType::Section;
+    c.cb90 = g.inscribe;
+    c.cb71 = options.diagram;
+    c.e9_n = g.e9_n;
+    c.e9_t = g.e9_t;
+    c.e9_D0 = g.e9_D0;
+    c.e9_d = g.e9_d;
+    c.e9_L0 = g.diagram[0];
+    c.e9_L1 = g.diagram[1];
+    c.e9_L2 = g.diagram[2];
+    c.e9_L3 = g.diagram[3];
+    c.e9_F1 = g.diagram[4];
+    c.e9_F2 = g.diagram[5];
+    c.e9_F3 = g.diagram[6];
+
+    StepOutcome outcome;
+    DrawingRequest made;
+    try {
+        made.params = cad::BuildDrawingParams(c);
+    } catch (const ConversionError& error) {
+        // Nothing is minimised or drawn; the first field that does not convert is mended.
+        outcome.error = error.what();
+        const std::array<std::pair<const char*, const std::string*>, 11> order = {
+            {{"e9_n", &c.e9_n},
+             {"e9_t", &c.e9_t},
+             {"e9_D0", &c.e9_D0},
+             {"e9_d", &c.e9_d},
+             {"e9_L0", &c.e9_L0},
+             {"e9_L1", &c.e9_L1},
+             {"e9_L2", &c.e9_L2},
+             {"e9_L3", &c.e9_L3},
+             {"e9_F1", &c.e9_F1},
+             {"e9_F2", &c.e9_F2},
+             {"e9_F3", &c.e9_F3}}};
+        for (const auto& [name, text] : order) {
+            if (!TryParseNumber(*text)) {
+                outcome.focus = name;
+                break;
+            }
+        }
+        return outcome;
+    }
+    made.eskd = options.eskd;
+    cad::DrawingParams checked = made.params;
+    if (const auto refusal =
+            made.eskd ? cad::PrepareEskdParams(checked) : cad::CheckDrawingParams(made.params)) {
+        messages_.show(MessageIcon::Error, *refusal);
+        return outcome;
+    }
+    if (made.eskd) {
+        made.sheet = EskdSheetValues();
+    } else if (options.requirements) {
+        made.requirements = cad::BuildTechRequirements(TechRequirementValues());
+    }
+    request = std::move(made);
+    outcome.done = true;
+    return outcome;
+}
+
+cad::TechRequirementControls DesignSession::TechRequirementValues() const {
+    return values_.requirements.tt;
+}
+
+geometry::EskdSheetInfo DesignSession::EskdSheetValues() const {
+    geometry::EskdSheetInfo info;
+    const cad::TechRequirementControls& tt = values_.requirements.tt;
+    if (values_.options.requirements) {
+        info.TechLines = cad::NumberedTechLines(cad::BuildTechRequirements(tt));
+    }
+    if (!tt.e6Num.empty()) {
+        info.Designation = tt.e6Num + " " + tt.comb6Gost;
+    }
+    // The material as the class page names it: the hot-rolled bar, or the wire class
+    // chosen (its caption without the leading "- ").
+    const ClassPage& klass = values_.klass;
+    if (!klass.showWireClass) {
+        info.Material = klass.LZagot;
+    } else {
+        const std::string caption = klass.wire == calc::WireClass::IIA
+                                        ? calc::kWireClassIIACaption
+                                        : calc::kWireClassIICaption;
+        info.Material = caption.substr(2);
+    }
+    if (state_.m > 0) {
+        info.Mass = MassText(state_.m);
+    }
+    return info;
+}
+
+void DrawRequest(cad::DrawingSession& session, DrawingRequest& request,
+                 cad::CadConnector& connector, MessageSink& messages) {
+    if (request.eskd) {
+        cad::DrawEskdSpring(session, request.params, request.sheet, connector, messages);
+        return;
+    }
+    cad::DrawSpring(session, request.params, connector, messages);
+    if (request.requirements) {
+        cad::DrawTechRequirements(*request.requirements, connector, messages);
+    }
+}
+
+} // namespace torvelix::workflow
