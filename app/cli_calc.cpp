@@ -1,14 +1,13 @@
 // `torvelix calc`: the calculation without the window, from the same defaults.
-#include "class_values.h"
 #include "cli_options.h"
 #include "commands.h"
 #include "console_messages.h"
-#include "errors.h"
+#include "design_session.h"
 #include "report_docx.h"
-#include "selection.h"
 #include "utf8_text.h"
 
 #include <cstdio>
+#include <optional>
 #include <stdexcept>
 
 namespace torvelix::app {
@@ -75,8 +74,6 @@ int RunCalcCommand(const std::vector<std::string>& args, const std::string& exeP
         return Usage("unexpected argument '" + options.positional.front() + "'");
     }
 
-    calc::DesignState state;
-    calc::ControlStates controls;
     const auto value = [&](const std::string& name, const std::string& fallback) {
         auto it = options.values.find(name);
         return it == options.values.end() ? fallback : it->second;
@@ -93,101 +90,98 @@ int RunCalcCommand(const std::vector<std::string>& args, const std::string& exeP
     if (classItem < 0) {
         return Usage("--class takes an item from 0 to 10");
     }
-    const std::string kind = value("--kind", "");
-    if (kind == "single") {
-        controls.kind = calc::SpringKind::SingleStrand;
-    } else if (kind == "three") {
-        controls.kind = calc::SpringKind::ThreeStrand;
-    } else if (!kind.empty()) {
+    std::optional<calc::SpringKind> kind;
+    if (const std::string text = value("--kind", ""); text == "single") {
+        kind = calc::SpringKind::SingleStrand;
+    } else if (text == "three") {
+        kind = calc::SpringKind::ThreeStrand;
+    } else if (!text.empty()) {
         return Usage("--kind takes single or three");
     }
-    const std::string strength = value("--strength", "min");
-    if (strength == "min") {
-        state.StrengthChoice = calc::StrengthChoice::Minimum;
-    } else if (strength == "mean") {
-        state.StrengthChoice = calc::StrengthChoice::Mean;
-    } else if (strength == "max") {
-        state.StrengthChoice = calc::StrengthChoice::Maximum;
-    } else {
+    calc::StrengthChoice strength = calc::StrengthChoice::Minimum;
+    if (const std::string text = value("--strength", "min"); text == "mean") {
+        strength = calc::StrengthChoice::Mean;
+    } else if (text == "max") {
+        strength = calc::StrengthChoice::Maximum;
+    } else if (text != "min") {
         return Usage("--strength takes min, mean or max");
     }
     const std::string wire = value("--wire", "II");
     if (wire != "II" && wire != "IIA") {
         return Usage("--wire takes II or IIA");
     }
-    controls.wire = wire == "II" ? calc::WireClass::II : calc::WireClass::IIA;
     const std::string fixing = value("--fixing", "4");
     if (fixing != "1" && fixing != "2" && fixing != "3" && fixing != "4") {
         return Usage("--fixing takes 1, 2, 3 or 4");
     }
-    controls.fixing = static_cast<calc::Fixing>(fixing[0] - '0');
-    if (options.flags.count("--no-stability")) {
-        controls.stabilityCheck = false;
-        controls.fixing = calc::Fixing::None;
-    }
-    controls.eF1 = value("--F1", controls.eF1);
-    controls.eF2 = value("--F2", controls.eF2);
-    controls.eH = value("--h", controls.eH);
-    controls.eV = value("--vmax", controls.eV);
-    controls.eDn1 = value("--dmin", controls.eDn1);
-    controls.eDn2 = value("--dmax", controls.eDn2);
-    controls.eN2 = value("--n2", controls.eN2);
-    controls.eN3 = value("--n3", controls.eN3);
     const bool reportOnly = options.flags.count("--report-only") > 0;
 
+    // The same steps as in the window: the title page's rule (the inputs' defaults, the
+    // first class selection), the chosen class, strength, kind and wire class, the
+    // inputs, then the two leave steps.
     ConsoleMessageSink messages;
-    // As in the window: the first class selection (item 0) runs at start and fills
-    // the blank-standard label, then the chosen class, then the kind rule.
-    controls.LZagot = "Сталь горячекатаная круглая по ГОСТ 2590-71";
-    const auto applyClass = [&](int item) {
-        controls.classItem = item;
-        auto selection = calc::SelectClassInto(state, exePath, item, messages);
-        if (selection.LZagot) {
-            controls.LZagot = *selection.LZagot;
-        }
-    };
-    applyClass(0);
-    if (state.tables.TablesOk && classItem != 0) {
-        applyClass(classItem);
+    workflow::DesignSession session(exePath, messages);
+    workflow::WizardValues& v = session.values();
+    session.RefreshButtons();
+    if (session.tablesOk() && classItem != v.klass.classItem) {
+        v.klass.classItem = classItem;
+        session.rgKlasClick();
     }
-    if (state.tables.TablesOk && controls.kind == calc::SpringKind::ThreeStrand && controls.classItem != tables::kFirstThreeStrandItem) {
-        applyClass(8);
+    session.rbMinClick(strength);
+    if (session.tablesOk() && kind) {
+        v.klass.kind = kind;
+        session.cbVidChange();
     }
-    if (!state.tables.TablesOk) {
+    if (!session.tablesOk()) {
         return 1;
     }
+    v.klass.wire = wire == "II" ? calc::WireClass::II : calc::WireClass::IIA;
+    session.ChangePage(true); // to the class page
+    session.ChangePage(true); // to the inputs
+    workflow::InputsPage& in = v.inputs;
+    in.eF1 = value("--F1", in.eF1);
+    in.eF2 = value("--F2", in.eF2);
+    in.eH = value("--h", in.eH);
+    in.eV = value("--vmax", in.eV);
+    in.eDn1 = value("--dmin", in.eDn1);
+    in.eDn2 = value("--dmax", in.eDn2);
+    in.eN2 = value("--n2", in.eN2);
+    in.eN3 = value("--n3", in.eN3);
+    in.fixing = static_cast<calc::Fixing>(fixing[0] - '0');
+    if (options.flags.count("--no-stability")) {
+        in.stabilityCheck = false;
+        session.cbUstoshivostClick();
+    }
 
-    calc::SelectionOutcome selection;
-    try {
-        selection = calc::PreliminarySelection(state, controls, messages);
-    } catch (const UserError& error) {
-        messages.show(MessageIcon::Error, error.what());
+    const workflow::StepOutcome selection = session.ChangePage(true);
+    if (selection.error) {
+        messages.show(MessageIcon::Error, *selection.error);
         return 1;
     }
     if (!reportOnly) {
-        PrintLines(selection.mm1);
+        PrintLines(v.candidates.mm1);
     }
 
     if (auto num = options.values.find("--num"); num != options.values.end()) {
-        controls.eNum = num->second;
-    } else if (controls.eNum == "0") {
+        v.candidates.eNum = num->second;
+    } else if (v.candidates.eNum == "0") {
         std::fflush(stdout);
         return messages.anyShown() ? 1 : 0;
     }
 
-    calc::ReportOutcome report;
-    try {
-        report = calc::FinalCalculation(state, controls, messages);
-    } catch (const UserError& error) {
-        messages.show(MessageIcon::Error, error.what());
+    const workflow::StepOutcome final = session.ChangePage(true);
+    if (final.error) {
+        messages.show(MessageIcon::Error, *final.error);
         return 1;
     }
-    const bool computed = report.replaceReport && !report.mm2.empty();
-    if (computed) {
+    // The final calculation ran: the dashed line, then its report (none when the
+    // spring could not be computed).
+    const bool computed = session.reportReplaced() && !v.report.mm2.empty();
+    if (session.reportReplaced()) {
         if (!reportOnly) {
             std::puts(std::string(62, '-').c_str());
         }
-        PrintLines(report.mm2);
+        PrintLines(v.report.mm2);
     }
     std::fflush(stdout);
 
@@ -197,7 +191,7 @@ int RunCalcCommand(const std::vector<std::string>& args, const std::string& exeP
             return 1;
         }
         try {
-            wordexport::WriteReportDocx(report.mm2, docx->second);
+            wordexport::WriteReportDocx(v.report.mm2, docx->second);
         } catch (const std::exception& error) {
             messages.show(MessageIcon::Error, error.what());
             return 1;

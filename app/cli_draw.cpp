@@ -3,21 +3,18 @@
 #include "cli_options.h"
 #include "commands.h"
 #include "console_messages.h"
+#include "design_session.h"
 #include "drawing_document.h"
-#include "drawing_driver.h"
 #include "dxf_writer.h"
-#include "errors.h"
-#include "eskd_driver.h"
 #include "number_parse.h"
 #include "pdf_writer.h"
 #include "svg_writer.h"
 #include "tech_file.h"
-#include "tech_requirements.h"
 #include "utf8_text.h"
 
 #include <QGuiApplication>
 
-#include <cmath>
+#include <algorithm>
 #include <cstdio>
 #include <optional>
 #include <stdexcept>
@@ -115,7 +112,7 @@ std::optional<cad::Point> ParsePoint(const std::string& text) {
 
 } // namespace
 
-int RunDrawCommand(const std::vector<std::string>& rawArgs, const std::string&) {
+int RunDrawCommand(const std::vector<std::string>& rawArgs, const std::string& exePath) {
     std::vector<std::string> args;
     for (const auto& word : rawArgs) {
         args.push_back(word == "-o" ? "--output" : word == "-h" ? "--help" : word);
@@ -163,46 +160,53 @@ int RunDrawCommand(const std::vector<std::string>& rawArgs, const std::string&) 
         return Usage("--tt and --tt-corner go together");
     }
 
-    cad::DrawingControls c;
+    // The drawing mode of the wizard: the title page leads to the drawing options.
+    ConsoleMessageSink sink;
+    workflow::DesignSession session(exePath, sink);
+    workflow::WizardValues& v = session.values();
+    v.title.calculation = false;
+    session.RefreshButtons();
+    session.ChangePage(true);
+
     const std::string view = value("--view");
-    c.sb71 = view == "broken";
-    c.sb72 = view == "full";
-    c.sb73 = view == "section";
-    if (!c.sb71 && !c.sb72 && !c.sb73 && view != "cut") {
+    const std::pair<const char*, geometry::ViewType> views[] = {
+        {"broken", geometry::ViewType::WithBreak},
+        {"full", geometry::ViewType::Full},
+        {"section", geometry::ViewType::Section},
+        {"cut", geometry::ViewType::Cut}};
+    const auto chosenView = std::find_if(std::begin(views), std::end(views),
+                                         [&view](const auto& named) { return view == named.first; });
+    if (chosenView == std::end(views)) {
         return Usage("--view is broken, full, section or cut");
     }
     const std::string ends = value("--ends");
     if (ends.size() != 1 || ends[0] < '1' || ends[0] > '4') {
         return Usage("--ends is 1, 2, 3 or 4");
     }
-    c.sb51 = ends == "1";
-    c.sb52 = ends == "2";
-    c.sb53 = ends == "3";
+    v.options.ends = static_cast<geometry::EndType>(ends[0] - '0');
+    session.sb71Click(chosenView->second);
+    v.geometry.breakCoils = {-1, "2"};
     if (options.has("--break-coils")) {
         const std::string coils = value("--break-coils");
         if (coils != "1" && coils != "2") {
             return Usage("--break-coils is 1 or 2");
         }
-        c.cbox90ItemIndex = coils == "1" ? 0 : 1;
+        v.geometry.breakCoils = {coils == "1" ? 0 : 1, coils};
     }
     // As in the window, the diagram and the requirements go with the view with a break.
-    if (!c.sb71 && (options.has("--diagram") || (options.has("--tt") && !eskd))) {
+    if (chosenView->second != geometry::ViewType::WithBreak &&
+        (options.has("--diagram") || (options.has("--tt") && !eskd))) {
         return Usage("--diagram and --tt go with --view broken only");
     }
-    c.cb71 = options.has("--diagram");
-    c.cb90 = inscribe;
-    c.e9_n = value("--n");
-    c.e9_t = value("--t", "0");
-    c.e9_D0 = value("--D0");
-    c.e9_d = value("--d");
-    c.e9_L0 = value("--L0", "0");
-    c.e9_L1 = value("--L1", "0");
-    c.e9_L2 = value("--L2", "0");
-    c.e9_L3 = value("--L3", "0");
-    c.e9_F1 = value("--F1", "0");
-    c.e9_F2 = value("--F2", "0");
-    c.e9_F3 = value("--F3", "0");
-
+    v.options.diagram = options.has("--diagram");
+    v.options.requirements = options.has("--tt");
+    v.options.eskd = eskd;
+    if (options.has("--tt")) {
+        if (std::string problem = ReadTechFile(value("--tt"), v.requirements.tt);
+            !problem.empty()) {
+            return Usage(problem);
+        }
+    }
     std::vector<cad::Point> points;
     for (const char* name : {"--start", "--end", "--tt-corner"}) {
         if (std::string(name) == "--start" || options.has(name)) {
@@ -232,48 +236,41 @@ int RunDrawCommand(const std::vector<std::string>& rawArgs, const std::string&) 
         }
     }
 
-    cad::TechRequirementControls tt;
-    if (options.has("--tt")) {
-        if (std::string problem = ReadTechFile(value("--tt"), tt); !problem.empty()) {
-            return Usage(problem);
-        }
+    // On to the geometric parameters, which the options give.
+    if (v.options.requirements) {
+        const cad::TechRequirementControls fromFile = v.requirements.tt;
+        session.ChangePage(true);
+        v.requirements.tt = fromFile;
+    }
+    session.ChangePage(true);
+    workflow::GeometryPage& g = v.geometry;
+    g.inscribe = inscribe;
+    g.e9_n = value("--n");
+    g.e9_t = value("--t", "0");
+    g.e9_D0 = value("--D0");
+    g.e9_d = value("--d");
+    const char* diagramOptions[] = {"--L0", "--L1", "--L2", "--L3", "--F1", "--F2", "--F3"};
+    for (std::size_t k = 0; k < g.diagram.size(); ++k) {
+        g.diagram[k] = value(diagramOptions[k], "0");
     }
 
-    ConsoleMessageSink sink;
-    cad::DrawingParams params;
-    try {
-        params = cad::BuildDrawingParams(c);
-    } catch (const UserError& e) {
-        sink.show(MessageIcon::Error, e.what());
+    workflow::DrawingRequest request;
+    const workflow::StepOutcome prepared = session.PrepareDrawing(request);
+    if (prepared.error) {
+        sink.show(MessageIcon::Error, *prepared.error);
         return 1;
     }
-    cad::DrawingParams checked = params;
-    if (auto refusal = eskd ? cad::PrepareEskdParams(checked) : cad::CheckDrawingParams(params)) {
-        sink.show(MessageIcon::Error, *refusal);
-        return 1;
+    if (!prepared.done) {
+        return 1; // refused, its message shown
     }
+    request.sheet.Material = value("--material");
+    request.sheet.Mass = value("--mass");
 
     cad::ScriptedPointSource picks(points);
     document->setPointSource(&picks);
     cad::BuiltinConnector connector(std::make_shared<cad::BuiltinCadApplication>(document));
-    cad::DrawingSession session;
-    if (eskd) {
-        geometry::EskdSheetInfo info;
-        if (options.has("--tt")) {
-            info.TechLines = cad::NumberedTechLines(cad::BuildTechRequirements(tt));
-            if (!tt.e6Num.empty()) {
-                info.Designation = tt.e6Num + " " + tt.comb6Gost;
-            }
-        }
-        info.Material = value("--material");
-        info.Mass = value("--mass");
-        cad::DrawEskdSpring(session, params, info, connector, sink);
-    } else {
-        cad::DrawSpring(session, params, connector, sink);
-        if (options.has("--tt")) {
-            cad::DrawTechRequirements(cad::BuildTechRequirements(tt), connector, sink);
-        }
-    }
+    cad::DrawingSession drawing;
+    workflow::DrawRequest(drawing, request, connector, sink);
     document->setPointSource(nullptr);
     try {
         const std::string output = value("--output");

@@ -5,6 +5,7 @@
 #include "utf8_text.h"
 
 #include <cstdio>
+#include <exception>
 #include <string>
 #include <vector>
 
@@ -67,5 +68,14 @@ int main(int argc, char** argv) {
         return RunWindow(argc, argv);
     }
     IgnoreBrokenPipe();
-    return FinishOutput(RunCommand(argc, argv));
+    int status = 1;
+    try {
+        status = RunCommand(argc, argv);
+    } catch (const std::exception& error) {
+        // Nothing a command reports itself (out of memory, a table that vanished while
+        // it was read): said as an error, and the run counts as failed.
+        std::fflush(stdout);
+        std::fprintf(stderr, "error: %s\n", torvelix::EscapeInvalidUtf8(error.what()).c_str());
+    }
+    return FinishOutput(status);
 }
