@@ -24,8 +24,8 @@ struct Drawing {
     void draw(int coils) {
         document.clear();
         geometry::DrawingParams params;
-        params.ViewType = 2;
-        params.EndType = 1;
+        params.ViewType = geometry::ViewType::Full;
+        params.EndType = geometry::EndType::Open;
         params.n = coils;
         params.D0 = 20;
         params.d = 2;

@@ -3,14 +3,17 @@
 // allowance, drawn length, one view).
 #include "drawing_driver.h"
 
-#include "spring_geometry.h"
 #include "number_parse.h"
+#include "spring_geometry.h"
 
 #include <cmath>
 
 namespace torvelix::cad {
 
 namespace {
+
+using geometry::EndType;
+using geometry::ViewType;
 
 // A whole number of coils kept well inside int; anything beyond a byte is refused later.
 int WholeCoils(double value) {
@@ -24,14 +27,25 @@ int WholeCoils(double value) {
     return static_cast<int>(whole);
 }
 
-int FirstDown(bool first, bool second, bool third) {
-    if (first) {
-        return 1;
+// Each group's first button down gives its choice; none down, the group's fourth.
+EndType EndTypeDown(const DrawingControls& controls) {
+    if (controls.sb51) {
+        return EndType::Open;
     }
-    if (second) {
-        return 2;
+    if (controls.sb52) {
+        return EndType::Closed;
     }
-    return third ? 3 : 4;
+    return controls.sb53 ? EndType::ClosedGround : EndType::ThreeQuarterGround;
+}
+
+ViewType ViewTypeDown(const DrawingControls& controls) {
+    if (controls.sb71) {
+        return ViewType::WithBreak;
+    }
+    if (controls.sb72) {
+        return ViewType::Full;
+    }
+    return controls.sb73 ? ViewType::Section : ViewType::Cut;
 }
 
 // Model space with TILEMODE 1; paper space when a layout is current with its paper-space
@@ -51,17 +65,17 @@ double FittedPitch(const DrawingParams& params, double distance) {
     double k = 1;
     double q = params.n - 0.5;
     switch (params.EndType) {
-    case 1:
+    case EndType::Open:
         k = 1.01;
         q = params.n + 1;
         break;
-    case 2:
+    case EndType::Closed:
         k = 3;
         break;
-    case 3:
+    case EndType::ClosedGround:
         k = 1.5;
         break;
-    default:
+    case EndType::ThreeQuarterGround:
         break;
     }
     return (distance - k * params.d) / q;
@@ -79,30 +93,15 @@ bool TooFar(const Point& p) {
              std::abs(p.z) <= kFarthestPointMm);
 }
 
+// The views that show the coils from the side, where overlapping coils would be drawn.
+bool SideView(ViewType view) {
+    return view == ViewType::WithBreak || view == ViewType::Full;
+}
+
 constexpr const char* kPitchNotAboveWire = "Расстояние между точками слишком мало:\rшаг пружины t "
                                            "получается не больше диаметра проволоки d!";
 constexpr const char* kPitchNotPositive =
     "Расстояние между точками слишком мало:\rшаг пружины t получается не больше нуля!";
-
-void Dispatch(geometry::DrawingState& state, const DrawingParams& params) {
-    switch (params.ViewType) {
-    case 1:
-        geometry::DrawBrokenView(state, params);
-        if (params.WithDiagram) {
-            geometry::DrawLoadingDiagram(state, params);
-        }
-        break;
-    case 2:
-        geometry::DrawFullView(state, params);
-        break;
-    case 3:
-        geometry::DrawSectionView(state, params);
-        break;
-    default:
-        geometry::DrawCutView(state, params);
-        break;
-    }
-}
 
 } // namespace
 
@@ -110,8 +109,8 @@ DrawingParams BuildDrawingParams(const DrawingControls& controls) {
     using torvelix::ParseNumber;
     DrawingParams p;
     p.BreakCoils = controls.cbox90ItemIndex + 1;
-    p.EndType = FirstDown(controls.sb51, controls.sb52, controls.sb53);
-    p.ViewType = FirstDown(controls.sb71, controls.sb72, controls.sb73);
+    p.EndType = EndTypeDown(controls);
+    p.ViewType = ViewTypeDown(controls);
     p.n = WholeCoils(ParseNumber(controls.e9_n));
     p.t = ParseNumber(controls.e9_t);
     p.D0 = ParseNumber(controls.e9_D0);
@@ -137,7 +136,7 @@ std::optional<std::string> CheckDrawingParams(const DrawingParams& p) {
     }
     // The full, section and cut views draw n coils; the view with a break uses n only
     // to fit the pitch.
-    if (p.ViewType != 1 && p.n < 1) {
+    if (p.ViewType != ViewType::WithBreak && p.n < 1) {
         return std::string("Количество рабочих витков n\rдолжно быть не меньше 1!");
     }
     if (p.n < 0) {
@@ -172,10 +171,10 @@ std::optional<std::string> CheckDrawingParams(const DrawingParams& p) {
     }
     // In the side views a pitch not above the wire's diameter makes coils overlap, and
     // their edges no longer cross where the drawing trims them.
-    if (!p.Inscribe && (p.ViewType == 1 || p.ViewType == 2) && !(p.t > p.d)) {
+    if (!p.Inscribe && SideView(p.ViewType) && !(p.t > p.d)) {
         return std::string("Шаг пружины t должен быть\rбольше диаметра проволоки d!");
     }
-    if (p.WithDiagram && p.ViewType == 1 && p.L3 == p.L0) {
+    if (p.WithDiagram && p.ViewType == ViewType::WithBreak && p.L3 == p.L0) {
         return std::string("Длина пружины L3 не должна\rравняться длине в свободном состоянии L0!");
     }
     return std::nullopt;
@@ -183,15 +182,16 @@ std::optional<std::string> CheckDrawingParams(const DrawingParams& p) {
 
 double EndAllowance(const DrawingParams& params, double coilTilt) {
     switch (params.EndType) {
-    case 1:
+    case EndType::Open:
         return 0.75 * params.t + params.d / (2 * std::cos(coilTilt));
-    case 2:
+    case EndType::Closed:
         return 1.5 * params.d;
-    case 3:
+    case EndType::ClosedGround:
         return 0.75 * params.d;
-    default:
-        return 0.5 * params.d;
+    case EndType::ThreeQuarterGround:
+        break;
     }
+    return 0.5 * params.d;
 }
 
 void DrawSpring(DrawingSession& session, DrawingParams& params, CadConnector& connector,
@@ -233,7 +233,7 @@ void DrawSpring(DrawingSession& session, DrawingParams& params, CadConnector& co
                 sink.show(MessageIcon::Error, kPitchNotPositive);
                 return;
             }
-            if ((params.ViewType == 1 || params.ViewType == 2) && !(pitch > params.d)) {
+            if (SideView(params.ViewType) && !(pitch > params.d)) {
                 sink.show(MessageIcon::Error, kPitchNotAboveWire);
                 return;
             }
@@ -250,7 +250,10 @@ void DrawSpring(DrawingSession& session, DrawingParams& params, CadConnector& co
             params.L3 = state.DrawnLength * params.L3 / params.L0;
         }
         state.InsertPoint.x += allowance;
-        Dispatch(state, params);
+        geometry::DrawView(state, params);
+        if (params.ViewType == ViewType::WithBreak && params.WithDiagram) {
+            geometry::DrawLoadingDiagram(state, params);
+        }
     } catch (const CadException&) {
         sink.show(MessageIcon::Warning, kCadLinkError);
     } catch (const AutomationFailure&) {

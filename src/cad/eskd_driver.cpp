@@ -10,23 +10,6 @@ namespace torvelix::cad {
 
 namespace {
 
-void DrawView(geometry::DrawingState& state, const DrawingParams& params) {
-    switch (params.ViewType) {
-    case 1:
-        geometry::DrawBrokenView(state, params);
-        break;
-    case 2:
-        geometry::DrawFullView(state, params);
-        break;
-    case 3:
-        geometry::DrawSectionView(state, params);
-        break;
-    default:
-        geometry::DrawCutView(state, params);
-        break;
-    }
-}
-
 CadSpace& TargetSpace(CadDocument& document, int tileMode, int cvPort) {
     return tileMode != 1 && cvPort == 1 ? document.PaperSpace() : document.ModelSpace();
 }
@@ -111,7 +94,7 @@ void DrawEskdSpring(DrawingSession& session, DrawingParams& params,
         state.InsertPoint.x += allowance;
         geometry::PrepareEskdDocument(document, *sheet);
         document.SetActiveLayer(geometry::kLayerOutline);
-        DrawView(state, params);
+        geometry::DrawView(state, params);
         state.BrokenViewLength = 0;
         geometry::DrawEskdAnnotations(state, params, document, *sheet);
         geometry::DrawEskdSheet(state, document, *sheet, info);

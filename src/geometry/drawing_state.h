@@ -13,23 +13,25 @@ namespace torvelix::geometry {
 using cad::EntityRef;
 using cad::Point;
 
-// The four views of the spring the drawing offers.
+// The view the drawing shows: the side view with a break (two or one coils at each end),
+// the whole spring, the spring in section, or the spring in cut (wire sections only).
+// Both choices are numbered from 1 in the order of the options page's buttons.
 enum class ViewType { WithBreak = 1, Full, Section, Cut };
 
-// The four forms of the end coils: open and not ground; closed, not ground; closed and
-// ground over 3/4 of the arc; 3/4 coil closed and ground.
+// The form of the end coils: open, not ground; closed, not ground; closed and ground
+// over 3/4 of the arc; a 3/4 coil closed and ground.
 enum class EndType { Open = 1, Closed, ClosedGround, ThreeQuarterGround };
 
 // The drawing request built from the options page and the geometric-parameters page.
 // The views read it after the driver's changes (t fitted, L1..L3 rescaled).
 struct DrawingParams {
     int BreakCoils = 0; // coils at each end of the view with a break; any value but 1 means 2
-    int EndType = 1;    // 1 .. 4: the end-coil form
-    int ViewType = 1;   // 1 with a break, 2 full, 3 in section, 4 in cut
-    int n = 0;          // working coils, a byte 0 .. 255 once checked
-    double t = 0;       // pitch, mm
-    double D0 = 0;      // mean diameter, mm
-    double d = 0;       // wire diameter, mm
+    geometry::EndType EndType = EndType::Open;         // the end-coil form
+    geometry::ViewType ViewType = ViewType::WithBreak; // the view drawn
+    int n = 0;                             // working coils, a byte 0 .. 255 once checked
+    double t = 0;                          // pitch, mm
+    double D0 = 0;                         // mean diameter, mm
+    double d = 0;                          // wire diameter, mm
     double L0 = 0, L1 = 0, L2 = 0, L3 = 0; // free length and lengths under F1, F2, F3, mm
     double F1 = 0, F2 = 0, F3 = 0;         // forces, N
     bool Inscribe = false;                 // fit the pitch between two picked points

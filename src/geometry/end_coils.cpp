@@ -21,7 +21,7 @@ constexpr const char* kCoil = "CoilEntities";
 void StartEndPoints(DrawingState& state, const DrawingParams& params) {
     auto& P = state.WorkPoints;
     const Point& I = state.InsertPoint;
-    const double a = params.EndType == 1 ? params.t / 2 : params.d / 2;
+    const double a = params.EndType == EndType::Open ? params.t / 2 : params.d / 2;
     SetXY(P[0], I.x, I.y + params.D0 / 2);
     SetXY(P[1], I.x - a, I.y - params.D0 / 2);
 }
@@ -159,16 +159,16 @@ void DrawThreeQuarterEnd(DrawingState& state, const DrawingParams& params) {
 void DrawEndCoil(DrawingState& state, const DrawingParams& params) {
     StartEndPoints(state, params);
     switch (params.EndType) {
-    case 1:
+    case EndType::Open:
         DrawOpenEnd(state, params);
         break;
-    case 2:
+    case EndType::Closed:
         DrawClosedEnd(state, params);
         break;
-    case 3:
+    case EndType::ClosedGround:
         DrawGroundEnd(state, params);
         break;
-    default:
+    case EndType::ThreeQuarterGround:
         DrawThreeQuarterEnd(state, params);
         break;
     }
@@ -205,14 +205,14 @@ void DrawSectionEnd(DrawingState& state, const DrawingParams& params) {
     cad::CadSpace& space = Space(state);
     const double r = params.d / 2;
     switch (params.EndType) {
-    case 1:
+    case EndType::Open:
         OpenEndFrontPoints(state);
         SlotFor(end, 0, kEnd) = space.AddCircle(P[1], r);
         SlotFor(end, 1, kEnd) = space.AddLine(P[6], P[8]);
         SlotFor(end, 2, kEnd) = space.AddLine(P[7], P[9]);
         SlotFor(end, 3, kEnd) = space.AddLine(P[8], P[9]);
         return;
-    case 2: {
+    case EndType::Closed: {
         UseClosedCoilTilt(state, params);
         const double ox = state.Offset.WireOffsetX;
         const double oy = state.Offset.WireOffsetY;
@@ -227,10 +227,10 @@ void DrawSectionEnd(DrawingState& state, const DrawingParams& params) {
         SlotFor(end, 3, kEnd) = space.AddLine(P[6], P[8]);
         return;
     }
-    case 3:
+    case EndType::ClosedGround:
         DrawGroundSectionEnd(state, params);
         break;
-    default:
+    case EndType::ThreeQuarterGround:
         DrawHalfSectionEnd(state, params);
         break;
     }
@@ -246,20 +246,20 @@ void DrawCutEnd(DrawingState& state, const DrawingParams& params) {
     const Point& I = state.InsertPoint;
     const double r = params.d / 2;
     switch (params.EndType) {
-    case 1:
+    case EndType::Open:
         SlotFor(end, 0, kEnd) =
             space.AddCircle(Point{I.x - params.t / 2, I.y - params.D0 / 2, I.z}, r);
         SlotFor(end, 1, kEnd) = end[0];
         break;
-    case 2:
+    case EndType::Closed:
         SetXY(P[2], I.x - params.d, I.y + params.D0 / 2);
         SlotFor(end, 0, kEnd) = space.AddCircle(P[1], r);
         SlotFor(end, 1, kEnd) = space.AddCircle(P[2], r);
         break;
-    case 3:
+    case EndType::ClosedGround:
         DrawGroundSectionEnd(state, params);
         break;
-    default:
+    case EndType::ThreeQuarterGround:
         DrawHalfSectionEnd(state, params);
         break;
     }

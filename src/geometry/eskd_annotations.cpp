@@ -28,8 +28,8 @@ double HatchSpacing(const DrawingParams& p, double k) {
 }
 
 void HatchSections(DrawingState& state, const DrawingParams& p, double k) {
-    const bool section = p.ViewType == 3;
-    if (p.ViewType != 3 && p.ViewType != 4) {
+    const bool section = p.ViewType == ViewType::Section;
+    if (!section && p.ViewType != ViewType::Cut) {
         return;
     }
     cad::CadSpace& space = Target(state);
@@ -46,14 +46,16 @@ void HatchSections(DrawingState& state, const DrawingParams& p, double k) {
     std::vector<cad::EntityRef> hatches;
     const auto& end = state.EndEntities;
     switch (p.EndType) {
-    case 1:
+    case EndType::Open:
         hatches.push_back(space.AddHatch({end.at(0)}, kPi / 4, spacing));
         break;
-    case 2:
+    case EndType::Closed:
         hatches.push_back(space.AddHatch({end.at(0)}, kPi / 4, spacing));
         hatches.push_back(space.AddHatch({end.at(1)}, kPi / 4, spacing));
         break;
-    default:
+    case EndType::ClosedGround:
+    case EndType::ThreeQuarterGround:
+        // A straight edge and an arc bound one section.
         hatches.push_back(space.AddHatch({end.at(0), end.at(1)}, kPi / 4, spacing));
         break;
     }
@@ -67,7 +69,7 @@ void DrawAxes(DrawingState& state, const DrawingParams& p, double k, double allo
     const Point& s = state.PickStart;
     const double over = 5 / k;
     space.AddLine(At(s, s.x - over, s.y), At(s, s.x + p.L0 + over, s.y));
-    if (p.ViewType != 1) {
+    if (p.ViewType != ViewType::WithBreak) {
         return;
     }
     // The coils left out: centre lines through their wire sections at the top and the
@@ -99,7 +101,7 @@ void DrawDimensions(DrawingState& state, const DrawingParams& p, double k, doubl
     space.AddDimDiametric(At(s, wire.x + c, wire.y + c), At(s, wire.x - c, wire.y - c), 8 / k,
                           "%%c<>");
     // The pitch between the bottoms of the first two coils, where a view shows two.
-    const bool twoCoils = p.ViewType == 1 ? p.BreakCoils != 1 : p.n >= 2;
+    const bool twoCoils = p.ViewType == ViewType::WithBreak ? p.BreakCoils != 1 : p.n >= 2;
     if (twoCoils) {
         const double x = s.x + allowance + p.t / 2;
         space.AddDimRotated(At(s, x, s.y - p.D0 / 2), At(s, x + p.t, s.y - p.D0 / 2),
@@ -160,18 +162,18 @@ void DrawEskdAnnotations(DrawingState& state, const DrawingParams& params,
     const double k = sheet.Scale;
     // The end allowance as the driver set it: how far the first coil's top lies from the
     // start. The open end's follows the driver's tilt, which its builder keeps.
-    const double allowance = params.EndType == 1
+    const double allowance = params.EndType == EndType::Open
                                  ? 0.75 * params.t + params.d / (2 * std::cos(state.CoilTilt))
-                             : params.EndType == 2 ? 1.5 * params.d
-                             : params.EndType == 3 ? 0.75 * params.d
-                                                   : 0.5 * params.d;
+                             : params.EndType == EndType::Closed       ? 1.5 * params.d
+                             : params.EndType == EndType::ClosedGround ? 0.75 * params.d
+                                                                       : 0.5 * params.d;
     document.SetActiveLayer(kLayerAxes);
     DrawAxes(state, params, k, allowance);
     document.SetActiveLayer(kLayerHatch);
     HatchSections(state, params, k);
     document.SetActiveLayer(kLayerDimensions);
     DrawDimensions(state, params, k, allowance);
-    if (params.ViewType == 1 && params.WithDiagram) {
+    if (params.ViewType == ViewType::WithBreak && params.WithDiagram) {
         DrawDiagram(state, params, document, k);
     }
 }

@@ -36,9 +36,14 @@ struct Room {
     double left = 10, right = 14, below = 18, above = 14;
 };
 
+// The loading diagram goes with the view with a break only.
+bool HasDiagram(const DrawingParams& p) {
+    return p.ViewType == ViewType::WithBreak && p.WithDiagram;
+}
+
 Room RoomFor(const DrawingParams& p) {
     Room room;
-    if (p.ViewType == 1 && p.WithDiagram) {
+    if (HasDiagram(p)) {
         room.above = 30 + 24 + 16;
     }
     return room;
@@ -53,13 +58,13 @@ double DiagramHeight(const DrawingParams& p, double scale) {
 
 double PitchForLength(const DrawingParams& p, double length) {
     switch (p.EndType) {
-    case 2:
+    case EndType::Closed:
         return (length - 3 * p.d) / (p.n - 0.5);
-    case 3:
+    case EndType::ClosedGround:
         return (length - 1.5 * p.d) / (p.n - 0.5);
-    case 4:
+    case EndType::ThreeQuarterGround:
         return (length - p.d) / (p.n - 0.5);
-    default:
+    case EndType::Open:
         break;
     }
     // The open end reaches d / cos(tilt) beyond (n + 1) pitches, the tilt following the
@@ -91,7 +96,7 @@ std::optional<SheetLayout> ChooseSheet(const DrawingParams& p, const EskdSheetIn
         for (const Scale& scale : kScales) {
             const double k = scale.factor;
             const double width = p.L0 * k + room.left + room.right + 10;
-            const double diagram = p.ViewType == 1 && p.WithDiagram ? DiagramHeight(p, k) * k : 0;
+            const double diagram = HasDiagram(p) ? DiagramHeight(p, k) * k : 0;
             const double height = (p.D0 + p.d) * k + room.below + room.above + diagram + 10;
             for (const Area& area : areas) {
                 if (width <= area.right - area.left && height <= area.top - area.bottom) {
@@ -116,7 +121,7 @@ std::optional<SheetLayout> ChooseSheet(const DrawingParams& p, const EskdSheetIn
 Point SpringStartOnSheet(const DrawingParams& p, const SheetLayout& sheet) {
     const double k = sheet.Scale;
     const Room room = RoomFor(p);
-    const double diagram = p.ViewType == 1 && p.WithDiagram ? DiagramHeight(p, k) * k : 0;
+    const double diagram = HasDiagram(p) ? DiagramHeight(p, k) * k : 0;
     const double width = p.L0 * k + room.left + room.right;
     const double height = (p.D0 + p.d) * k + room.below + room.above + diagram;
     // The picture centred in its area; paper millimetres from the sheet's corner.

@@ -89,7 +89,7 @@ void DrawCoilBends(DrawingState& state, const DrawingParams& params, int slot) {
     auto& P = state.WorkPoints;
     cad::CadSpace& space = Space(state);
     const double r = params.d * 0.5;
-    if (params.ViewType == 3) {
+    if (params.ViewType == ViewType::Section) {
         SlotFor(state.CoilEntities, slot, "CoilEntities") = space.AddCircle(P[0], r);
         SlotFor(state.CoilEntities, slot + 1, "CoilEntities") = space.AddCircle(P[1], r);
         return;

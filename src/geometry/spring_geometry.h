@@ -20,7 +20,8 @@ void DrawEndCoil(DrawingState& state, const DrawingParams& params);
 // Section view (4 slots) and cut view (2 slots).
 void DrawSectionEnd(DrawingState& state, const DrawingParams& params);
 void DrawCutEnd(DrawingState& state, const DrawingParams& params);
-// EndType 3 and 4 in the section and cut views; fill EndEntities[0..1].
+// The closed, ground ends (ClosedGround, ThreeQuarterGround) in the section and cut
+// views; fill EndEntities[0..1].
 void DrawGroundSectionEnd(DrawingState& state, const DrawingParams& params);
 void DrawHalfSectionEnd(DrawingState& state, const DrawingParams& params);
 
@@ -30,6 +31,8 @@ void DrawBrokenView(DrawingState& state, const DrawingParams& params);
 void DrawFullView(DrawingState& state, const DrawingParams& params);
 void DrawSectionView(DrawingState& state, const DrawingParams& params);
 void DrawCutView(DrawingState& state, const DrawingParams& params);
+// The view params.ViewType names (the view with a break without its loading diagram).
+void DrawView(DrawingState& state, const DrawingParams& params);
 
 // Force against length above the view with a break, from PickStart; five lines.
 // Needs DrawnLength != L3 (the rescaled lengths).

@@ -138,4 +138,21 @@ void DrawCutView(DrawingState& state, const DrawingParams& params) {
     HalfTurnCopies(state.EndEntities, 2, state.InsertPoint, kEnd);
 }
 
+void DrawView(DrawingState& state, const DrawingParams& params) {
+    switch (params.ViewType) {
+    case ViewType::WithBreak:
+        DrawBrokenView(state, params);
+        break;
+    case ViewType::Full:
+        DrawFullView(state, params);
+        break;
+    case ViewType::Section:
+        DrawSectionView(state, params);
+        break;
+    case ViewType::Cut:
+        DrawCutView(state, params);
+        break;
+    }
+}
+
 } // namespace torvelix::geometry

@@ -7,9 +7,12 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <utility>
 
 using namespace torvelix;
 using namespace torvelix::cad;
+using geometry::EndType;
+using geometry::ViewType;
 using torvelix::testing::FakeConnector;
 
 namespace {
@@ -36,8 +39,8 @@ TEST(BuildDrawingParams, ReadsButtonsIndexAndNumbers) {
     c.cb90 = true;
     DrawingParams p = BuildDrawingParams(c);
     EXPECT_EQ(p.BreakCoils, 1);
-    EXPECT_EQ(p.EndType, 3);
-    EXPECT_EQ(p.ViewType, 4);
+    EXPECT_EQ(p.EndType, EndType::ClosedGround);
+    EXPECT_EQ(p.ViewType, ViewType::Cut);
     EXPECT_EQ(p.n, 7); // whole part
     EXPECT_DOUBLE_EQ(p.L3, 12.5);
     EXPECT_TRUE(p.Inscribe);
@@ -48,6 +51,35 @@ TEST(BuildDrawingParams, ReadsButtonsIndexAndNumbers) {
     EXPECT_EQ(BuildDrawingParams(c).n, 0);
     c.e9_n = "1e300";
     EXPECT_GT(BuildDrawingParams(c).n, 255);
+}
+
+// Of each group of three buttons the first one down gives the choice; none down gives the
+// fourth. The two groups are set differently so that reading one for the other shows.
+TEST(BuildDrawingParams, FirstButtonDownOfEachGroupGivesTheChoice) {
+    struct Buttons {
+        bool first, second, third;
+    };
+    const Buttons rows[] = {
+        {true, true, true}, {false, true, true}, {false, false, true}, {false, false, false}};
+    const EndType ends[] = {EndType::Open, EndType::Closed, EndType::ClosedGround,
+                            EndType::ThreeQuarterGround};
+    const ViewType views[] = {ViewType::WithBreak, ViewType::Full, ViewType::Section,
+                              ViewType::Cut};
+    for (std::size_t i = 0; i < 4; ++i) {
+        SCOPED_TRACE(i);
+        const Buttons& end = rows[i];
+        const Buttons& view = rows[3 - i];
+        DrawingControls c = Controls();
+        c.sb51 = end.first;
+        c.sb52 = end.second;
+        c.sb53 = end.third;
+        c.sb71 = view.first;
+        c.sb72 = view.second;
+        c.sb73 = view.third;
+        const DrawingParams p = BuildDrawingParams(c);
+        EXPECT_EQ(p.EndType, ends[i]);
+        EXPECT_EQ(p.ViewType, views[3 - i]);
+    }
 }
 
 TEST(BuildDrawingParams, FirstTextThatIsNotANumberEscapes) {
@@ -92,13 +124,13 @@ TEST(CheckDrawingParams, RefusesValuesThatCannotMakeADrawing) {
     refusedNaming(
         [](DrawingParams& q) {
             q.n = 0;
-            q.ViewType = 2;
+            q.ViewType = ViewType::Full;
         },
         "n");
     refusedNaming(
         [](DrawingParams& q) {
             q.n = 0;
-            q.ViewType = 4;
+            q.ViewType = ViewType::Cut;
         },
         "n");
     refusedNaming([](DrawingParams& q) { q.n = -1; }, "n");
@@ -158,8 +190,8 @@ TEST_F(Driver, TargetSpaceFollowsTileModeAndViewport) {
 }
 
 TEST_F(Driver, InscribedPitchOfTheExample) {
-    params.EndType = 2;
-    params.ViewType = 2;
+    params.EndType = EndType::Closed;
+    params.ViewType = ViewType::Full;
     params.Inscribe = true;
     params.t = 0;
     Answer(cad::Point{1, 1, 0});
@@ -180,18 +212,20 @@ TEST_F(Driver, InscribedPitchOfTheExample) {
 
 TEST_F(Driver, InscribedPitchByEndType) {
     // Points 80 apart, d = 2, n = 8: t = (80 - k * d) / q.
-    const double expected[] = {77.98 / 9, // end type 1: k = 1.01, q = n + 1 = 9 -> 8.6644...
-                               74 / 7.5,  // end type 2: k = 3, q = n - 0.5 = 7.5 -> 9.8666...
-                               77 / 7.5,  // end type 3: k = 1.5 -> 10.2666...
-                               78 / 7.5}; // end type 4: k = 1 -> 10.4
-    for (int endType = 1; endType <= 4; ++endType) {
+    const std::pair<EndType, double> expected[] = {
+        {EndType::Open, 77.98 / 9},             // k = 1.01, q = n + 1 = 9 -> 8.6644...
+        {EndType::Closed, 74 / 7.5},            // k = 3, q = n - 0.5 = 7.5 -> 9.8666...
+        {EndType::ClosedGround, 77 / 7.5},      // k = 1.5 -> 10.2666...
+        {EndType::ThreeQuarterGround, 78 / 7.5} // k = 1 -> 10.4
+    };
+    for (const auto& [endType, pitch] : expected) {
         FakeConnector fresh;
         fresh.doc().utility.answers = {cad::Point{}, cad::Point{0, 80, 0}};
         DrawingParams p = params;
         p.EndType = endType;
         p.Inscribe = true;
         DrawSpring(session, p, fresh, sink);
-        EXPECT_NEAR(p.t, expected[endType - 1], 1e-12) << endType;
+        EXPECT_NEAR(p.t, pitch, 1e-12) << static_cast<int>(endType);
     }
 }
 
@@ -218,7 +252,7 @@ TEST_F(Driver, DistanceShorterThanTheSolidLengthDrawsNothing) {
 
 TEST_F(Driver, PitchThatWouldNotBePositiveDrawsNothing) {
     params.Inscribe = true;
-    params.EndType = 2;
+    params.EndType = EndType::Closed;
     Answer(cad::Point{});
     Answer(cad::Point{5, 0, 0}); // shorter than the three wire diameters of the ends
     Draw();
@@ -250,15 +284,15 @@ TEST_F(Driver, CancelledRequestAndMissingApplication) {
 TEST_F(Driver, UndrawableGeometryIsRefusedByName) {
     struct Case {
         double D0, d, t;
-        int view;
+        ViewType view;
         const char* start;
     };
     const Case cases[] = {
-        {20, 12, 1, 1, "Шаг пружины t должен быть"},
-        {20, 6, 6, 2, "Шаг пружины t должен быть"},
-        {2, 6, 8, 4, "Средний диаметр пружины D0 должен быть"},
-        {1e15, 2, 6, 1, "Средний диаметр пружины D0 слишком велик"},
-        {20, 2, 1e7, 3, "Шаг пружины t слишком велик"},
+        {20, 12, 1, ViewType::WithBreak, "Шаг пружины t должен быть"},
+        {20, 6, 6, ViewType::Full, "Шаг пружины t должен быть"},
+        {2, 6, 8, ViewType::Cut, "Средний диаметр пружины D0 должен быть"},
+        {1e15, 2, 6, ViewType::WithBreak, "Средний диаметр пружины D0 слишком велик"},
+        {20, 2, 1e7, ViewType::Section, "Шаг пружины t слишком велик"},
     };
     for (const Case& c : cases) {
         DrawingParams p = params;
@@ -273,7 +307,7 @@ TEST_F(Driver, UndrawableGeometryIsRefusedByName) {
     // A pitch equal to d is drawable in the cut view, where coils are only sections.
     params.d = 6;
     params.t = 6;
-    params.ViewType = 4;
+    params.ViewType = ViewType::Cut;
     EXPECT_FALSE(cad::CheckDrawingParams(params).has_value());
 }
 
@@ -330,13 +364,13 @@ TEST(EndAllowance, OfEachEndType) {
     p.t = 6;
     p.d = 2;
     p.D0 = 20;
-    p.EndType = 1;
+    p.EndType = EndType::Open;
     EXPECT_NEAR(EndAllowance(p, std::atan(6.0 / 40)), 5.511, 5e-4);
-    p.EndType = 2;
+    p.EndType = EndType::Closed;
     EXPECT_DOUBLE_EQ(EndAllowance(p, 0), 3);
-    p.EndType = 3;
+    p.EndType = EndType::ClosedGround;
     EXPECT_DOUBLE_EQ(EndAllowance(p, 0), 1.5);
-    p.EndType = 4;
+    p.EndType = EndType::ThreeQuarterGround;
     EXPECT_DOUBLE_EQ(EndAllowance(p, 0), 1);
 }
 

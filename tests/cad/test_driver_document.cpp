@@ -10,6 +10,8 @@
 
 using namespace torvelix;
 using namespace torvelix::cad;
+using geometry::EndType;
+using geometry::ViewType;
 
 namespace {
 
@@ -32,7 +34,7 @@ struct OnDocument : ::testing::Test {
     DrawingSession session;
     RecordingMessageSink sink;
 
-    DrawingParams Params(int view, int endType, int n = 6) {
+    DrawingParams Params(ViewType view, EndType endType, int n = 6) {
         DrawingParams p;
         p.ViewType = view;
         p.EndType = endType;
@@ -48,7 +50,7 @@ struct OnDocument : ::testing::Test {
 TEST_F(OnDocument, FullViewCountsAndTrimmedBackLines) {
     ScriptedPointSource picks({Point{}});
     document->setPointSource(&picks);
-    DrawingParams p = Params(2, 1, 5);
+    DrawingParams p = Params(ViewType::Full, EndType::Open, 5);
     DrawSpring(session, p, connector, sink);
     const auto& all = document->entities(Space::Model);
     ASSERT_EQ(all.size(), 6u * 5 + 10);
@@ -64,7 +66,7 @@ TEST_F(OnDocument, FullViewCountsAndTrimmedBackLines) {
 TEST_F(OnDocument, CancelledStartStillAsksForTheRequirementsCorner) {
     CancelFirst picks;
     document->setPointSource(&picks);
-    DrawingParams p = Params(1, 1);
+    DrawingParams p = Params(ViewType::WithBreak, EndType::Open);
     DrawSpring(session, p, connector, sink);
     TechRequirementControls c;
     c.ckb6Sprav = true;
@@ -80,7 +82,7 @@ TEST_F(OnDocument, CancelledStartStillAsksForTheRequirementsCorner) {
 TEST_F(OnDocument, CancelledEndPointOfTheInscribedSpring) {
     ScriptedPointSource picks({Point{}}); // the end point request finds nothing: cancelled
     document->setPointSource(&picks);
-    DrawingParams p = Params(2, 2);
+    DrawingParams p = Params(ViewType::Full, EndType::Closed);
     p.Inscribe = true;
     DrawSpring(session, p, connector, sink);
     ASSERT_EQ(sink.messages.size(), 1u);

@@ -8,25 +8,40 @@
 #include <algorithm>
 #include <cmath>
 #include <limits>
+#include <string>
 
 namespace torvelix::testing {
 
+using geometry::EndType;
+using geometry::ViewType;
+
 inline constexpr double kPi = 3.14159265358979323846;
+
+inline constexpr ViewType kViews[] = {ViewType::WithBreak, ViewType::Full, ViewType::Section,
+                                      ViewType::Cut};
+inline constexpr EndType kEndTypes[] = {EndType::Open, EndType::Closed, EndType::ClosedGround,
+                                        EndType::ThreeQuarterGround};
+
+// "view/end type" by their numbers on the options page, to name a failing case.
+inline std::string CaseName(ViewType view, EndType endType) {
+    return std::to_string(static_cast<int>(view)) + "/" + std::to_string(static_cast<int>(endType));
+}
 
 // The driver's preparation: CoilTilt from t and D0, InsertPoint right of the start point
 // by the end allowance of the end type.
 inline double EndAllowanceFor(const geometry::DrawingParams& p) {
     const double tilt = std::atan(p.t / (2 * p.D0));
     switch (p.EndType) {
-    case 1:
+    case EndType::Open:
         return 0.75 * p.t + p.d / (2 * std::cos(tilt));
-    case 2:
+    case EndType::Closed:
         return 1.5 * p.d;
-    case 3:
+    case EndType::ClosedGround:
         return 0.75 * p.d;
-    default:
-        return 0.5 * p.d;
+    case EndType::ThreeQuarterGround:
+        break;
     }
+    return 0.5 * p.d;
 }
 
 inline void PrepareAsDriver(geometry::DrawingState& s, const geometry::DrawingParams& p,
@@ -38,7 +53,7 @@ inline void PrepareAsDriver(geometry::DrawingState& s, const geometry::DrawingPa
     s.InsertPoint.x += EndAllowanceFor(p);
 }
 
-inline geometry::DrawingParams Spring(int view, int endType, int n = 5) {
+inline geometry::DrawingParams Spring(ViewType view, EndType endType, int n = 5) {
     geometry::DrawingParams p;
     p.ViewType = view;
     p.EndType = endType;

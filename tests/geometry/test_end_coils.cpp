@@ -24,7 +24,7 @@ const FakeEntity& EndSlot(const DrawingState& s, int k) {
 TEST(EndCoils, OpenEndCutsOffOnTheAxisAtThePickedPoint) {
     FakeSpace space;
     DrawingState state;
-    DrawingParams p = Spring(2, 1, 3);
+    DrawingParams p = Spring(ViewType::Full, EndType::Open, 3);
     PrepareAsDriver(state, p, space);
     EXPECT_NEAR(state.InsertPoint.x, 5.511, 5e-4);
     geometry::DrawFullView(state, p);
@@ -42,22 +42,22 @@ TEST(EndCoils, OpenEndCutsOffOnTheAxisAtThePickedPoint) {
 }
 
 TEST(EndCoils, LeftmostPointIsThePickedXForEveryEndType) {
-    for (int endType = 1; endType <= 4; ++endType) {
-        for (int view : {1, 2}) {
-            SCOPED_TRACE("end type " + std::to_string(endType) + ", view " + std::to_string(view));
+    for (EndType endType : kEndTypes) {
+        for (ViewType view : {ViewType::WithBreak, ViewType::Full}) {
+            SCOPED_TRACE(CaseName(view, endType));
             FakeSpace space;
             DrawingState state;
             DrawingParams p = Spring(view, endType, 4);
             PrepareAsDriver(state, p, space, Point{-12.5, 40, 0});
             std::size_t first = 0;
-            if (view == 1) {
+            if (view == ViewType::WithBreak) {
                 geometry::DrawBrokenView(state, p);
                 first = 13; // two coils and the break's section
             } else {
                 geometry::DrawFullView(state, p);
                 first = 6 * 4 - 2;
             }
-            const std::size_t endCount = endType == 1 ? 6 : 5;
+            const std::size_t endCount = endType == EndType::Open ? 6 : 5;
             EXPECT_NEAR(MinX(space.entities, first, first + endCount), -12.5, 1e-9);
             // Nothing of the whole drawing lies left of it.
             EXPECT_GE(MinX(space.entities, 0, space.entities.size()), -12.5 - 1e-9);
@@ -66,10 +66,10 @@ TEST(EndCoils, LeftmostPointIsThePickedXForEveryEndType) {
 }
 
 TEST(EndCoils, ClosedEndsRepeatTheBackEdgeInTheLastSlot) {
-    for (int endType = 2; endType <= 4; ++endType) {
+    for (EndType endType : {EndType::Closed, EndType::ClosedGround, EndType::ThreeQuarterGround}) {
         FakeSpace space;
         DrawingState state;
-        DrawingParams p = Spring(2, endType, 2);
+        DrawingParams p = Spring(ViewType::Full, endType, 2);
         DrawFull(state, space, p, {});
         EXPECT_EQ(state.EndEntities[5], state.EndEntities[4]);
         // The closed end leans by the pitch d.
@@ -86,7 +86,7 @@ TEST(EndCoils, ClosedEndsRepeatTheBackEdgeInTheLastSlot) {
 TEST(EndCoils, GroundFaceMeetsBothBendsAtSixtyAndTwoHundredFortyDegrees) {
     FakeSpace space;
     DrawingState state;
-    DrawingParams p = Spring(2, 3, 2);
+    DrawingParams p = Spring(ViewType::Full, EndType::ClosedGround, 2);
     DrawFull(state, space, p, {});
     const FakeEntity& face = EndSlot(state, 0);
     const FakeEntity& top = EndSlot(state, 2);
@@ -103,7 +103,7 @@ TEST(EndCoils, GroundFaceMeetsBothBendsAtSixtyAndTwoHundredFortyDegrees) {
 TEST(EndCoils, ThreeQuarterFaceRunsFromTopCentreLineToBottomOfWire) {
     FakeSpace space;
     DrawingState state;
-    DrawingParams p = Spring(2, 4, 2);
+    DrawingParams p = Spring(ViewType::Full, EndType::ThreeQuarterGround, 2);
     PrepareAsDriver(state, p, space, Point{0, 5, 0});
     geometry::DrawFullView(state, p);
     const FakeEntity& face = EndSlot(state, 0);
@@ -115,22 +115,30 @@ TEST(EndCoils, ThreeQuarterFaceRunsFromTopCentreLineToBottomOfWire) {
 
 TEST(EndCoils, SectionAndCutEndsFillTheirSlots) {
     struct Case {
-        int view, endType;
+        ViewType view;
+        EndType endType;
         std::size_t distinct;
     };
-    for (Case c : {Case{3, 1, 4}, Case{3, 2, 4}, Case{3, 3, 2}, Case{3, 4, 2}, Case{4, 1, 1},
-                   Case{4, 2, 2}, Case{4, 3, 2}, Case{4, 4, 2}}) {
-        SCOPED_TRACE(std::to_string(c.view) + "/" + std::to_string(c.endType));
+    const Case cases[] = {{ViewType::Section, EndType::Open, 4},
+                          {ViewType::Section, EndType::Closed, 4},
+                          {ViewType::Section, EndType::ClosedGround, 2},
+                          {ViewType::Section, EndType::ThreeQuarterGround, 2},
+                          {ViewType::Cut, EndType::Open, 1},
+                          {ViewType::Cut, EndType::Closed, 2},
+                          {ViewType::Cut, EndType::ClosedGround, 2},
+                          {ViewType::Cut, EndType::ThreeQuarterGround, 2}};
+    for (const Case& c : cases) {
+        SCOPED_TRACE(CaseName(c.view, c.endType));
         FakeSpace space;
         DrawingState state;
         DrawingParams p = Spring(c.view, c.endType, 3);
         PrepareAsDriver(state, p, space);
-        if (c.view == 3) {
+        if (c.view == ViewType::Section) {
             geometry::DrawSectionView(state, p);
         } else {
             geometry::DrawCutView(state, p);
         }
-        const std::size_t slots = c.view == 3 ? 4 : 2;
+        const std::size_t slots = c.view == ViewType::Section ? 4 : 2;
         ASSERT_EQ(state.EndEntities.size(), slots);
         std::vector<cad::EntityRef> unique(state.EndEntities.begin(), state.EndEntities.end());
         std::sort(unique.begin(), unique.end());
@@ -143,7 +151,7 @@ TEST(EndCoils, SectionAndCutEndsFillTheirSlots) {
 TEST(EndCoils, GroundAndHalfSectionsOfTheWire) {
     FakeSpace space;
     DrawingState state;
-    DrawingParams p = Spring(4, 3, 1);
+    DrawingParams p = Spring(ViewType::Cut, EndType::ClosedGround, 1);
     PrepareAsDriver(state, p, space);
     state.EndEntities.assign(2, nullptr);
     geometry::DrawGroundSectionEnd(state, p);

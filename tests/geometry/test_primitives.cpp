@@ -13,7 +13,7 @@ namespace {
 struct OneCoil : ::testing::Test {
     FakeSpace space;
     DrawingState state;
-    DrawingParams params = Spring(1, 1);
+    DrawingParams params = Spring(ViewType::WithBreak, EndType::Open);
     void SetUp() override {
         state.TargetSpace = &space;
         state.InsertPoint = Point{0, 0, 0};
@@ -82,7 +82,7 @@ TEST_F(OneCoil, BackLineStartsWhereItLeavesTheFrontBand) {
 }
 
 TEST_F(OneCoil, SectionViewDrawsFullWireSections) {
-    params.ViewType = 3;
+    params.ViewType = ViewType::Section;
     geometry::PrepareWorkPoints(state, params);
     geometry::DrawCoilFront(state, params, 0);
     geometry::DrawCoilBends(state, params, 2);

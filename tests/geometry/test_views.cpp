@@ -4,6 +4,8 @@
 
 #include <gtest/gtest.h>
 
+#include <utility>
+
 using namespace torvelix;
 using namespace torvelix::testing;
 using geometry::DrawingParams;
@@ -11,66 +13,51 @@ using geometry::DrawingState;
 
 namespace {
 
-void DrawView(DrawingState& s, const DrawingParams& p) {
-    switch (p.ViewType) {
-    case 1:
-        geometry::DrawBrokenView(s, p);
-        break;
-    case 2:
-        geometry::DrawFullView(s, p);
-        break;
-    case 3:
-        geometry::DrawSectionView(s, p);
-        break;
-    default:
-        geometry::DrawCutView(s, p);
+std::size_t DistinctEnds(ViewType view, EndType endType) {
+    switch (view) {
+    case ViewType::WithBreak:
+    case ViewType::Full:
+        return endType == EndType::Open ? 6 : 5;
+    case ViewType::Section:
+        return endType == EndType::Open || endType == EndType::Closed ? 4 : 2;
+    case ViewType::Cut:
         break;
     }
-}
-
-std::size_t DistinctEnds(int view, int endType) {
-    if (view <= 2) {
-        return endType == 1 ? 6 : 5;
-    }
-    if (view == 3) {
-        return endType <= 2 ? 4 : 2;
-    }
-    return endType == 1 ? 1 : 2;
+    return endType == EndType::Open ? 1 : 2;
 }
 
 TEST(Views, EntityCountsOfEveryViewAndEndType) {
     const int n = 7;
-    for (int view = 1; view <= 4; ++view) {
-        for (int endType = 1; endType <= 4; ++endType) {
+    for (ViewType view : kViews) {
+        for (EndType endType : kEndTypes) {
             for (int breakCoils : {0, 1, 2}) {
-                if (view != 1 && breakCoils != 2) {
+                if (view != ViewType::WithBreak && breakCoils != 2) {
                     continue;
                 }
-                SCOPED_TRACE(std::to_string(view) + "/" + std::to_string(endType) + "/" +
-                             std::to_string(breakCoils));
+                SCOPED_TRACE(CaseName(view, endType) + "/" + std::to_string(breakCoils));
                 FakeSpace space;
                 DrawingState s;
                 DrawingParams p = Spring(view, endType, n);
                 p.BreakCoils = breakCoils;
                 PrepareAsDriver(s, p, space);
-                DrawView(s, p);
+                geometry::DrawView(s, p);
                 const std::size_t ends = DistinctEnds(view, endType);
                 std::size_t coils = 0;
                 std::size_t copies = 0;
                 switch (view) {
-                case 1:
+                case ViewType::WithBreak:
                     coils = (breakCoils == 1 ? 6 : 12) + 1;
                     copies = coils + 6;
                     break;
-                case 2:
+                case ViewType::Full:
                     coils = 6 * n - 2; // the last coil has no back band
                     copies = 6;
                     break;
-                case 3:
+                case ViewType::Section:
                     coils = 4 * n;
                     copies = 4;
                     break;
-                default:
+                case ViewType::Cut:
                     coils = 2 * n;
                     copies = 2;
                     break;
@@ -87,14 +74,14 @@ Point Turn(const Point& p, const Point& c) {
 }
 
 TEST(Views, FarEndIsThePointMirrorOfTheNearEnd) {
-    for (int view = 1; view <= 4; ++view) {
-        for (int endType = 1; endType <= 4; ++endType) {
-            SCOPED_TRACE(std::to_string(view) + "/" + std::to_string(endType));
+    for (ViewType view : kViews) {
+        for (EndType endType : kEndTypes) {
+            SCOPED_TRACE(CaseName(view, endType));
             FakeSpace space;
             DrawingState s;
             DrawingParams p = Spring(view, endType, 4);
             PrepareAsDriver(s, p, space, Point{3, -4, 2});
-            DrawView(s, p);
+            geometry::DrawView(s, p);
             const Point centre = s.InsertPoint;
             EXPECT_DOUBLE_EQ(centre.y, -4);
             // The copies follow the originals, one per slot in slot order.
@@ -121,26 +108,29 @@ TEST(Views, FarEndIsThePointMirrorOfTheNearEnd) {
 TEST(Views, FullSectionAndCutShareTheirTurnCentre) {
     // Picked at X = 10, t = 6, d = 2, D0 = 20, n = 9: the centre lies at
     // 10 + a + (n - 0.5) t / 2 = 10 + a + 25.5, a the end allowance of the end type:
-    // 1: 0.75 t + d / (2 cos(atan(t / 2 D0))) = 4.5 + sqrt(1.0225) = 5.5111874208;
-    // 2: 1.5 d = 3; 3: 0.75 d = 1.5; 4: 0.5 d = 1.
-    const double expected[] = {41.0111874208, 38.5, 37, 36.5};
-    for (int view = 2; view <= 4; ++view) {
-        for (int endType = 1; endType <= 4; ++endType) {
+    // open: 0.75 t + d / (2 cos(atan(t / 2 D0))) = 4.5 + sqrt(1.0225) = 5.5111874208;
+    // closed: 1.5 d = 3; closed, ground: 0.75 d = 1.5; 3/4 coil ground: 0.5 d = 1.
+    const std::pair<EndType, double> expected[] = {{EndType::Open, 41.0111874208},
+                                                   {EndType::Closed, 38.5},
+                                                   {EndType::ClosedGround, 37},
+                                                   {EndType::ThreeQuarterGround, 36.5}};
+    for (ViewType view : {ViewType::Full, ViewType::Section, ViewType::Cut}) {
+        for (const auto& [endType, centre] : expected) {
             FakeSpace space;
             DrawingState s;
             DrawingParams p = Spring(view, endType, 9);
             PrepareAsDriver(s, p, space, Point{10, 0, 0});
-            DrawView(s, p);
-            EXPECT_NEAR(s.InsertPoint.x, expected[endType - 1], 1e-9) << view << "/" << endType;
+            geometry::DrawView(s, p);
+            EXPECT_NEAR(s.InsertPoint.x, centre, 1e-9) << CaseName(view, endType);
         }
     }
 }
 
 TEST(Views, FullViewEndsJoinTheLastCoilAndSpanTheFittedLength) {
-    // Pitch fitted for end type 2 between points 51 apart: (51 - 3 d) / (n - 0.5) = 6.
+    // Pitch fitted for closed ends between points 51 apart: (51 - 3 d) / (n - 0.5) = 6.
     FakeSpace space;
     DrawingState s;
-    DrawingParams p = Spring(2, 2, 8);
+    DrawingParams p = Spring(ViewType::Full, EndType::Closed, 8);
     PrepareAsDriver(s, p, space);
     geometry::DrawFullView(s, p);
     double hi = -1e9;
@@ -154,7 +144,7 @@ TEST(Views, FullViewEndsJoinTheLastCoilAndSpanTheFittedLength) {
 TEST(Views, FullViewOfOneCoilHasNoBackBand) {
     FakeSpace space;
     DrawingState s;
-    DrawingParams p = Spring(2, 1, 1);
+    DrawingParams p = Spring(ViewType::Full, EndType::Open, 1);
     PrepareAsDriver(s, p, space);
     geometry::DrawFullView(s, p);
     ASSERT_EQ(s.CoilEntities.size(), 6u);
@@ -163,7 +153,7 @@ TEST(Views, FullViewOfOneCoilHasNoBackBand) {
     // The far end coil's copy of the end's top (the coil's top P0) falls on the coil's
     // bottom bend centre P1.
     const auto& bottom = static_cast<const FakeEntity&>(*s.CoilEntities[3]);
-    // End type 1: a = 0.75 t + d / (2 cos(atan(t / 2 D0))) = 4.5 + sqrt(1.0225).
+    // Open end: a = 0.75 t + d / (2 cos(atan(t / 2 D0))) = 4.5 + sqrt(1.0225).
     const Point top{5.5111874208, 10, 0};
     EXPECT_NEAR(Turn(top, s.InsertPoint).x, bottom.centre.x, 1e-9);
     EXPECT_NEAR(Turn(top, s.InsertPoint).y, bottom.centre.y, 1e-9);
@@ -172,7 +162,7 @@ TEST(Views, FullViewOfOneCoilHasNoBackBand) {
 TEST(Views, BackEdgesAreTrimmedByTheNextCoil) {
     FakeSpace space;
     DrawingState s;
-    DrawingParams p = Spring(2, 1, 3);
+    DrawingParams p = Spring(ViewType::Full, EndType::Open, 3);
     PrepareAsDriver(s, p, space);
     geometry::DrawFullView(s, p);
     for (int k = 1; k < 3; ++k) {
@@ -188,7 +178,7 @@ TEST(Views, BrokenViewLastBackEdgeEndsOnTheBreakSection) {
     for (int breakCoils : {1, 2}) {
         FakeSpace space;
         DrawingState s;
-        DrawingParams p = Spring(1, 2);
+        DrawingParams p = Spring(ViewType::WithBreak, EndType::Closed);
         p.BreakCoils = breakCoils;
         PrepareAsDriver(s, p, space);
         geometry::DrawBrokenView(s, p);
@@ -207,7 +197,7 @@ TEST(Views, FailedCallLeavesTheEarlierEntitiesWithoutCopies) {
     FakeSpace space;
     space.failAfter = 10;
     DrawingState s;
-    DrawingParams p = Spring(2, 1, 4);
+    DrawingParams p = Spring(ViewType::Full, EndType::Open, 4);
     PrepareAsDriver(s, p, space);
     EXPECT_THROW(geometry::DrawFullView(s, p), cad::CadException);
     EXPECT_EQ(space.entities.size(), 10u);
@@ -217,7 +207,7 @@ TEST(Views, FailedCallLeavesTheEarlierEntitiesWithoutCopies) {
 TEST(LoadingDiagram, OrdinatesEndOnTheForceLineFromThePickedStart) {
     FakeSpace space;
     DrawingState s;
-    DrawingParams p = Spring(1, 1);
+    DrawingParams p = Spring(ViewType::WithBreak, EndType::Open);
     PrepareAsDriver(s, p, space, Point{100, 50, 0});
     s.InsertPoint.x = 500; // where a view left it
     s.DrawnLength = 60;
@@ -244,7 +234,7 @@ TEST(LoadingDiagram, OrdinatesEndOnTheForceLineFromThePickedStart) {
 TEST(Views, FullViewWithoutCoilsIsRefused) {
     FakeSpace space;
     DrawingState s;
-    DrawingParams p = Spring(2, 1, 0);
+    DrawingParams p = Spring(ViewType::Full, EndType::Open, 0);
     PrepareAsDriver(s, p, space);
     EXPECT_THROW(geometry::DrawFullView(s, p), std::logic_error);
     EXPECT_TRUE(space.entities.empty());

@@ -168,8 +168,8 @@ TEST_F(Window, ViewFollowsTheDrawingUntilTheUserMovesIt) {
 TEST_F(Window, TheDriverDrawsAfterTheClickAndReportsEsc) {
     BuiltinConnector connector(std::make_shared<BuiltinCadApplication>(document));
     DrawingParams params;
-    params.ViewType = 2;
-    params.EndType = 2;
+    params.ViewType = geometry::ViewType::Full;
+    params.EndType = geometry::EndType::Closed;
     params.n = 4;
     params.t = 6;
     params.D0 = 20;
