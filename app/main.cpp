@@ -2,6 +2,7 @@
 #include "commands.h"
 #include "exe_path.h"
 #include "output_status.h"
+#include "pipe_signal.h"
 #include "utf8_text.h"
 
 #include <cstdio>
@@ -67,7 +68,7 @@ int main(int argc, char** argv) {
         (first.rfind("-", 0) == 0 && first != "--help" && first != "-h" && first != "--version")) {
         return RunWindow(argc, argv);
     }
-    IgnoreBrokenPipe();
+    torvelix::IgnoreBrokenPipe();
     int status = 1;
     try {
         status = RunCommand(argc, argv);

@@ -2,15 +2,10 @@
 #include "output_status.h"
 
 #include <cerrno>
-#include <csignal>
 #include <cstdio>
 #include <cstring>
 
 namespace torvelix::app {
-
-void IgnoreBrokenPipe() {
-    std::signal(SIGPIPE, SIG_IGN);
-}
 
 int FinishOutput(int status) {
     errno = 0;

@@ -4,9 +4,6 @@
 
 namespace torvelix::app {
 
-// A write to a closed pipe fails with EPIPE instead of ending the process silently.
-void IgnoreBrokenPipe();
-
 // Flushes standard output and standard error and checks both for write errors.
 // Returns `status` when everything was written; otherwise says so on standard error
 // (where that still works) and returns 1 in place of a success.

@@ -124,13 +124,10 @@ public:
     struct Store;
 
 private:
-    class SpaceImpl;
-    class UtilityImpl;
-
     std::shared_ptr<Store> store_;
-    std::unique_ptr<SpaceImpl> modelSpace_;
-    std::unique_ptr<SpaceImpl> paperSpace_;
-    std::unique_ptr<UtilityImpl> utility_;
+    std::unique_ptr<CadSpace> modelSpace_;
+    std::unique_ptr<CadSpace> paperSpace_;
+    std::unique_ptr<CadUtility> utility_;
     PointSource* pointSource_ = nullptr;
     int tileMode_ = 1;
     int cvport_ = 2;

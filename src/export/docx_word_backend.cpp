@@ -2,15 +2,13 @@
 // selection and font over DocxDocument, and the connector that creates them.
 #include "docx_word_backend.h"
 
-#include <cerrno>
 #include <filesystem>
 #include <stdexcept>
-#include <sys/stat.h>
-#include <unistd.h>
 
 #include "docx_opener.h"
 #include "docx_package.h"
 #include "file_write.h"
+#include "private_folder.h"
 
 namespace torvelix::wordexport {
 
@@ -76,24 +74,7 @@ std::string TemporaryFolder(const std::string& configured) {
 } // namespace
 
 std::string ReportFolder() {
-    std::error_code error;
-    const std::filesystem::path temp = std::filesystem::temp_directory_path(error);
-    if (error) {
-        return {};
-    }
-    // One folder per user, readable by that user alone.
-    const std::filesystem::path folder = temp / ("torvelix-" + std::to_string(::getuid()));
-    if (::mkdir(folder.c_str(), 0700) != 0 && errno != EEXIST) {
-        return {};
-    }
-    // A folder found there is used only when it is the user's own and closed to others,
-    // not a link another user put in its place.
-    struct stat info {};
-    if (::lstat(folder.c_str(), &info) != 0 || !S_ISDIR(info.st_mode) ||
-        info.st_uid != ::getuid() || (info.st_mode & 0077) != 0) {
-        return {};
-    }
-    return folder.string();
+    return PrivateTemporaryFolder("torvelix");
 }
 
 int ClearOldReports(const std::string& folder, std::chrono::seconds age) {

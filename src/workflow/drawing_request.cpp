@@ -110,11 +110,12 @@ geometry::EskdSheetInfo DesignSession::EskdSheetValues() const {
     if (!tt.e6Num.empty()) {
         info.Designation = tt.e6Num + " " + tt.comb6Gost;
     }
-    // The material as the class page names it: the hot-rolled bar, or the wire class
+    // The material as the class page names it: the blank standard of the class (as read
+    // from its fixed columns, so without the blanks that fill them), or the wire class
     // chosen (its caption without the leading "- ").
     const ClassPage& klass = values_.klass;
     if (!klass.showWireClass) {
-        info.Material = klass.LZagot;
+        info.Material = std::string(TrimBlanks(klass.LZagot));
     } else {
         const std::string caption = klass.wire == calc::WireClass::IIA
                                         ? calc::kWireClassIIACaption

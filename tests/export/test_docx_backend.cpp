@@ -103,6 +103,7 @@ TEST_F(DocxBackendExport, WritesANewDocumentToTheTempFolderAndHandsItToTheOpener
         EXPECT_EQ(std::filesystem::path(file).parent_path(), temp_.path());
         EXPECT_EQ(std::filesystem::path(file).extension(), ".docx");
     }
+    SKIP_WITHOUT_PYTHON("docx");
     EXPECT_EQ(CheckDocxWithPython(shown[0], SampleReport(), scratch_), 0);
     EXPECT_EQ(CheckDocxWithPython(shown[1], {}, scratch_), 0);
 }

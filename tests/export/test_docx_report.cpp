@@ -18,6 +18,7 @@ TEST(ReportDocx, EveryLineIsOneCourierParagraphFollowedByOneEmptyParagraph) {
     ScratchFolder scratch;
     const std::string path = scratch.file("report.docx");
     WriteReportDocx(SampleReport(), path);
+    SKIP_WITHOUT_PYTHON("docx");
     EXPECT_EQ(CheckDocxWithPython(path, SampleReport(), scratch), 0);
 
     // The check is not blind: a changed, a missing and an extra line are caught.
@@ -36,6 +37,7 @@ TEST(ReportDocx, AnEmptyReportGivesOneEmptyParagraph) {
     ScratchFolder scratch;
     const std::string path = scratch.file("empty.docx");
     WriteReportDocx({}, path);
+    SKIP_WITHOUT_PYTHON("docx");
     EXPECT_EQ(CheckDocxWithPython(path, {}, scratch), 0);
     EXPECT_EQ(CheckDocxWithPython(path, {""}, scratch, true), 1);
 }
@@ -46,6 +48,7 @@ TEST(ReportDocx, TextUnfitForXmlStillGivesAReadableDocument) {
     ScratchFolder scratch;
     const std::string path = scratch.file("odd.docx");
     WriteReportDocx({"F1\x01 = 20", "bad \xff\xfe byte", "half \xd0", "\xef\xbf\xbf"}, path);
+    SKIP_WITHOUT_PYTHON("docx");
     EXPECT_EQ(CheckDocxWithPython(
                   path, {"F1 = 20", "bad \xEF\xBF\xBD\xEF\xBF\xBD byte", "half \xEF\xBF\xBD", ""},
                   scratch),
@@ -57,6 +60,7 @@ TEST(ReportDocx, ReplacesAnExistingFileWhole) {
     const std::string path = scratch.file("report.docx");
     WriteText(path, std::string(100000, 'x'));
     WriteReportDocx({"one"}, path);
+    SKIP_WITHOUT_PYTHON("docx");
     EXPECT_EQ(CheckDocxWithPython(path, {"one"}, scratch), 0);
     EXPECT_EQ(scratch.entries().size(), 2u); // the report and the check's expected.txt
 }

@@ -1,6 +1,8 @@
 // Reads a DXF file back with an independent reader (ezdxf, through tests/support/dxf_dump.py)
-// for the tests of the drawing backend.
+// for the tests of the drawing backend. A test calls SKIP_WITHOUT_PYTHON("ezdxf") first.
 #pragma once
+
+#include "python_reader.h"
 
 #include <cstdio>
 #include <sstream>
@@ -29,8 +31,8 @@ struct DxfDump {
 };
 
 inline DxfDump ReadDxfBack(const std::string& path) {
-    const std::string command =
-        "/usr/bin/python3 '" TORVELIX_TEST_DIR "/support/dxf_dump.py' '" + path + "' 2>&1";
+    const std::string command = std::string(torvelix::testing::kPythonInterpreter) +
+                                " '" TORVELIX_TEST_DIR "/support/dxf_dump.py' '" + path + "' 2>&1";
     FILE* pipe = popen(command.c_str(), "r");
     if (pipe == nullptr) {
         throw std::runtime_error("cannot run " + command);

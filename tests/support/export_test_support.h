@@ -4,6 +4,7 @@
 
 #include <gtest/gtest.h>
 
+#include "python_reader.h"
 #include "scratch_folder.h"
 
 #include <cstdlib>
@@ -19,7 +20,8 @@ using torvelix::testing::WriteText;
 
 // Exit status of the python-docx check of document against lines (0: the document
 // holds exactly these lines and one empty paragraph, all Courier New 12 point).
-// quiet hides the differences it prints, for checks that are meant to fail.
+// quiet hides the differences it prints, for checks that are meant to fail. A test calls
+// SKIP_WITHOUT_PYTHON("docx") first.
 inline int CheckDocxWithPython(const std::string& document, const std::vector<std::string>& lines,
                                const ScratchFolder& scratch, bool quiet = false) {
     std::string expected;
@@ -28,9 +30,9 @@ inline int CheckDocxWithPython(const std::string& document, const std::vector<st
     }
     const std::string expectedPath = scratch.file("expected.txt");
     WriteText(expectedPath, expected);
-    const std::string command = "/usr/bin/python3 '" TORVELIX_TEST_DIR "/export/docx_check.py' '" +
-                                document + "' '" + expectedPath + "'" +
-                                (quiet ? " 2>/dev/null" : "");
+    const std::string command = std::string(torvelix::testing::kPythonInterpreter) +
+                                " '" TORVELIX_TEST_DIR "/export/docx_check.py' '" + document +
+                                "' '" + expectedPath + "'" + (quiet ? " 2>/dev/null" : "");
     const int status = std::system(command.c_str());
     return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
 }

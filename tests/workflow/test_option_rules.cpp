@@ -101,13 +101,14 @@ TEST_F(OptionRules, TheDrawingRequestIsRefusedOrMendedBeforeAnythingIsDrawn) {
     EXPECT_DOUBLE_EQ(request.params.D0, 20);
     EXPECT_FALSE(request.requirements);
 
-    // On a sheet: the title block names the material of the class page.
+    // On a sheet: the title block names the material of the class page, here item 0's
+    // blank standard without the blanks that fill its columns.
     v().options.eskd = true;
     v().options.diagram = false;
     v().geometry.diagram[0] = "40";
     ASSERT_TRUE(session.PrepareDrawing(request).done);
     EXPECT_TRUE(request.eskd);
-    EXPECT_EQ(request.sheet.Material, "Сталь горячекатаная круглая по ГОСТ 2590-71");
+    EXPECT_EQ(request.sheet.Material, "Проволока класса I по ГОСТ 9389-75");
     EXPECT_TRUE(request.sheet.Designation.empty());
 }
 

@@ -206,9 +206,6 @@ TEST_F(Window, SavesTheDrawingAsDxfAndStartsANewOne) {
     const auto path = scratch.path() / "saved.dxf";
     ASSERT_TRUE(window->saveDxf(QString::fromStdString(path.string())));
     EXPECT_FALSE(window->isWindowModified());
-    const test::DxfDump dump = test::ReadDxfBack(path.string());
-    ASSERT_EQ(dump.entities.size(), 2u) << dump.raw;
-    EXPECT_EQ(dump.entities[1].text, "Пружина номер 1");
 
     QString error;
     EXPECT_FALSE(window->saveDxf(QStringLiteral("/nonexistent-dir/x.dxf"), &error));
@@ -217,6 +214,12 @@ TEST_F(Window, SavesTheDrawingAsDxfAndStartsANewOne) {
     window->newDrawing();
     EXPECT_EQ(document->entityCount(), 0u);
     EXPECT_FALSE(window->isWindowModified());
+
+    // The file saved before the new drawing, read back last: it needs the reader.
+    SKIP_WITHOUT_PYTHON("ezdxf");
+    const test::DxfDump dump = test::ReadDxfBack(path.string());
+    ASSERT_EQ(dump.entities.size(), 2u) << dump.raw;
+    EXPECT_EQ(dump.entities[1].text, "Пружина номер 1");
 }
 
 } // namespace
