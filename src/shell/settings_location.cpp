@@ -1,6 +1,7 @@
 // Choosing the settings file's folder.
 #include "settings_location.h"
 
+#include "config_folder.h"
 #include "table_files.h"
 
 #include <QDir>
@@ -18,11 +19,7 @@ bool FolderTakesNewFiles(const QString& folder) {
 }
 
 QString UserConfigHome() {
-    const QString configured = qEnvironmentVariable("XDG_CONFIG_HOME");
-    if (!configured.isEmpty() && QDir::isAbsolutePath(configured)) {
-        return configured;
-    }
-    return QDir::homePath() + "/.config";
+    return QString::fromStdString(UserConfigFolder());
 }
 
 QString SettingsPath(const std::string& exePath, const QString& configHome,
