@@ -58,11 +58,11 @@ void PrintLines(const std::vector<std::string>& lines) {
 } // namespace
 
 int RunCalcCommand(const std::vector<std::string>& args, const std::string& exePath) {
-    const auto options = ParseOptions(
-        args,
-        {"--class", "--kind", "--strength", "--wire", "--F1", "--F2", "--h", "--vmax", "--dmin",
-         "--dmax", "--n2", "--n3", "--fixing", "--num", "--docx"},
-        {"--no-stability", "--report-only", "--help"});
+    const auto options =
+        ParseOptions(args,
+                     {"--class", "--kind", "--strength", "--wire", "--F1", "--F2", "--h", "--vmax",
+                      "--dmin", "--dmax", "--n2", "--n3", "--fixing", "--num", "--docx"},
+                     {"--no-stability", "--report-only", "--help"});
     if (!options.error.empty()) {
         return Usage(options.error);
     }

@@ -174,8 +174,9 @@ int RunDrawCommand(const std::vector<std::string>& rawArgs, const std::string& e
         {"full", geometry::ViewType::Full},
         {"section", geometry::ViewType::Section},
         {"cut", geometry::ViewType::Cut}};
-    const auto chosenView = std::find_if(std::begin(views), std::end(views),
-                                         [&view](const auto& named) { return view == named.first; });
+    const auto chosenView =
+        std::find_if(std::begin(views), std::end(views),
+                     [&view](const auto& named) { return view == named.first; });
     if (chosenView == std::end(views)) {
         return Usage("--view is broken, full, section or cut");
     }

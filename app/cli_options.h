@@ -9,10 +9,10 @@
 namespace torvelix::app {
 
 struct ParsedOptions {
-    std::map<std::string, std::string> values;  // "--F1" -> "20" (last one wins)
-    std::set<std::string> flags;                // "--no-stability"
+    std::map<std::string, std::string> values; // "--F1" -> "20" (last one wins)
+    std::set<std::string> flags;               // "--no-stability"
     std::vector<std::string> positional;
-    std::string error;  // non-empty: the command line is wrong; say so and exit 2
+    std::string error; // non-empty: the command line is wrong; say so and exit 2
     bool has(const std::string& name) const { return values.count(name) || flags.count(name); }
 };
 

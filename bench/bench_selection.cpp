@@ -49,7 +49,8 @@ void BM_PreliminarySelection(benchmark::State& bench) {
         bench.SkipWithError("tables beside the benchmark are missing");
         return;
     }
-    controls.kind = bench.range(2) == 1 ? calc::SpringKind::ThreeStrand : calc::SpringKind::SingleStrand;
+    controls.kind =
+        bench.range(2) == 1 ? calc::SpringKind::ThreeStrand : calc::SpringKind::SingleStrand;
     controls.eF2 = std::to_string(bench.range(1));
     controls.eDn1 = std::string("1"); // moved in: GCC 12 -Wrestrict misfires on "1"
     controls.eDn2 = "1000";

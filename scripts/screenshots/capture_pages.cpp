@@ -8,10 +8,10 @@
 #include "drawing_window.h"
 
 #include <QCheckBox>
-#include <QTimer>
 #include <QPlainTextEdit>
 #include <QProcess>
 #include <QTest>
+#include <QTimer>
 
 namespace torvelix::shell::testing {
 namespace {

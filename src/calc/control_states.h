@@ -10,11 +10,11 @@
 namespace torvelix::calc {
 
 struct ControlStates {
-    int classItem = 0;          // rgKlas item index 0 .. 10 (-1: none selected)
+    int classItem = 0; // rgKlas item index 0 .. 10 (-1: none selected)
     // The kind item selected in cbVid; none while its text is typed over.
     std::optional<SpringKind> kind;
-    WireClass wire = WireClass::II; // rg1Mat1 (II) or rg1Mat2 (IIA) checked
-    bool stabilityCheck = true;     // cbUstoshivost checked
+    WireClass wire = WireClass::II;     // rg1Mat1 (II) or rg1Mat2 (IIA) checked
+    bool stabilityCheck = true;         // cbUstoshivost checked
     Fixing fixing = Fixing::FixedFixed; // sb21 .. sb24 down; None for the hidden sb25
 
     // Texts of the inputs page, as typed.

@@ -219,8 +219,9 @@ void IniFile::WriteString(const QString& section, const QString& key, const QStr
         throw failure;
     }
     try {
-        WriteFileAtomically(path_.toStdString(),
-                            std::string_view(data.constData(), static_cast<std::size_t>(data.size())));
+        WriteFileAtomically(
+            path_.toStdString(),
+            std::string_view(data.constData(), static_cast<std::size_t>(data.size())));
     } catch (const FileWriteError&) {
         throw failure;
     }

@@ -23,8 +23,8 @@ public:
 
     // Writes key=value into section: an existing key is replaced in its place, a new
     // key is added after the last entry of its section, a missing section is added at
-    // the end, a missing file is created (with its folder). Throws UserError "Unable to write to <path>"
-    // when the file cannot be written or the text has no Windows-1251 form.
+    // the end, a missing file is created (with its folder). Throws UserError "Unable to write to
+    // <path>" when the file cannot be written or the text has no Windows-1251 form.
     void WriteString(const QString& section, const QString& key, const QString& value) const;
 
 private:

@@ -184,11 +184,12 @@ QWidget* BuildList6(WizardControls& ui) {
 
     ui.e6Num = MakeEdit("e6Num", box, 50);
     ui.comb6Gost = MakeDropDown("comb6Gost", "ГОСТ 13766-86",
-                             {"ГОСТ 13766-86", "ГОСТ 13767-86", "ГОСТ 13768-86", "ГОСТ 13769-86",
-                              "ГОСТ 13770-86", "ГОСТ 13771-86", "ГОСТ 13772-86", "ГОСТ 13773-86",
-                              "ГОСТ 13774-86", "ГОСТ 13775-86", "ГОСТ 13776-86"},
-                             box);
-    grid->addLayout(rowOf({CheckBox("ckb6Num", "Пружина №", box), ui.e6Num, ui.comb6Gost}), 0, 0, 1, 2);
+                                {"ГОСТ 13766-86", "ГОСТ 13767-86", "ГОСТ 13768-86", "ГОСТ 13769-86",
+                                 "ГОСТ 13770-86", "ГОСТ 13771-86", "ГОСТ 13772-86", "ГОСТ 13773-86",
+                                 "ГОСТ 13774-86", "ГОСТ 13775-86", "ГОСТ 13776-86"},
+                                box);
+    grid->addLayout(rowOf({CheckBox("ckb6Num", "Пружина №", box), ui.e6Num, ui.comb6Gost}), 0, 0, 1,
+                    2);
     auto* Bevel4 = new QFrame(box);
     Bevel4->setObjectName("Bevel4");
     Bevel4->setFrameShape(QFrame::HLine);
@@ -204,7 +205,7 @@ QWidget* BuildList6(WizardControls& ui) {
     ui.e6n1 = MakeEdit("e6n1", box, 90);
     ui.e6HRC = MakeEdit("e6HRC", box, 90);
     ui.comb6Kontrol = MakeDropDown("comb6Kontrol", "контрольного стержня",
-                                {"контрольного стержня", "контрольной гильзы"}, box);
+                                   {"контрольного стержня", "контрольной гильзы"}, box);
     ui.comb6Kontrol->setSizeAdjustPolicy(QComboBox::AdjustToContents);
     ui.comb6Kontrol->setMinimumWidth(
         QFontMetrics(ui.comb6Kontrol->font()).horizontalAdvance(ui.comb6Kontrol->itemText(0)) + 40);

@@ -96,8 +96,8 @@ QWidget* BuildList0(WizardControls& ui, const std::string& exePath) {
     layout->addWidget(Label37);
     // While shipped estimate tables are in use, say so: their spring numbers are not
     // the standards' numbers.
-    const std::string notice = tables::EstimateNotice(
-        tables::ShippedEstimatesIn(tables::TablesOfExecutable(exePath)));
+    const std::string notice =
+        tables::EstimateNotice(tables::ShippedEstimatesIn(tables::TablesOfExecutable(exePath)));
     if (!notice.empty()) {
         QLabel* LEstimate = MakeLabel("LEstimate", QString::fromStdString(notice), page);
         LEstimate->setWordWrap(true);
@@ -109,7 +109,7 @@ QWidget* BuildList0(WizardControls& ui, const std::string& exePath) {
     ui.modeGroup->setExclusive(true);
     ui.sb01 = ModeButton("sb01", "Расчет", "Расчет параметров пружины ", ui.modeGroup, page);
     ui.sb02 = ModeButton("sb02", "Черчение", "Вычерчивание пружины без предварительного расчета",
-                      ui.modeGroup, page);
+                         ui.modeGroup, page);
     ui.sb01->setChecked(true);
     auto* modes = new QHBoxLayout;
     modes->addStretch();
@@ -126,12 +126,12 @@ QWidget* BuildList1(WizardControls& ui) {
     QWidget* page = NewPage("List1", "RxLabel1", "Классификация винтовых пружин по ГОСТ 13764-86");
     auto* layout = static_cast<QVBoxLayout*>(page->layout());
 
-    ui.rgKlas = MakeRadioGroup("rgKlas", " Классификация ",
-                            {"- I класс 1 разряд", "- I класс 2 разряд", "- I класс 3 разряд",
-                             "- I класс 4 разряд", "- II класс 1 разряд", "- II класс 2 разряд",
-                             "- II класс 3 разряд", "- II класс 4 разряд", "- III класс 1 разряд",
-                             "- III класс 2 разряд", "- III класс 3 разряд"},
-                            1, page);
+    ui.rgKlas = MakeRadioGroup(
+        "rgKlas", " Классификация ",
+        {"- I класс 1 разряд", "- I класс 2 разряд", "- I класс 3 разряд", "- I класс 4 разряд",
+         "- II класс 1 разряд", "- II класс 2 разряд", "- II класс 3 разряд", "- II класс 4 разряд",
+         "- III класс 1 разряд", "- III класс 2 разряд", "- III класс 3 разряд"},
+        1, page);
     ui.rgKlas.items->button(0)->setChecked(true);
 
     auto* params = new QGroupBox(" Параметры ", page);
@@ -140,7 +140,7 @@ QWidget* BuildList1(WizardControls& ui) {
     grid->setContentsMargins(8, 4, 8, 6);
     grid->setVerticalSpacing(3);
     ui.cbVid = MakeDropDown("cbVid", "Одножильная сжатия",
-                         {"Одножильная сжатия", "Трехжильная сжатия"}, params);
+                            {"Одножильная сжатия", "Трехжильная сжатия"}, params);
     grid->addWidget(MakeLabel("Label7", "Вид ", params), 0, 0);
     grid->addWidget(ui.cbVid, 0, 1);
 
@@ -246,7 +246,7 @@ QWidget* BuildList2(WizardControls& ui) {
     grid->setColumnStretch(5, 1);
 
     ui.rgNavivka = MakeRadioGroup("rgNavivka", " Направление навивки ",
-                               {"- правое", "- левое", "- любое"}, 3, page);
+                                  {"- правое", "- левое", "- любое"}, 3, page);
     ui.rgNavivka.items->button(0)->setChecked(true);
 
     auto* fixing = new QGroupBox(" Способ заделки концов ", page);

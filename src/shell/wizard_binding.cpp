@@ -13,8 +13,8 @@ using workflow::WizardValues;
 
 // The requirement page's switches in item order.
 constexpr std::array<const char*, 11> kRequirementSwitches = {
-    "ckb6Num", "ckb6G",  "ckb6Tau", "ckb6Nav", "ckb6L", "ckb6n",
-    "ckb6n1",  "ckb6HRC", "ckb6Dc", "ckb6Sprav", "ckb6TT"};
+    "ckb6Num", "ckb6G",   "ckb6Tau", "ckb6Nav",   "ckb6L", "ckb6n",
+    "ckb6n1",  "ckb6HRC", "ckb6Dc",  "ckb6Sprav", "ckb6TT"};
 
 std::string Text(const QLineEdit* edit) {
     return edit->text().toStdString();
@@ -146,8 +146,8 @@ void ReadValues(const WizardControls& ui, WizardValues& values) {
 
     cad::TechRequirementControls& tt = values.requirements.tt;
     const QWidget* page6 = ui.Notebook1->widget(static_cast<int>(workflow::Page::Requirements));
-    std::array<bool*, 11> switches = {&tt.ckb6Num, &tt.ckb6G,  &tt.ckb6Tau, &tt.ckb6Nav,
-                                      &tt.ckb6L,   &tt.ckb6n,  &tt.ckb6n1,  &tt.ckb6HRC,
+    std::array<bool*, 11> switches = {&tt.ckb6Num, &tt.ckb6G,     &tt.ckb6Tau, &tt.ckb6Nav,
+                                      &tt.ckb6L,   &tt.ckb6n,     &tt.ckb6n1,  &tt.ckb6HRC,
                                       &tt.ckb6Dc,  &tt.ckb6Sprav, &tt.ckb6TT};
     for (std::size_t k = 0; k < switches.size(); ++k) {
         const auto* box = page6->findChild<const QCheckBox*>(kRequirementSwitches[k]);
@@ -182,11 +182,10 @@ void ReadValues(const WizardControls& ui, WizardValues& values) {
 }
 
 void ShowValues(const WizardValues& values, WizardControls& ui) {
-    const std::vector<QObject*> quiet = {ui.modeGroup,     ui.rgKlas.items, ui.cbVid,
-                                         ui.strengthGroup, ui.rgNavivka.items, ui.fixingGroup,
-                                         ui.finishGroup,   ui.cbUstoshivost, ui.viewGroup,
-                                         ui.endCoilGroup,  ui.cb71,          ui.cb72,
-                                         ui.cbEskd,        ui.cb90,          ui.cbox90};
+    const std::vector<QObject*> quiet = {
+        ui.modeGroup,   ui.rgKlas.items, ui.cbVid,         ui.strengthGroup, ui.rgNavivka.items,
+        ui.fixingGroup, ui.finishGroup,  ui.cbUstoshivost, ui.viewGroup,     ui.endCoilGroup,
+        ui.cb71,        ui.cb72,         ui.cbEskd,        ui.cb90,          ui.cbox90};
     std::vector<std::unique_ptr<QSignalBlocker>> blockers;
     for (QObject* object : quiet) {
         blockers.push_back(std::make_unique<QSignalBlocker>(object));

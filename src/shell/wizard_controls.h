@@ -89,7 +89,7 @@ struct WizardControls {
     QLineEdit* e9_n = nullptr;
     QCheckBox* cb90 = nullptr;
     QComboBox* cbox90 = nullptr;
-    QLineEdit* e9_L0 = nullptr; // also the first of the diagram edits
+    QLineEdit* e9_L0 = nullptr;               // also the first of the diagram edits
     std::array<QLineEdit*, 7> diagramEdits{}; // e9_L0 .. e9_L3, e9_F1 .. e9_F3
     QToolButton* sbAutoCad = nullptr;
     QPushButton* bbShowDrawing = nullptr; // brings the built-in drawing window back

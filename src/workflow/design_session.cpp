@@ -30,7 +30,8 @@ void SelectItem(ComboValue& combo, const std::array<const char*, N>& items, int 
 }
 
 // The first of the named texts, in the order they are converted, that is not a number.
-std::string FirstInvalidNumber(std::initializer_list<std::pair<const char*, const std::string*>> texts) {
+std::string
+FirstInvalidNumber(std::initializer_list<std::pair<const char*, const std::string*>> texts) {
     for (const auto& [name, text] : texts) {
         if (!TryParseNumber(*text)) {
             return name;
@@ -253,9 +254,8 @@ void DesignSession::FillGeometry() {
         g.e9_d = general(state_.d);
         g.e9_t = general(state_.t);
         g.e9_n = general(state_.n, 4);
-        const std::array<double, 7> lengthsAndForces = {state_.L0, state_.L1, state_.L2,
-                                                        state_.L3, state_.F1, state_.F2,
-                                                        state_.F3};
+        const std::array<double, 7> lengthsAndForces = {state_.L0, state_.L1, state_.L2, state_.L3,
+                                                        state_.F1, state_.F2, state_.F3};
         for (std::size_t k = 0; k < lengthsAndForces.size(); ++k) {
             g.diagram[k] = general(lengthsAndForces[k]);
         }

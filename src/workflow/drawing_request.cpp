@@ -117,9 +117,8 @@ geometry::EskdSheetInfo DesignSession::EskdSheetValues() const {
     if (!klass.showWireClass) {
         info.Material = std::string(TrimBlanks(klass.LZagot));
     } else {
-        const std::string caption = klass.wire == calc::WireClass::IIA
-                                        ? calc::kWireClassIIACaption
-                                        : calc::kWireClassIICaption;
+        const std::string caption = klass.wire == calc::WireClass::IIA ? calc::kWireClassIIACaption
+                                                                       : calc::kWireClassIICaption;
         info.Material = caption.substr(2);
     }
     if (state_.m > 0) {

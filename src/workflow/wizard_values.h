@@ -17,7 +17,16 @@ namespace torvelix::workflow {
 
 // The pages in their order: title, class, inputs, candidates, report, drawing options,
 // technical requirements, geometric parameters.
-enum class Page { Title, Class, Inputs, Candidates, Report, DrawingOptions, Requirements, Geometry };
+enum class Page {
+    Title,
+    Class,
+    Inputs,
+    Candidates,
+    Report,
+    DrawingOptions,
+    Requirements,
+    Geometry
+};
 inline constexpr int kPageCount = 8;
 
 // An editable drop-down: its selected item (-1: none) and the text it shows.
@@ -54,9 +63,9 @@ struct ClassPage {
 struct InputsPage {
     std::string eDn1, eDn2, eH, eF1, eF2, eV; // empty until the title page fills them
     std::string eN2 = "2", eN3 = "1.5";
-    int winding = 0;                                  // rgNavivka item
-    calc::Fixing fixing = calc::Fixing::FixedFixed;   // sb21 .. sb24, None for sb25
-    bool stabilityCheck = true;                       // cbUstoshivost
+    int winding = 0;                                            // rgNavivka item
+    calc::Fixing fixing = calc::Fixing::FixedFixed;             // sb21 .. sb24, None for sb25
+    bool stabilityCheck = true;                                 // cbUstoshivost
     geometry::EndType finish = geometry::EndType::ClosedGround; // sb21a .. sb24a
 };
 
@@ -74,8 +83,8 @@ struct ReportPage {
 struct DrawingOptionsPage {
     geometry::ViewType view = geometry::ViewType::WithBreak; // sb71 .. sb74
     geometry::EndType ends = geometry::EndType::Open;        // sb51 .. sb54
-    bool diagram = false;      // cb71 "- диаграмма нагружения"
-    bool requirements = false; // cb72 "- технические требования"
+    bool diagram = false;        // cb71 "- диаграмма нагружения"
+    bool requirements = false;   // cb72 "- технические требования"
     bool switchesEnabled = true; // cb71 and cb72 (the view with a break only)
     bool eskd = false;           // cbEskd: the complete drawing on a sheet
 };
@@ -92,12 +101,12 @@ struct GeometryPage {
     std::string e9_D0, e9_d, e9_t, e9_n;
     // e9_L0, e9_L1, e9_L2, e9_L3, e9_F1, e9_F2, e9_F3.
     std::array<std::string, 7> diagram{};
-    bool inscribe = false;     // cb90 "- вписать "
+    bool inscribe = false;          // cb90 "- вписать "
     ComboValue breakCoils{-1, "2"}; // cbox90
-    bool pitchEnabled = true;      // e9_t
-    bool freeLengthEnabled = true; // e9_L0
-    bool diagramEnabled = true;    // e9_L1 .. e9_F3
-    bool breakCoilsEnabled = true; // cbox90
+    bool pitchEnabled = true;       // e9_t
+    bool freeLengthEnabled = true;  // e9_L0
+    bool diagramEnabled = true;     // e9_L1 .. e9_F3
+    bool breakCoilsEnabled = true;  // cbox90
 };
 
 struct WizardValues {

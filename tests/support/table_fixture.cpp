@@ -100,8 +100,7 @@ void TableFolder::remove(const std::string& number) const {
 void TableFolder::writeDefaultClassification() const {
     std::vector<std::string> rows;
     const char* blanks[] = {"Проволока класса I по ГОСТ 9389-75",
-                            "Проволока класса II по ГОСТ 9389-75",
-                            "Проволока по ГОСТ 14963-78",
+                            "Проволока класса II по ГОСТ 9389-75", "Проволока по ГОСТ 14963-78",
                             "Сталь горячекатаная круглая по ГОСТ 2590-71"};
     for (int item = 0; item <= 10; ++item) {
         const bool factor = item == 0 || item == 1 || item == 4 || item == 5 || item == 8;

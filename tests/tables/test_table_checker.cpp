@@ -1,6 +1,6 @@
 // The table checker on the shipped tables and on copies broken one fault at a time.
-#include "table_checker.h"
 #include "scratch_folder.h"
+#include "table_checker.h"
 #include "table_files.h"
 
 #include <gtest/gtest.h>
@@ -49,7 +49,9 @@ public:
         row.replace(static_cast<std::size_t>(column - 1), text.size(), text);
         write(number, all);
     }
-    std::vector<TableFault> check() const { return CheckTableSet(TablesInFolder(scratch_.path().string())); }
+    std::vector<TableFault> check() const {
+        return CheckTableSet(TablesInFolder(scratch_.path().string()));
+    }
 
 private:
     torvelix::testing::ScratchFolder scratch_;
@@ -83,8 +85,7 @@ TEST(TableChecker, ShippedTablesHaveNoFault) {
 
 TEST(TableChecker, NamesFilesBesideTheExecutableOrInAFolder) {
     EXPECT_EQ(TablesOfExecutable("/opt/t/torvelix")("9389"), "/opt/t/torvelix_9389.dat");
-    EXPECT_EQ(TablesOfExecutable("C:\\Calc\\Spring.exe")("13766"),
-              "C:\\Calc\\Spring_13766.dat");
+    EXPECT_EQ(TablesOfExecutable("C:\\Calc\\Spring.exe")("13766"), "C:\\Calc\\Spring_13766.dat");
     EXPECT_EQ(TablesInFolder("/src/data")("13764"), "/src/data/13764.dat");
     EXPECT_EQ(TablesInFolder("/src/data/")("13764"), "/src/data/13764.dat");
     EXPECT_EQ(FormatFault({"/a/x.dat", 7, "bad"}), "/a/x.dat:7: bad");

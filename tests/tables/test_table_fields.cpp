@@ -10,8 +10,8 @@ using namespace torvelix::tables;
 
 TEST(Field, ShortLinesAndColumnsBeyondTheEnd) {
     EXPECT_EQ(Field("123456789", 3, 4), "3456");
-    EXPECT_EQ(Field("12345", 4, 6), "45");  // the line ends inside the field
-    EXPECT_EQ(Field("12345", 6, 2), "");    // starts beyond the end
+    EXPECT_EQ(Field("12345", 4, 6), "45"); // the line ends inside the field
+    EXPECT_EQ(Field("12345", 6, 2), "");   // starts beyond the end
     EXPECT_EQ(Field("", 1, 5), "");
     EXPECT_EQ(TrimmedField("  1.00 ", 1, 7), "1.00");
 }

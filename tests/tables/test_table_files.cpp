@@ -20,7 +20,7 @@ void WriteAllTables(const TableFolder& folder) {
     folder.writeDefaultClassification();
     folder.writeDefaultWire();
     for (int n = 13766; n <= 13776; ++n) {
-        folder.write(std::to_string(n), {});  // an empty table passes the check
+        folder.write(std::to_string(n), {}); // an empty table passes the check
     }
 }
 
@@ -47,7 +47,7 @@ TEST(PresenceCheck, PassesWithEmptyTablesAndRunsOnce) {
     EXPECT_TRUE(messages.messages.empty());
 
     SelectClass(state, folder.exePath(), 0, messages);
-    folder.remove("13766");  // a second selection does not check again
+    folder.remove("13766"); // a second selection does not check again
     SelectClass(state, folder.exePath(), 1, messages);
     EXPECT_TRUE(state.TablesOk);
     EXPECT_TRUE(messages.messages.empty());
@@ -119,7 +119,7 @@ TEST(ReadTableLine, NumbersFromOneAndReadsPastTheEndAsEmpty) {
     folder.write("13766", {"first", "second", "third"});
     const auto path = folder.tablePath("13766");
     EXPECT_EQ(ReadTableLine(path, 1), "first");
-    EXPECT_EQ(ReadTableLine(path, 3), "third");  // CR of CR LF is not part of the line
+    EXPECT_EQ(ReadTableLine(path, 3), "third"); // CR of CR LF is not part of the line
     EXPECT_EQ(ReadTableLine(path, 4), "");
     EXPECT_EQ(ReadTableLine(path, 0), "");
     EXPECT_EQ(ReadTableLine(path, -5), "");
@@ -138,7 +138,7 @@ TEST(ClassSelection, ShowsTheRowsTextsAndStoresItsValues) {
     EXPECT_EQ(s.LN1, "1*10");
     EXPECT_EQ(s.LN2, "7");
     EXPECT_EQ(s.ClassGroup, tables::ClassGroup::I);
-    EXPECT_EQ(s.LF3, "1.00...850");  // trimmed both sides
+    EXPECT_EQ(s.LF3, "1.00...850"); // trimmed both sides
     EXPECT_EQ(s.Ld, "0.2...5.0");
     EXPECT_EQ(s.SpringGost, "13766");
     EXPECT_EQ(s.LGOST, "ГОСТ 13766-86");
@@ -173,7 +173,7 @@ TEST(ClassSelection, UnreadableFactorOrMissingRowClearsTablesOk) {
     TableState state;
     RecordingMessageSink messages;
     auto s = SelectClass(state, folder.exePath(), 1, messages);
-    EXPECT_TRUE(s.rowRead);  // labels set before the failing step keep their contents
+    EXPECT_TRUE(s.rowRead); // labels set before the failing step keep their contents
     EXPECT_EQ(s.LF3, "1.00...800");
     EXPECT_FALSE(s.TauFactor);
     EXPECT_FALSE(state.TablesOk);
@@ -182,7 +182,7 @@ TEST(ClassSelection, UnreadableFactorOrMissingRowClearsTablesOk) {
 
     TableState fresh;
     RecordingMessageSink more;
-    s = SelectClass(fresh, folder.exePath(), 7, more);  // line 8 does not exist
+    s = SelectClass(fresh, folder.exePath(), 7, more); // line 8 does not exist
     EXPECT_FALSE(fresh.TablesOk);
     ASSERT_EQ(more.messages.size(), 1u);
     EXPECT_EQ(more.messages[0].text, "Ошибка чтения таблицы " + folder.tablePath("13764"));

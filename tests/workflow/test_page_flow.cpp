@@ -30,9 +30,9 @@ TEST_F(PageFlow, TitlePageFillsTheInputsAndSelectsTheFirstClass) {
     EXPECT_TRUE(v().nextEnabled);
     EXPECT_TRUE(session.tablesOk());
     const InputsPage& in = v().inputs;
-    EXPECT_EQ(std::vector<std::string>({in.eDn1, in.eDn2, in.eH, in.eF1, in.eF2, in.eV, in.eN2,
-                                        in.eN3}),
-              std::vector<std::string>({"10", "12", "10", "20", "80", "3", "2", "1.5"}));
+    EXPECT_EQ(
+        std::vector<std::string>({in.eDn1, in.eDn2, in.eH, in.eF1, in.eF2, in.eV, in.eN2, in.eN3}),
+        std::vector<std::string>({"10", "12", "10", "20", "80", "3", "2", "1.5"}));
     EXPECT_EQ(v().klass.LGOST, "ГОСТ 13766-86");
     EXPECT_TRUE(messages.messages.empty());
 }
@@ -71,8 +71,8 @@ TEST_F(PageFlow, CalculationRunsThroughEveryPageAndFillsTheDrawingPages) {
     EXPECT_EQ(v().geometry.e9_D0, "10"); // D = D1 - d
     EXPECT_EQ(v().geometry.e9_d, "2");
     EXPECT_EQ(v().geometry.e9_n, "5");
-    EXPECT_EQ(v().geometry.diagram[4], "20"); // F1
-    EXPECT_EQ(v().geometry.diagram[5], "80"); // F2
+    EXPECT_EQ(v().geometry.diagram[4], "20");  // F1
+    EXPECT_EQ(v().geometry.diagram[5], "80");  // F2
     EXPECT_EQ(v().geometry.diagram[6], "100"); // F3
     EXPECT_FALSE(v().geometry.diagramEnabled); // no diagram chosen
     EXPECT_TRUE(v().geometry.breakCoilsEnabled);
