@@ -42,13 +42,13 @@ const char* kCalcHelp =
     "standard error as 'error: ...' or 'warning: ...'. Exit status: 0 success,\n"
     "1 a failure was reported, 2 bad command line.\n";
 
-int Usage(const std::string& error) {
+int usage(const std::string& error) {
     std::fprintf(stderr, "torvelix calc: %s\n(see torvelix calc --help)\n",
-                 EscapeInvalidUtf8(error).c_str());
+                 escapeInvalidUtf8(error).c_str());
     return 2;
 }
 
-void PrintLines(const std::vector<std::string>& lines) {
+void printLines(const std::vector<std::string>& lines) {
     for (const auto& line : lines) {
         std::fputs(line.c_str(), stdout);
         std::fputc('\n', stdout);
@@ -57,21 +57,21 @@ void PrintLines(const std::vector<std::string>& lines) {
 
 } // namespace
 
-int RunCalcCommand(const std::vector<std::string>& args, const std::string& exePath) {
+int runCalcCommand(const std::vector<std::string>& args, const std::string& exePath) {
     const auto options =
-        ParseOptions(args,
+        parseOptions(args,
                      {"--class", "--kind", "--strength", "--wire", "--F1", "--F2", "--h", "--vmax",
                       "--dmin", "--dmax", "--n2", "--n3", "--fixing", "--num", "--docx"},
                      {"--no-stability", "--report-only", "--help"});
     if (!options.error.empty()) {
-        return Usage(options.error);
+        return usage(options.error);
     }
     if (options.flags.count("--help")) {
         std::fputs(kCalcHelp, stdout);
         return 0;
     }
     if (!options.positional.empty()) {
-        return Usage("unexpected argument '" + options.positional.front() + "'");
+        return usage("unexpected argument '" + options.positional.front() + "'");
     }
 
     const auto value = [&](const std::string& name, const std::string& fallback) {
@@ -88,7 +88,7 @@ int RunCalcCommand(const std::vector<std::string>& args, const std::string& exeP
         }
     }
     if (classItem < 0) {
-        return Usage("--class takes an item from 0 to 10");
+        return usage("--class takes an item from 0 to 10");
     }
     std::optional<calc::SpringKind> kind;
     if (const std::string text = value("--kind", ""); text == "single") {
@@ -96,7 +96,7 @@ int RunCalcCommand(const std::vector<std::string>& args, const std::string& exeP
     } else if (text == "three") {
         kind = calc::SpringKind::ThreeStrand;
     } else if (!text.empty()) {
-        return Usage("--kind takes single or three");
+        return usage("--kind takes single or three");
     }
     calc::StrengthChoice strength = calc::StrengthChoice::Minimum;
     if (const std::string text = value("--strength", "min"); text == "mean") {
@@ -104,15 +104,15 @@ int RunCalcCommand(const std::vector<std::string>& args, const std::string& exeP
     } else if (text == "max") {
         strength = calc::StrengthChoice::Maximum;
     } else if (text != "min") {
-        return Usage("--strength takes min, mean or max");
+        return usage("--strength takes min, mean or max");
     }
     const std::string wire = value("--wire", "II");
     if (wire != "II" && wire != "IIA") {
-        return Usage("--wire takes II or IIA");
+        return usage("--wire takes II or IIA");
     }
     const std::string fixing = value("--fixing", "4");
     if (fixing != "1" && fixing != "2" && fixing != "3" && fixing != "4") {
-        return Usage("--fixing takes 1, 2, 3 or 4");
+        return usage("--fixing takes 1, 2, 3 or 4");
     }
     const bool reportOnly = options.flags.count("--report-only") > 0;
 
@@ -122,7 +122,7 @@ int RunCalcCommand(const std::vector<std::string>& args, const std::string& exeP
     ConsoleMessageSink messages;
     workflow::DesignSession session(exePath, messages);
     workflow::WizardValues& v = session.values();
-    session.RefreshButtons();
+    session.refreshButtons();
     if (session.tablesOk() && classItem != v.klass.classItem) {
         v.klass.classItem = classItem;
         session.rgKlasClick();
@@ -136,8 +136,8 @@ int RunCalcCommand(const std::vector<std::string>& args, const std::string& exeP
         return 1;
     }
     v.klass.wire = wire == "II" ? calc::WireClass::II : calc::WireClass::IIA;
-    session.ChangePage(true); // to the class page
-    session.ChangePage(true); // to the inputs
+    session.changePage(true); // to the class page
+    session.changePage(true); // to the inputs
     workflow::InputsPage& in = v.inputs;
     in.eF1 = value("--F1", in.eF1);
     in.eF2 = value("--F2", in.eF2);
@@ -153,13 +153,13 @@ int RunCalcCommand(const std::vector<std::string>& args, const std::string& exeP
         session.cbUstoshivostClick();
     }
 
-    const workflow::StepOutcome selection = session.ChangePage(true);
+    const workflow::StepOutcome selection = session.changePage(true);
     if (selection.error) {
         messages.show(MessageIcon::Error, *selection.error);
         return 1;
     }
     if (!reportOnly) {
-        PrintLines(v.candidates.mm1);
+        printLines(v.candidates.mm1);
     }
 
     if (auto num = options.values.find("--num"); num != options.values.end()) {
@@ -169,7 +169,7 @@ int RunCalcCommand(const std::vector<std::string>& args, const std::string& exeP
         return messages.anyShown() ? 1 : 0;
     }
 
-    const workflow::StepOutcome final = session.ChangePage(true);
+    const workflow::StepOutcome final = session.changePage(true);
     if (final.error) {
         messages.show(MessageIcon::Error, *final.error);
         return 1;
@@ -181,7 +181,7 @@ int RunCalcCommand(const std::vector<std::string>& args, const std::string& exeP
         if (!reportOnly) {
             std::puts(std::string(62, '-').c_str());
         }
-        PrintLines(v.report.mm2);
+        printLines(v.report.mm2);
     }
     std::fflush(stdout);
 
@@ -191,7 +191,7 @@ int RunCalcCommand(const std::vector<std::string>& args, const std::string& exeP
             return 1;
         }
         try {
-            wordexport::WriteReportDocx(v.report.mm2, docx->second);
+            wordexport::writeReportDocx(v.report.mm2, docx->second);
         } catch (const std::exception& error) {
             messages.show(MessageIcon::Error, error.what());
             return 1;

@@ -32,18 +32,18 @@ const char* kCheckTablesHelp =
     "\n"
     "Exit status: 0 no fault, 1 faults found, 2 bad command line.\n";
 
-int Usage(const std::string& error) {
+int usage(const std::string& error) {
     std::fprintf(stderr, "torvelix check-tables: %s\n(see torvelix check-tables --help)\n",
-                 EscapeInvalidUtf8(error).c_str());
+                 escapeInvalidUtf8(error).c_str());
     return 2;
 }
 
 } // namespace
 
-int RunCheckTablesCommand(const std::vector<std::string>& args, const std::string& exePath) {
-    const auto options = ParseOptions(args, {"--base"}, {"--help"});
+int runCheckTablesCommand(const std::vector<std::string>& args, const std::string& exePath) {
+    const auto options = parseOptions(args, {"--base"}, {"--help"});
     if (!options.error.empty()) {
-        return Usage(options.error);
+        return usage(options.error);
     }
     if (options.has("--help")) {
         std::fputs(kCheckTablesHelp, stdout);
@@ -54,31 +54,31 @@ int RunCheckTablesCommand(const std::vector<std::string>& args, const std::strin
             std::fputs(kCheckTablesHelp, stdout);
             return 0;
         }
-        return Usage("unexpected argument " + options.positional.front());
+        return usage("unexpected argument " + options.positional.front());
     }
-    tables::TablePathOf pathOf = tables::TablesOfExecutable(exePath);
+    tables::TablePathOf pathOf = tables::tablesOfExecutable(exePath);
     if (auto base = options.values.find("--base"); base != options.values.end()) {
         if (base->second.empty()) {
-            return Usage("--base needs a path");
+            return usage("--base needs a path");
         }
         std::error_code ec;
         if (std::filesystem::is_directory(base->second, ec)) {
-            pathOf = tables::TablesInFolder(base->second);
+            pathOf = tables::tablesInFolder(base->second);
         } else {
             pathOf = [prefix = base->second](const std::string& number) {
                 return prefix + "_" + number + ".dat";
             };
         }
     }
-    for (const auto& number : tables::ShippedEstimatesIn(pathOf)) {
+    for (const auto& number : tables::shippedEstimatesIn(pathOf)) {
         std::fprintf(stderr,
                      "torvelix check-tables: %s: the computed estimate shipped with the "
                      "program, not the standard's table\n",
-                     EscapeInvalidUtf8(pathOf(number)).c_str());
+                     escapeInvalidUtf8(pathOf(number)).c_str());
     }
-    const auto faults = tables::CheckTableSet(pathOf);
+    const auto faults = tables::checkTableSet(pathOf);
     for (const auto& fault : faults) {
-        std::printf("%s\n", EscapeInvalidUtf8(tables::FormatFault(fault)).c_str());
+        std::printf("%s\n", escapeInvalidUtf8(tables::formatFault(fault)).c_str());
     }
     if (faults.empty()) {
         return 0;

@@ -67,7 +67,7 @@ const char* kDrawHelp =
     "file still holds what was drawn); 2 bad command line.\n";
 
 // PDF pages need Qt's fonts: a GUI application, offscreen when there is no display.
-void WritePdfHeadless(const cad::DrawingDocument& doc, const std::string& path) {
+void writePdfHeadless(const cad::DrawingDocument& doc, const std::string& path) {
     if (QGuiApplication::instance() == nullptr) {
         if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) {
             qputenv("QT_QPA_PLATFORM", "offscreen");
@@ -79,22 +79,22 @@ void WritePdfHeadless(const cad::DrawingDocument& doc, const std::string& path) 
         qInstallMessageHandler([](QtMsgType, const QMessageLogContext&, const QString&) {});
         static QGuiApplication application(argc, argv);
     }
-    cad::WritePdf(doc, path);
+    cad::writePdf(doc, path);
 }
 
-int Usage(const std::string& error) {
+int usage(const std::string& error) {
     std::fprintf(stderr, "torvelix draw: %s\n(see torvelix draw --help)\n",
-                 EscapeInvalidUtf8(error).c_str());
+                 escapeInvalidUtf8(error).c_str());
     return 2;
 }
 
 // "X,Y" or "X,Y,Z" with the point as decimal separator.
-std::optional<cad::Point> ParsePoint(const std::string& text) {
+std::optional<cad::Point> parsePoint(const std::string& text) {
     std::vector<double> values;
     std::size_t from = 0;
     while (true) {
         const std::size_t comma = text.find(',', from);
-        auto value = torvelix::TryParseNumber(text.substr(from, comma - from));
+        auto value = torvelix::tryParseNumber(text.substr(from, comma - from));
         if (!value) {
             return std::nullopt;
         }
@@ -112,12 +112,12 @@ std::optional<cad::Point> ParsePoint(const std::string& text) {
 
 } // namespace
 
-int RunDrawCommand(const std::vector<std::string>& rawArgs, const std::string& exePath) {
+int runDrawCommand(const std::vector<std::string>& rawArgs, const std::string& exePath) {
     std::vector<std::string> args;
     for (const auto& word : rawArgs) {
         args.push_back(word == "-o" ? "--output" : word == "-h" ? "--help" : word);
     }
-    const auto options = ParseOptions(
+    const auto options = parseOptions(
         args, {"--view",        "--ends", "--D0",        "--d",      "--t",        "--n",
                "--break-coils", "--L0",   "--L1",        "--L2",     "--L3",       "--F1",
                "--F2",          "--F3",   "--start",     "--end",    "--tilemode", "--cvport",
@@ -128,10 +128,10 @@ int RunDrawCommand(const std::vector<std::string>& rawArgs, const std::string& e
         return 0;
     }
     if (!options.error.empty()) {
-        return Usage(options.error);
+        return usage(options.error);
     }
     if (!options.positional.empty()) {
-        return Usage("unexpected argument '" + options.positional.front() + "'");
+        return usage("unexpected argument '" + options.positional.front() + "'");
     }
     auto value = [&options](const std::string& name, const std::string& fallback = "") {
         auto it = options.values.find(name);
@@ -140,24 +140,24 @@ int RunDrawCommand(const std::vector<std::string>& rawArgs, const std::string& e
     const bool inscribe = options.has("--inscribe");
     for (const char* required : {"--view", "--ends", "--D0", "--d", "--n", "--output"}) {
         if (!options.has(required)) {
-            return Usage(std::string("missing ") + required);
+            return usage(std::string("missing ") + required);
         }
     }
     if (!inscribe && !options.has("--eskd") && !options.has("--t")) {
-        return Usage("missing --t (or --inscribe with --end)");
+        return usage("missing --t (or --inscribe with --end)");
     }
     if (inscribe != options.has("--end")) {
-        return Usage("--inscribe and --end go together");
+        return usage("--inscribe and --end go together");
     }
     const bool eskd = options.has("--eskd");
     if (eskd && (inscribe || options.has("--tt-corner"))) {
-        return Usage("--eskd places the sheet by --start: no --inscribe, --end or --tt-corner");
+        return usage("--eskd places the sheet by --start: no --inscribe, --end or --tt-corner");
     }
     if (!eskd && (options.has("--material") || options.has("--mass"))) {
-        return Usage("--material and --mass go with --eskd");
+        return usage("--material and --mass go with --eskd");
     }
     if (!eskd && options.has("--tt") != options.has("--tt-corner")) {
-        return Usage("--tt and --tt-corner go together");
+        return usage("--tt and --tt-corner go together");
     }
 
     // The drawing mode of the wizard: the title page leads to the drawing options.
@@ -165,8 +165,8 @@ int RunDrawCommand(const std::vector<std::string>& rawArgs, const std::string& e
     workflow::DesignSession session(exePath, sink);
     workflow::WizardValues& v = session.values();
     v.title.calculation = false;
-    session.RefreshButtons();
-    session.ChangePage(true);
+    session.refreshButtons();
+    session.changePage(true);
 
     const std::string view = value("--view");
     const std::pair<const char*, geometry::ViewType> views[] = {
@@ -178,11 +178,11 @@ int RunDrawCommand(const std::vector<std::string>& rawArgs, const std::string& e
         std::find_if(std::begin(views), std::end(views),
                      [&view](const auto& named) { return view == named.first; });
     if (chosenView == std::end(views)) {
-        return Usage("--view is broken, full, section or cut");
+        return usage("--view is broken, full, section or cut");
     }
     const std::string ends = value("--ends");
     if (ends.size() != 1 || ends[0] < '1' || ends[0] > '4') {
-        return Usage("--ends is 1, 2, 3 or 4");
+        return usage("--ends is 1, 2, 3 or 4");
     }
     v.options.ends = static_cast<geometry::EndType>(ends[0] - '0');
     session.sb71Click(chosenView->second);
@@ -190,30 +190,30 @@ int RunDrawCommand(const std::vector<std::string>& rawArgs, const std::string& e
     if (options.has("--break-coils")) {
         const std::string coils = value("--break-coils");
         if (coils != "1" && coils != "2") {
-            return Usage("--break-coils is 1 or 2");
+            return usage("--break-coils is 1 or 2");
         }
         v.geometry.breakCoils = {coils == "1" ? 0 : 1, coils};
     }
     // As in the window, the diagram and the requirements go with the view with a break.
     if (chosenView->second != geometry::ViewType::WithBreak &&
         (options.has("--diagram") || (options.has("--tt") && !eskd))) {
-        return Usage("--diagram and --tt go with --view broken only");
+        return usage("--diagram and --tt go with --view broken only");
     }
     v.options.diagram = options.has("--diagram");
     v.options.requirements = options.has("--tt");
     v.options.eskd = eskd;
     if (options.has("--tt")) {
-        if (std::string problem = ReadTechFile(value("--tt"), v.requirements.tt);
+        if (std::string problem = readTechFile(value("--tt"), v.requirements.tt);
             !problem.empty()) {
-            return Usage(problem);
+            return usage(problem);
         }
     }
     std::vector<cad::Point> points;
     for (const char* name : {"--start", "--end", "--tt-corner"}) {
         if (std::string(name) == "--start" || options.has(name)) {
-            auto point = ParsePoint(value(name, "0,0,0"));
+            auto point = parsePoint(value(name, "0,0,0"));
             if (!point) {
-                return Usage(std::string(name) + " is X,Y or X,Y,Z");
+                return usage(std::string(name) + " is X,Y or X,Y,Z");
             }
             points.push_back(*point);
         }
@@ -226,24 +226,24 @@ int RunDrawCommand(const std::vector<std::string>& rawArgs, const std::string& e
         if (!options.has(option)) {
             continue;
         }
-        auto number = torvelix::TryParseNumber(value(option));
+        auto number = torvelix::tryParseNumber(value(option));
         try {
             if (!number) {
                 throw std::invalid_argument(std::string(option) + " needs a number");
             }
             document->setVariable(variable, *number);
         } catch (const std::invalid_argument& e) {
-            return Usage(e.what());
+            return usage(e.what());
         }
     }
 
     // On to the geometric parameters, which the options give.
     if (v.options.requirements) {
         const cad::TechRequirementControls fromFile = v.requirements.tt;
-        session.ChangePage(true);
+        session.changePage(true);
         v.requirements.tt = fromFile;
     }
-    session.ChangePage(true);
+    session.changePage(true);
     workflow::GeometryPage& g = v.geometry;
     g.inscribe = inscribe;
     g.e9_n = value("--n");
@@ -256,7 +256,7 @@ int RunDrawCommand(const std::vector<std::string>& rawArgs, const std::string& e
     }
 
     workflow::DrawingRequest request;
-    const workflow::StepOutcome prepared = session.PrepareDrawing(request);
+    const workflow::StepOutcome prepared = session.prepareDrawing(request);
     if (prepared.error) {
         sink.show(MessageIcon::Error, *prepared.error);
         return 1;
@@ -271,7 +271,7 @@ int RunDrawCommand(const std::vector<std::string>& rawArgs, const std::string& e
     document->setPointSource(&picks);
     cad::BuiltinConnector connector(std::make_shared<cad::BuiltinCadApplication>(document));
     cad::DrawingSession drawing;
-    workflow::DrawRequest(drawing, request, connector, sink);
+    workflow::drawRequest(drawing, request, connector, sink);
     document->setPointSource(nullptr);
     try {
         const std::string output = value("--output");
@@ -280,11 +280,11 @@ int RunDrawCommand(const std::vector<std::string>& rawArgs, const std::string& e
                                           output.compare(output.size() - 4, 4, upper) == 0);
         };
         if (endsWith(".pdf", ".PDF")) {
-            WritePdfHeadless(*document, output);
+            writePdfHeadless(*document, output);
         } else if (endsWith(".svg", ".SVG")) {
-            cad::WriteSvg(*document, output);
+            cad::writeSvg(*document, output);
         } else {
-            cad::WriteDxf(*document, output);
+            cad::writeDxf(*document, output);
         }
     } catch (const std::runtime_error& e) {
         sink.show(MessageIcon::Error, e.what());

@@ -3,7 +3,7 @@
 
 namespace torvelix::app {
 
-ParsedOptions ParseOptions(const std::vector<std::string>& args,
+ParsedOptions parseOptions(const std::vector<std::string>& args,
                            const std::set<std::string>& valueOptions,
                            const std::set<std::string>& flagOptions) {
     ParsedOptions out;

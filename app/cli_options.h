@@ -18,7 +18,7 @@ struct ParsedOptions {
 
 // valueOptions take the next word as their value (also "--name=value");
 // flagOptions take none. Anything else starting with "--" is an error.
-ParsedOptions ParseOptions(const std::vector<std::string>& args,
+ParsedOptions parseOptions(const std::vector<std::string>& args,
                            const std::set<std::string>& valueOptions,
                            const std::set<std::string>& flagOptions);
 

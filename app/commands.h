@@ -8,11 +8,11 @@
 namespace torvelix::app {
 
 // args: the words after the subcommand; exePath: the running executable's path.
-int RunCalcCommand(const std::vector<std::string>& args, const std::string& exePath);
-int RunDrawCommand(const std::vector<std::string>& args, const std::string& exePath);
-int RunCheckTablesCommand(const std::vector<std::string>& args, const std::string& exePath);
+int runCalcCommand(const std::vector<std::string>& args, const std::string& exePath);
+int runDrawCommand(const std::vector<std::string>& args, const std::string& exePath);
+int runCheckTablesCommand(const std::vector<std::string>& args, const std::string& exePath);
 
 // The window; argc/argv go to the Qt application.
-int RunWindow(int argc, char** argv);
+int runWindow(int argc, char** argv);
 
 } // namespace torvelix::app

@@ -7,7 +7,7 @@
 
 namespace torvelix::app {
 
-std::string OneLine(const std::string& text) {
+std::string oneLine(const std::string& text) {
     std::string out;
     for (std::size_t k = 0; k < text.size(); ++k) {
         const char ch = text[k];
@@ -27,7 +27,7 @@ std::string OneLine(const std::string& text) {
 void ConsoleMessageSink::show(MessageIcon icon, const std::string& text) {
     ++count_;
     std::fprintf(stderr, "%s%s\n", icon == MessageIcon::Error ? "error: " : "warning: ",
-                 OneLine(EscapeInvalidUtf8(text)).c_str());
+                 oneLine(escapeInvalidUtf8(text)).c_str());
     std::fflush(stderr);
 }
 

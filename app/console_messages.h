@@ -8,7 +8,7 @@
 
 namespace torvelix::app {
 
-std::string OneLine(const std::string& text);
+std::string oneLine(const std::string& text);
 
 class ConsoleMessageSink : public MessageSink {
 public:

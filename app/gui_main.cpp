@@ -10,13 +10,13 @@
 
 namespace torvelix::app {
 
-int RunWindow(int argc, char** argv) {
+int runWindow(int argc, char** argv) {
     QApplication application(argc, argv);
     QApplication::setApplicationName("Torvelix");
-    shell::InstallQtTranslations(application);
+    shell::installQtTranslations(application);
     // Report documents of earlier runs go; those of the last day may still be open.
-    if (const std::string folder = wordexport::ReportFolder(); !folder.empty()) {
-        wordexport::ClearOldReports(folder, std::chrono::hours(24));
+    if (const std::string folder = wordexport::reportFolder(); !folder.empty()) {
+        wordexport::clearOldReports(folder, std::chrono::hours(24));
     }
     shell::TForm1 form;
     form.show();

@@ -31,19 +31,19 @@ const char* kHelp =
 
 namespace {
 
-int RunCommand(int argc, char** argv) {
+int runCommand(int argc, char** argv) {
     using namespace torvelix::app;
     const std::string command = argv[1];
     std::vector<std::string> args(argv + 2, argv + argc);
-    const std::string exePath = torvelix::ExecutablePath(argv[0]);
+    const std::string exePath = torvelix::executablePath(argv[0]);
     if (command == "calc") {
-        return RunCalcCommand(args, exePath);
+        return runCalcCommand(args, exePath);
     }
     if (command == "draw") {
-        return RunDrawCommand(args, exePath);
+        return runDrawCommand(args, exePath);
     }
     if (command == "check-tables") {
-        return RunCheckTablesCommand(args, exePath);
+        return runCheckTablesCommand(args, exePath);
     }
     if (command == "--version") {
         std::printf("torvelix %s\n", TORVELIX_VERSION);
@@ -54,7 +54,7 @@ int RunCommand(int argc, char** argv) {
         return 0;
     }
     std::fprintf(stderr, "torvelix: unknown command '%s'\n\n%s",
-                 torvelix::EscapeInvalidUtf8(command).c_str(), kHelp);
+                 torvelix::escapeInvalidUtf8(command).c_str(), kHelp);
     return 2;
 }
 
@@ -66,17 +66,17 @@ int main(int argc, char** argv) {
     // No subcommand, or Qt's own options (-platform, -style ...): the window.
     if (argc < 2 ||
         (first.rfind("-", 0) == 0 && first != "--help" && first != "-h" && first != "--version")) {
-        return RunWindow(argc, argv);
+        return runWindow(argc, argv);
     }
-    torvelix::IgnoreBrokenPipe();
+    torvelix::ignoreBrokenPipe();
     int status = 1;
     try {
-        status = RunCommand(argc, argv);
+        status = runCommand(argc, argv);
     } catch (const std::exception& error) {
         // Nothing a command reports itself (out of memory, a table that vanished while
         // it was read): said as an error, and the run counts as failed.
         std::fflush(stdout);
-        std::fprintf(stderr, "error: %s\n", torvelix::EscapeInvalidUtf8(error.what()).c_str());
+        std::fprintf(stderr, "error: %s\n", torvelix::escapeInvalidUtf8(error.what()).c_str());
     }
-    return FinishOutput(status);
+    return finishOutput(status);
 }

@@ -7,7 +7,7 @@
 
 namespace torvelix::app {
 
-int FinishOutput(int status) {
+int finishOutput(int status) {
     errno = 0;
     bool outFailed = std::fflush(stdout) != 0 || std::ferror(stdout) != 0;
     int outError = errno;

@@ -7,6 +7,6 @@ namespace torvelix::app {
 // Flushes standard output and standard error and checks both for write errors.
 // Returns `status` when everything was written; otherwise says so on standard error
 // (where that still works) and returns 1 in place of a success.
-int FinishOutput(int status);
+int finishOutput(int status);
 
 } // namespace torvelix::app

@@ -18,7 +18,7 @@ namespace {
 
 // Text with no control character but tab, CR and LF (a NUL, an escape sequence or the
 // bytes of a binary file must not reach a drawing).
-bool IsPlainText(std::string_view bytes) {
+bool isPlainText(std::string_view bytes) {
     for (const char ch : bytes) {
         const auto byte = static_cast<unsigned char>(ch);
         if ((byte < 0x20 && ch != '\t' && ch != '\r' && ch != '\n') || byte == 0x7F) {
@@ -29,7 +29,7 @@ bool IsPlainText(std::string_view bytes) {
 }
 
 // The file's text as UTF-8 in `text`; empty on success, else what is wrong.
-std::string ReadTextFile(const std::string& path, const std::string& shownPath, std::string& text) {
+std::string readTextFile(const std::string& path, const std::string& shownPath, std::string& text) {
     std::error_code ec;
     if (std::filesystem::is_directory(path, ec)) {
         return shownPath + " is a folder, not a requirements file";
@@ -52,18 +52,18 @@ std::string ReadTextFile(const std::string& path, const std::string& shownPath, 
     if (bytes.rfind("\xEF\xBB\xBF", 0) == 0) {
         bytes.erase(0, 3);
     }
-    if (IsValidUtf8(bytes)) {
+    if (isValidUtf8(bytes)) {
         text = std::move(bytes);
     } else if (bytes.find('\x98') == std::string::npos) {
         // Every byte but 0x98 is a Windows-1251 character.
-        text = Cp1251ToUtf8(bytes);
+        text = cp1251ToUtf8(bytes);
     } else {
         return shownPath + " is neither UTF-8 nor Windows-1251 text";
     }
-    if (!IsPlainText(text)) {
+    if (!isPlainText(text)) {
         return shownPath + " holds control characters: not a text file";
     }
-    if (const auto bad = FirstNonCharacter(text)) {
+    if (const auto bad = firstNonCharacter(text)) {
         char code[16];
         std::snprintf(code, sizeof code, "U+%04X", static_cast<unsigned>(*bad));
         return shownPath + " holds " + code + ", which is not a character";
@@ -73,10 +73,10 @@ std::string ReadTextFile(const std::string& path, const std::string& shownPath, 
 
 } // namespace
 
-std::string ReadTechFile(const std::string& path, cad::TechRequirementControls& c) {
-    const std::string shownPath = EscapeInvalidUtf8(path);
+std::string readTechFile(const std::string& path, cad::TechRequirementControls& c) {
+    const std::string shownPath = escapeInvalidUtf8(path);
     std::string text;
-    if (std::string problem = ReadTextFile(path, shownPath, text); !problem.empty()) {
+    if (std::string problem = readTextFile(path, shownPath, text); !problem.empty()) {
         return problem;
     }
     std::istringstream in(text);
@@ -121,7 +121,7 @@ std::string ReadTechFile(const std::string& path, cad::TechRequirementControls& 
             while (from <= value.size() && !value.empty()) {
                 const std::size_t comma = value.find(',', from);
                 const std::string item = value.substr(from, comma - from);
-                auto k = TryParseNumber(item);
+                auto k = tryParseNumber(item);
                 if (!k || *k < 1 || *k > 11 || *k != std::floor(*k)) {
                     return where + ": items are numbers 1 to 11, not '" + item + "'";
                 }

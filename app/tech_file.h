@@ -17,6 +17,6 @@ inline constexpr std::size_t kMaxTechFileBytes = 1 << 20;
 // kMaxTechFileBytes long, and text: UTF-8 (a BOM is skipped), or Windows-1251 when it
 // is not UTF-8; control characters other than tab, CR and LF, and non-characters
 // (U+FFFE, U+FFFF ...), are refused.
-std::string ReadTechFile(const std::string& path, cad::TechRequirementControls& c);
+std::string readTechFile(const std::string& path, cad::TechRequirementControls& c);
 
 } // namespace torvelix::app

@@ -34,7 +34,7 @@ struct Drawing {
         state.PickStart = cad::Point{0, 0, 0};
         state.InsertPoint = state.PickStart;
         state.CoilTilt = std::atan(params.t / (2 * params.D0));
-        state.InsertPoint.x += cad::EndAllowance(params, state.CoilTilt);
+        state.InsertPoint.x += cad::endAllowance(params, state.CoilTilt);
         geometry::DrawFullView(state, params);
     }
 };
@@ -57,7 +57,7 @@ void BM_FullViewDrawAndWriteDxf(benchmark::State& state) {
         (std::filesystem::temp_directory_path() / "torvelix_bench_drawing.dxf").string();
     for (auto _ : state) {
         drawing.draw(coils);
-        cad::WriteDxf(drawing.document, path);
+        cad::writeDxf(drawing.document, path);
     }
     state.counters["bytes"] = static_cast<double>(std::filesystem::file_size(path));
     std::remove(path.c_str());

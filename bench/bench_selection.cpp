@@ -16,11 +16,11 @@ namespace {
 namespace fs = std::filesystem;
 using namespace torvelix;
 
-std::string SelfPath() {
+std::string selfPath() {
     return fs::read_symlink("/proc/self/exe").string();
 }
 
-std::size_t CandidateCount(const std::vector<std::string>& mm1) {
+std::size_t candidateCount(const std::vector<std::string>& mm1) {
     std::size_t candidates = 0;
     for (const auto& line : mm1) {
         candidates += line.rfind("Номер пружины", 0) == 0;
@@ -28,7 +28,7 @@ std::size_t CandidateCount(const std::vector<std::string>& mm1) {
     return candidates;
 }
 
-void ReportCounters(benchmark::State& bench, std::size_t candidates) {
+void reportCounters(benchmark::State& bench, std::size_t candidates) {
     bench.counters["candidates"] = static_cast<double>(candidates);
     // Seconds per candidate: the inverse of the candidate rate.
     bench.counters["per_candidate"] = benchmark::Counter(
@@ -44,7 +44,7 @@ void BM_PreliminarySelection(benchmark::State& bench) {
     RecordingMessageSink messages;
     const int item = static_cast<int>(bench.range(0));
     controls.classItem = item;
-    calc::SelectClassInto(state, SelfPath(), item, messages);
+    calc::selectClassInto(state, selfPath(), item, messages);
     if (!state.tables.TablesOk) {
         bench.SkipWithError("tables beside the benchmark are missing");
         return;
@@ -59,9 +59,9 @@ void BM_PreliminarySelection(benchmark::State& bench) {
         messages.messages.clear();
         auto out = calc::PreliminarySelection(state, controls, messages);
         benchmark::DoNotOptimize(out.mm1.data());
-        candidates = CandidateCount(out.mm1);
+        candidates = candidateCount(out.mm1);
     }
-    ReportCounters(bench, candidates);
+    reportCounters(bench, candidates);
 }
 BENCHMARK(BM_PreliminarySelection)
     ->Args({4, 80, 0})
@@ -74,9 +74,9 @@ BENCHMARK(BM_PreliminarySelection)
 // class I) and an outer diameter inside 10 .. 20 mm.
 class LargeTableFolder {
 public:
-    LargeTableFolder() : dir_(fs::temp_directory_path() / ("torvelix_bench_" + Suffix())) {
+    LargeTableFolder() : dir_(fs::temp_directory_path() / ("torvelix_bench_" + suffix())) {
         fs::create_directories(dir_);
-        const std::string base = tables::ExeBase(SelfPath());
+        const std::string base = tables::ExeBase(selfPath());
         for (const char* number : tables::kTableNumbers) {
             fs::copy_file(base + "_" + number + ".dat", table(number),
                           fs::copy_options::overwrite_existing);
@@ -96,7 +96,7 @@ public:
     std::string exePath() const { return (dir_ / "spring.exe").string(); }
 
 private:
-    static std::string Suffix() { return std::to_string(std::random_device{}()); }
+    static std::string suffix() { return std::to_string(std::random_device{}()); }
     std::string table(const char* number) const {
         return (dir_ / (std::string("spring_") + number + ".dat")).string();
     }
@@ -109,7 +109,7 @@ void BM_LargeTableSelectionAndReport(benchmark::State& bench) {
     calc::ControlStates controls;
     RecordingMessageSink messages;
     controls.classItem = 0;
-    calc::SelectClassInto(state, folder.exePath(), 0, messages);
+    calc::selectClassInto(state, folder.exePath(), 0, messages);
     if (!state.tables.TablesOk) {
         bench.SkipWithError("tables beside the benchmark are missing");
         return;
@@ -124,11 +124,11 @@ void BM_LargeTableSelectionAndReport(benchmark::State& bench) {
         auto report = calc::FinalCalculation(state, controls, messages);
         benchmark::DoNotOptimize(selection.mm1.data());
         benchmark::DoNotOptimize(report.mm2.data());
-        candidates = CandidateCount(selection.mm1);
+        candidates = candidateCount(selection.mm1);
         reportLines = report.mm2.size();
     }
     bench.counters["report_lines"] = static_cast<double>(reportLines);
-    ReportCounters(bench, candidates);
+    reportCounters(bench, candidates);
 }
 BENCHMARK(BM_LargeTableSelectionAndReport)->Unit(benchmark::kMillisecond);
 

@@ -7,6 +7,6 @@ namespace torvelix {
 
 // The folder that holds per-program settings folders: $XDG_CONFIG_HOME when it is set
 // to an absolute path, else the home folder's ".config".
-std::string UserConfigFolder();
+std::string userConfigFolder();
 
 } // namespace torvelix

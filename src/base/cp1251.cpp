@@ -34,22 +34,22 @@ constexpr std::array<std::uint16_t, 128> kHighHalf = {
 
 } // namespace
 
-std::string Cp1251ToUtf8(std::string_view bytes) {
+std::string cp1251ToUtf8(std::string_view bytes) {
     std::string out;
     out.reserve(bytes.size() * 2);
     for (char ch : bytes) {
         const auto b = static_cast<unsigned char>(ch);
-        AppendUtf8(out, b < 0x80 ? b : kHighHalf[b - 0x80]);
+        appendUtf8(out, b < 0x80 ? b : kHighHalf[b - 0x80]);
     }
     return out;
 }
 
-std::optional<std::string> Utf8ToCp1251(std::string_view utf8) {
+std::optional<std::string> utf8ToCp1251(std::string_view utf8) {
     std::string out;
     out.reserve(utf8.size());
     std::size_t pos = 0;
     while (pos < utf8.size()) {
-        const std::optional<char32_t> decoded = NextCodePoint(utf8, pos);
+        const std::optional<char32_t> decoded = nextCodePoint(utf8, pos);
         if (!decoded) {
             return std::nullopt;
         }

@@ -8,9 +8,9 @@
 
 namespace torvelix {
 
-std::string Cp1251ToUtf8(std::string_view bytes);
+std::string cp1251ToUtf8(std::string_view bytes);
 
 // Characters that Windows-1251 cannot hold give no result.
-std::optional<std::string> Utf8ToCp1251(std::string_view utf8);
+std::optional<std::string> utf8ToCp1251(std::string_view utf8);
 
 } // namespace torvelix

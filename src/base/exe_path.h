@@ -7,6 +7,6 @@ namespace torvelix {
 
 // The absolute path of the running executable; when the system cannot tell, argv0
 // made absolute.
-std::string ExecutablePath(const char* argv0);
+std::string executablePath(const char* argv0);
 
 } // namespace torvelix

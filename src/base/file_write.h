@@ -32,22 +32,22 @@ private:
 // a regular file (a folder, a FIFO, a device). An existing target keeps its permission
 // bits; a new file gets 0666 less the umask. On any failure the old file is left as it
 // was, no temporary file remains, and FileWriteError is thrown.
-void WriteFileAtomically(const std::string& path, std::string_view bytes);
+void writeFileAtomically(const std::string& path, std::string_view bytes);
 
-// As WriteFileAtomically, for libraries that write a file by its name: fill gets the
+// As writeFileAtomically, for libraries that write a file by its name: fill gets the
 // temporary file's path (an empty file already created) and writes the whole content
 // there; an exception from fill leaves everything as it was and passes on.
-void WriteFileAtomicallyThrough(const std::string& path,
+void writeFileAtomicallyThrough(const std::string& path,
                                 const std::function<void(const std::string&)>& fill);
 
 // Writes bytes to a new file in folder named stem + "-" + eight random letters +
 // suffix, readable by the user only, and returns its path; never replaces a file.
 // Throws FileWriteError naming the folder.
-std::string WriteNewFile(const std::string& folder, const std::string& stem,
+std::string writeNewFile(const std::string& folder, const std::string& stem,
                          const std::string& suffix, std::string_view bytes);
 
 // Whether the user may create files in folder (an existing folder with write and
 // search permission).
-bool IsWritableFolder(const std::string& folder);
+bool isWritableFolder(const std::string& folder);
 
 } // namespace torvelix

@@ -17,7 +17,7 @@ struct Decimal {
     int pointPos = 0;
 };
 
-Decimal Print(double magnitude, int precision) {
+Decimal print(double magnitude, int precision) {
     std::string buffer(static_cast<std::size_t>(precision) + 32, '\0');
     const int written = std::snprintf(buffer.data(), buffer.size(), "%.*e", precision, magnitude);
     buffer.resize(static_cast<std::size_t>(written));
@@ -31,7 +31,7 @@ Decimal Print(double magnitude, int precision) {
 // Whether the exact digit at index `keep` and beyond round up (>= 5 at `keep`).
 // A short print decides it unless its tail reads exactly 5000...: then the printed
 // tail may itself have been rounded up, and the full expansion decides.
-bool RoundsUp(double magnitude, int pointPosExact, int keep, const Decimal& shortPrint) {
+bool roundsUp(double magnitude, int pointPosExact, int keep, const Decimal& shortPrint) {
     (void)pointPosExact;
     const auto& d = shortPrint.digits;
     if (keep < 0 || static_cast<std::size_t>(keep) >= d.size()) {
@@ -43,7 +43,7 @@ bool RoundsUp(double magnitude, int pointPosExact, int keep, const Decimal& shor
     if (d.find_first_not_of('0', static_cast<std::size_t>(keep) + 1) != std::string::npos) {
         return true;
     }
-    const Decimal full = Print(magnitude, 800);
+    const Decimal full = print(magnitude, 800);
     if (full.pointPos != shortPrint.pointPos) {
         // The short print carried into a new leading digit: the exact value lies below it.
         return false;
@@ -52,10 +52,10 @@ bool RoundsUp(double magnitude, int pointPosExact, int keep, const Decimal& shor
 }
 
 // Rounds |x| to `keep` leading digits (keep may be 0 or negative).
-Decimal RoundToDigits(double magnitude, int keep) {
-    Decimal d = Print(magnitude, 40);
+Decimal roundToDigits(double magnitude, int keep) {
+    Decimal d = print(magnitude, 40);
     if (keep <= 0) {
-        const bool up = keep == 0 && RoundsUp(magnitude, d.pointPos, 0, d);
+        const bool up = keep == 0 && roundsUp(magnitude, d.pointPos, 0, d);
         if (up) {
             return Decimal{"1", d.pointPos + 1};
         }
@@ -64,7 +64,7 @@ Decimal RoundToDigits(double magnitude, int keep) {
     if (static_cast<std::size_t>(keep) >= d.digits.size()) {
         return d;
     }
-    const bool up = RoundsUp(magnitude, d.pointPos, keep, d);
+    const bool up = roundsUp(magnitude, d.pointPos, keep, d);
     std::string kept = d.digits.substr(0, static_cast<std::size_t>(keep));
     if (up) {
         int k = keep - 1;
@@ -84,33 +84,33 @@ Decimal RoundToDigits(double magnitude, int keep) {
     return d;
 }
 
-bool IsZero(const Decimal& d) {
+bool isZero(const Decimal& d) {
     return d.digits.find_first_not_of('0') == std::string::npos;
 }
 
-std::string StripTrailingZeros(std::string digits) {
+std::string stripTrailingZeros(std::string digits) {
     while (digits.size() > 1 && digits.back() == '0') {
         digits.pop_back();
     }
     return digits;
 }
 
-std::string NonFinite(double value) {
+std::string nonFinite(double value) {
     if (std::isnan(value)) {
         return "NAN";
     }
     return value < 0 ? "-INF" : "INF";
 }
 
-int MinExponentDigits(int significantDigits) {
+int minExponentDigits(int significantDigits) {
     return (significantDigits == 4 || significantDigits == 15) ? 1 : 3;
 }
 
 } // namespace
 
-std::string FormatGeneral(double value, int digits) {
+std::string formatGeneral(double value, int digits) {
     if (!std::isfinite(value)) {
-        return NonFinite(value);
+        return nonFinite(value);
     }
     if (digits < 1) {
         digits = 1;
@@ -118,12 +118,12 @@ std::string FormatGeneral(double value, int digits) {
     if (value == 0) {
         return "0";
     }
-    Decimal d = RoundToDigits(std::fabs(value), digits);
-    if (IsZero(d)) {
+    Decimal d = roundToDigits(std::fabs(value), digits);
+    if (isZero(d)) {
         return "0";
     }
     const std::string sign = value < 0 ? "-" : "";
-    const std::string ds = StripTrailingZeros(d.digits);
+    const std::string ds = stripTrailingZeros(d.digits);
     const int p = d.pointPos;
     if (p > digits || p <= -5) {
         std::string mantissa = ds.substr(0, 1);
@@ -132,7 +132,7 @@ std::string FormatGeneral(double value, int digits) {
         }
         const int exponent = p - 1;
         std::string expDigits = std::to_string(exponent < 0 ? -exponent : exponent);
-        const auto minDigits = static_cast<std::size_t>(MinExponentDigits(digits));
+        const auto minDigits = static_cast<std::size_t>(minExponentDigits(digits));
         if (expDigits.size() < minDigits) {
             expDigits.insert(0, minDigits - expDigits.size(), '0');
         }
@@ -149,24 +149,24 @@ std::string FormatGeneral(double value, int digits) {
            ds.substr(static_cast<std::size_t>(p));
 }
 
-std::string FormatFixed(double value) {
+std::string formatFixed(double value) {
     if (!std::isfinite(value)) {
-        return NonFinite(value);
+        return nonFinite(value);
     }
     if (value == 0) {
         return "0.000";
     }
     const double magnitude = std::fabs(value);
-    const Decimal probe = Print(magnitude, 40);
+    const Decimal probe = print(magnitude, 40);
     // Round at the coarser of the sixth significant digit and the third decimal.
     const int leadingPower = probe.pointPos - 1;
     const int roundPower = std::max(leadingPower - 5, -3);
-    const Decimal d = RoundToDigits(magnitude, probe.pointPos - roundPower);
-    if (IsZero(d)) {
+    const Decimal d = roundToDigits(magnitude, probe.pointPos - roundPower);
+    if (isZero(d)) {
         return "0.000";
     }
     if (d.pointPos > 6) {
-        return FormatGeneral(value, 6);
+        return formatGeneral(value, 6);
     }
     // Digits for the powers 10^(pointPos-1) .. 10^-3, padded with zeros.
     const int total = d.pointPos + 3;

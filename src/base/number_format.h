@@ -10,11 +10,11 @@ namespace torvelix {
 // exponent digits; one for four digits, as many as needed for fifteen) when the
 // rounded value's integer part has more than `digits` digits or a non-zero value is
 // below 0.00001. 12.5 -> "12.5", 12 -> "12", 1234567 (6) -> "1.23457E+006".
-std::string FormatGeneral(double value, int digits = 6);
+std::string formatGeneral(double value, int digits = 6);
 
 // Rounded to six significant digits (and at the third decimal), written with exactly
 // three decimals: 12.5 -> "12.500", 0.5 -> "0.500". Integer part of more than six
 // digits: the general exponent form.
-std::string FormatFixed(double value);
+std::string formatFixed(double value);
 
 } // namespace torvelix

@@ -12,13 +12,13 @@ namespace torvelix {
 
 namespace {
 
-bool IsDigit(char ch) {
+bool isDigit(char ch) {
     return ch >= '0' && ch <= '9';
 }
 
 } // namespace
 
-std::string_view TrimBlanks(std::string_view text) {
+std::string_view trimBlanks(std::string_view text) {
     while (!text.empty() && text.front() == ' ') {
         text.remove_prefix(1);
     }
@@ -28,8 +28,8 @@ std::string_view TrimBlanks(std::string_view text) {
     return text;
 }
 
-std::optional<double> TryParseNumber(std::string_view text) {
-    text = TrimBlanks(text);
+std::optional<double> tryParseNumber(std::string_view text) {
+    text = trimBlanks(text);
     std::size_t pos = 0;
     bool negative = false;
     if (pos < text.size() && (text[pos] == '+' || text[pos] == '-')) {
@@ -38,12 +38,12 @@ std::optional<double> TryParseNumber(std::string_view text) {
     }
     std::string intDigits;
     std::string fracDigits;
-    while (pos < text.size() && IsDigit(text[pos])) {
+    while (pos < text.size() && isDigit(text[pos])) {
         intDigits += text[pos++];
     }
     if (pos < text.size() && text[pos] == '.') {
         ++pos;
-        while (pos < text.size() && IsDigit(text[pos])) {
+        while (pos < text.size() && isDigit(text[pos])) {
             fracDigits += text[pos++];
         }
     }
@@ -57,7 +57,7 @@ std::optional<double> TryParseNumber(std::string_view text) {
             exponent += text[pos++];
         }
         const std::size_t digitsStart = pos;
-        while (pos < text.size() && IsDigit(text[pos])) {
+        while (pos < text.size() && isDigit(text[pos])) {
             exponent += text[pos++];
         }
         if (pos == digitsStart) {
@@ -88,21 +88,21 @@ std::optional<double> TryParseNumber(std::string_view text) {
     return negative ? -value : value;
 }
 
-double ParseNumber(std::string_view text) {
-    if (auto value = TryParseNumber(text)) {
+double parseNumber(std::string_view text) {
+    if (auto value = tryParseNumber(text)) {
         return *value;
     }
     throw ConversionError(std::string(text));
 }
 
-double ParseTableNumber(std::string_view cp1251Text) {
-    if (auto value = TryParseNumber(cp1251Text)) {
+double parseTableNumber(std::string_view cp1251Text) {
+    if (auto value = tryParseNumber(cp1251Text)) {
         return *value;
     }
-    throw ConversionError(Cp1251ToUtf8(cp1251Text));
+    throw ConversionError(cp1251ToUtf8(cp1251Text));
 }
 
-long long ParseInteger(std::string_view text) {
+long long parseInteger(std::string_view text) {
     std::string_view rest = text;
     while (!rest.empty() && rest.front() == ' ') {
         rest.remove_prefix(1);

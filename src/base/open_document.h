@@ -6,7 +6,7 @@
 namespace torvelix {
 
 // The program that opens a document given as its one argument with the desktop's
-// application for the document's type, as a name to look up (FindProgram).
-std::string DesktopOpener();
+// application for the document's type, as a name to look up (findProgram).
+std::string desktopOpener();
 
 } // namespace torvelix

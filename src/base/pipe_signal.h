@@ -5,6 +5,6 @@ namespace torvelix {
 
 // From now on a write to a pipe whose reader has gone fails with an error (EPIPE) that the
 // writer sees and reports, instead of ending the program silently.
-void IgnoreBrokenPipe();
+void ignoreBrokenPipe();
 
 } // namespace torvelix

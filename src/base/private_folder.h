@@ -9,6 +9,6 @@ namespace torvelix {
 // /tmp), made readable by the user alone when missing. A folder found there is used only
 // when it is a folder (not a link) of the user's own and closed to others. Empty when there
 // is no temporary folder or the folder cannot be made or is not fit.
-std::string PrivateTemporaryFolder(const std::string& stem);
+std::string privateTemporaryFolder(const std::string& stem);
 
 } // namespace torvelix

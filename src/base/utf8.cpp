@@ -3,7 +3,7 @@
 
 namespace torvelix {
 
-std::optional<char32_t> NextCodePoint(std::string_view text, std::size_t& pos) {
+std::optional<char32_t> nextCodePoint(std::string_view text, std::size_t& pos) {
     const auto byte = [&](std::size_t i) -> unsigned char {
         return pos + i < text.size() ? static_cast<unsigned char>(text[pos + i]) : 0;
     };
@@ -48,7 +48,7 @@ std::optional<char32_t> NextCodePoint(std::string_view text, std::size_t& pos) {
     return cp;
 }
 
-void AppendUtf8(std::string& out, char32_t cp) {
+void appendUtf8(std::string& out, char32_t cp) {
     if (cp < 0x80) {
         out += static_cast<char>(cp);
     } else if (cp < 0x800) {
@@ -66,10 +66,10 @@ void AppendUtf8(std::string& out, char32_t cp) {
     }
 }
 
-std::size_t CountCharacters(std::string_view text) {
+std::size_t countCharacters(std::string_view text) {
     std::size_t count = 0;
     for (std::size_t pos = 0; pos < text.size(); ++count) {
-        NextCodePoint(text, pos);
+        nextCodePoint(text, pos);
     }
     return count;
 }

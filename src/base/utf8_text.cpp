@@ -8,28 +8,28 @@ namespace torvelix {
 
 namespace {
 
-bool IsNonCharacter(char32_t cp) {
+bool isNonCharacter(char32_t cp) {
     return (cp >= 0xFDD0 && cp <= 0xFDEF) || (cp & 0xFFFEu) == 0xFFFEu;
 }
 
 } // namespace
 
-bool IsValidUtf8(std::string_view bytes) {
+bool isValidUtf8(std::string_view bytes) {
     for (std::size_t pos = 0; pos < bytes.size();) {
-        if (!NextCodePoint(bytes, pos)) {
+        if (!nextCodePoint(bytes, pos)) {
             return false;
         }
     }
     return true;
 }
 
-std::string EscapeInvalidUtf8(std::string_view bytes) {
+std::string escapeInvalidUtf8(std::string_view bytes) {
     static const char* const kHex = "0123456789ABCDEF";
     std::string out;
     out.reserve(bytes.size());
     for (std::size_t pos = 0; pos < bytes.size();) {
         const std::size_t start = pos;
-        if (NextCodePoint(bytes, pos)) {
+        if (nextCodePoint(bytes, pos)) {
             out.append(bytes.substr(start, pos - start));
         } else {
             // A malformed byte: the decoder moved on by one.
@@ -42,23 +42,23 @@ std::string EscapeInvalidUtf8(std::string_view bytes) {
     return out;
 }
 
-std::optional<char32_t> FirstNonCharacter(std::string_view utf8) {
+std::optional<char32_t> firstNonCharacter(std::string_view utf8) {
     for (std::size_t pos = 0; pos < utf8.size();) {
-        const auto cp = NextCodePoint(utf8, pos);
-        if (cp && IsNonCharacter(*cp)) {
+        const auto cp = nextCodePoint(utf8, pos);
+        if (cp && isNonCharacter(*cp)) {
             return cp;
         }
     }
     return std::nullopt;
 }
 
-std::string WithoutNonCharacters(std::string_view utf8) {
+std::string withoutNonCharacters(std::string_view utf8) {
     std::string out;
     out.reserve(utf8.size());
     for (std::size_t pos = 0; pos < utf8.size();) {
         const std::size_t start = pos;
-        const auto cp = NextCodePoint(utf8, pos);
-        if (!cp || !IsNonCharacter(*cp)) {
+        const auto cp = nextCodePoint(utf8, pos);
+        if (!cp || !isNonCharacter(*cp)) {
             out.append(utf8.substr(start, pos - start));
         }
     }

@@ -10,17 +10,17 @@ namespace torvelix {
 
 // Whether the bytes are well-formed UTF-8 (no overlong forms, no surrogates, nothing
 // above U+10FFFF).
-bool IsValidUtf8(std::string_view bytes);
+bool isValidUtf8(std::string_view bytes);
 
 // The text with every byte that is not part of a well-formed UTF-8 character written
 // as \xNN (two upper-case hex digits), so that a message stays valid UTF-8.
-std::string EscapeInvalidUtf8(std::string_view bytes);
+std::string escapeInvalidUtf8(std::string_view bytes);
 
 // Whether the UTF-8 text holds a non-character (U+FFFE, U+FFFF, U+FDD0 .. U+FDEF and
 // the last two code points of every plane); the first one found, else nothing.
-std::optional<char32_t> FirstNonCharacter(std::string_view utf8);
+std::optional<char32_t> firstNonCharacter(std::string_view utf8);
 
 // The UTF-8 text without its non-characters.
-std::string WithoutNonCharacters(std::string_view utf8);
+std::string withoutNonCharacters(std::string_view utf8);
 
 } // namespace torvelix

@@ -16,7 +16,7 @@ using geometry::EndType;
 using geometry::ViewType;
 
 // A whole number of coils kept well inside int; anything beyond a byte is refused later.
-int WholeCoils(double value) {
+int wholeCoils(double value) {
     const double whole = std::trunc(value);
     if (whole > 1e6) {
         return 1000000;
@@ -28,7 +28,7 @@ int WholeCoils(double value) {
 }
 
 // Each group's first button down gives its choice; none down, the group's fourth.
-EndType EndTypeDown(const DrawingControls& controls) {
+EndType endTypeDown(const DrawingControls& controls) {
     if (controls.sb51) {
         return EndType::Open;
     }
@@ -38,7 +38,7 @@ EndType EndTypeDown(const DrawingControls& controls) {
     return controls.sb53 ? EndType::ClosedGround : EndType::ThreeQuarterGround;
 }
 
-ViewType ViewTypeDown(const DrawingControls& controls) {
+ViewType viewTypeDown(const DrawingControls& controls) {
     if (controls.sb71) {
         return ViewType::WithBreak;
     }
@@ -50,7 +50,7 @@ ViewType ViewTypeDown(const DrawingControls& controls) {
 
 // Model space with TILEMODE 1; paper space when a layout is current with its paper-space
 // viewport (CVPORT 1); model space when a model-space viewport of a layout is current.
-CadSpace& ChooseTargetSpace(CadDocument& document, int tileMode, int cvPort) {
+CadSpace& chooseTargetSpace(CadDocument& document, int tileMode, int cvPort) {
     if (tileMode == 1) {
         return document.ModelSpace();
     }
@@ -61,7 +61,7 @@ CadSpace& ChooseTargetSpace(CadDocument& document, int tileMode, int cvPort) {
 }
 
 // The pitch that fits the spring between the picked points: t = (distance - k d) / q.
-double FittedPitch(const DrawingParams& params, double distance) {
+double fittedPitch(const DrawingParams& params, double distance) {
     double k = 1;
     double q = params.n - 0.5;
     switch (params.EndType) {
@@ -88,13 +88,13 @@ constexpr double kFarthestPointMm = 1e9;
 constexpr const char* kPointTooFar =
     "Точка лежит слишком далеко от начала координат\r(координата больше 1E9 мм)!";
 
-bool TooFar(const Point& p) {
+bool tooFar(const Point& p) {
     return !(std::abs(p.x) <= kFarthestPointMm && std::abs(p.y) <= kFarthestPointMm &&
              std::abs(p.z) <= kFarthestPointMm);
 }
 
 // The views that show the coils from the side, where overlapping coils would be drawn.
-bool SideView(ViewType view) {
+bool sideView(ViewType view) {
     return view == ViewType::WithBreak || view == ViewType::Full;
 }
 
@@ -105,29 +105,29 @@ constexpr const char* kPitchNotPositive =
 
 } // namespace
 
-DrawingParams BuildDrawingParams(const DrawingControls& controls) {
-    using torvelix::ParseNumber;
+DrawingParams buildDrawingParams(const DrawingControls& controls) {
+    using torvelix::parseNumber;
     DrawingParams p;
     p.BreakCoils = controls.cbox90ItemIndex + 1;
-    p.EndType = EndTypeDown(controls);
-    p.ViewType = ViewTypeDown(controls);
-    p.n = WholeCoils(ParseNumber(controls.e9_n));
-    p.t = ParseNumber(controls.e9_t);
-    p.D0 = ParseNumber(controls.e9_D0);
-    p.d = ParseNumber(controls.e9_d);
-    p.L0 = ParseNumber(controls.e9_L0);
-    p.L1 = ParseNumber(controls.e9_L1);
-    p.L2 = ParseNumber(controls.e9_L2);
-    p.L3 = ParseNumber(controls.e9_L3);
-    p.F1 = ParseNumber(controls.e9_F1);
-    p.F2 = ParseNumber(controls.e9_F2);
-    p.F3 = ParseNumber(controls.e9_F3);
+    p.EndType = endTypeDown(controls);
+    p.ViewType = viewTypeDown(controls);
+    p.n = wholeCoils(parseNumber(controls.e9_n));
+    p.t = parseNumber(controls.e9_t);
+    p.D0 = parseNumber(controls.e9_D0);
+    p.d = parseNumber(controls.e9_d);
+    p.L0 = parseNumber(controls.e9_L0);
+    p.L1 = parseNumber(controls.e9_L1);
+    p.L2 = parseNumber(controls.e9_L2);
+    p.L3 = parseNumber(controls.e9_L3);
+    p.F1 = parseNumber(controls.e9_F1);
+    p.F2 = parseNumber(controls.e9_F2);
+    p.F3 = parseNumber(controls.e9_F3);
     p.Inscribe = controls.cb90;
     p.WithDiagram = controls.cb71;
     return p;
 }
 
-std::optional<std::string> CheckDrawingParams(const DrawingParams& p) {
+std::optional<std::string> checkDrawingParams(const DrawingParams& p) {
     if (p.WithDiagram && p.L0 * p.L1 * p.L2 * p.L3 == 0) {
         return std::string(kZeroLengths);
     }
@@ -171,7 +171,7 @@ std::optional<std::string> CheckDrawingParams(const DrawingParams& p) {
     }
     // In the side views a pitch not above the wire's diameter makes coils overlap, and
     // their edges no longer cross where the drawing trims them.
-    if (!p.Inscribe && SideView(p.ViewType) && !(p.t > p.d)) {
+    if (!p.Inscribe && sideView(p.ViewType) && !(p.t > p.d)) {
         return std::string("Шаг пружины t должен быть\rбольше диаметра проволоки d!");
     }
     if (p.WithDiagram && p.ViewType == ViewType::WithBreak && p.L3 == p.L0) {
@@ -180,7 +180,7 @@ std::optional<std::string> CheckDrawingParams(const DrawingParams& p) {
     return std::nullopt;
 }
 
-double EndAllowance(const DrawingParams& params, double coilTilt) {
+double endAllowance(const DrawingParams& params, double coilTilt) {
     switch (params.EndType) {
     case EndType::Open:
         return 0.75 * params.t + params.d / (2 * std::cos(coilTilt));
@@ -196,7 +196,7 @@ double EndAllowance(const DrawingParams& params, double coilTilt) {
 
 void DrawSpring(DrawingSession& session, DrawingParams& params, CadConnector& connector,
                 MessageSink& sink) {
-    if (auto refusal = CheckDrawingParams(params)) {
+    if (auto refusal = checkDrawingParams(params)) {
         sink.show(MessageIcon::Error, *refusal);
         return;
     }
@@ -207,17 +207,17 @@ void DrawSpring(DrawingSession& session, DrawingParams& params, CadConnector& co
         CadDocument& document = *session.Document;
         session.TileMode = document.GetVariableInt("TILEMODE");
         session.CvPort = document.GetVariableInt("CVPORT");
-        state.TargetSpace = &ChooseTargetSpace(document, session.TileMode, session.CvPort);
+        state.TargetSpace = &chooseTargetSpace(document, session.TileMode, session.CvPort);
         CadUtility& utility = document.Utility();
         state.PickStart = utility.GetPoint(std::nullopt, "Укажи точку начала пружины: ");
         state.InsertPoint = state.PickStart;
-        if (TooFar(state.PickStart)) {
+        if (tooFar(state.PickStart)) {
             sink.show(MessageIcon::Error, kPointTooFar);
             return;
         }
         if (params.Inscribe) {
             state.PickEnd = utility.GetPoint(state.PickStart, "Укажи точку конца пружины : ");
-            if (TooFar(state.PickEnd)) {
+            if (tooFar(state.PickEnd)) {
                 sink.show(MessageIcon::Error, kPointTooFar);
                 return;
             }
@@ -228,19 +228,19 @@ void DrawSpring(DrawingSession& session, DrawingParams& params, CadConnector& co
                 sink.show(MessageIcon::Error, kDistanceTooShort);
                 return;
             }
-            const double pitch = FittedPitch(params, distance);
+            const double pitch = fittedPitch(params, distance);
             if (!(pitch > 0)) {
                 sink.show(MessageIcon::Error, kPitchNotPositive);
                 return;
             }
-            if (SideView(params.ViewType) && !(pitch > params.d)) {
+            if (sideView(params.ViewType) && !(pitch > params.d)) {
                 sink.show(MessageIcon::Error, kPitchNotAboveWire);
                 return;
             }
             params.t = pitch;
         }
         state.CoilTilt = std::atan(params.t / (2 * params.D0));
-        const double allowance = EndAllowance(params, state.CoilTilt);
+        const double allowance = endAllowance(params, state.CoilTilt);
         if (params.WithDiagram) {
             double x = params.BreakCoils == 1 ? params.t : 2 * params.t;
             x += allowance;
@@ -250,7 +250,7 @@ void DrawSpring(DrawingSession& session, DrawingParams& params, CadConnector& co
             params.L3 = state.DrawnLength * params.L3 / params.L0;
         }
         state.InsertPoint.x += allowance;
-        geometry::DrawView(state, params);
+        geometry::drawView(state, params);
         if (params.ViewType == ViewType::WithBreak && params.WithDiagram) {
             geometry::DrawLoadingDiagram(state, params);
         }

@@ -49,23 +49,23 @@ inline constexpr const char* kDistanceTooShort =
 // Fills the request from the controls, parsing e9_n, e9_t, e9_D0, e9_d, e9_L0 .. e9_L3,
 // e9_F1 .. e9_F3 in that order (point as decimal separator; n keeps its whole part).
 // Throws torvelix::ConversionError for a text that is not a number.
-DrawingParams BuildDrawingParams(const DrawingControls& controls);
+DrawingParams buildDrawingParams(const DrawingControls& controls);
 
 // The text of the error box for a request that cannot make a drawing, or nothing.
 // Shown with the error icon before anything is minimised or drawn.
-std::optional<std::string> CheckDrawingParams(const DrawingParams& params);
+std::optional<std::string> checkDrawingParams(const DrawingParams& params);
 
 // Attaches through connector, asks for the start point (and the end point when
 // params.Inscribe), fits the pitch, sets CoilTilt, InsertPoint and DrawnLength and draws
 // one view (with the loading diagram after the view with a break). params gets the
 // fitted t and the rescaled L1..L3. Failures of the CAD application are shown through
-// sink and the call returns normally; a request CheckDrawingParams refuses is shown
+// sink and the call returns normally; a request checkDrawingParams refuses is shown
 // with the error icon and nothing is drawn. Other errors (std::bad_alloc, a broken
 // backend) pass on: the caller restores its window in every case.
 void DrawSpring(DrawingSession& session, DrawingParams& params, CadConnector& connector,
                 MessageSink& sink);
 
 // The end allowance: how far the first working coil's top lies right of the start point.
-double EndAllowance(const DrawingParams& params, double coilTilt);
+double endAllowance(const DrawingParams& params, double coilTilt);
 
 } // namespace torvelix::cad

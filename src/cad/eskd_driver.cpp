@@ -16,23 +16,23 @@ CadSpace& TargetSpace(CadDocument& document, int tileMode, int cvPort) {
 
 } // namespace
 
-std::vector<std::string> NumberedTechLines(const TechRequirements& tt) {
+std::vector<std::string> numberedTechLines(const TechRequirements& tt) {
     std::vector<std::string> lines;
     int number = 0;
     for (int item = 1; item <= 11; ++item) {
         if (!tt.TtFlags[static_cast<std::size_t>(item - 1)]) {
             continue;
         }
-        const auto index = static_cast<std::size_t>(TtLineIndex(item));
+        const auto index = static_cast<std::size_t>(ttLineIndex(item));
         lines.push_back(std::to_string(++number) + ". " + tt.TtLines[index]);
-        if (TtHasContinuation(item)) {
+        if (ttHasContinuation(item)) {
             lines.push_back(tt.TtLines[index + 1]);
         }
     }
     return lines;
 }
 
-std::optional<std::string> PrepareEskdParams(DrawingParams& params) {
+std::optional<std::string> prepareEskdParams(DrawingParams& params) {
     // The sheet is placed by one point; the spring's length is L0.
     params.Inscribe = false;
     if (!(params.L0 > 0)) {
@@ -44,26 +44,26 @@ std::optional<std::string> PrepareEskdParams(DrawingParams& params) {
     // The page's pitch does not count: it is fitted below.
     DrawingParams unfitted = params;
     unfitted.t = params.d + 1;
-    if (auto refusal = CheckDrawingParams(unfitted)) {
+    if (auto refusal = checkDrawingParams(unfitted)) {
         return refusal;
     }
-    const double pitch = geometry::PitchForLength(params, params.L0);
+    const double pitch = geometry::pitchForLength(params, params.L0);
     if (!(pitch > params.d)) {
         return std::string("Длина пружины L0 мала для n витков:\rшаг пружины t получается не "
                            "больше диаметра проволоки d!");
     }
     params.t = pitch;
-    return CheckDrawingParams(params);
+    return checkDrawingParams(params);
 }
 
-void DrawEskdSpring(DrawingSession& session, DrawingParams& params,
+void drawEskdSpring(DrawingSession& session, DrawingParams& params,
                     const geometry::EskdSheetInfo& info, CadConnector& connector,
                     MessageSink& sink) {
-    if (auto refusal = PrepareEskdParams(params)) {
+    if (auto refusal = prepareEskdParams(params)) {
         sink.show(MessageIcon::Error, *refusal);
         return;
     }
-    std::optional<geometry::SheetLayout> sheet = geometry::ChooseSheet(params, info);
+    std::optional<geometry::SheetLayout> sheet = geometry::chooseSheet(params, info);
     if (!sheet) {
         sink.show(MessageIcon::Error, "Пружина не помещается на листе формата A2\rв масштабе 1:5!");
         return;
@@ -84,20 +84,20 @@ void DrawEskdSpring(DrawingSession& session, DrawingParams& params,
                 "Точка лежит слишком далеко от начала координат\r(координата больше 1E9 мм)!");
             return;
         }
-        state.PickStart = geometry::SpringStartOnSheet(params, *sheet);
+        state.PickStart = geometry::springStartOnSheet(params, *sheet);
         state.InsertPoint = state.PickStart;
         state.CoilTilt = std::atan(params.t / (2 * params.D0));
-        const double allowance = EndAllowance(params, state.CoilTilt);
+        const double allowance = endAllowance(params, state.CoilTilt);
         // Drawn as long as the spring is: the diagram's lengths need no rescaling.
         state.DrawnLength = params.L0;
         state.BrokenViewLength = params.L0;
         state.InsertPoint.x += allowance;
-        geometry::PrepareEskdDocument(document, *sheet);
+        geometry::prepareEskdDocument(document, *sheet);
         document.SetActiveLayer(geometry::kLayerOutline);
-        geometry::DrawView(state, params);
+        geometry::drawView(state, params);
         state.BrokenViewLength = 0;
-        geometry::DrawEskdAnnotations(state, params, document, *sheet);
-        geometry::DrawEskdSheet(state, document, *sheet, info);
+        geometry::drawEskdAnnotations(state, params, document, *sheet);
+        geometry::drawEskdSheet(state, document, *sheet, info);
     } catch (const CadException&) {
         state.BrokenViewLength = 0;
         sink.show(MessageIcon::Warning, kCadLinkError);

@@ -9,26 +9,26 @@
 
 namespace torvelix::cad {
 
-int TtLineIndex(int item) {
+int ttLineIndex(int item) {
     if (item <= 3) {
         return item - 1;
     }
     return item; // item 3 takes two lines, so the later items move down by one
 }
 
-bool TtHasContinuation(int item) {
+bool ttHasContinuation(int item) {
     return item == 3 || item == 11;
 }
 
-TechRequirements BuildTechRequirements(const TechRequirementControls& c) {
+TechRequirements buildTechRequirements(const TechRequirementControls& c) {
     TechRequirements tt;
     auto put = [&tt](int item, std::string line, std::string continuation = {}) {
         tt.TtFlags[static_cast<std::size_t>(item - 1)] = true;
-        const auto index = static_cast<std::size_t>(TtLineIndex(item));
+        const auto index = static_cast<std::size_t>(ttLineIndex(item));
         // Non-characters (U+FFFE, U+FFFF ...) are not text and never reach a drawing.
-        tt.TtLines[index] = WithoutNonCharacters(line);
-        if (TtHasContinuation(item)) {
-            tt.TtLines[index + 1] = WithoutNonCharacters(continuation);
+        tt.TtLines[index] = withoutNonCharacters(line);
+        if (ttHasContinuation(item)) {
+            tt.TtLines[index + 1] = withoutNonCharacters(continuation);
         }
         ++tt.count;
     };
@@ -89,8 +89,8 @@ void DrawTechRequirements(TechRequirements tt, CadConnector& connector, MessageS
             if (!tt.TtFlags[static_cast<std::size_t>(item - 1)]) {
                 continue;
             }
-            const auto index = static_cast<std::size_t>(TtLineIndex(item));
-            if (TtHasContinuation(item)) {
+            const auto index = static_cast<std::size_t>(ttLineIndex(item));
+            if (ttHasContinuation(item)) {
                 space.AddText(tt.TtLines[index + 1], corner, height);
                 corner.y += pitch;
             }

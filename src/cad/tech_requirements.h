@@ -34,11 +34,11 @@ struct TechRequirements {
 inline constexpr const char* kTtCadNotLoaded =
     "Операция недоступна !\r\nПредварительно необходимо загрузить AutoCAD R14.";
 
-TechRequirements BuildTechRequirements(const TechRequirementControls& controls);
+TechRequirements buildTechRequirements(const TechRequirementControls& controls);
 
 // The requirement's own line index in TtLines and whether it has a continuation line.
-int TtLineIndex(int item);
-bool TtHasContinuation(int item);
+int ttLineIndex(int item);
+bool ttHasContinuation(int item);
 
 // Attaches afresh, asks for the lower-left corner and writes the items from 11 down to 1,
 // text height 4.5 and line pitch 8.2 times DIMSCALE. Failures of the CAD application are

@@ -40,8 +40,8 @@ bool standardLineweight(int weight) {
 } // namespace
 
 DrawingDocument::DrawingDocument()
-    : store_(std::make_shared<Store>()), modelSpace_(MakeDrawingSpace(store_, Space::Model)),
-      paperSpace_(MakeDrawingSpace(store_, Space::Paper)), utility_(MakeDrawingUtility(*this)) {}
+    : store_(std::make_shared<Store>()), modelSpace_(makeDrawingSpace(store_, Space::Model)),
+      paperSpace_(makeDrawingSpace(store_, Space::Paper)), utility_(makeDrawingUtility(*this)) {}
 
 DrawingDocument::~DrawingDocument() {
     // References held elsewhere keep the store alive; they no longer name an entity of a

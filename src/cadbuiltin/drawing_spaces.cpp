@@ -306,12 +306,12 @@ private:
 
 } // namespace
 
-std::unique_ptr<CadSpace> MakeDrawingSpace(std::shared_ptr<DrawingDocument::Store> store,
+std::unique_ptr<CadSpace> makeDrawingSpace(std::shared_ptr<DrawingDocument::Store> store,
                                            Space space) {
     return std::make_unique<SpaceImpl>(std::move(store), space);
 }
 
-std::unique_ptr<CadUtility> MakeDrawingUtility(DrawingDocument& document) {
+std::unique_ptr<CadUtility> makeDrawingUtility(DrawingDocument& document) {
     return std::make_unique<UtilityImpl>(document);
 }
 

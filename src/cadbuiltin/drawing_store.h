@@ -38,11 +38,11 @@ struct DrawingDocument::Store {
 
 // The model or paper space of the store: adds entities on the active layer and hands out
 // live references to them.
-std::unique_ptr<CadSpace> MakeDrawingSpace(std::shared_ptr<DrawingDocument::Store> store,
+std::unique_ptr<CadSpace> makeDrawingSpace(std::shared_ptr<DrawingDocument::Store> store,
                                            Space space);
 
 // The utility object of the document: asks the document's point source (not owned; the
 // document outlives it).
-std::unique_ptr<CadUtility> MakeDrawingUtility(DrawingDocument& document);
+std::unique_ptr<CadUtility> makeDrawingUtility(DrawingDocument& document);
 
 } // namespace torvelix::cad

@@ -62,7 +62,7 @@ std::string DxfSink::hex(unsigned long value) {
     return digits;
 }
 
-void WriteDxfHatch(DxfSink& out, const Entity& hatch, const DxfEntityHead& h) {
+void writeDxfHatch(DxfSink& out, const Entity& hatch, const DxfEntityHead& h) {
     head(out, "HATCH", h.owner, h.paperSpace, h.layer);
     out.text(100, "AcDbHatch");
     point(out, 10, Point{0, 0, hatch.a.z});
@@ -97,7 +97,7 @@ void WriteDxfHatch(DxfSink& out, const Entity& hatch, const DxfEntityHead& h) {
     out.integer(98, 0);
 }
 
-void WriteDxfDimension(DxfSink& out, const Entity& d, const DxfEntityHead& h,
+void writeDxfDimension(DxfSink& out, const Entity& d, const DxfEntityHead& h,
                        const std::string& blockName, const std::string& text) {
     const DimensionPicture picture = dimensionPicture(d);
     head(out, "DIMENSION", h.owner, h.paperSpace, h.layer);
@@ -136,7 +136,7 @@ void WriteDxfDimension(DxfSink& out, const Entity& d, const DxfEntityHead& h,
     out.text(100, "AcDbRotatedDimension");
 }
 
-void WriteDxfDimensionBlockEntities(DxfSink& out, const Entity& d, const std::string& owner,
+void writeDxfDimensionBlockEntities(DxfSink& out, const Entity& d, const std::string& owner,
                                     const std::string& text, const std::string& style) {
     const DimensionPicture picture = dimensionPicture(d);
     for (const Entity& line : picture.lines) {

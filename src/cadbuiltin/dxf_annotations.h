@@ -29,16 +29,16 @@ struct DxfEntityHead {
     std::string layer;
 };
 
-void WriteDxfHatch(DxfSink& out, const Entity& hatch, const DxfEntityHead& head);
+void writeDxfHatch(DxfSink& out, const Entity& hatch, const DxfEntityHead& head);
 
 // The DIMENSION entity referring to the block `blockName`. `text` is the encoded text
 // override ("" for the plain measured value).
-void WriteDxfDimension(DxfSink& out, const Entity& dimension, const DxfEntityHead& head,
+void writeDxfDimension(DxfSink& out, const Entity& dimension, const DxfEntityHead& head,
                        const std::string& blockName, const std::string& text);
 
 // The entities of a dimension's block: lines, filled arrows and its text (already encoded,
 // drawn in `style`), on layer "0" with colour and lineweight by block.
-void WriteDxfDimensionBlockEntities(DxfSink& out, const Entity& dimension, const std::string& owner,
+void writeDxfDimensionBlockEntities(DxfSink& out, const Entity& dimension, const std::string& owner,
                                     const std::string& text, const std::string& style);
 
 } // namespace torvelix::cad

@@ -90,7 +90,7 @@ std::string encodeText(const std::string& utf8) {
     std::size_t pos = 0;
     while (pos < utf8.size()) {
         const std::size_t start = pos;
-        const std::optional<char32_t> cp = NextCodePoint(utf8, pos);
+        const std::optional<char32_t> cp = nextCodePoint(utf8, pos);
         if (!cp) {
             out += '?';
             continue;
@@ -103,7 +103,7 @@ std::string encodeText(const std::string& utf8) {
             out += "^ ";
             continue;
         }
-        if (const auto bytes = torvelix::Utf8ToCp1251(utf8.substr(start, pos - start))) {
+        if (const auto bytes = torvelix::utf8ToCp1251(utf8.substr(start, pos - start))) {
             out += *bytes;
             continue;
         }

@@ -76,10 +76,10 @@ void writeEntity(DL_Dxf& dxf, BufferWriter& dw, const Entity& e, Space space, Wr
                       attributes);
         break;
     case Entity::Kind::Hatch:
-        WriteDxfHatch(sink, e, head);
+        writeDxfHatch(sink, e, head);
         break;
     case Entity::Kind::Dimension:
-        WriteDxfDimension(sink, e, head, ws.dimensionBlocks.at(ws.nextDimension++).name,
+        writeDxfDimension(sink, e, head, ws.dimensionBlocks.at(ws.nextDimension++).name,
                           encodeText(e.text));
         break;
     }
@@ -99,7 +99,7 @@ void writeDimensionBlocks(BufferWriter& dw, const std::vector<DimensionBlock>& b
         dw.coord(10, 0.0, 0.0, 0.0);
         dw.dxfString(3, block.name);
         dw.dxfString(1, "");
-        WriteDxfDimensionBlockEntities(sink, *block.dimension, block.record,
+        writeDxfDimensionBlockEntities(sink, *block.dimension, block.record,
                                        encodeText(dimensionText(*block.dimension, true)),
                                        kTextStyle);
         dw.dxfString(0, "ENDBLK");
@@ -224,7 +224,7 @@ void fixHandleSeed(std::string& text, unsigned long nextHandle) {
 
 } // namespace
 
-std::string DxfText(const DrawingDocument& doc) {
+std::string dxfText(const DrawingDocument& doc) {
     DL_Dxf dxf;
     BufferWriter dw(DL_Codes::AC1015);
     dw.text().reserve(256 * 1024 + doc.entityCount() * 200);
@@ -233,9 +233,9 @@ std::string DxfText(const DrawingDocument& doc) {
     return std::move(dw.text());
 }
 
-void WriteDxf(const DrawingDocument& doc, const std::string& path) {
+void writeDxf(const DrawingDocument& doc, const std::string& path) {
     try {
-        WriteFileAtomically(path, DxfText(doc));
+        writeFileAtomically(path, dxfText(doc));
     } catch (const FileWriteError& error) {
         throw FileWriteError("Не удалось сохранить чертеж в файл " + path + ": " + error.reason(),
                              path, error.reason());

@@ -12,11 +12,11 @@ namespace torvelix::cad {
 // texts in creation order, the drawing's TILEMODE and DIMSCALE, millimetre units. A text
 // character that Windows-1251 lacks is written as a \U+XXXX escape, a control character
 // as a space.
-std::string DxfText(const DrawingDocument& doc);
+std::string dxfText(const DrawingDocument& doc);
 
-// Writes DxfText to `path` with the program's file writer (file_write.h), so that a failed
+// Writes dxfText to `path` with the program's file writer (file_write.h), so that a failed
 // save leaves an existing file as it was. Throws FileWriteError "Не удалось сохранить
 // чертеж в файл <path>: <reason>" when it cannot be written.
-void WriteDxf(const DrawingDocument& doc, const std::string& path);
+void writeDxf(const DrawingDocument& doc, const std::string& path);
 
 } // namespace torvelix::cad

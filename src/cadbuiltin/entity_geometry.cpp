@@ -361,7 +361,7 @@ Extents entityExtents(const Entity& entity) {
     }
     case Entity::Kind::Text: {
         // Roughly the width of a drafting font: seven tenths of the height per character.
-        const auto characters = static_cast<double>(CountCharacters(entity.text));
+        const auto characters = static_cast<double>(countCharacters(entity.text));
         const double width = 0.7 * entity.height * characters;
         const Point origin = entity.a;
         for (const Point corner :

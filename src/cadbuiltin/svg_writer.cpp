@@ -35,7 +35,7 @@ std::string escapeXml(const std::string& text) {
     std::size_t pos = 0;
     while (pos < text.size()) {
         const std::size_t start = pos;
-        const std::optional<char32_t> cp = NextCodePoint(text, pos);
+        const std::optional<char32_t> cp = nextCodePoint(text, pos);
         // Code points XML does not allow beyond the malformed ones: U+FFFE and U+FFFF.
         if (!cp || *cp == 0xFFFE || *cp == 0xFFFF) {
             out += '?';
@@ -66,7 +66,7 @@ void writeText(std::string& out, const std::string& text, const Point& at, doubl
                double rotation) {
     std::size_t characters = 0;
     for (std::size_t pos = 0; pos < text.size();) {
-        NextCodePoint(text, pos);
+        nextCodePoint(text, pos);
         ++characters;
     }
     out += "<text x=\"" + num(at.x) + "\" y=\"" + num(-at.y) + "\" font-size=\"" +
@@ -162,7 +162,7 @@ std::string strokeOf(const DrawingDocument& doc, const Entity& e) {
 
 } // namespace
 
-std::string SvgText(const DrawingDocument& doc) {
+std::string svgText(const DrawingDocument& doc) {
     const std::vector<Entity>& entities = doc.entities(doc.activeSpace());
     Extents box;
     for (const Entity& e : entities) {
@@ -207,9 +207,9 @@ std::string SvgText(const DrawingDocument& doc) {
     return out;
 }
 
-void WriteSvg(const DrawingDocument& doc, const std::string& path) {
+void writeSvg(const DrawingDocument& doc, const std::string& path) {
     try {
-        WriteFileAtomically(path, SvgText(doc));
+        writeFileAtomically(path, svgText(doc));
     } catch (const FileWriteError& error) {
         throw FileWriteError("Не удалось сохранить чертеж в файл " + path + ": " + error.reason(),
                              path, error.reason());

@@ -11,11 +11,11 @@ namespace torvelix::cad {
 // The SVG text of the space the drawing's view shows (DrawingDocument::activeSpace):
 // lines, arcs, circles and texts in black on a white page that fits them with a 5 mm
 // margin, one SVG unit per millimetre, Y pointing up as in the drawing.
-std::string SvgText(const DrawingDocument& doc);
+std::string svgText(const DrawingDocument& doc);
 
-// Writes SvgText to `path` with the program's file writer (file_write.h). Throws
+// Writes svgText to `path` with the program's file writer (file_write.h). Throws
 // FileWriteError "Не удалось сохранить чертеж в файл <path>: <reason>" when it cannot be
 // written.
-void WriteSvg(const DrawingDocument& doc, const std::string& path);
+void writeSvg(const DrawingDocument& doc, const std::string& path);
 
 } // namespace torvelix::cad

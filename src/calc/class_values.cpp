@@ -3,7 +3,7 @@
 
 namespace torvelix::calc {
 
-void ApplyClassSelection(DesignState& state, const tables::ClassSelection& selection) {
+void applyClassSelection(DesignState& state, const tables::ClassSelection& selection) {
     if (!selection.rowRead) {
         return;
     }
@@ -16,10 +16,10 @@ void ApplyClassSelection(DesignState& state, const tables::ClassSelection& selec
     }
 }
 
-tables::ClassSelection SelectClassInto(DesignState& state, const std::string& exePath, int item,
+tables::ClassSelection selectClassInto(DesignState& state, const std::string& exePath, int item,
                                        MessageSink& messages) {
     auto selection = tables::SelectClass(state.tables, exePath, item, messages);
-    ApplyClassSelection(state, selection);
+    applyClassSelection(state, selection);
     return selection;
 }
 

@@ -21,14 +21,14 @@ namespace {
 // A step whose result is not a finite number (division by zero, 0/0, overflow).
 struct ArithmeticFault {};
 
-double Finite(double value) {
+double requireFinite(double value) {
     if (!std::isfinite(value)) {
         throw ArithmeticFault{};
     }
     return value;
 }
 
-double RoundQuarter(double fraction) {
+double roundQuarter(double fraction) {
     if (fraction <= 0.25) {
         return 0;
     }
@@ -38,7 +38,7 @@ double RoundQuarter(double fraction) {
     return 1;
 }
 
-double StrandFactorOf(double i) {
+double strandFactorOf(double i) {
     if (i <= 4) {
         return 1.029;
     }
@@ -59,7 +59,7 @@ double StrandFactorOf(double i) {
 }
 
 // The strength of the wire row chosen by the strength level: lower, mean or upper.
-double Strength(const std::string& wireRow, int lowerField, StrengthChoice strengthChoice) {
+double strength(const std::string& wireRow, int lowerField, StrengthChoice strengthChoice) {
     const double lower = tables::WireRowField(wireRow, lowerField);
     const double upper = tables::WireRowField(wireRow, lowerField + 1);
     if (strengthChoice == StrengthChoice::Minimum) {
@@ -72,7 +72,7 @@ double Strength(const std::string& wireRow, int lowerField, StrengthChoice stren
 }
 
 // The length factor mu of each end fixing; none leaves mu as it was.
-std::optional<double> MuOf(Fixing fixing) {
+std::optional<double> muOf(Fixing fixing) {
     switch (fixing) {
     case Fixing::FixedFree:
         return 2;
@@ -89,7 +89,7 @@ std::optional<double> MuOf(Fixing fixing) {
 }
 
 // The lower-strength field of the wire the item's tau3 is a factor of.
-int LowerStrengthField(tables::RmWire wire, WireClass wireClass) {
+int lowerStrengthField(tables::RmWire wire, WireClass wireClass) {
     using namespace tables::wire_layout;
     if (wire == tables::RmWire::ClassI) {
         return kClassILowerField;
@@ -105,14 +105,14 @@ struct TableSources {
     std::function<const WireTable&()> wire;           // throws TableIoError
 };
 
-bool Compute(DesignState& s, const ControlStates& controls, const std::string& eNum,
+bool compute(DesignState& s, const ControlStates& controls, const std::string& eNum,
              const TableSources& tables, MessageSink& messages);
 
 } // namespace
 
 double RoundHalf(double x) {
     const double w = std::trunc(x);
-    const double result = w + RoundQuarter(x - w);
+    const double result = w + roundQuarter(x - w);
     return result == 0 ? 0.5 : result;
 }
 
@@ -120,7 +120,7 @@ double RoundIndex(double x) {
     const double w = std::trunc(x);
     const double y = 100 * (x - w);
     const double e = std::trunc(y);
-    const double result = 0.01 * e + w + 0.01 * RoundQuarter(y - e);
+    const double result = 0.01 * e + w + 0.01 * roundQuarter(y - e);
     return result == 0 ? 0.5 : result;
 }
 
@@ -131,8 +131,8 @@ bool ComputeSpring(DesignState& s, const ControlStates& controls, const std::str
     std::optional<WireTable> wire;
     const TableSources sources{
         springPath, wirePath, [&](long long k) { return tables::ReadTableLine(springPath, k); },
-        [&]() -> const WireTable& { return wire.emplace(ReadWireTable(wirePath)); }};
-    return Compute(s, controls, eNum, sources, messages);
+        [&]() -> const WireTable& { return wire.emplace(readWireTable(wirePath)); }};
+    return compute(s, controls, eNum, sources, messages);
 }
 
 bool ComputeSpring(DesignState& s, const ControlStates& controls, long long number,
@@ -140,18 +140,18 @@ bool ComputeSpring(DesignState& s, const ControlStates& controls, long long numb
     const TableSources sources{tables.springPath(), tables.wirePath(),
                                [&](long long k) { return tables.springLine(k); },
                                [&]() -> const WireTable& { return tables.wire(); }};
-    return Compute(s, controls, std::to_string(number), sources, messages);
+    return compute(s, controls, std::to_string(number), sources, messages);
 }
 
 namespace {
 
-bool Compute(DesignState& s, const ControlStates& controls, const std::string& eNum,
+bool compute(DesignState& s, const ControlStates& controls, const std::string& eNum,
              const TableSources& sources, MessageSink& messages) {
     const std::string* namedLast = &sources.springPath;
     const bool three = s.SpringKind == SpringKind::ThreeStrand;
     try {
         // Spring row.
-        const long long k = torvelix::ParseInteger(eNum);
+        const long long k = torvelix::parseInteger(eNum);
         const std::string row = sources.springLine(k);
         s.F3 = tables::SpringRowField(row, 1);
         s.D1 = tables::SpringRowField(row, 3);
@@ -162,65 +162,66 @@ bool Compute(DesignState& s, const ControlStates& controls, const std::string& e
 
         // Wire row: the line whose diameter equals d, else the table's last line.
         namedLast = &sources.wirePath;
-        const std::string& wireRow = sources.wire().RowFor(s.d);
+        const std::string& wireRow = sources.wire().rowFor(s.d);
 
-        const tables::ClassRecord& record = tables::ClassRecordOrNone(controls.classItem);
+        const tables::ClassRecord& record = tables::classRecordOrNone(controls.classItem);
         if (record.tau3Basis == tables::Tau3Basis::FactorOfRm) {
-            const int lowerField = LowerStrengthField(record.rmWire, controls.wire);
-            s.tau3 = Finite(s.TauFactor * Strength(wireRow, lowerField, s.StrengthChoice));
+            const int lowerField = lowerStrengthField(record.rmWire, controls.wire);
+            s.tau3 = requireFinite(s.TauFactor * strength(wireRow, lowerField, s.StrengthChoice));
         } else {
             s.tau3 = s.TauFactor;
         }
 
-        s.Vk = Finite((1 - Finite(s.F2 / s.F3)) * s.tau3 * 1000);
-        s.Vk = Finite(s.Vk / Finite(std::sqrt((three ? 1.7 : 2.0) * s.G * s.Rho)));
-        s.Collision = Finite(s.Vmax / s.Vk) > 1;
-        s.c = Finite((s.F2 - s.F1) / s.h);
-        s.n = RoundHalf(Finite(s.c1 / s.c));
-        s.c = Finite(s.c1 / s.n);
-        s.n1 = Finite(s.n + s.n2);
-        s.D = Finite(three ? s.D1 - s.d1 : s.D1 - s.d);
-        s.i = Finite(three ? s.D / s.d1 : s.D / s.d);
+        s.Vk = requireFinite((1 - requireFinite(s.F2 / s.F3)) * s.tau3 * 1000);
+        s.Vk = requireFinite(s.Vk / requireFinite(std::sqrt((three ? 1.7 : 2.0) * s.G * s.Rho)));
+        s.Collision = requireFinite(s.Vmax / s.Vk) > 1;
+        s.c = requireFinite((s.F2 - s.F1) / s.h);
+        s.n = RoundHalf(requireFinite(s.c1 / s.c));
+        s.c = requireFinite(s.c1 / s.n);
+        s.n1 = requireFinite(s.n + s.n2);
+        s.D = requireFinite(three ? s.D1 - s.d1 : s.D1 - s.d);
+        s.i = requireFinite(three ? s.D / s.d1 : s.D / s.d);
         s.i = RoundIndex(s.i);
         s.IndexOut = s.i < 4 || s.i > 12;
         if (three) {
-            s.StrandFactor = StrandFactorOf(s.i);
+            s.StrandFactor = strandFactorOf(s.i);
         }
-        s.s1 = Finite(s.F1 / s.c);
-        s.s2 = Finite(s.F2 / s.c);
-        s.s3 = Finite(s.F3 / s.c);
-        s.L3 = Finite(three ? (s.n1 + 1) * s.d1 * s.StrandFactor : (s.n1 + 1 - s.n3) * s.d);
-        s.L0 = Finite(s.L3 + s.s3);
-        s.L1 = Finite(s.L0 - s.s1);
-        s.L2 = Finite(s.L0 - s.s2);
-        s.t = Finite(three ? s.d1 * s.StrandFactor + s.s3p : s.s3p + s.d);
-        s.tau1 = Finite(Finite(s.F1 / s.F3) * s.tau3);
-        s.tau2 = Finite(Finite(s.F2 / s.F3) * s.tau3);
+        s.s1 = requireFinite(s.F1 / s.c);
+        s.s2 = requireFinite(s.F2 / s.c);
+        s.s3 = requireFinite(s.F3 / s.c);
+        s.L3 = requireFinite(three ? (s.n1 + 1) * s.d1 * s.StrandFactor : (s.n1 + 1 - s.n3) * s.d);
+        s.L0 = requireFinite(s.L3 + s.s3);
+        s.L1 = requireFinite(s.L0 - s.s1);
+        s.L2 = requireFinite(s.L0 - s.s2);
+        s.t = requireFinite(three ? s.d1 * s.StrandFactor + s.s3p : s.s3p + s.d);
+        s.tau1 = requireFinite(requireFinite(s.F1 / s.F3) * s.tau3);
+        s.tau2 = requireFinite(requireFinite(s.F2 / s.F3) * s.tau3);
         if (three) {
-            s.LayAngle = Finite(std::atan(Finite(0.445 * s.i / (s.i + 1))));
+            s.LayAngle = requireFinite(std::atan(requireFinite(0.445 * s.i / (s.i + 1))));
             const double sin2 = std::sin(2 * s.LayAngle);
-            s.StressFactor = Finite((1 + 0.333 * sin2 * sin2) / std::cos(s.LayAngle));
+            s.StressFactor = requireFinite((1 + 0.333 * sin2 * sin2) / std::cos(s.LayAngle));
             // The three-strand stress is taken without the factor k.
-            s.tau = Finite(1.82 * s.F3 * s.i / Finite(s.d1 * s.d1));
+            s.tau = requireFinite(1.82 * s.F3 * s.i / requireFinite(s.d1 * s.d1));
         } else {
-            s.StressFactor = Finite(Finite((4 * s.i - 1) / (4 * s.i - 4)) + Finite(0.615 / s.i));
-            s.tau = Finite(8 * s.StressFactor * s.F3 * s.D /
-                           Finite(std::numbers::pi * s.d * s.d * s.d));
+            s.StressFactor = requireFinite(requireFinite((4 * s.i - 1) / (4 * s.i - 4)) +
+                                           requireFinite(0.615 / s.i));
+            s.tau = requireFinite(8 * s.StressFactor * s.F3 * s.D /
+                                  requireFinite(std::numbers::pi * s.d * s.d * s.d));
         }
         s.Overstress = s.tau > s.tau3;
         if (controls.stabilityCheck) {
-            if (const auto mu = MuOf(controls.fixing)) {
+            if (const auto mu = muOf(controls.fixing)) {
                 s.Mu = *mu;
             }
-            s.Unstable = Finite(2.62 / s.Mu) < Finite(s.L0 / s.D);
+            s.Unstable = requireFinite(2.62 / s.Mu) < requireFinite(s.L0 / s.D);
         } else {
             s.Unstable = false;
         }
-        s.L = Finite(3.2 * s.D * s.n1);
-        s.m = Finite(1.925e-5 * s.d * s.d * s.D * s.n1);
-        s.V = Finite(0.785 * s.D1 * s.D1 * s.L1);
-        s.D2 = Finite(s.D1 - 2 * s.d);
-        s.U = Finite(s.F3 * s.s3 / 2);
+        s.L = requireFinite(3.2 * s.D * s.n1);
+        s.m = requireFinite(1.925e-5 * s.d * s.d * s.D * s.n1);
+        s.V = requireFinite(0.785 * s.D1 * s.D1 * s.L1);
+        s.D2 = requireFinite(s.D1 - 2 * s.d);
+        s.U = requireFinite(s.F3 * s.s3 / 2);
         return true;
     } catch (const ArithmeticFault&) {
         messages.show(MessageIcon::Error,

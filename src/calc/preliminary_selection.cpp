@@ -22,7 +22,7 @@ struct Candidate {
 
 // The entry of the candidate list: the number padded with blanks to four characters,
 // then the row.
-std::string EntryText(long long number, const std::string& row) {
+std::string entryText(long long number, const std::string& row) {
     std::string entry = std::to_string(number);
     if (entry.size() < 4) {
         entry.append(4 - entry.size(), ' ');
@@ -30,31 +30,31 @@ std::string EntryText(long long number, const std::string& row) {
     return entry + row;
 }
 
-void AppendDataLines(std::vector<std::string>& mm1, const DesignState& s, int classItem,
+void appendDataLines(std::vector<std::string>& mm1, const DesignState& s, int classItem,
                      const std::string& row) {
     using namespace tables::spring_layout;
-    mm1.push_back("Сила при максимальной деформации (Н) :" + FormatGeneral(s.F3));
-    if (tables::ClassRecordOrNone(classItem).threeStrand) {
-        mm1.push_back("Диаметр троса                   (мм) :" + FormatGeneral(s.d));
+    mm1.push_back("Сила при максимальной деформации (Н) :" + formatGeneral(s.F3));
+    if (tables::classRecordOrNone(classItem).threeStrand) {
+        mm1.push_back("Диаметр троса                   (мм) :" + formatGeneral(s.d));
         mm1.push_back("Диаметр проволоки               (мм) :" +
-                      torvelix::Cp1251ToUtf8(tables::Field(row, kD)));
+                      torvelix::cp1251ToUtf8(tables::fieldAt(row, kD)));
     } else {
-        mm1.push_back("Диаметр проволоки               (мм) :" + FormatGeneral(s.d));
+        mm1.push_back("Диаметр проволоки               (мм) :" + formatGeneral(s.d));
     }
     mm1.push_back("Наружный диаметр пружины        (мм) :" +
-                  torvelix::Cp1251ToUtf8(tables::Field(row, kOuterD)));
-    mm1.push_back("Число рабочих витков                 :" + FormatGeneral(s.n));
-    mm1.push_back("Высота пружины                  (мм) :" + FormatFixed(s.L0));
-    mm1.push_back("  - при максимальной деформации      :" + FormatFixed(s.L3));
-    mm1.push_back("  - при предварительной деформации   :" + FormatFixed(s.L1));
-    mm1.push_back("  - при рабочей деформации           :" + FormatFixed(s.L2));
-    mm1.push_back("Индекс  пружины                      :" + FormatGeneral(s.i));
+                  torvelix::cp1251ToUtf8(tables::fieldAt(row, kOuterD)));
+    mm1.push_back("Число рабочих витков                 :" + formatGeneral(s.n));
+    mm1.push_back("Высота пружины                  (мм) :" + formatFixed(s.L0));
+    mm1.push_back("  - при максимальной деформации      :" + formatFixed(s.L3));
+    mm1.push_back("  - при предварительной деформации   :" + formatFixed(s.L1));
+    mm1.push_back("  - при рабочей деформации           :" + formatFixed(s.L2));
+    mm1.push_back("Индекс  пружины                      :" + formatGeneral(s.i));
 }
 
 } // namespace
 
-std::string CandidateEntry(long long number, const std::string& row) {
-    return EntryText(number, row);
+std::string candidateEntry(long long number, const std::string& row) {
+    return entryText(number, row);
 }
 
 SelectionOutcome PreliminarySelection(DesignState& s, ControlStates& controls,
@@ -77,7 +77,7 @@ SelectionOutcome PreliminarySelection(DesignState& s, ControlStates& controls,
     const std::string path = tables::TablePath(s.tables, s.SpringGost);
     std::vector<std::string> lines;
     try {
-        lines = tables::ReadAllTableLines(path);
+        lines = tables::readAllTableLines(path);
     } catch (const TableIoError&) {
         messages.show(MessageIcon::Error, "Не могу найти таблицу " + path);
         return out;
@@ -91,14 +91,14 @@ SelectionOutcome PreliminarySelection(DesignState& s, ControlStates& controls,
     using namespace tables::spring_layout;
     std::vector<Candidate> candidates;
     for (std::size_t k = 0; k < rows.size(); ++k) {
-        const double f3 = torvelix::ParseTableNumber(tables::Field(rows[k], kF3));
+        const double f3 = torvelix::parseTableNumber(tables::fieldAt(rows[k], kF3));
         if (s.F3min <= f3 && f3 <= s.F3max) {
             candidates.push_back({static_cast<long long>(k + 1), &rows[k]});
         }
     }
     std::vector<Candidate> fits;
     for (const auto& c : candidates) {
-        const double d1 = torvelix::ParseTableNumber(tables::Field(*c.row, kOuterDFilter));
+        const double d1 = torvelix::parseTableNumber(tables::fieldAt(*c.row, kOuterDFilter));
         if (s.Dmin <= d1 && d1 <= s.Dmax) {
             fits.push_back(c);
         }
@@ -138,7 +138,7 @@ SelectionOutcome PreliminarySelection(DesignState& s, ControlStates& controls,
         if (s.Collision || s.IndexOut || s.Overstress || s.Unstable) {
             controls.eNum = std::string("0"); // moved in: GCC 12 -Wrestrict misfires on "0"
         } else {
-            AppendDataLines(out.mm1, s, controls.classItem, *c.row);
+            appendDataLines(out.mm1, s, controls.classItem, *c.row);
         }
         out.mm1.push_back("");
     }

@@ -25,10 +25,10 @@ SelectionOutcome PreliminarySelection(DesignState& state, ControlStates& control
 
 // The candidate list's entry for a row: its number padded with blanks to four
 // characters, then the row as read ("7   " + row, "1234" + row).
-std::string CandidateEntry(long long number, const std::string& row);
+std::string candidateEntry(long long number, const std::string& row);
 
 // The report's first five lines: the banner, author and contact lines.
-std::vector<std::string> ReportHeader();
+std::vector<std::string> reportHeader();
 
 struct ReportOutcome {
     bool replaceReport = false;   // false: mm2 keeps its lines (no spring number chosen)

@@ -8,17 +8,17 @@
 
 namespace torvelix::calc {
 
-const std::string& WireTable::RowFor(double d) const {
+const std::string& WireTable::rowFor(double d) const {
     static const std::string kEmpty;
     if (lines.empty()) {
         return kEmpty;
     }
     const auto first = static_cast<std::size_t>(tables::wire_layout::kHeadingLines);
-    const auto span = tables::WireFieldSpan(tables::wire_layout::kDiameterField);
+    const auto span = tables::wireFieldSpan(tables::wire_layout::kDiameterField);
     for (std::size_t n = first; n < lines.size(); ++n) {
         // A key that did not convert throws here, where a line-by-line search meets it.
         const double key =
-            keys[n] ? *keys[n] : torvelix::ParseTableNumber(tables::Field(lines[n], span));
+            keys[n] ? *keys[n] : torvelix::parseTableNumber(tables::fieldAt(lines[n], span));
         if (key == d) {
             return lines[n];
         }
@@ -26,15 +26,15 @@ const std::string& WireTable::RowFor(double d) const {
     return lines.back();
 }
 
-WireTable ReadWireTable(const std::string& path) {
+WireTable readWireTable(const std::string& path) {
     WireTable table;
-    table.lines = tables::ReadAllTableLines(path);
+    table.lines = tables::readAllTableLines(path);
     table.keys.reserve(table.lines.size());
-    const auto span = tables::WireFieldSpan(tables::wire_layout::kDiameterField);
+    const auto span = tables::wireFieldSpan(tables::wire_layout::kDiameterField);
     for (std::size_t n = 0; n < table.lines.size(); ++n) {
         table.keys.push_back(n < static_cast<std::size_t>(tables::wire_layout::kHeadingLines)
                                  ? std::nullopt
-                                 : torvelix::TryParseNumber(tables::Field(table.lines[n], span)));
+                                 : torvelix::tryParseNumber(tables::fieldAt(table.lines[n], span)));
     }
     return table;
 }
@@ -52,7 +52,7 @@ const WireTable& SelectionTables::wire() {
     }
     if (!wire_) {
         try {
-            wire_ = ReadWireTable(wirePath_);
+            wire_ = readWireTable(wirePath_);
         } catch (const TableIoError&) {
             wireFailed_ = true;
             throw;

@@ -20,11 +20,11 @@ struct WireTable {
     // last line when none matches, the heading when there is no data line, empty for
     // an empty file. Throws ConversionError at a key before the match that does not
     // convert, as a line-by-line search would.
-    const std::string& RowFor(double d) const;
+    const std::string& rowFor(double d) const;
 };
 
 // Reads the wire table. Throws TableIoError.
-WireTable ReadWireTable(const std::string& path);
+WireTable readWireTable(const std::string& path);
 
 class SelectionTables {
 public:

@@ -13,10 +13,10 @@ namespace {
 
 constexpr const char* kReplacementChar = "\xEF\xBF\xBD"; // U+FFFD
 
-std::string RunPropertiesXml(const CharFormat& format) {
+std::string runPropertiesXml(const CharFormat& format) {
     std::string xml;
     if (!format.fontName.empty()) {
-        const std::string name = XmlEscape(format.fontName);
+        const std::string name = xmlEscape(format.fontName);
         xml +=
             "<w:rFonts w:ascii=\"" + name + "\" w:hAnsi=\"" + name + "\" w:cs=\"" + name + "\"/>";
     }
@@ -28,12 +28,12 @@ std::string RunPropertiesXml(const CharFormat& format) {
 }
 
 // The run's content: text pieces with their blanks kept, tabs and breaks between them.
-std::string RunContentXml(const std::string& text) {
+std::string runContentXml(const std::string& text) {
     std::string xml;
     std::string piece;
     const auto flush = [&] {
         if (!piece.empty()) {
-            xml += "<w:t xml:space=\"preserve\">" + XmlEscape(piece) + "</w:t>";
+            xml += "<w:t xml:space=\"preserve\">" + xmlEscape(piece) + "</w:t>";
             piece.clear();
         }
     };
@@ -57,13 +57,13 @@ std::string RunContentXml(const std::string& text) {
 
 } // namespace
 
-std::string SanitizeUtf8(const std::string& text, const std::string& keep) {
+std::string sanitizeUtf8(const std::string& text, const std::string& keep) {
     std::string out;
     out.reserve(text.size());
     std::size_t pos = 0;
     while (pos < text.size()) {
         const std::size_t start = pos;
-        const std::optional<char32_t> cp = NextCodePoint(text, pos);
+        const std::optional<char32_t> cp = nextCodePoint(text, pos);
         if (!cp) {
             out += kReplacementChar;
             continue;
@@ -78,7 +78,7 @@ std::string SanitizeUtf8(const std::string& text, const std::string& keep) {
     return out;
 }
 
-std::string XmlEscape(const std::string& text) {
+std::string xmlEscape(const std::string& text) {
     std::string out;
     out.reserve(text.size());
     for (char c : text) {
@@ -105,12 +105,12 @@ std::string XmlEscape(const std::string& text) {
 DocxDocument::DocxDocument(std::size_t maxTextBytes)
     : paragraphs_(1), maxTextBytes_(maxTextBytes) {}
 
-void DocxDocument::SelectWholeStory() {
+void DocxDocument::selectWholeStory() {
     wholeStorySelected_ = true;
 }
 
-void DocxDocument::SetFontName(const std::string& name) {
-    const std::string clean = SanitizeUtf8(name, "");
+void DocxDocument::setFontName(const std::string& name) {
+    const std::string clean = sanitizeUtf8(name, "");
     if (clean.find_first_not_of(' ') == std::string::npos) {
         throw std::invalid_argument("Font name is empty.");
     }
@@ -127,7 +127,7 @@ void DocxDocument::SetFontName(const std::string& name) {
     }
 }
 
-void DocxDocument::SetFontSize(double points) {
+void DocxDocument::setFontSize(double points) {
     if (!std::isfinite(points) || points < 1 || points > kMaxFontSizePt) {
         throw std::invalid_argument("The number must be between 1 and 1638.");
     }
@@ -146,7 +146,7 @@ void DocxDocument::SetFontSize(double points) {
 }
 
 void DocxDocument::TypeText(const std::string& text) {
-    const std::string clean = SanitizeUtf8(text, "\t\v\f\r\n");
+    const std::string clean = sanitizeUtf8(text, "\t\v\f\r\n");
     const std::size_t keptBytes = wholeStorySelected_ ? 0 : textBytes_;
     if (clean.size() > maxTextBytes_ || keptBytes > maxTextBytes_ - clean.size()) {
         throw std::length_error("The document is too large.");
@@ -167,14 +167,14 @@ void DocxDocument::TypeText(const std::string& text) {
         if (c == '\r' && i + 1 < clean.size() && clean[i + 1] == '\n') {
             ++i;
         }
-        AppendToLastParagraph(piece);
+        appendToLastParagraph(piece);
         piece.clear();
         paragraphs_.push_back(Paragraph{{}, insertion_});
     }
-    AppendToLastParagraph(piece);
+    appendToLastParagraph(piece);
 }
 
-void DocxDocument::AppendToLastParagraph(const std::string& text) {
+void DocxDocument::appendToLastParagraph(const std::string& text) {
     if (text.empty()) {
         return;
     }
@@ -186,19 +186,19 @@ void DocxDocument::AppendToLastParagraph(const std::string& text) {
     }
 }
 
-std::string DocxDocument::MainPartXml() const {
+std::string DocxDocument::mainPartXml() const {
     std::string xml =
         "<?xml version=\"1.0\" encoding=\"UTF-8\" standalone=\"yes\"?>\n"
         "<w:document xmlns:w=\"http://schemas.openxmlformats.org/wordprocessingml/2006/main\">"
         "<w:body>";
     for (const Paragraph& paragraph : paragraphs_) {
         xml += "<w:p>";
-        const std::string markProperties = RunPropertiesXml(paragraph.markFormat);
+        const std::string markProperties = runPropertiesXml(paragraph.markFormat);
         if (!markProperties.empty()) {
             xml += "<w:pPr>" + markProperties + "</w:pPr>";
         }
         for (const Run& run : paragraph.runs) {
-            xml += "<w:r>" + RunPropertiesXml(run.format) + RunContentXml(run.text) + "</w:r>";
+            xml += "<w:r>" + runPropertiesXml(run.format) + runContentXml(run.text) + "</w:r>";
         }
         xml += "</w:p>";
     }

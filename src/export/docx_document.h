@@ -37,11 +37,11 @@ public:
     // maxTextBytes bounds the typed text kept in memory.
     explicit DocxDocument(std::size_t maxTextBytes = 32u << 20);
 
-    void SelectWholeStory();
+    void selectWholeStory();
     // Apply to the selection and to the text typed afterwards.
     // Throw std::invalid_argument for an empty name or a size outside 1 .. 1638 points.
-    void SetFontName(const std::string& name);
-    void SetFontSize(double points);
+    void setFontName(const std::string& name);
+    void setFontSize(double points);
     // Typing over the whole story replaces it. A carriage return, a line feed, or the
     // pair CR LF ends the paragraph; invalid UTF-8 becomes U+FFFD and control
     // characters other than tab, vertical tab and form feed are dropped. Throws
@@ -53,10 +53,10 @@ public:
     const CharFormat& insertionFormat() const { return insertion_; }
 
     // word/document.xml: every paragraph with its runs, A4 portrait page.
-    std::string MainPartXml() const;
+    std::string mainPartXml() const;
 
 private:
-    void AppendToLastParagraph(const std::string& text);
+    void appendToLastParagraph(const std::string& text);
 
     std::vector<Paragraph> paragraphs_;
     CharFormat insertion_;
@@ -67,9 +67,9 @@ private:
 
 // Valid UTF-8 for XML 1.0 text: invalid sequences become U+FFFD, C0 controls other
 // than those in keep are dropped, as are U+FFFE and U+FFFF.
-std::string SanitizeUtf8(const std::string& text, const std::string& keep);
+std::string sanitizeUtf8(const std::string& text, const std::string& keep);
 
 // Escapes &, <, >, " for XML text and attribute values.
-std::string XmlEscape(const std::string& text);
+std::string xmlEscape(const std::string& text);
 
 } // namespace torvelix::wordexport

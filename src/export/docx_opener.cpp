@@ -9,13 +9,13 @@
 
 namespace torvelix::wordexport {
 
-std::string ResolveOpener(const std::string& configured) {
+std::string resolveOpener(const std::string& configured) {
     std::string name = configured;
     if (name.empty()) {
         const char* variable = std::getenv(kOpenerVariable);
-        name = variable != nullptr && *variable != '\0' ? variable : DesktopOpener();
+        name = variable != nullptr && *variable != '\0' ? variable : desktopOpener();
     }
-    if (const auto path = FindProgram(name)) {
+    if (const auto path = findProgram(name)) {
         return *path;
     }
     if (name.find('/') != std::string::npos) {
@@ -25,8 +25,8 @@ std::string ResolveOpener(const std::string& configured) {
     throw std::runtime_error("no program to show .docx documents: " + name + " not found in PATH");
 }
 
-void LaunchOpener(const std::string& openerPath, const std::string& file) {
-    const int status = StartProgram(openerPath, file);
+void launchOpener(const std::string& openerPath, const std::string& file) {
+    const int status = startProgram(openerPath, file);
     if (status != 0) {
         throw std::runtime_error(openerPath + " could not show " + file + " (exit status " +
                                  std::to_string(status) + ")");

@@ -60,7 +60,7 @@ struct ArchiveSourceDeleter {
 };
 using ArchiveSource = std::unique_ptr<zip_source_t, ArchiveSourceDeleter>;
 
-[[noreturn]] void ThrowZipError(const std::string& what, zip_error_t* error) {
+[[noreturn]] void throwZipError(const std::string& what, zip_error_t* error) {
     const std::string reason = zip_error_strerror(error);
     zip_error_fini(error);
     throw std::runtime_error("cannot build the .docx archive: " + what + ": " + reason);
@@ -68,11 +68,11 @@ using ArchiveSource = std::unique_ptr<zip_source_t, ArchiveSourceDeleter>;
 
 } // namespace
 
-std::string BuildDocxPackage(const DocxDocument& document) {
+std::string buildDocxPackage(const DocxDocument& document) {
     const std::vector<std::pair<const char*, std::string>> parts = {
         {"[Content_Types].xml", kContentTypesXml},
         {"_rels/.rels", kPackageRelsXml},
-        {"word/document.xml", document.MainPartXml()},
+        {"word/document.xml", document.mainPartXml()},
         {"word/_rels/document.xml.rels", kDocumentRelsXml},
         {"word/styles.xml", kStylesXml},
     };
@@ -81,11 +81,11 @@ std::string BuildDocxPackage(const DocxDocument& document) {
     zip_error_init(&error);
     ArchiveSource buffer(zip_source_buffer_create(nullptr, 0, 0, &error));
     if (!buffer) {
-        ThrowZipError("memory buffer", &error);
+        throwZipError("memory buffer", &error);
     }
     zip_t* archive = zip_open_from_source(buffer.get(), ZIP_TRUNCATE, &error);
     if (archive == nullptr) {
-        ThrowZipError("open", &error);
+        throwZipError("open", &error);
     }
     zip_source_keep(buffer.get()); // the archive's close would free it otherwise
 
@@ -108,7 +108,7 @@ std::string BuildDocxPackage(const DocxDocument& document) {
     zip_stat_t stat;
     zip_stat_init(&stat);
     if (zip_source_stat(buffer.get(), &stat) != 0 || zip_source_open(buffer.get()) != 0) {
-        ThrowZipError("read back", zip_source_error(buffer.get()));
+        throwZipError("read back", zip_source_error(buffer.get()));
     }
     std::string bytes(static_cast<std::size_t>(stat.size), '\0');
     const zip_int64_t read = zip_source_read(buffer.get(), bytes.data(), stat.size);

@@ -10,6 +10,6 @@ namespace torvelix::wordexport {
 
 // The bytes of a .docx file holding the document. Throws std::runtime_error when
 // the archive cannot be built.
-std::string BuildDocxPackage(const DocxDocument& document);
+std::string buildDocxPackage(const DocxDocument& document);
 
 } // namespace torvelix::wordexport

@@ -16,7 +16,7 @@ namespace {
 
 // Runs one call on the document; the document's own errors become the
 // application's errors.
-template <typename Call> void AsWordCall(Call call) {
+template <typename Call> void asWordCall(Call call) {
     try {
         call();
     } catch (const WordException&) {
@@ -32,10 +32,10 @@ class DocxFont : public WordFont {
 public:
     explicit DocxFont(std::shared_ptr<DocxDocument> document) : document_(std::move(document)) {}
     void SetName(const std::string& name) override {
-        AsWordCall([&] { document_->SetFontName(name); });
+        asWordCall([&] { document_->setFontName(name); });
     }
     void SetSize(double points) override {
-        AsWordCall([&] { document_->SetFontSize(points); });
+        asWordCall([&] { document_->setFontSize(points); });
     }
 
 private:
@@ -47,23 +47,23 @@ public:
     explicit DocxSelection(std::shared_ptr<DocxDocument> document)
         : document_(std::move(document)) {}
     void WholeStory() override {
-        AsWordCall([&] { document_->SelectWholeStory(); });
+        asWordCall([&] { document_->selectWholeStory(); });
     }
     std::shared_ptr<WordFont> Font() override { return std::make_shared<DocxFont>(document_); }
     void TypeText(const std::string& text) override {
-        AsWordCall([&] { document_->TypeText(text); });
+        asWordCall([&] { document_->TypeText(text); });
     }
 
 private:
     std::shared_ptr<DocxDocument> document_;
 };
 
-std::string TemporaryFolder(const std::string& configured) {
+std::string temporaryFolder(const std::string& configured) {
     std::error_code error;
-    const std::filesystem::path folder = configured.empty() ? std::filesystem::path(ReportFolder())
+    const std::filesystem::path folder = configured.empty() ? std::filesystem::path(reportFolder())
                                                             : std::filesystem::path(configured);
     if (folder.empty() || error || !std::filesystem::is_directory(folder, error) ||
-        !IsWritableFolder(folder.string())) {
+        !isWritableFolder(folder.string())) {
         throw AutomationFailure("no writable temporary folder" +
                                     (folder.empty() ? std::string() : ": " + folder.string()),
                                 kServerExecFailure);
@@ -73,11 +73,11 @@ std::string TemporaryFolder(const std::string& configured) {
 
 } // namespace
 
-std::string ReportFolder() {
-    return PrivateTemporaryFolder("torvelix");
+std::string reportFolder() {
+    return privateTemporaryFolder("torvelix");
 }
 
-int ClearOldReports(const std::string& folder, std::chrono::seconds age) {
+int clearOldReports(const std::string& folder, std::chrono::seconds age) {
     std::error_code error;
     const auto limit = std::filesystem::file_time_type::clock::now() - age;
     int removed = 0;
@@ -99,7 +99,7 @@ class DocxDocuments : public WordDocuments {
 public:
     explicit DocxDocuments(DocxWordApplication& application) : application_(application) {}
     void Add() override {
-        AsWordCall([&] { application_.AddDocument(); });
+        asWordCall([&] { application_.addDocument(); });
     }
 
 private:
@@ -113,7 +113,7 @@ std::shared_ptr<WordDocuments> DocxWordApplication::Documents() {
     return std::make_shared<DocxDocuments>(*this);
 }
 
-void DocxWordApplication::AddDocument() {
+void DocxWordApplication::addDocument() {
     documents_.push_back(std::make_shared<DocxDocument>(maxTextBytes_));
 }
 
@@ -151,19 +151,19 @@ std::shared_ptr<WordApplication> DocxWordConnector::CreateObject(const std::stri
     if (progId != "Word.Application") {
         throw AutomationFailure("class not registered: " + progId, kClassNotRegistered);
     }
-    const std::string folder = TemporaryFolder(options_.tempDirectory);
+    const std::string folder = temporaryFolder(options_.tempDirectory);
     std::string opener;
     try {
-        opener = ResolveOpener(options_.opener);
+        opener = resolveOpener(options_.opener);
     } catch (const std::runtime_error& error) {
         throw AutomationFailure(error.what(), kServerExecFailure);
     }
     auto shownFiles = shownFiles_;
     auto show = [folder, opener, shownFiles](const DocxDocument& document) {
         const std::string path =
-            WriteNewFile(folder, "torvelix-report", ".docx", BuildDocxPackage(document));
+            writeNewFile(folder, "torvelix-report", ".docx", buildDocxPackage(document));
         try {
-            LaunchOpener(opener, path);
+            launchOpener(opener, path);
         } catch (...) {
             std::filesystem::remove(path); // nobody will see it
             throw;

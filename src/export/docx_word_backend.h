@@ -36,7 +36,7 @@ public:
 
 private:
     friend class DocxDocuments;
-    void AddDocument();
+    void addDocument();
 
     ShowDocument show_;
     std::size_t maxTextBytes_;
@@ -48,17 +48,17 @@ private:
 // The program's own folder for shown documents: torvelix-<uid> in the user's
 // temporary folder (TMPDIR, else /tmp), made readable by the user alone when
 // missing. Empty when there is no temporary folder or it cannot be made.
-std::string ReportFolder();
+std::string reportFolder();
 
 // Removes the report documents (torvelix-report*.docx) in folder last written more
 // than `age` ago; other files stay. Returns how many went. Run at start, so that shown
 // documents do not pile up while those of a recent run stay open.
-int ClearOldReports(const std::string& folder, std::chrono::seconds age);
+int clearOldReports(const std::string& folder, std::chrono::seconds age);
 
 struct DocxBackendOptions {
-    // Where shown documents are written; empty: ReportFolder().
+    // Where shown documents are written; empty: reportFolder().
     std::string tempDirectory;
-    // The program that shows them; empty: see ResolveOpener.
+    // The program that shows them; empty: see resolveOpener.
     std::string opener;
     std::size_t maxTextBytes = 32u << 20;
 };

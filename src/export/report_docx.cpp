@@ -11,12 +11,12 @@
 
 namespace torvelix::wordexport {
 
-void WriteReportDocx(const std::vector<std::string>& lines, const std::string& path) {
+void writeReportDocx(const std::vector<std::string>& lines, const std::string& path) {
     DocxWordApplication application([&path](const DocxDocument& document) {
-        WriteFileAtomically(path, BuildDocxPackage(document));
+        writeFileAtomically(path, buildDocxPackage(document));
     });
     try {
-        TypeReport(application, lines);
+        typeReport(application, lines);
     } catch (const WordException& error) {
         throw std::runtime_error("cannot make the report document: " + std::string(error.what()));
     } catch (const AutomationFailure& error) {

@@ -10,6 +10,6 @@ namespace torvelix::wordexport {
 // (Courier New 12 point, one paragraph per line, then one empty paragraph) and
 // writes it to path atomically. Throws std::runtime_error with the reason when the
 // document cannot be made or written; path is then left as it was.
-void WriteReportDocx(const std::vector<std::string>& lines, const std::string& path);
+void writeReportDocx(const std::vector<std::string>& lines, const std::string& path);
 
 } // namespace torvelix::wordexport

@@ -23,13 +23,13 @@ inline constexpr const char* kWordUnavailableMessage =
 // On an application object already created: adds a document, selects the whole
 // story, sets the font, types every line followed by a carriage return, one call
 // per line, and makes the application visible. Failures propagate.
-void TypeReport(WordApplication& application, const std::vector<std::string>& lines);
+void typeReport(WordApplication& application, const std::vector<std::string>& lines);
 
-// Creates the application object through connector and runs TypeReport as one
+// Creates the application object through connector and runs typeReport as one
 // protected operation: the first failing call ends it. WordException and
 // AutomationFailure are shown through messages as warnings; any other error
 // (an unsupported member in particular) propagates to the caller.
-void ExportToWord(const std::vector<std::string>& lines, WordConnector& connector,
+void exportToWord(const std::vector<std::string>& lines, WordConnector& connector,
                   MessageSink& messages);
 
 } // namespace torvelix::wordexport

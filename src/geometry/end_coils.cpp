@@ -18,16 +18,16 @@ constexpr const char* kCoil = "CoilEntities";
 
 // P0 on the first working coil's top, P1 at the end coil's bottom bend. Open ends are
 // drawn with the pitch t, closed ones with the pitch d.
-void StartEndPoints(DrawingState& state, const DrawingParams& params) {
+void startEndPoints(DrawingState& state, const DrawingParams& params) {
     auto& P = state.WorkPoints;
     const Point& I = state.InsertPoint;
     const double a = params.EndType == EndType::Open ? params.t / 2 : params.d / 2;
-    SetXY(P[0], I.x, I.y + params.D0 / 2);
-    SetXY(P[1], I.x - a, I.y - params.D0 / 2);
+    setXY(P[0], I.x, I.y + params.D0 / 2);
+    setXY(P[1], I.x - a, I.y - params.D0 / 2);
 }
 
 // A closed end coil leans by the pitch d.
-void UseClosedCoilTilt(DrawingState& state, const DrawingParams& params) {
+void useClosedCoilTilt(DrawingState& state, const DrawingParams& params) {
     state.CoilTilt = std::atan(params.d / (2 * params.D0));
     state.Offset.WireOffsetX = std::cos(state.CoilTilt) * params.d / 2;
     state.Offset.WireOffsetY = std::sin(state.CoilTilt) * params.d / 2;
@@ -35,141 +35,141 @@ void UseClosedCoilTilt(DrawingState& state, const DrawingParams& params) {
 
 // P6, P7 at the bottom bend and P8, P9 where the two front edges of an open end,
 // leaning left by CoilTilt, reach the axis.
-void OpenEndFrontPoints(DrawingState& state) {
+void openEndFrontPoints(DrawingState& state) {
     auto& P = state.WorkPoints;
     const Point& I = state.InsertPoint;
     const double ox = state.Offset.WireOffsetX;
     const double oy = state.Offset.WireOffsetY;
     const double tanTilt = std::tan(state.CoilTilt);
-    SetXY(P[6], P[1].x + ox, P[1].y + oy);
-    SetXY(P[7], P[1].x - ox, P[1].y - oy);
-    SetXY(P[8], P[6].x - std::abs(I.y - P[6].y) * tanTilt, I.y);
-    SetXY(P[9], P[7].x - std::abs(I.y - P[7].y) * tanTilt, I.y);
+    setXY(P[6], P[1].x + ox, P[1].y + oy);
+    setXY(P[7], P[1].x - ox, P[1].y - oy);
+    setXY(P[8], P[6].x - std::abs(I.y - P[6].y) * tanTilt, I.y);
+    setXY(P[9], P[7].x - std::abs(I.y - P[7].y) * tanTilt, I.y);
 }
 
 // The right back edge of a closed end from P1 up towards P0, ending where it goes
 // behind the first working coil's left front edge; slot 5 repeats slot 4.
-void ClosedEndBackEdge(DrawingState& state, const Point& from, const Point& to) {
+void closedEndBackEdge(DrawingState& state, const Point& from, const Point& to) {
     auto& end = state.EndEntities;
-    SlotFor(end, 4, kEnd) = Space(state).AddLine(from, to);
-    TrimEnd(Filled(end, 4, kEnd), Filled(state.CoilEntities, 0, kCoil));
-    SlotFor(end, 5, kEnd) = end[4];
+    slotFor(end, 4, kEnd) = targetSpace(state).AddLine(from, to);
+    trimEnd(filled(end, 4, kEnd), filled(state.CoilEntities, 0, kCoil));
+    slotFor(end, 5, kEnd) = end[4];
 }
 
-void DrawOpenEnd(DrawingState& state, const DrawingParams& params) {
+void drawOpenEnd(DrawingState& state, const DrawingParams& params) {
     auto& P = state.WorkPoints;
     auto& end = state.EndEntities;
-    cad::CadSpace& space = Space(state);
+    cad::CadSpace& space = targetSpace(state);
     const double ox = state.Offset.WireOffsetX;
     const double oy = state.Offset.WireOffsetY;
     const double tilt = state.CoilTilt;
-    SetXY(P[2], P[0].x - ox, P[0].y + oy);
-    SetXY(P[3], P[0].x + ox, P[0].y - oy);
-    SetXY(P[4], P[1].x - ox, P[1].y + oy);
-    SetXY(P[5], P[1].x + ox, P[1].y - oy);
-    OpenEndFrontPoints(state);
-    SlotFor(end, 0, kEnd) = space.AddArc(P[1], params.d / 2, tilt + kPi, tilt);
-    SlotFor(end, 1, kEnd) = space.AddLine(P[6], P[8]);
-    SlotFor(end, 2, kEnd) = space.AddLine(P[7], P[9]);
-    SlotFor(end, 3, kEnd) = space.AddLine(P[8], P[9]);
-    SlotFor(end, 4, kEnd) = space.AddLine(P[5], P[3]);
-    TrimEnd(Filled(end, 4, kEnd), Filled(state.CoilEntities, 0, kCoil));
-    SlotFor(end, 5, kEnd) = space.AddLine(P[4], P[2]);
+    setXY(P[2], P[0].x - ox, P[0].y + oy);
+    setXY(P[3], P[0].x + ox, P[0].y - oy);
+    setXY(P[4], P[1].x - ox, P[1].y + oy);
+    setXY(P[5], P[1].x + ox, P[1].y - oy);
+    openEndFrontPoints(state);
+    slotFor(end, 0, kEnd) = space.AddArc(P[1], params.d / 2, tilt + kPi, tilt);
+    slotFor(end, 1, kEnd) = space.AddLine(P[6], P[8]);
+    slotFor(end, 2, kEnd) = space.AddLine(P[7], P[9]);
+    slotFor(end, 3, kEnd) = space.AddLine(P[8], P[9]);
+    slotFor(end, 4, kEnd) = space.AddLine(P[5], P[3]);
+    trimEnd(filled(end, 4, kEnd), filled(state.CoilEntities, 0, kCoil));
+    slotFor(end, 5, kEnd) = space.AddLine(P[4], P[2]);
     // The left back edge comes out from behind the cut end or, failing that, from
     // behind the right front edge.
-    cad::CadEntity& backLeft = Filled(end, 5, kEnd);
-    std::vector<double> crossing = Filled(end, 3, kEnd).IntersectWith(backLeft, 0);
+    cad::CadEntity& backLeft = filled(end, 5, kEnd);
+    std::vector<double> crossing = filled(end, 3, kEnd).IntersectWith(backLeft, 0);
     if (crossing.empty()) {
-        crossing = Filled(end, 1, kEnd).IntersectWith(backLeft, 0);
+        crossing = filled(end, 1, kEnd).IntersectWith(backLeft, 0);
     }
     backLeft.SetStartPoint(crossing);
 }
 
-void DrawClosedEnd(DrawingState& state, const DrawingParams& params) {
+void drawClosedEnd(DrawingState& state, const DrawingParams& params) {
     auto& P = state.WorkPoints;
     auto& end = state.EndEntities;
-    cad::CadSpace& space = Space(state);
-    UseClosedCoilTilt(state, params);
+    cad::CadSpace& space = targetSpace(state);
+    useClosedCoilTilt(state, params);
     const double ox = state.Offset.WireOffsetX;
     const double oy = state.Offset.WireOffsetY;
     const double tilt = state.CoilTilt;
-    SetXY(P[2], P[0].x - params.d, P[0].y);
-    SetXY(P[3], P[0].x + ox, P[0].y - oy);
-    SetXY(P[4], P[1].x + ox, P[1].y - oy);
-    SetXY(P[5], P[1].x + ox, P[1].y + oy);
-    SetXY(P[6], P[1].x - ox, P[1].y - oy);
-    SetXY(P[7], P[2].x + ox, P[2].y + oy);
-    SetXY(P[8], P[2].x - ox, P[2].y - oy);
-    SlotFor(end, 0, kEnd) = space.AddLine(P[5], P[7]);
-    SlotFor(end, 1, kEnd) = space.AddLine(P[6], P[8]);
-    SlotFor(end, 2, kEnd) = space.AddArc(P[2], params.d / 2, tilt, tilt + kPi);
-    SlotFor(end, 3, kEnd) = space.AddArc(P[1], params.d / 2, tilt + kPi, tilt);
-    ClosedEndBackEdge(state, P[4], P[3]);
+    setXY(P[2], P[0].x - params.d, P[0].y);
+    setXY(P[3], P[0].x + ox, P[0].y - oy);
+    setXY(P[4], P[1].x + ox, P[1].y - oy);
+    setXY(P[5], P[1].x + ox, P[1].y + oy);
+    setXY(P[6], P[1].x - ox, P[1].y - oy);
+    setXY(P[7], P[2].x + ox, P[2].y + oy);
+    setXY(P[8], P[2].x - ox, P[2].y - oy);
+    slotFor(end, 0, kEnd) = space.AddLine(P[5], P[7]);
+    slotFor(end, 1, kEnd) = space.AddLine(P[6], P[8]);
+    slotFor(end, 2, kEnd) = space.AddArc(P[2], params.d / 2, tilt, tilt + kPi);
+    slotFor(end, 3, kEnd) = space.AddArc(P[1], params.d / 2, tilt + kPi, tilt);
+    closedEndBackEdge(state, P[4], P[3]);
 }
 
 // Ground face at X = I.X - 0.75 d, meeting the bend circles at 60 and 240 degrees.
-void DrawGroundEnd(DrawingState& state, const DrawingParams& params) {
+void drawGroundEnd(DrawingState& state, const DrawingParams& params) {
     auto& P = state.WorkPoints;
     auto& end = state.EndEntities;
-    cad::CadSpace& space = Space(state);
-    UseClosedCoilTilt(state, params);
+    cad::CadSpace& space = targetSpace(state);
+    useClosedCoilTilt(state, params);
     const double ox = state.Offset.WireOffsetX;
     const double oy = state.Offset.WireOffsetY;
     const double tilt = state.CoilTilt;
     const double faceHalf = std::cos(kPi / 6) * params.d * 0.5;
-    SetXY(P[2], P[0].x - params.d, P[0].y);
-    SetXY(P[3], P[0].x + ox, P[0].y - oy);
-    SetXY(P[4], P[1].x + ox, P[1].y - oy);
-    SetXY(P[5], P[1].x + ox, P[1].y + oy);
-    SetXY(P[6], P[2].x + ox, P[2].y - oy);
-    SetXY(P[7], P[2].x + 0.25 * params.d, P[2].y + faceHalf);
-    SetXY(P[8], P[7].x, P[1].y - faceHalf);
-    SlotFor(end, 0, kEnd) = space.AddLine(P[8], P[7]);
-    SlotFor(end, 1, kEnd) = space.AddLine(P[6], P[5]);
-    SlotFor(end, 2, kEnd) = space.AddArc(P[2], params.d / 2, -tilt, kPi / 3);
-    SlotFor(end, 3, kEnd) = space.AddArc(P[1], params.d / 2, 4 * kPi / 3, tilt);
-    ClosedEndBackEdge(state, P[4], P[3]);
+    setXY(P[2], P[0].x - params.d, P[0].y);
+    setXY(P[3], P[0].x + ox, P[0].y - oy);
+    setXY(P[4], P[1].x + ox, P[1].y - oy);
+    setXY(P[5], P[1].x + ox, P[1].y + oy);
+    setXY(P[6], P[2].x + ox, P[2].y - oy);
+    setXY(P[7], P[2].x + 0.25 * params.d, P[2].y + faceHalf);
+    setXY(P[8], P[7].x, P[1].y - faceHalf);
+    slotFor(end, 0, kEnd) = space.AddLine(P[8], P[7]);
+    slotFor(end, 1, kEnd) = space.AddLine(P[6], P[5]);
+    slotFor(end, 2, kEnd) = space.AddArc(P[2], params.d / 2, -tilt, kPi / 3);
+    slotFor(end, 3, kEnd) = space.AddArc(P[1], params.d / 2, 4 * kPi / 3, tilt);
+    closedEndBackEdge(state, P[4], P[3]);
 }
 
 // Ground face at X = I.X - d/2 through the centre of the bottom bend.
-void DrawThreeQuarterEnd(DrawingState& state, const DrawingParams& params) {
+void drawThreeQuarterEnd(DrawingState& state, const DrawingParams& params) {
     auto& P = state.WorkPoints;
     auto& end = state.EndEntities;
-    cad::CadSpace& space = Space(state);
-    UseClosedCoilTilt(state, params);
+    cad::CadSpace& space = targetSpace(state);
+    useClosedCoilTilt(state, params);
     const Point& I = state.InsertPoint;
     const double ox = state.Offset.WireOffsetX;
     const double oy = state.Offset.WireOffsetY;
-    SetXY(P[2], P[1].x, P[0].y);
-    SetXY(P[3], P[2].x, I.y);
-    SetXY(P[4], P[3].x, P[1].y - params.d / 2);
-    SetXY(P[5], P[1].x + ox, P[1].y + oy);
-    SetXY(P[6], P[3].x + 0.25 * params.d, I.y);
-    SetXY(P[7], P[1].x + ox, P[1].y - oy);
-    SetXY(P[8], P[0].x + ox, P[0].y - oy);
-    SlotFor(end, 0, kEnd) = space.AddLine(P[2], P[4]);
-    SlotFor(end, 1, kEnd) = space.AddLine(P[6], P[5]);
-    SlotFor(end, 2, kEnd) = space.AddArc(P[1], params.d / 2, -kPi / 2, state.CoilTilt);
-    SlotFor(end, 3, kEnd) = space.AddLine(P[6], P[3]);
-    ClosedEndBackEdge(state, P[7], P[8]);
+    setXY(P[2], P[1].x, P[0].y);
+    setXY(P[3], P[2].x, I.y);
+    setXY(P[4], P[3].x, P[1].y - params.d / 2);
+    setXY(P[5], P[1].x + ox, P[1].y + oy);
+    setXY(P[6], P[3].x + 0.25 * params.d, I.y);
+    setXY(P[7], P[1].x + ox, P[1].y - oy);
+    setXY(P[8], P[0].x + ox, P[0].y - oy);
+    slotFor(end, 0, kEnd) = space.AddLine(P[2], P[4]);
+    slotFor(end, 1, kEnd) = space.AddLine(P[6], P[5]);
+    slotFor(end, 2, kEnd) = space.AddArc(P[1], params.d / 2, -kPi / 2, state.CoilTilt);
+    slotFor(end, 3, kEnd) = space.AddLine(P[6], P[3]);
+    closedEndBackEdge(state, P[7], P[8]);
 }
 
 } // namespace
 
 void DrawEndCoil(DrawingState& state, const DrawingParams& params) {
-    StartEndPoints(state, params);
+    startEndPoints(state, params);
     switch (params.EndType) {
     case EndType::Open:
-        DrawOpenEnd(state, params);
+        drawOpenEnd(state, params);
         break;
     case EndType::Closed:
-        DrawClosedEnd(state, params);
+        drawClosedEnd(state, params);
         break;
     case EndType::ClosedGround:
-        DrawGroundEnd(state, params);
+        drawGroundEnd(state, params);
         break;
     case EndType::ThreeQuarterGround:
-        DrawThreeQuarterEnd(state, params);
+        drawThreeQuarterEnd(state, params);
         break;
     }
 }
@@ -177,54 +177,54 @@ void DrawEndCoil(DrawingState& state, const DrawingParams& params) {
 void DrawGroundSectionEnd(DrawingState& state, const DrawingParams& params) {
     auto& P = state.WorkPoints;
     auto& end = state.EndEntities;
-    StartEndPoints(state, params);
+    startEndPoints(state, params);
     const double faceHalf = std::cos(kPi / 6) * params.d * 0.5;
-    SetXY(P[2], P[0].x - 0.75 * params.d, P[1].y);
-    SetXY(P[3], P[2].x, P[1].y + faceHalf);
-    SetXY(P[4], P[2].x, P[1].y - faceHalf);
-    cad::CadSpace& space = Space(state);
-    SlotFor(end, 0, kEnd) = space.AddLine(P[3], P[4]);
-    SlotFor(end, 1, kEnd) = space.AddArc(P[1], params.d / 2, 4 * kPi / 3, 2 * kPi / 3);
+    setXY(P[2], P[0].x - 0.75 * params.d, P[1].y);
+    setXY(P[3], P[2].x, P[1].y + faceHalf);
+    setXY(P[4], P[2].x, P[1].y - faceHalf);
+    cad::CadSpace& space = targetSpace(state);
+    slotFor(end, 0, kEnd) = space.AddLine(P[3], P[4]);
+    slotFor(end, 1, kEnd) = space.AddArc(P[1], params.d / 2, 4 * kPi / 3, 2 * kPi / 3);
 }
 
 void DrawHalfSectionEnd(DrawingState& state, const DrawingParams& params) {
     auto& P = state.WorkPoints;
     auto& end = state.EndEntities;
-    StartEndPoints(state, params);
-    SetXY(P[2], P[1].x, P[1].y + params.d / 2);
-    SetXY(P[3], P[1].x, P[1].y - params.d / 2);
-    cad::CadSpace& space = Space(state);
-    SlotFor(end, 0, kEnd) = space.AddLine(P[3], P[2]);
-    SlotFor(end, 1, kEnd) = space.AddArc(P[1], params.d / 2, -kPi / 2, kPi / 2);
+    startEndPoints(state, params);
+    setXY(P[2], P[1].x, P[1].y + params.d / 2);
+    setXY(P[3], P[1].x, P[1].y - params.d / 2);
+    cad::CadSpace& space = targetSpace(state);
+    slotFor(end, 0, kEnd) = space.AddLine(P[3], P[2]);
+    slotFor(end, 1, kEnd) = space.AddArc(P[1], params.d / 2, -kPi / 2, kPi / 2);
 }
 
-void DrawSectionEnd(DrawingState& state, const DrawingParams& params) {
+void drawSectionEnd(DrawingState& state, const DrawingParams& params) {
     auto& P = state.WorkPoints;
     auto& end = state.EndEntities;
-    StartEndPoints(state, params);
-    cad::CadSpace& space = Space(state);
+    startEndPoints(state, params);
+    cad::CadSpace& space = targetSpace(state);
     const double r = params.d / 2;
     switch (params.EndType) {
     case EndType::Open:
-        OpenEndFrontPoints(state);
-        SlotFor(end, 0, kEnd) = space.AddCircle(P[1], r);
-        SlotFor(end, 1, kEnd) = space.AddLine(P[6], P[8]);
-        SlotFor(end, 2, kEnd) = space.AddLine(P[7], P[9]);
-        SlotFor(end, 3, kEnd) = space.AddLine(P[8], P[9]);
+        openEndFrontPoints(state);
+        slotFor(end, 0, kEnd) = space.AddCircle(P[1], r);
+        slotFor(end, 1, kEnd) = space.AddLine(P[6], P[8]);
+        slotFor(end, 2, kEnd) = space.AddLine(P[7], P[9]);
+        slotFor(end, 3, kEnd) = space.AddLine(P[8], P[9]);
         return;
     case EndType::Closed: {
-        UseClosedCoilTilt(state, params);
+        useClosedCoilTilt(state, params);
         const double ox = state.Offset.WireOffsetX;
         const double oy = state.Offset.WireOffsetY;
-        SetXY(P[2], P[0].x - params.d, P[0].y);
-        SetXY(P[5], P[1].x + ox, P[1].y + oy);
-        SetXY(P[6], P[1].x - ox, P[1].y - oy);
-        SetXY(P[7], P[2].x + ox, P[2].y + oy);
-        SetXY(P[8], P[2].x - ox, P[2].y - oy);
-        SlotFor(end, 0, kEnd) = space.AddCircle(P[1], r);
-        SlotFor(end, 1, kEnd) = space.AddCircle(P[2], r);
-        SlotFor(end, 2, kEnd) = space.AddLine(P[5], P[7]);
-        SlotFor(end, 3, kEnd) = space.AddLine(P[6], P[8]);
+        setXY(P[2], P[0].x - params.d, P[0].y);
+        setXY(P[5], P[1].x + ox, P[1].y + oy);
+        setXY(P[6], P[1].x - ox, P[1].y - oy);
+        setXY(P[7], P[2].x + ox, P[2].y + oy);
+        setXY(P[8], P[2].x - ox, P[2].y - oy);
+        slotFor(end, 0, kEnd) = space.AddCircle(P[1], r);
+        slotFor(end, 1, kEnd) = space.AddCircle(P[2], r);
+        slotFor(end, 2, kEnd) = space.AddLine(P[5], P[7]);
+        slotFor(end, 3, kEnd) = space.AddLine(P[6], P[8]);
         return;
     }
     case EndType::ClosedGround:
@@ -234,27 +234,27 @@ void DrawSectionEnd(DrawingState& state, const DrawingParams& params) {
         DrawHalfSectionEnd(state, params);
         break;
     }
-    SlotFor(end, 2, kEnd) = end[0];
-    SlotFor(end, 3, kEnd) = end[0];
+    slotFor(end, 2, kEnd) = end[0];
+    slotFor(end, 3, kEnd) = end[0];
 }
 
-void DrawCutEnd(DrawingState& state, const DrawingParams& params) {
+void drawCutEnd(DrawingState& state, const DrawingParams& params) {
     auto& P = state.WorkPoints;
     auto& end = state.EndEntities;
-    StartEndPoints(state, params);
-    cad::CadSpace& space = Space(state);
+    startEndPoints(state, params);
+    cad::CadSpace& space = targetSpace(state);
     const Point& I = state.InsertPoint;
     const double r = params.d / 2;
     switch (params.EndType) {
     case EndType::Open:
-        SlotFor(end, 0, kEnd) =
+        slotFor(end, 0, kEnd) =
             space.AddCircle(Point{I.x - params.t / 2, I.y - params.D0 / 2, I.z}, r);
-        SlotFor(end, 1, kEnd) = end[0];
+        slotFor(end, 1, kEnd) = end[0];
         break;
     case EndType::Closed:
-        SetXY(P[2], I.x - params.d, I.y + params.D0 / 2);
-        SlotFor(end, 0, kEnd) = space.AddCircle(P[1], r);
-        SlotFor(end, 1, kEnd) = space.AddCircle(P[2], r);
+        setXY(P[2], I.x - params.d, I.y + params.D0 / 2);
+        slotFor(end, 0, kEnd) = space.AddCircle(P[1], r);
+        slotFor(end, 1, kEnd) = space.AddCircle(P[2], r);
         break;
     case EndType::ClosedGround:
         DrawGroundSectionEnd(state, params);

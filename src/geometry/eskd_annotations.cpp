@@ -14,26 +14,26 @@ namespace {
 
 using detail::kPi;
 
-cad::CadSpace& Target(DrawingState& state) {
-    return detail::Space(state);
+cad::CadSpace& target(DrawingState& state) {
+    return detail::targetSpace(state);
 }
 
-Point At(const Point& base, double x, double y) {
+Point at(const Point& base, double x, double y) {
     return Point{x, y, base.z};
 }
 
 // Hatch lines about a millimetre apart on paper for thin wire, up to 3 mm for thick.
-double HatchSpacing(const DrawingParams& p, double k) {
+double hatchSpacing(const DrawingParams& p, double k) {
     return std::clamp(p.d * k / 5, 0.8, 3.0) / k;
 }
 
-void HatchSections(DrawingState& state, const DrawingParams& p, double k) {
+void hatchSections(DrawingState& state, const DrawingParams& p, double k) {
     const bool section = p.ViewType == ViewType::Section;
     if (!section && p.ViewType != ViewType::Cut) {
         return;
     }
-    cad::CadSpace& space = Target(state);
-    const double spacing = HatchSpacing(p, k);
+    cad::CadSpace& space = target(state);
+    const double spacing = hatchSpacing(p, k);
     const int perCoil = section ? 4 : 2;
     const int first = section ? 2 : 0;
     for (int coil = 0; coil < p.n; ++coil) {
@@ -64,11 +64,11 @@ void HatchSections(DrawingState& state, const DrawingParams& p, double k) {
     }
 }
 
-void DrawAxes(DrawingState& state, const DrawingParams& p, double k, double allowance) {
-    cad::CadSpace& space = Target(state);
+void drawAxes(DrawingState& state, const DrawingParams& p, double k, double allowance) {
+    cad::CadSpace& space = target(state);
     const Point& s = state.PickStart;
     const double over = 5 / k;
-    space.AddLine(At(s, s.x - over, s.y), At(s, s.x + p.L0 + over, s.y));
+    space.AddLine(at(s, s.x - over, s.y), at(s, s.x + p.L0 + over, s.y));
     if (p.ViewType != ViewType::WithBreak) {
         return;
     }
@@ -80,36 +80,36 @@ void DrawAxes(DrawingState& state, const DrawingParams& p, double k, double allo
     const double top = s.y + p.D0 / 2;
     const double bottom = s.y - p.D0 / 2;
     const double reach = p.d / 2 + 2 / k;
-    space.AddLine(At(s, breakX - reach, top), At(s, 2 * centre - (breakX - p.t / 2) + reach, top));
-    space.AddLine(At(s, breakX - p.t / 2 - reach, bottom),
-                  At(s, 2 * centre - breakX + reach, bottom));
+    space.AddLine(at(s, breakX - reach, top), at(s, 2 * centre - (breakX - p.t / 2) + reach, top));
+    space.AddLine(at(s, breakX - p.t / 2 - reach, bottom),
+                  at(s, 2 * centre - breakX + reach, bottom));
 }
 
-void DrawDimensions(DrawingState& state, const DrawingParams& p, double k, double allowance) {
-    cad::CadSpace& space = Target(state);
+void drawDimensions(DrawingState& state, const DrawingParams& p, double k, double allowance) {
+    cad::CadSpace& space = target(state);
     const Point& s = state.PickStart;
     const double outer = (p.D0 + p.d) / 2;
     // L0 below the spring, a reference size.
-    space.AddDimRotated(At(s, s.x, s.y - outer), At(s, s.x + p.L0, s.y - outer),
-                        At(s, s.x, s.y - outer - 14 / k), 0, "<>*");
+    space.AddDimRotated(at(s, s.x, s.y - outer), at(s, s.x + p.L0, s.y - outer),
+                        at(s, s.x, s.y - outer - 14 / k), 0, "<>*");
     // The outer diameter, right of the spring.
-    space.AddDimRotated(At(s, s.x + p.L0, s.y + outer), At(s, s.x + p.L0, s.y - outer),
-                        At(s, s.x + p.L0 + 10 / k, s.y), kPi / 2, "%%c<>");
+    space.AddDimRotated(at(s, s.x + p.L0, s.y + outer), at(s, s.x + p.L0, s.y - outer),
+                        at(s, s.x + p.L0 + 10 / k, s.y), kPi / 2, "%%c<>");
     // The wire, across the top section of the first working coil, its leader up and right.
-    const Point wire = At(s, s.x + allowance, s.y + p.D0 / 2);
+    const Point wire = at(s, s.x + allowance, s.y + p.D0 / 2);
     const double c = std::cos(kPi / 4) * p.d / 2;
-    space.AddDimDiametric(At(s, wire.x + c, wire.y + c), At(s, wire.x - c, wire.y - c), 8 / k,
+    space.AddDimDiametric(at(s, wire.x + c, wire.y + c), at(s, wire.x - c, wire.y - c), 8 / k,
                           "%%c<>");
     // The pitch between the bottoms of the first two coils, where a view shows two.
     const bool twoCoils = p.ViewType == ViewType::WithBreak ? p.BreakCoils != 1 : p.n >= 2;
     if (twoCoils) {
         const double x = s.x + allowance + p.t / 2;
-        space.AddDimRotated(At(s, x, s.y - p.D0 / 2), At(s, x + p.t, s.y - p.D0 / 2),
-                            At(s, x, s.y - outer - 6 / k), 0, "");
+        space.AddDimRotated(at(s, x, s.y - p.D0 / 2), at(s, x + p.t, s.y - p.D0 / 2),
+                            at(s, x, s.y - outer - 6 / k), 0, "");
     }
 }
 
-std::string Force(double value) {
+std::string force(double value) {
     char text[32];
     std::snprintf(text, sizeof text, "%.6g", value);
     return text;
@@ -118,9 +118,9 @@ std::string Force(double value) {
 // Above the view with a break: force against length from the free length L0 (no force) to
 // L3 (F3), an ordinate at each of L1, L2, L3 with its force, and the three lengths
 // dimensioned from the spring's start, their extension lines tying the ordinates down.
-void DrawDiagram(DrawingState& state, const DrawingParams& p, cad::CadDocument& document,
+void drawDiagram(DrawingState& state, const DrawingParams& p, cad::CadDocument& document,
                  double k) {
-    cad::CadSpace& space = Target(state);
+    cad::CadSpace& space = target(state);
     const Point& s = state.PickStart;
     const double top = s.y + (p.D0 + p.d) / 2;
     const double base = top + 30 / k;
@@ -134,30 +134,30 @@ void DrawDiagram(DrawingState& state, const DrawingParams& p, cad::CadDocument& 
             p.F3 > 0 ? height * forces[i] / p.F3 : height * (p.L0 - lengths[i]) / (p.L0 - p.L3);
     }
     document.SetActiveLayer(kLayerDiagram);
-    space.AddLine(At(s, s.x + p.L3, base), At(s, s.x + p.L0, base));
-    space.AddLine(At(s, s.x + p.L3, base + heights[2]), At(s, s.x + p.L0, base));
+    space.AddLine(at(s, s.x + p.L3, base), at(s, s.x + p.L0, base));
+    space.AddLine(at(s, s.x + p.L3, base + heights[2]), at(s, s.x + p.L0, base));
     for (int i = 0; i < 3; ++i) {
         const double x = s.x + lengths[i];
-        space.AddLine(At(s, x, base), At(s, x, base + heights[i]));
+        space.AddLine(at(s, x, base), at(s, x, base + heights[i]));
     }
     // Each force right of its ordinate's top; the force line falls away to the right.
     document.SetActiveLayer(kLayerTitle);
     const char* names[3] = {"F1 = ", "F2 = ", "F3 = "};
     for (int i = 0; i < 3; ++i) {
-        space.AddText(names[i] + Force(forces[i]) + " Н",
-                      At(s, s.x + lengths[i] + 1 / k, base + heights[i] + 1 / k), 2.5 / k);
+        space.AddText(names[i] + force(forces[i]) + " Н",
+                      at(s, s.x + lengths[i] + 1 / k, base + heights[i] + 1 / k), 2.5 / k);
     }
     document.SetActiveLayer(kLayerDimensions);
     for (int i = 2; i >= 0; --i) {
         const double level = top + (8 + 8 * (2 - i)) / k;
-        space.AddDimRotated(At(s, s.x, top), At(s, s.x + lengths[i], base), At(s, s.x, level), 0,
+        space.AddDimRotated(at(s, s.x, top), at(s, s.x + lengths[i], base), at(s, s.x, level), 0,
                             "");
     }
 }
 
 } // namespace
 
-void DrawEskdAnnotations(DrawingState& state, const DrawingParams& params,
+void drawEskdAnnotations(DrawingState& state, const DrawingParams& params,
                          cad::CadDocument& document, const SheetLayout& sheet) {
     const double k = sheet.Scale;
     // The end allowance as the driver set it: how far the first coil's top lies from the
@@ -168,13 +168,13 @@ void DrawEskdAnnotations(DrawingState& state, const DrawingParams& params,
                              : params.EndType == EndType::ClosedGround ? 0.75 * params.d
                                                                        : 0.5 * params.d;
     document.SetActiveLayer(kLayerAxes);
-    DrawAxes(state, params, k, allowance);
+    drawAxes(state, params, k, allowance);
     document.SetActiveLayer(kLayerHatch);
-    HatchSections(state, params, k);
+    hatchSections(state, params, k);
     document.SetActiveLayer(kLayerDimensions);
-    DrawDimensions(state, params, k, allowance);
+    drawDimensions(state, params, k, allowance);
     if (params.ViewType == ViewType::WithBreak && params.WithDiagram) {
-        DrawDiagram(state, params, document, k);
+        drawDiagram(state, params, document, k);
     }
 }
 

@@ -46,25 +46,25 @@ inline constexpr const char* kDashDot = "ШТРИХПУНКТИРНАЯ";
 
 // The pitch with which the full view spans `length` (the end coils' outer faces that far
 // apart): (length - k d) / (n - 0.5) for closed ends, solved for the open end's tilt.
-double PitchForLength(const DrawingParams& params, double length);
+double pitchForLength(const DrawingParams& params, double length);
 
 // The smallest of A4 portrait, A3 and A2 landscape that holds everything at the largest
 // standard scale that fits it; nothing when even A2 at 1:5 is too small.
-std::optional<SheetLayout> ChooseSheet(const DrawingParams& params, const EskdSheetInfo& info);
+std::optional<SheetLayout> chooseSheet(const DrawingParams& params, const EskdSheetInfo& info);
 
 // Where the spring starts (its left end on the axis) on the placed sheet.
-Point SpringStartOnSheet(const DrawingParams& params, const SheetLayout& sheet);
+Point springStartOnSheet(const DrawingParams& params, const SheetLayout& sheet);
 
 // Adds the layers and the linetype (dashes sized for the scale) and sets DIMSCALE.
-void PrepareEskdDocument(cad::CadDocument& document, const SheetLayout& sheet);
+void prepareEskdDocument(cad::CadDocument& document, const SheetLayout& sheet);
 
 // After a view drawn on the outline layer: axes, hatches, dimensions, and with the view
 // with a break and params.WithDiagram the loading diagram with its forces and lengths.
-void DrawEskdAnnotations(DrawingState& state, const DrawingParams& params,
+void drawEskdAnnotations(DrawingState& state, const DrawingParams& params,
                          cad::CadDocument& document, const SheetLayout& sheet);
 
 // The frame, the title block filled in and the requirements above it.
-void DrawEskdSheet(DrawingState& state, cad::CadDocument& document, const SheetLayout& sheet,
+void drawEskdSheet(DrawingState& state, cad::CadDocument& document, const SheetLayout& sheet,
                    const EskdSheetInfo& info);
 
 } // namespace torvelix::geometry

@@ -37,26 +37,26 @@ struct Room {
 };
 
 // The loading diagram goes with the view with a break only.
-bool HasDiagram(const DrawingParams& p) {
+bool hasDiagram(const DrawingParams& p) {
     return p.ViewType == ViewType::WithBreak && p.WithDiagram;
 }
 
-Room RoomFor(const DrawingParams& p) {
+Room roomFor(const DrawingParams& p) {
     Room room;
-    if (HasDiagram(p)) {
+    if (hasDiagram(p)) {
         room.above = 30 + 24 + 16;
     }
     return room;
 }
 
 // The diagram's height: half the mean diameter, at least 20 mm on paper.
-double DiagramHeight(const DrawingParams& p, double scale) {
+double diagramHeight(const DrawingParams& p, double scale) {
     return std::max(0.5 * p.D0, 20 / scale);
 }
 
 } // namespace
 
-double PitchForLength(const DrawingParams& p, double length) {
+double pitchForLength(const DrawingParams& p, double length) {
     switch (p.EndType) {
     case EndType::Closed:
         return (length - 3 * p.d) / (p.n - 0.5);
@@ -77,8 +77,8 @@ double PitchForLength(const DrawingParams& p, double length) {
     return t;
 }
 
-std::optional<SheetLayout> ChooseSheet(const DrawingParams& p, const EskdSheetInfo& info) {
-    const Room room = RoomFor(p);
+std::optional<SheetLayout> chooseSheet(const DrawingParams& p, const EskdSheetInfo& info) {
+    const Room room = roomFor(p);
     const double techHeight =
         info.TechLines.empty() ? 0 : kTechPitch * static_cast<double>(info.TechLines.size()) + 5;
     for (const Format& format : kFormats) {
@@ -96,7 +96,7 @@ std::optional<SheetLayout> ChooseSheet(const DrawingParams& p, const EskdSheetIn
         for (const Scale& scale : kScales) {
             const double k = scale.factor;
             const double width = p.L0 * k + room.left + room.right + 10;
-            const double diagram = HasDiagram(p) ? DiagramHeight(p, k) * k : 0;
+            const double diagram = hasDiagram(p) ? diagramHeight(p, k) * k : 0;
             const double height = (p.D0 + p.d) * k + room.below + room.above + diagram + 10;
             for (const Area& area : areas) {
                 if (width <= area.right - area.left && height <= area.top - area.bottom) {
@@ -118,10 +118,10 @@ std::optional<SheetLayout> ChooseSheet(const DrawingParams& p, const EskdSheetIn
     return std::nullopt;
 }
 
-Point SpringStartOnSheet(const DrawingParams& p, const SheetLayout& sheet) {
+Point springStartOnSheet(const DrawingParams& p, const SheetLayout& sheet) {
     const double k = sheet.Scale;
-    const Room room = RoomFor(p);
-    const double diagram = HasDiagram(p) ? DiagramHeight(p, k) * k : 0;
+    const Room room = roomFor(p);
+    const double diagram = hasDiagram(p) ? diagramHeight(p, k) * k : 0;
     const double width = p.L0 * k + room.left + room.right;
     const double height = (p.D0 + p.d) * k + room.below + room.above + diagram;
     // The picture centred in its area; paper millimetres from the sheet's corner.
@@ -131,7 +131,7 @@ Point SpringStartOnSheet(const DrawingParams& p, const SheetLayout& sheet) {
     return Point{sheet.Corner.x + left / k, sheet.Corner.y + axis / k, sheet.Corner.z};
 }
 
-void PrepareEskdDocument(cad::CadDocument& document, const SheetLayout& sheet) {
+void prepareEskdDocument(cad::CadDocument& document, const SheetLayout& sheet) {
     const double k = sheet.Scale;
     // A long dash of 12 mm, gaps of 3 mm and a dot, on paper.
     document.AddLinetype(kDashDot, "Штрихпунктирная тонкая __ . __ . __",

@@ -11,7 +11,7 @@ namespace {
 class SheetPen {
 public:
     SheetPen(DrawingState& state, const SheetLayout& sheet)
-        : space_(detail::Space(state)), sheet_(sheet) {}
+        : space_(detail::targetSpace(state)), sheet_(sheet) {}
 
     Point at(double x, double y) const {
         return Point{sheet_.Corner.x + x / sheet_.Scale, sheet_.Corner.y + y / sheet_.Scale,
@@ -42,7 +42,7 @@ constexpr double kLeftColumns[] = {7, 17, 40, 55};
 
 } // namespace
 
-void DrawEskdSheet(DrawingState& state, cad::CadDocument& document, const SheetLayout& sheet,
+void drawEskdSheet(DrawingState& state, cad::CadDocument& document, const SheetLayout& sheet,
                    const EskdSheetInfo& info) {
     SheetPen pen(state, sheet);
     const double w = sheet.Width;

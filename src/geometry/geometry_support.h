@@ -12,31 +12,31 @@ namespace torvelix::geometry::detail {
 inline constexpr double kPi = 3.14159265358979323846;
 
 // The space that receives the entities; a missing one is a caller's fault.
-cad::CadSpace& Space(DrawingState& state);
+cad::CadSpace& targetSpace(DrawingState& state);
 
 // A slot of an entity list to fill; throws std::logic_error outside the list.
-EntityRef& SlotFor(std::vector<EntityRef>& list, int slot, const char* listName);
+EntityRef& slotFor(std::vector<EntityRef>& list, int slot, const char* listName);
 // A slot that must already hold an entity; throws std::logic_error when empty.
-cad::CadEntity& Filled(std::vector<EntityRef>& list, int slot, const char* listName);
+cad::CadEntity& filled(std::vector<EntityRef>& list, int slot, const char* listName);
 
 // Sets X and Y and keeps the point's Z.
-inline void SetXY(Point& p, double x, double y) {
+inline void setXY(Point& p, double x, double y) {
     p.x = x;
     p.y = y;
 }
-inline Point Offset(const Point& p, double dx, double dy) {
+inline Point offset(const Point& p, double dx, double dy) {
     return Point{p.x + dx, p.y + dy, p.z};
 }
 
 // The trim pattern: ask `of` for its crossing with `line`, unextended, and assign the
 // returned array as a whole to the line's start or end. An empty or ambiguous answer
 // is refused by the CAD side (cad::CadException). Returns the array.
-std::vector<double> TrimStart(cad::CadEntity& line, cad::CadEntity& of);
-std::vector<double> TrimEnd(cad::CadEntity& line, cad::CadEntity& of);
+std::vector<double> trimStart(cad::CadEntity& line, cad::CadEntity& of);
+std::vector<double> trimEnd(cad::CadEntity& line, cad::CadEntity& of);
 
 // One copy of every entity of the list turned by 180 degrees about the centre, in
 // slot order; an entity held by two slots is copied twice.
-void HalfTurnCopies(std::vector<EntityRef>& list, int count, const Point& centre,
+void halfTurnCopies(std::vector<EntityRef>& list, int count, const Point& centre,
                     const char* listName);
 
 } // namespace torvelix::geometry::detail

@@ -18,8 +18,8 @@ void DrawCoilBack(DrawingState& state, const DrawingParams& params, int slot);
 // Side views (6 slots): needs CoilEntities[0], the first coil's left front edge.
 void DrawEndCoil(DrawingState& state, const DrawingParams& params);
 // Section view (4 slots) and cut view (2 slots).
-void DrawSectionEnd(DrawingState& state, const DrawingParams& params);
-void DrawCutEnd(DrawingState& state, const DrawingParams& params);
+void drawSectionEnd(DrawingState& state, const DrawingParams& params);
+void drawCutEnd(DrawingState& state, const DrawingParams& params);
 // The closed, ground ends (ClosedGround, ThreeQuarterGround) in the section and cut
 // views; fill EndEntities[0..1].
 void DrawGroundSectionEnd(DrawingState& state, const DrawingParams& params);
@@ -32,7 +32,7 @@ void DrawFullView(DrawingState& state, const DrawingParams& params);
 void DrawSectionView(DrawingState& state, const DrawingParams& params);
 void DrawCutView(DrawingState& state, const DrawingParams& params);
 // The view params.ViewType names (the view with a break without its loading diagram).
-void DrawView(DrawingState& state, const DrawingParams& params);
+void drawView(DrawingState& state, const DrawingParams& params);
 
 // Force against length above the view with a break, from PickStart; five lines.
 // Needs DrawnLength != L3 (the rescaled lengths).

@@ -8,7 +8,7 @@ namespace torvelix::shell {
 namespace {
 
 // Moves `rect` (no larger than `area`) the least needed to lie inside `area`.
-QRect Inside(QRect rect, const QRect& area) {
+QRect inside(QRect rect, const QRect& area) {
     rect.setSize(rect.size().boundedTo(area.size()));
     rect.moveLeft(std::clamp(rect.left(), area.left(), area.right() - rect.width() + 1));
     rect.moveTop(std::clamp(rect.top(), area.top(), area.bottom() - rect.height() + 1));
@@ -17,24 +17,24 @@ QRect Inside(QRect rect, const QRect& area) {
 
 } // namespace
 
-QRect PlaceBeside(const QRect& wizard, QSize wanted, const QRect& area, QSize minimum) {
+QRect placeBeside(const QRect& wizard, QSize wanted, const QRect& area, QSize minimum) {
     const QSize size = wanted.boundedTo(area.size());
     const int rightRoom = area.right() - wizard.right();
     const int leftRoom = wizard.left() - area.left();
     const int top = wizard.top();
     if (rightRoom >= size.width()) {
-        return Inside(QRect(QPoint(wizard.right() + 1, top), size), area);
+        return inside(QRect(QPoint(wizard.right() + 1, top), size), area);
     }
     if (leftRoom >= size.width()) {
-        return Inside(QRect(QPoint(wizard.left() - size.width(), top), size), area);
+        return inside(QRect(QPoint(wizard.left() - size.width(), top), size), area);
     }
     const int room = std::max(rightRoom, leftRoom);
     if (room >= minimum.width()) {
         const QSize narrowed(room, size.height());
         const int left = rightRoom >= leftRoom ? wizard.right() + 1 : area.left();
-        return Inside(QRect(QPoint(left, top), narrowed), area);
+        return inside(QRect(QPoint(left, top), narrowed), area);
     }
-    return Inside(QRect(wizard.topLeft(), size), area);
+    return inside(QRect(wizard.topLeft(), size), area);
 }
 
 } // namespace torvelix::shell

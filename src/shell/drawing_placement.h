@@ -12,7 +12,7 @@ namespace torvelix::shell {
 // left, else in the wider of the two free strips when that is at least `minimum` wide
 // (narrowed to it), else over the wizard. The result always lies inside `area` and is
 // no larger than it.
-QRect PlaceBeside(const QRect& wizard, QSize wanted, const QRect& area,
+QRect placeBeside(const QRect& wizard, QSize wanted, const QRect& area,
                   QSize minimum = QSize(400, 300));
 
 } // namespace torvelix::shell

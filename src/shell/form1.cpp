@@ -30,9 +30,9 @@ const QString kAuthorText = QStringLiteral("Torvelix design office, 2026");
 const QString kContactText = QStringLiteral("torvelix@example.org");
 
 // Message texts break lines with CR, CR LF or LF CR; the box wants LF.
-QString BoxText(const std::string& text) {
+QString boxText(const std::string& text) {
     // A file name that is not UTF-8 shows its bad bytes as \xNN.
-    QString out = QString::fromStdString(EscapeInvalidUtf8(text));
+    QString out = QString::fromStdString(escapeInvalidUtf8(text));
     out.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
     out.replace(QStringLiteral("\n\r"), QStringLiteral("\n"));
     out.replace(u'\r', u'\n');
@@ -63,7 +63,7 @@ void MessageBoxSink::show(MessageIcon icon, const std::string& text) {
     // While the window is minimised for drawing the box stands on its own.
     QWidget* parent = owner_ && owner_->isVisible() && !owner_->isMinimized() ? owner_ : nullptr;
     QMessageBox box(icon == MessageIcon::Error ? QMessageBox::Critical : QMessageBox::Warning,
-                    QString::fromUtf8(kMessageCaption), BoxText(text), QMessageBox::Ok, parent);
+                    QString::fromUtf8(kMessageCaption), boxText(text), QMessageBox::Ok, parent);
     box.exec();
 }
 
@@ -88,14 +88,14 @@ TForm1::TForm1(WindowOptions options, QWidget* parent)
 
     ui_.Notebook1 = new QStackedWidget(this);
     ui_.Notebook1->setObjectName("Notebook1");
-    ui_.Notebook1->addWidget(BuildList0(ui_, exePath_));
-    ui_.Notebook1->addWidget(BuildList1(ui_));
-    ui_.Notebook1->addWidget(BuildList2(ui_));
-    ui_.Notebook1->addWidget(BuildList3(ui_));
-    ui_.Notebook1->addWidget(BuildList4(ui_));
-    ui_.Notebook1->addWidget(BuildList5(ui_));
-    ui_.Notebook1->addWidget(BuildList6(ui_));
-    ui_.Notebook1->addWidget(BuildList7(ui_, options_.cadConnector == nullptr));
+    ui_.Notebook1->addWidget(buildList0(ui_, exePath_));
+    ui_.Notebook1->addWidget(buildList1(ui_));
+    ui_.Notebook1->addWidget(buildList2(ui_));
+    ui_.Notebook1->addWidget(buildList3(ui_));
+    ui_.Notebook1->addWidget(buildList4(ui_));
+    ui_.Notebook1->addWidget(buildList5(ui_));
+    ui_.Notebook1->addWidget(buildList6(ui_));
+    ui_.Notebook1->addWidget(buildList7(ui_, options_.cadConnector == nullptr));
 
     auto* Bevel1 = new QFrame(this);
     Bevel1->setObjectName("Bevel1");
@@ -108,7 +108,7 @@ TForm1::TForm1(WindowOptions options, QWidget* parent)
     ui_.bbNext = new QPushButton("Вперед", this);
     ui_.bbNext->setObjectName("bbNext");
     ui_.bbNext->setFixedSize(80, 26);
-    ui_.bbNext->setIcon(QIcon(ForwardArrowPicture(QSize(16, 16))));
+    ui_.bbNext->setIcon(QIcon(forwardArrowPicture(QSize(16, 16))));
     ui_.bbNext->setLayoutDirection(Qt::RightToLeft); // the arrow to the right of the text
     ui_.bbExit = new QPushButton("Выход", this);
     ui_.bbExit->setObjectName("bbExit");
@@ -130,11 +130,11 @@ TForm1::TForm1(WindowOptions options, QWidget* parent)
     layout->addWidget(Bevel1);
     layout->addLayout(buttons);
 
-    ConnectHandlers();
+    connectHandlers();
 
     // The controls are loaded: page 0 is current and the buttons are refreshed, which
     // runs the page-0 rule and with it the first class selection and the table check.
-    Step([this] { session_->RefreshButtons(); });
+    runStep([this] { session_->refreshButtons(); });
     FormCreate();
 }
 
@@ -143,14 +143,14 @@ int TForm1::currentPage() const {
 }
 
 QString TForm1::settingsPath() const {
-    return SettingsPath(exePath_);
+    return settingsPathFor(exePath_);
 }
 
 void TForm1::FormCreate() {
     const IniFile ini(settingsPath());
-    const int height = ini.ReadInteger(kSection, QStringLiteral("Высота"), kDefaultHeight);
-    const int width = ini.ReadInteger(kSection, QStringLiteral("Ширина"), kDefaultWidth);
-    ui_.cbEskd->setChecked(ini.ReadInteger(kSection, QStringLiteral("ЕСКД"), 0) == 1);
+    const int height = ini.readInteger(kSection, QStringLiteral("Высота"), kDefaultHeight);
+    const int width = ini.readInteger(kSection, QStringLiteral("Ширина"), kDefaultWidth);
+    ui_.cbEskd->setChecked(ini.readInteger(kSection, QStringLiteral("ЕСКД"), 0) == 1);
     // The stored measure is the outer size; the keeper applies it as such and centres
     // the window when it is first shown.
     new OuterSizeKeeper(*this, QSize(width, height));
@@ -180,13 +180,13 @@ void TForm1::FormActivate() {
 }
 
 void TForm1::bbExitClick() {
-    if (!ConfirmDrawingSaved()) {
+    if (!confirmDrawingSaved()) {
         return;
     }
     try {
-        SaveSettings();
+        saveSettings();
     } catch (const UserError& error) {
-        ShowGeneralError(error.what());
+        showGeneralError(error.what());
         return;
     }
     closeConfirmed_ = true;
@@ -194,7 +194,7 @@ void TForm1::bbExitClick() {
 }
 
 void TForm1::closeEvent(QCloseEvent* event) {
-    if (!closeConfirmed_ && session_->tablesOk() && !ConfirmDrawingSaved()) {
+    if (!closeConfirmed_ && session_->tablesOk() && !confirmDrawingSaved()) {
         event->ignore();
         return;
     }
@@ -202,32 +202,32 @@ void TForm1::closeEvent(QCloseEvent* event) {
     QWidget::closeEvent(event);
 }
 
-void TForm1::SaveSettings() {
+void TForm1::saveSettings() {
     const IniFile ini(settingsPath());
     const QSize outer = frameGeometry().size();
-    ini.WriteString(kSection, QStringLiteral("Автор"), kAuthorText);
-    ini.WriteString(kSection, QStringLiteral("E-Mail"), kContactText);
-    ini.WriteString(kSection, QStringLiteral("Высота"), QString::number(outer.height()));
-    ini.WriteString(kSection, QStringLiteral("Ширина"), QString::number(outer.width()));
-    ini.WriteString(kSection, QStringLiteral("ЕСКД"), ui_.cbEskd->isChecked() ? "1" : "0");
+    ini.writeString(kSection, QStringLiteral("Автор"), kAuthorText);
+    ini.writeString(kSection, QStringLiteral("E-Mail"), kContactText);
+    ini.writeString(kSection, QStringLiteral("Высота"), QString::number(outer.height()));
+    ini.writeString(kSection, QStringLiteral("Ширина"), QString::number(outer.width()));
+    ini.writeString(kSection, QStringLiteral("ЕСКД"), ui_.cbEskd->isChecked() ? "1" : "0");
 }
 
-void TForm1::Step(const std::function<void()>& step) {
+void TForm1::runStep(const std::function<void()>& step) {
     try {
-        ReadValues(ui_, session_->values());
+        readValues(ui_, session_->values());
         step();
-        ShowValues(session_->values(), ui_);
+        showValues(session_->values(), ui_);
     } catch (const std::exception& error) {
-        ShowValues(session_->values(), ui_);
-        ShowGeneralError(error.what());
+        showValues(session_->values(), ui_);
+        showGeneralError(error.what());
     }
 }
 
-void TForm1::ShowGeneralError(const std::string& text) {
+void TForm1::showGeneralError(const std::string& text) {
     if (options_.generalError) {
         options_.generalError(text);
     } else {
-        QMessageBox box(QMessageBox::Critical, QString::fromUtf8(kMessageCaption), BoxText(text),
+        QMessageBox box(QMessageBox::Critical, QString::fromUtf8(kMessageCaption), boxText(text),
                         QMessageBox::Ok, isVisible() ? this : nullptr);
         box.exec();
     }
@@ -236,15 +236,15 @@ void TForm1::ShowGeneralError(const std::string& text) {
     }
 }
 
-void TForm1::ChangePage(bool forward) {
+void TForm1::changePage(bool forward) {
     workflow::StepOutcome outcome;
-    Step([&] { outcome = session_->ChangePage(forward); });
-    ShowOutcome(outcome);
+    runStep([&] { outcome = session_->changePage(forward); });
+    showOutcome(outcome);
 }
 
-void TForm1::ShowOutcome(const workflow::StepOutcome& outcome) {
+void TForm1::showOutcome(const workflow::StepOutcome& outcome) {
     if (outcome.error) {
-        ShowGeneralError(*outcome.error);
+        showGeneralError(*outcome.error);
     }
     if (outcome.focus.empty()) {
         return;

@@ -69,24 +69,24 @@ private:
     void FormCreate();
     void FormActivate();
     void bbExitClick();
-    void SaveSettings();
+    void saveSettings();
 
     // Runs a step of the session on the values the widgets hold, then shows the
     // values it left. An error that escapes goes to the general error handler.
-    void Step(const std::function<void()>& step);
-    void ChangePage(bool forward);
+    void runStep(const std::function<void()>& step);
+    void changePage(bool forward);
     // An escaped error's text through the general error handler, then the edit to mend.
-    void ShowOutcome(const workflow::StepOutcome& outcome);
-    void ConnectHandlers();
+    void showOutcome(const workflow::StepOutcome& outcome);
+    void connectHandlers();
     void bbPrintClick();
     void sbAutoCadClick();
 
-    void RestoreAfterDrawing(Qt::WindowStates before);
+    void restoreAfterDrawing(Qt::WindowStates before);
     // The built-in drawing window beside the wizard, in front (page 7's button).
-    void ShowDrawingWindow();
+    void showDrawingWindow();
     // False when the user keeps the program running rather than lose the drawing.
-    bool ConfirmDrawingSaved();
-    void ShowGeneralError(const std::string& text);
+    bool confirmDrawingSaved();
+    void showGeneralError(const std::string& text);
 
     WindowOptions options_;
     std::string exePath_;

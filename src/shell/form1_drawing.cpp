@@ -29,10 +29,10 @@ TForm1::~TForm1() = default;
 void TForm1::sbAutoCadClick() {
     workflow::DrawingRequest request;
     workflow::StepOutcome outcome;
-    Step([&] { outcome = session_->PrepareDrawing(request); });
+    runStep([&] { outcome = session_->prepareDrawing(request); });
     if (!outcome.done) {
         // Refused, or a field is not a number: nothing is minimised or drawn.
-        ShowOutcome(outcome);
+        showOutcome(outcome);
         return;
     }
 
@@ -42,7 +42,7 @@ void TForm1::sbAutoCadClick() {
             builtinDrawing_ = std::make_shared<BuiltinDrawing>();
             ui_.bbShowDrawing->setEnabled(true);
         }
-        ShowDrawingWindow();
+        showDrawingWindow();
         // The marks of the points picked for the previous drawing go.
         builtinDrawing_->window->clearMarkers();
         connector = &builtinDrawing_->connector;
@@ -55,30 +55,30 @@ void TForm1::sbAutoCadClick() {
     const Qt::WindowStates before = windowState();
     showMinimized();
     try {
-        workflow::DrawRequest(*drawingSession_, request, *connector, *messages_);
+        workflow::drawRequest(*drawingSession_, request, *connector, *messages_);
     } catch (const std::exception& error) {
-        RestoreAfterDrawing(before);
-        ShowGeneralError(error.what());
+        restoreAfterDrawing(before);
+        showGeneralError(error.what());
         return;
     } catch (...) {
-        RestoreAfterDrawing(before);
+        restoreAfterDrawing(before);
         throw;
     }
-    RestoreAfterDrawing(before);
+    restoreAfterDrawing(before);
 }
 
-void TForm1::RestoreAfterDrawing(Qt::WindowStates before) {
+void TForm1::restoreAfterDrawing(Qt::WindowStates before) {
     setWindowState(before & ~Qt::WindowMinimized);
     show();
     raise();
     activateWindow();
     if (builtinDrawing_ && !options_.cadConnector) {
         // The wizard would cover the drawing: both stay in sight, the drawing in front.
-        ShowDrawingWindow();
+        showDrawingWindow();
     }
 }
 
-void TForm1::ShowDrawingWindow() {
+void TForm1::showDrawingWindow() {
     if (!builtinDrawing_) {
         return;
     }
@@ -93,7 +93,7 @@ void TForm1::ShowDrawingWindow() {
                              outerRect.right() - inner.right(),
                              outerRect.bottom() - inner.bottom());
         const QSize outer = drawing.size().grownBy(frame);
-        const QRect place = PlaceBeside(frameGeometry(), outer, where->availableGeometry());
+        const QRect place = placeBeside(frameGeometry(), outer, where->availableGeometry());
         drawing.move(place.topLeft());
         drawing.resize(place.size().shrunkBy(frame));
     }
@@ -106,7 +106,7 @@ void TForm1::ShowDrawingWindow() {
     drawing.activateWindow();
 }
 
-bool TForm1::ConfirmDrawingSaved() {
+bool TForm1::confirmDrawingSaved() {
     return !builtinDrawing_ || builtinDrawing_->window->confirmDiscard();
 }
 

@@ -19,13 +19,13 @@ namespace {
 
 using RawLines = std::vector<std::string>;
 
-QString Decode(const std::string& bytes) {
-    return QString::fromStdString(torvelix::Cp1251ToUtf8(bytes));
+QString decode(const std::string& bytes) {
+    return QString::fromStdString(torvelix::cp1251ToUtf8(bytes));
 }
 
 // The file's lines as raw bytes, without line ends. A missing file has no lines;
 // no result when the file exists but cannot be read.
-std::optional<RawLines> ReadRawLines(const QString& path) {
+std::optional<RawLines> readRawLines(const QString& path) {
     QFile file(path);
     if (!file.exists()) {
         return RawLines{};
@@ -54,8 +54,8 @@ std::optional<RawLines> ReadRawLines(const QString& path) {
 }
 
 // The section name of a "[name]" line.
-std::optional<QString> SectionName(const std::string& raw) {
-    const QString line = Decode(raw).trimmed();
+std::optional<QString> sectionName(const std::string& raw) {
+    const QString line = decode(raw).trimmed();
     if (!line.startsWith(u'[')) {
         return std::nullopt;
     }
@@ -71,8 +71,8 @@ struct Entry {
     QString value;
 };
 
-std::optional<Entry> KeyEntry(const std::string& raw) {
-    const QString line = Decode(raw);
+std::optional<Entry> keyEntry(const std::string& raw) {
+    const QString line = decode(raw);
     const QString trimmed = line.trimmed();
     if (trimmed.isEmpty() || trimmed.startsWith(u';') || trimmed.startsWith(u'[')) {
         return std::nullopt;
@@ -84,15 +84,15 @@ std::optional<Entry> KeyEntry(const std::string& raw) {
     return Entry{line.left(eq).trimmed(), line.mid(eq + 1).trimmed()};
 }
 
-bool SameName(const QString& a, const QString& b) {
+bool sameName(const QString& a, const QString& b) {
     return a.compare(b, Qt::CaseInsensitive) == 0;
 }
 
 // Index of the section header, or -1.
-long FindSection(const RawLines& lines, const QString& section) {
+long findSection(const RawLines& lines, const QString& section) {
     for (size_t i = 0; i < lines.size(); ++i) {
-        const auto name = SectionName(lines[i]);
-        if (name && SameName(*name, section)) {
+        const auto name = sectionName(lines[i]);
+        if (name && sameName(*name, section)) {
             return static_cast<long>(i);
         }
     }
@@ -101,7 +101,7 @@ long FindSection(const RawLines& lines, const QString& section) {
 
 } // namespace
 
-std::optional<int> ParseIniInteger(const QString& text) {
+std::optional<int> parseIniInteger(const QString& text) {
     QString s = text.trimmed();
     bool negative = false;
     if (s.startsWith(u'-') || s.startsWith(u'+')) {
@@ -144,32 +144,32 @@ std::optional<int> ParseIniInteger(const QString& text) {
     return static_cast<int>(value);
 }
 
-int IniFile::ReadInteger(const QString& section, const QString& key, int defaultValue) const {
-    const auto lines = ReadRawLines(path_);
+int IniFile::readInteger(const QString& section, const QString& key, int defaultValue) const {
+    const auto lines = readRawLines(path_);
     if (!lines) {
         return defaultValue;
     }
-    const long header = FindSection(*lines, section);
+    const long header = findSection(*lines, section);
     if (header < 0) {
         return defaultValue;
     }
     for (size_t i = static_cast<size_t>(header) + 1; i < lines->size(); ++i) {
-        if (SectionName((*lines)[i])) {
+        if (sectionName((*lines)[i])) {
             break;
         }
-        const auto entry = KeyEntry((*lines)[i]);
-        if (entry && SameName(entry->key, key)) {
-            return ParseIniInteger(entry->value).value_or(defaultValue);
+        const auto entry = keyEntry((*lines)[i]);
+        if (entry && sameName(entry->key, key)) {
+            return parseIniInteger(entry->value).value_or(defaultValue);
         }
     }
     return defaultValue;
 }
 
-void IniFile::WriteString(const QString& section, const QString& key, const QString& value) const {
+void IniFile::writeString(const QString& section, const QString& key, const QString& value) const {
     const UserError failure("Unable to write to " + path_.toStdString());
-    auto lines = ReadRawLines(path_);
+    auto lines = readRawLines(path_);
     const auto encode = [&](const QString& text) {
-        auto bytes = torvelix::Utf8ToCp1251(text.toStdString());
+        auto bytes = torvelix::utf8ToCp1251(text.toStdString());
         if (!bytes) {
             throw failure;
         }
@@ -180,7 +180,7 @@ void IniFile::WriteString(const QString& section, const QString& key, const QStr
     }
     const std::string entryLine = encode(key) + "=" + encode(value);
 
-    const long header = FindSection(*lines, section);
+    const long header = findSection(*lines, section);
     if (header < 0) {
         const std::string name = encode(section);
         std::string header;
@@ -191,16 +191,16 @@ void IniFile::WriteString(const QString& section, const QString& key, const QStr
         size_t lastEntry = static_cast<size_t>(header);
         bool replaced = false;
         for (size_t i = lastEntry + 1; i < lines->size(); ++i) {
-            if (SectionName((*lines)[i])) {
+            if (sectionName((*lines)[i])) {
                 break;
             }
-            const auto entry = KeyEntry((*lines)[i]);
-            if (entry && SameName(entry->key, key)) {
+            const auto entry = keyEntry((*lines)[i]);
+            if (entry && sameName(entry->key, key)) {
                 (*lines)[i] = entryLine;
                 replaced = true;
                 break;
             }
-            if (!Decode((*lines)[i]).trimmed().isEmpty()) {
+            if (!decode((*lines)[i]).trimmed().isEmpty()) {
                 lastEntry = i;
             }
         }
@@ -219,7 +219,7 @@ void IniFile::WriteString(const QString& section, const QString& key, const QStr
         throw failure;
     }
     try {
-        WriteFileAtomically(
+        writeFileAtomically(
             path_.toStdString(),
             std::string_view(data.constData(), static_cast<std::size_t>(data.size())));
     } catch (const FileWriteError&) {

@@ -19,19 +19,19 @@ public:
     // The value of key in section as an integer: decimal, or hexadecimal after "0x",
     // "0X" or "$", with an optional sign. A missing file, section or key, a value of
     // any other form, or one outside the int range gives defaultValue.
-    int ReadInteger(const QString& section, const QString& key, int defaultValue) const;
+    int readInteger(const QString& section, const QString& key, int defaultValue) const;
 
     // Writes key=value into section: an existing key is replaced in its place, a new
     // key is added after the last entry of its section, a missing section is added at
     // the end, a missing file is created (with its folder). Throws UserError "Unable to write to
     // <path>" when the file cannot be written or the text has no Windows-1251 form.
-    void WriteString(const QString& section, const QString& key, const QString& value) const;
+    void writeString(const QString& section, const QString& key, const QString& value) const;
 
 private:
     QString path_;
 };
 
 // The integer form of a settings value; no result for any other text.
-std::optional<int> ParseIniInteger(const QString& text);
+std::optional<int> parseIniInteger(const QString& text);
 
 } // namespace torvelix::shell

@@ -15,7 +15,7 @@ namespace torvelix::shell {
 namespace {
 
 // A memo of the results: fixed-pitch 13-pixel text with a vertical scroll bar.
-QPlainTextEdit* Memo(const QString& name, QWidget* parent) {
+QPlainTextEdit* makeMemo(const QString& name, QWidget* parent) {
     auto* memo = new QPlainTextEdit(parent);
     memo->setObjectName(name);
     QFont font("Liberation Mono");
@@ -29,14 +29,14 @@ QPlainTextEdit* Memo(const QString& name, QWidget* parent) {
     return memo;
 }
 
-QCheckBox* CheckBox(const QString& name, const QString& text, QWidget* parent) {
+QCheckBox* checkBox(const QString& name, const QString& text, QWidget* parent) {
     auto* box = new QCheckBox(text, parent);
     box->setObjectName(name);
     return box;
 }
 
-QLabel* WrappedLabel(const QString& name, const QString& text, int width, QWidget* parent) {
-    QLabel* label = MakeLabel(name, text, parent);
+QLabel* wrappedLabel(const QString& name, const QString& text, int width, QWidget* parent) {
+    QLabel* label = makeLabel(name, text, parent);
     label->setWordWrap(true);
     label->setMaximumWidth(width);
     return label;
@@ -44,17 +44,17 @@ QLabel* WrappedLabel(const QString& name, const QString& text, int width, QWidge
 
 } // namespace
 
-QWidget* BuildList3(WizardControls& ui) {
+QWidget* buildList3(WizardControls& ui) {
     QWidget* page =
-        NewPage("List3", "RxLabel5", "Предварительный расчет параметров пружины по ГОСТ 13765-86");
+        newPage("List3", "RxLabel5", "Предварительный расчет параметров пружины по ГОСТ 13765-86");
     auto* layout = static_cast<QVBoxLayout*>(page->layout());
-    ui.mm1 = Memo("mm1", page);
+    ui.mm1 = makeMemo("mm1", page);
     layout->addWidget(ui.mm1, 1);
-    ui.L3Gost = MakeLabel("L3Gost", "ГОСТ 13766-86", page);
-    ui.eNum = MakeEdit("eNum", page, 60);
+    ui.L3Gost = makeLabel("L3Gost", "ГОСТ 13766-86", page);
+    ui.eNum = makeEdit("eNum", page, 60);
     auto* number = new QHBoxLayout;
     number->setSpacing(4);
-    number->addWidget(MakeLabel("Label29", "Номер пружины по ", page));
+    number->addWidget(makeLabel("Label29", "Номер пружины по ", page));
     number->addWidget(ui.L3Gost);
     number->addWidget(ui.eNum);
     number->addStretch();
@@ -62,15 +62,15 @@ QWidget* BuildList3(WizardControls& ui) {
     return page;
 }
 
-QWidget* BuildList4(WizardControls& ui) {
+QWidget* buildList4(WizardControls& ui) {
     QWidget* page =
-        NewPage("List4", "RxLabel6", "Окончательный расчет параметров пружины по ГОСТ 13765-86");
+        newPage("List4", "RxLabel6", "Окончательный расчет параметров пружины по ГОСТ 13765-86");
     auto* layout = static_cast<QVBoxLayout*>(page->layout());
-    ui.mm2 = Memo("mm2", page);
+    ui.mm2 = makeMemo("mm2", page);
     layout->addWidget(ui.mm2, 1);
     ui.bbPrint = new QPushButton("   Поместить данные в MS Word", page);
     ui.bbPrint->setObjectName("bbPrint");
-    ui.bbPrint->setIcon(QIcon(WordPicture(QSize(20, 20))));
+    ui.bbPrint->setIcon(QIcon(wordPicture(QSize(20, 20))));
     ui.bbPrint->setIconSize(QSize(20, 20));
     ui.bbPrint->setFixedHeight(28);
     auto* row = new QHBoxLayout;
@@ -85,8 +85,8 @@ QWidget* BuildList4(WizardControls& ui) {
     return page;
 }
 
-QWidget* BuildList5(WizardControls& ui) {
-    QWidget* page = NewPage("List5", "RxLabel7", "Вычерчивание пружины средствами AutoCad ");
+QWidget* buildList5(WizardControls& ui) {
+    QWidget* page = newPage("List5", "RxLabel7", "Вычерчивание пружины средствами AutoCad ");
     auto* layout = static_cast<QVBoxLayout*>(page->layout());
 
     auto* types = new QGroupBox(" Тип чертежа ", page);
@@ -104,10 +104,10 @@ QWidget* BuildList5(WizardControls& ui) {
     for (int k = 0; k < 4; ++k) {
         const int tag = 71 + k;
         QToolButton* button =
-            MakeImageButton(QStringLiteral("sb7%1").arg(k + 1), tag,
-                            DrawingTypePicture(tag, QSize(64, 40)), {}, ui.viewGroup, types);
+            makeImageButton(QStringLiteral("sb7%1").arg(k + 1), tag,
+                            drawingTypePicture(tag, QSize(64, 40)), {}, ui.viewGroup, types);
         typeGrid->addWidget(button, k, 0);
-        typeGrid->addWidget(MakeLabel(viewLabels[k].first, viewLabels[k].second, types), k, 1);
+        typeGrid->addWidget(makeLabel(viewLabels[k].first, viewLabels[k].second, types), k, 1);
     }
     ui.viewGroup->button(71)->setChecked(true);
 
@@ -125,10 +125,10 @@ QWidget* BuildList5(WizardControls& ui) {
          {"Label45", "Поджато 3/4 витка, зашлифовано 3/4 дуги витка"}}};
     for (int k = 0; k < 4; ++k) {
         QToolButton* button =
-            MakeImageButton(QStringLiteral("sb5%1").arg(k + 1), 71 + k,
-                            EndCoilPicture(k + 1, QSize(64, 40)), {}, ui.endCoilGroup, ends);
+            makeImageButton(QStringLiteral("sb5%1").arg(k + 1), 71 + k,
+                            endCoilPicture(k + 1, QSize(64, 40)), {}, ui.endCoilGroup, ends);
         endGrid->addWidget(button, k, 0);
-        QLabel* label = MakeLabel(endLabels[k].first, endLabels[k].second, ends);
+        QLabel* label = makeLabel(endLabels[k].first, endLabels[k].second, ends);
         label->setWordWrap(true);
         endGrid->addWidget(label, k, 1);
     }
@@ -145,14 +145,14 @@ QWidget* BuildList5(WizardControls& ui) {
     switches->setFrameShape(QFrame::StyledPanel);
     auto* switchRow = new QHBoxLayout(switches);
     switchRow->setContentsMargins(8, 4, 8, 4);
-    ui.cb71 = CheckBox("cb71", "- диаграмма нагружения", switches);
-    ui.cb72 = CheckBox("cb72", "- технические требования", switches);
+    ui.cb71 = checkBox("cb71", "- диаграмма нагружения", switches);
+    ui.cb72 = checkBox("cb72", "- технические требования", switches);
     ui.cb71->setToolTip("Чертить (Вкл./Выкл.)");
     ui.cb72->setToolTip("Чертить (Вкл./Выкл.)");
     switchRow->addWidget(ui.cb71);
     switchRow->addSpacing(30);
     switchRow->addWidget(ui.cb72);
-    ui.cbEskd = CheckBox("cbEskd", "- оформить по ЕСКД", page);
+    ui.cbEskd = checkBox("cbEskd", "- оформить по ЕСКД", page);
     ui.cbEskd->setToolTip("Рамка, основная надпись, размеры, оси и штриховка (Вкл./Выкл.)");
     switchRow->addStretch();
     layout->addWidget(switches);
@@ -161,8 +161,8 @@ QWidget* BuildList5(WizardControls& ui) {
     return page;
 }
 
-QWidget* BuildList6(WizardControls& ui) {
-    QWidget* page = NewPage("List6", "RxLabel8", "Вычерчивание пружины (технические требования)");
+QWidget* buildList6(WizardControls& ui) {
+    QWidget* page = newPage("List6", "RxLabel8", "Вычерчивание пружины (технические требования)");
     auto* layout = static_cast<QVBoxLayout*>(page->layout());
     auto* box = new QGroupBox(page);
     box->setObjectName("GroupBox7");
@@ -182,13 +182,13 @@ QWidget* BuildList6(WizardControls& ui) {
         return row;
     };
 
-    ui.e6Num = MakeEdit("e6Num", box, 50);
-    ui.comb6Gost = MakeDropDown("comb6Gost", "ГОСТ 13766-86",
+    ui.e6Num = makeEdit("e6Num", box, 50);
+    ui.comb6Gost = makeDropDown("comb6Gost", "ГОСТ 13766-86",
                                 {"ГОСТ 13766-86", "ГОСТ 13767-86", "ГОСТ 13768-86", "ГОСТ 13769-86",
                                  "ГОСТ 13770-86", "ГОСТ 13771-86", "ГОСТ 13772-86", "ГОСТ 13773-86",
                                  "ГОСТ 13774-86", "ГОСТ 13775-86", "ГОСТ 13776-86"},
                                 box);
-    grid->addLayout(rowOf({CheckBox("ckb6Num", "Пружина №", box), ui.e6Num, ui.comb6Gost}), 0, 0, 1,
+    grid->addLayout(rowOf({checkBox("ckb6Num", "Пружина №", box), ui.e6Num, ui.comb6Gost}), 0, 0, 1,
                     2);
     auto* Bevel4 = new QFrame(box);
     Bevel4->setObjectName("Bevel4");
@@ -196,45 +196,45 @@ QWidget* BuildList6(WizardControls& ui) {
     Bevel4->setFrameShadow(QFrame::Sunken);
     grid->addWidget(Bevel4, 1, 0, 1, 2);
 
-    ui.e6G = MakeEdit("e6G", box, 90);
-    ui.e6Tau = MakeEdit("e6Tau", box, 90);
-    ui.comb6Naviv = MakeDropDown("comb6Naviv", "правое", {"правое", "левое", "любое"}, box);
+    ui.e6G = makeEdit("e6G", box, 90);
+    ui.e6Tau = makeEdit("e6Tau", box, 90);
+    ui.comb6Naviv = makeDropDown("comb6Naviv", "правое", {"правое", "левое", "любое"}, box);
     ui.comb6Naviv->setFixedWidth(90);
-    ui.e6L = MakeEdit("e6L", box, 90);
-    ui.e6n = MakeEdit("e6n", box, 60);
-    ui.e6n1 = MakeEdit("e6n1", box, 90);
-    ui.e6HRC = MakeEdit("e6HRC", box, 90);
-    ui.comb6Kontrol = MakeDropDown("comb6Kontrol", "контрольного стержня",
+    ui.e6L = makeEdit("e6L", box, 90);
+    ui.e6n = makeEdit("e6n", box, 60);
+    ui.e6n1 = makeEdit("e6n1", box, 90);
+    ui.e6HRC = makeEdit("e6HRC", box, 90);
+    ui.comb6Kontrol = makeDropDown("comb6Kontrol", "контрольного стержня",
                                    {"контрольного стержня", "контрольной гильзы"}, box);
     ui.comb6Kontrol->setSizeAdjustPolicy(QComboBox::AdjustToContents);
     ui.comb6Kontrol->setMinimumWidth(
         QFontMetrics(ui.comb6Kontrol->font()).horizontalAdvance(ui.comb6Kontrol->itemText(0)) + 40);
-    ui.e6Dc = MakeEdit("e6Dc", box, 90);
+    ui.e6Dc = makeEdit("e6Dc", box, 90);
     ui.e6TT = new QLineEdit(box);
     ui.e6TT->setObjectName("e6TT");
 
-    grid->addWidget(CheckBox("ckb6G", "Модуль сдвига, (МПа)", box), 2, 0);
+    grid->addWidget(checkBox("ckb6G", "Модуль сдвига, (МПа)", box), 2, 0);
     grid->addWidget(ui.e6G, 2, 1);
-    grid->addWidget(CheckBox("ckb6Tau", "Напряжение касательное при кручении (макс.), (МПа)", box),
+    grid->addWidget(checkBox("ckb6Tau", "Напряжение касательное при кручении (макс.), (МПа)", box),
                     3, 0);
     grid->addWidget(ui.e6Tau, 3, 1);
-    grid->addWidget(CheckBox("ckb6Nav", "Направление навивки", box), 4, 0);
+    grid->addWidget(checkBox("ckb6Nav", "Направление навивки", box), 4, 0);
     grid->addWidget(ui.comb6Naviv, 4, 1);
-    grid->addWidget(CheckBox("ckb6L", "Длина развернутой пружины, (мм)", box), 5, 0);
+    grid->addWidget(checkBox("ckb6L", "Длина развернутой пружины, (мм)", box), 5, 0);
     grid->addWidget(ui.e6L, 5, 1);
-    auto* coils = rowOf({CheckBox("ckb6n", "Число рабочих витков", box), ui.e6n});
-    coils->addWidget(CheckBox("ckb6n1", "Число витков полное", box));
+    auto* coils = rowOf({checkBox("ckb6n", "Число рабочих витков", box), ui.e6n});
+    coils->addWidget(checkBox("ckb6n1", "Число витков полное", box));
     grid->addLayout(coils, 6, 0);
     grid->addWidget(ui.e6n1, 6, 1);
-    grid->addWidget(CheckBox("ckb6HRC", "Твердость HRC", box), 7, 0);
+    grid->addWidget(checkBox("ckb6HRC", "Твердость HRC", box), 7, 0);
     grid->addWidget(ui.e6HRC, 7, 1);
     auto* gauge = rowOf(
-        {CheckBox("ckb6Dc", "Диаметр", box), ui.comb6Kontrol, MakeLabel("Label36", ", (мм)", box)});
+        {checkBox("ckb6Dc", "Диаметр", box), ui.comb6Kontrol, makeLabel("Label36", ", (мм)", box)});
     grid->addLayout(gauge, 8, 0);
     grid->addWidget(ui.e6Dc, 8, 1);
-    grid->addWidget(CheckBox("ckb6Sprav", "Размеры для справок", box), 9, 0);
+    grid->addWidget(checkBox("ckb6Sprav", "Размеры для справок", box), 9, 0);
     auto* rest = new QHBoxLayout;
-    rest->addWidget(CheckBox("ckb6TT", "Остальные ТТ по", box));
+    rest->addWidget(checkBox("ckb6TT", "Остальные ТТ по", box));
     rest->addWidget(ui.e6TT, 1);
     grid->addLayout(rest, 10, 0, 1, 2);
     grid->setColumnStretch(2, 1);
@@ -244,8 +244,8 @@ QWidget* BuildList6(WizardControls& ui) {
     return page;
 }
 
-QWidget* BuildList7(WizardControls& ui, bool withDrawingWindow) {
-    QWidget* page = NewPage("List7", "RxLabel9",
+QWidget* buildList7(WizardControls& ui, bool withDrawingWindow) {
+    QWidget* page = newPage("List7", "RxLabel9",
                             "Вычерчивание пружины (геометрические параметры)" + QString(24, u' '));
     auto* layout = static_cast<QVBoxLayout*>(page->layout());
 
@@ -254,29 +254,29 @@ QWidget* BuildList7(WizardControls& ui, bool withDrawingWindow) {
     auto* params = new QGridLayout(gbParam);
     params->setContentsMargins(8, 4, 8, 4);
     params->setVerticalSpacing(2);
-    ui.e9_D0 = MakeEdit("e9_D0", gbParam);
-    ui.e9_d = MakeEdit("e9_d", gbParam);
-    ui.e9_t = MakeEdit("e9_t", gbParam);
-    ui.e9_n = MakeEdit("e9_n", gbParam);
-    ui.e9_L0 = MakeEdit("e9_L0", gbParam);
-    ui.cb90 = CheckBox("cb90", "- вписать ", gbParam);
+    ui.e9_D0 = makeEdit("e9_D0", gbParam);
+    ui.e9_d = makeEdit("e9_d", gbParam);
+    ui.e9_t = makeEdit("e9_t", gbParam);
+    ui.e9_n = makeEdit("e9_n", gbParam);
+    ui.e9_L0 = makeEdit("e9_L0", gbParam);
+    ui.cb90 = checkBox("cb90", "- вписать ", gbParam);
     ui.cb90->setToolTip("Вписать пружину в заданный габарит");
-    ui.cbox90 = MakeDropDown("cbox90", "2", {"1", "2"}, gbParam);
+    ui.cbox90 = makeDropDown("cbox90", "2", {"1", "2"}, gbParam);
     ui.cbox90->setFixedWidth(56);
-    params->addWidget(MakeLabel("Label1", "Средний диаметр, Dо, (мм)", gbParam), 0, 0);
+    params->addWidget(makeLabel("Label1", "Средний диаметр, Dо, (мм)", gbParam), 0, 0);
     params->addWidget(ui.e9_D0, 0, 1);
-    params->addWidget(MakeLabel("Label2", "Диаметр проволоки, d, (мм)", gbParam), 1, 0);
+    params->addWidget(makeLabel("Label2", "Диаметр проволоки, d, (мм)", gbParam), 1, 0);
     params->addWidget(ui.e9_d, 1, 1);
-    params->addWidget(MakeLabel("Label3", "Шаг, t, (мм)", gbParam), 2, 0);
+    params->addWidget(makeLabel("Label3", "Шаг, t, (мм)", gbParam), 2, 0);
     params->addWidget(ui.e9_t, 2, 1);
-    params->addWidget(MakeLabel("Label50", "Кол. рабочих витков, n", gbParam), 3, 0);
+    params->addWidget(makeLabel("Label50", "Кол. рабочих витков, n", gbParam), 3, 0);
     params->addWidget(ui.e9_n, 3, 1);
     params->setColumnMinimumWidth(2, 12);
-    params->addWidget(MakeLabel("Label35", "Длина в свободном состоянии, L0, (мм)", gbParam), 0, 3);
+    params->addWidget(makeLabel("Label35", "Длина в свободном состоянии, L0, (мм)", gbParam), 0, 3);
     params->addWidget(ui.e9_L0, 0, 4);
     params->addWidget(ui.cb90, 1, 3, 1, 2);
     params->addWidget(
-        WrappedLabel("Label51", "Количество витков в обрыве с каждого конца, n3", 200, gbParam), 2,
+        wrappedLabel("Label51", "Количество витков в обрыве с каждого конца, n3", 200, gbParam), 2,
         3, 2, 1);
     params->addWidget(ui.cbox90, 2, 4, 2, 1);
     params->setColumnStretch(3, 1);
@@ -291,22 +291,22 @@ QWidget* BuildList7(WizardControls& ui, bool withDrawingWindow) {
                                                   "e9_F1", "e9_F2", "e9_F3"};
     ui.diagramEdits[0] = ui.e9_L0;
     for (size_t k = 1; k < editNames.size(); ++k) {
-        ui.diagramEdits[k] = MakeEdit(editNames[k], gbGraf);
+        ui.diagramEdits[k] = makeEdit(editNames[k], gbGraf);
     }
-    graf->addWidget(MakeLabel("Label4", "Деформация:", gbGraf), 0, 0);
-    graf->addWidget(MakeLabel("Label5", "- предварительная, F1, (H)", gbGraf), 1, 0);
+    graf->addWidget(makeLabel("Label4", "Деформация:", gbGraf), 0, 0);
+    graf->addWidget(makeLabel("Label5", "- предварительная, F1, (H)", gbGraf), 1, 0);
     graf->addWidget(ui.diagramEdits[4], 1, 1);
-    graf->addWidget(MakeLabel("Label6", "- рабочая, F2, (H)", gbGraf), 2, 0);
+    graf->addWidget(makeLabel("Label6", "- рабочая, F2, (H)", gbGraf), 2, 0);
     graf->addWidget(ui.diagramEdits[5], 2, 1);
-    graf->addWidget(MakeLabel("Label31", "- максимальная, F3, (H)", gbGraf), 3, 0);
+    graf->addWidget(makeLabel("Label31", "- максимальная, F3, (H)", gbGraf), 3, 0);
     graf->addWidget(ui.diagramEdits[6], 3, 1);
     graf->setColumnMinimumWidth(2, 16);
-    graf->addWidget(MakeLabel("Label30", "Длина:", gbGraf), 0, 3);
-    graf->addWidget(MakeLabel("Label32", "L1, (мм)", gbGraf), 1, 3);
+    graf->addWidget(makeLabel("Label30", "Длина:", gbGraf), 0, 3);
+    graf->addWidget(makeLabel("Label32", "L1, (мм)", gbGraf), 1, 3);
     graf->addWidget(ui.diagramEdits[1], 1, 4);
-    graf->addWidget(MakeLabel("Label33", "L2, (мм)", gbGraf), 2, 3);
+    graf->addWidget(makeLabel("Label33", "L2, (мм)", gbGraf), 2, 3);
     graf->addWidget(ui.diagramEdits[2], 2, 4);
-    graf->addWidget(MakeLabel("Label34", "L3, (мм)", gbGraf), 3, 3);
+    graf->addWidget(makeLabel("Label34", "L3, (мм)", gbGraf), 3, 3);
     graf->addWidget(ui.diagramEdits[3], 3, 4);
     graf->setColumnStretch(5, 1);
 
@@ -314,7 +314,7 @@ QWidget* BuildList7(WizardControls& ui, bool withDrawingWindow) {
     ui.sbAutoCad->setObjectName("sbAutoCad");
     ui.sbAutoCad->setText("AutoCAD");
     ui.sbAutoCad->setToolTip("Вычерчивание пружины в AutoCADe");
-    ui.sbAutoCad->setIcon(QIcon(CadPicture(QSize(40, 40))));
+    ui.sbAutoCad->setIcon(QIcon(cadPicture(QSize(40, 40))));
     ui.sbAutoCad->setIconSize(QSize(40, 40));
     ui.sbAutoCad->setToolButtonStyle(Qt::ToolButtonTextUnderIcon);
     ui.sbAutoCad->setFixedSize(90, 70);

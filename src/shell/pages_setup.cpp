@@ -18,7 +18,7 @@ namespace {
 const QString kAuthorLine = QStringLiteral("Torvelix design office, 2026");
 const QString kContactLine = QStringLiteral("E-Mail: torvelix@example.org");
 
-QToolButton* ModeButton(const QString& name, const QString& text, const QString& hint,
+QToolButton* modeButton(const QString& name, const QString& text, const QString& hint,
                         QButtonGroup* group, QWidget* parent) {
     auto* button = new QToolButton(parent);
     button->setObjectName(name);
@@ -44,7 +44,7 @@ QToolButton* ModeButton(const QString& name, const QString& text, const QString&
 
 } // namespace
 
-QWidget* NewPage(const QString& name, const QString& headlineName, const QString& headline) {
+QWidget* newPage(const QString& name, const QString& headlineName, const QString& headline) {
     auto* page = new QWidget;
     page->setObjectName(name);
     auto* layout = new QVBoxLayout(page);
@@ -56,37 +56,37 @@ QWidget* NewPage(const QString& name, const QString& headlineName, const QString
     return page;
 }
 
-QWidget* BuildList0(WizardControls& ui, const std::string& exePath) {
-    QWidget* page = NewPage("List0", {}, {});
+QWidget* buildList0(WizardControls& ui, const std::string& exePath) {
+    QWidget* page = newPage("List0", {}, {});
     auto* layout = static_cast<QVBoxLayout*>(page->layout());
 
     auto* sb04 = new QToolButton(page);
     sb04->setObjectName("sb04");
     sb04->setAutoRaise(true);
     sb04->setToolTip("Мой логотип");
-    sb04->setIcon(QIcon(LogoPicture(QSize(96, 96))));
+    sb04->setIcon(QIcon(logoPicture(QSize(96, 96))));
     sb04->setIconSize(QSize(96, 96));
 
     auto* titles = new QVBoxLayout;
     titles->setSpacing(2);
     titles->addWidget(new GradientTitle("LMDLabelFill1", "torvelix", page), 0, Qt::AlignHCenter);
-    titles->addWidget(MakeLabel("Label38", "Версия 2.2 для AutoCAD не ниже 14.01", page), 0,
+    titles->addWidget(makeLabel("Label38", "Версия 2.2 для AutoCAD не ниже 14.01", page), 0,
                       Qt::AlignHCenter);
     auto* Bevel5 = new QFrame(page);
     Bevel5->setObjectName("Bevel5");
     Bevel5->setFrameShape(QFrame::HLine);
     Bevel5->setFrameShadow(QFrame::Sunken);
     titles->addWidget(Bevel5);
-    titles->addWidget(MakeLabel("Label39", "Автор программы:", page));
-    titles->addWidget(MakeLabel("Label40", kAuthorLine, page));
-    titles->addWidget(MakeLabel("Label41", kContactLine, page));
+    titles->addWidget(makeLabel("Label39", "Автор программы:", page));
+    titles->addWidget(makeLabel("Label40", kAuthorLine, page));
+    titles->addWidget(makeLabel("Label41", kContactLine, page));
 
     auto* top = new QHBoxLayout;
     top->addWidget(sb04, 0, Qt::AlignTop);
     top->addLayout(titles, 1);
     layout->addLayout(top);
 
-    QLabel* Label37 = MakeLabel(
+    QLabel* Label37 = makeLabel(
         "Label37",
         "Расчет, определение размеров ГОСТ 13765-86 и черчение пружин винтовых цилиндрических "
         "сжатия из стали круглого сечения по           ГОСТ 13766-86 - ГОСТ 13776-86.",
@@ -97,9 +97,9 @@ QWidget* BuildList0(WizardControls& ui, const std::string& exePath) {
     // While shipped estimate tables are in use, say so: their spring numbers are not
     // the standards' numbers.
     const std::string notice =
-        tables::EstimateNotice(tables::ShippedEstimatesIn(tables::TablesOfExecutable(exePath)));
+        tables::estimateNotice(tables::shippedEstimatesIn(tables::tablesOfExecutable(exePath)));
     if (!notice.empty()) {
-        QLabel* LEstimate = MakeLabel("LEstimate", QString::fromStdString(notice), page);
+        QLabel* LEstimate = makeLabel("LEstimate", QString::fromStdString(notice), page);
         LEstimate->setWordWrap(true);
         layout->addWidget(LEstimate);
     }
@@ -107,8 +107,8 @@ QWidget* BuildList0(WizardControls& ui, const std::string& exePath) {
 
     ui.modeGroup = new QButtonGroup(page);
     ui.modeGroup->setExclusive(true);
-    ui.sb01 = ModeButton("sb01", "Расчет", "Расчет параметров пружины ", ui.modeGroup, page);
-    ui.sb02 = ModeButton("sb02", "Черчение", "Вычерчивание пружины без предварительного расчета",
+    ui.sb01 = modeButton("sb01", "Расчет", "Расчет параметров пружины ", ui.modeGroup, page);
+    ui.sb02 = modeButton("sb02", "Черчение", "Вычерчивание пружины без предварительного расчета",
                          ui.modeGroup, page);
     ui.sb01->setChecked(true);
     auto* modes = new QHBoxLayout;
@@ -122,11 +122,11 @@ QWidget* BuildList0(WizardControls& ui, const std::string& exePath) {
     return page;
 }
 
-QWidget* BuildList1(WizardControls& ui) {
-    QWidget* page = NewPage("List1", "RxLabel1", "Классификация винтовых пружин по ГОСТ 13764-86");
+QWidget* buildList1(WizardControls& ui) {
+    QWidget* page = newPage("List1", "RxLabel1", "Классификация винтовых пружин по ГОСТ 13764-86");
     auto* layout = static_cast<QVBoxLayout*>(page->layout());
 
-    ui.rgKlas = MakeRadioGroup(
+    ui.rgKlas = makeRadioGroup(
         "rgKlas", " Классификация ",
         {"- I класс 1 разряд", "- I класс 2 разряд", "- I класс 3 разряд", "- I класс 4 разряд",
          "- II класс 1 разряд", "- II класс 2 разряд", "- II класс 3 разряд", "- II класс 4 разряд",
@@ -139,13 +139,13 @@ QWidget* BuildList1(WizardControls& ui) {
     auto* grid = new QGridLayout(params);
     grid->setContentsMargins(8, 4, 8, 6);
     grid->setVerticalSpacing(3);
-    ui.cbVid = MakeDropDown("cbVid", "Одножильная сжатия",
+    ui.cbVid = makeDropDown("cbVid", "Одножильная сжатия",
                             {"Одножильная сжатия", "Трехжильная сжатия"}, params);
-    grid->addWidget(MakeLabel("Label7", "Вид ", params), 0, 0);
+    grid->addWidget(makeLabel("Label7", "Вид ", params), 0, 0);
     grid->addWidget(ui.cbVid, 0, 1);
 
-    ui.LN1 = MakeLabel("LN1", "2*10", params);
-    ui.LN2 = MakeLabel("LN2", "7", params);
+    ui.LN1 = makeLabel("LN1", "2*10", params);
+    ui.LN2 = makeLabel("LN2", "7", params);
     QFont exponent = ui.LN2->font();
     exponent.setPixelSize(9);
     ui.LN2->setFont(exponent);
@@ -154,21 +154,21 @@ QWidget* BuildList1(WizardControls& ui) {
     endurance->addWidget(ui.LN1, 0, Qt::AlignBottom);
     endurance->addWidget(ui.LN2, 0, Qt::AlignTop);
     endurance->addStretch();
-    grid->addWidget(MakeLabel("Label8", "Выносливость N, циклов, не менее", params), 1, 0);
+    grid->addWidget(makeLabel("Label8", "Выносливость N, циклов, не менее", params), 1, 0);
     grid->addLayout(endurance, 1, 1);
 
-    ui.LF3 = MakeLabel("LF3", "1,00...850", params);
-    ui.Ld = MakeLabel("Ld", "1,00...850", params);
-    ui.LGOST = MakeLabel("LGOST", "ГОСТ 13766-86", params);
-    grid->addWidget(MakeLabel("Label14", "Сила при мах. деформации, F3, Н", params), 2, 0);
+    ui.LF3 = makeLabel("LF3", "1,00...850", params);
+    ui.Ld = makeLabel("Ld", "1,00...850", params);
+    ui.LGOST = makeLabel("LGOST", "ГОСТ 13766-86", params);
+    grid->addWidget(makeLabel("Label14", "Сила при мах. деформации, F3, Н", params), 2, 0);
     grid->addWidget(ui.LF3, 2, 1);
-    grid->addWidget(MakeLabel("Label15", "Диаметр проволоки (прутка), d, мм", params), 3, 0);
+    grid->addWidget(makeLabel("Label15", "Диаметр проволоки (прутка), d, мм", params), 3, 0);
     grid->addWidget(ui.Ld, 3, 1);
-    grid->addWidget(MakeLabel("Label17", "Стандарт на параметры витков", params), 4, 0);
+    grid->addWidget(makeLabel("Label17", "Стандарт на параметры витков", params), 4, 0);
     grid->addWidget(ui.LGOST, 4, 1);
-    grid->addWidget(MakeLabel("Label11", "Стандарт на заготовку:", params), 5, 0, 1, 2);
+    grid->addWidget(makeLabel("Label11", "Стандарт на заготовку:", params), 5, 0, 1, 2);
 
-    ui.LZagot = MakeLabel("LZagot", "Сталь горячекатаная круглая по ГОСТ 2590-71", params);
+    ui.LZagot = makeLabel("LZagot", "Сталь горячекатаная круглая по ГОСТ 2590-71", params);
     ui.rg1Mat1 = new QRadioButton("- Проволока класса II по ГОСТ 9389-75", params);
     ui.rg1Mat1->setObjectName("rg1Mat1");
     ui.rg1Mat2 = new QRadioButton("- Проволока класса IIA по ГОСТ 9389-75", params);
@@ -210,9 +210,9 @@ QWidget* BuildList1(WizardControls& ui) {
     return page;
 }
 
-QWidget* BuildList2(WizardControls& ui) {
+QWidget* buildList2(WizardControls& ui) {
     QWidget* page =
-        NewPage("List2", "RxLabel3", "Исходные данные для определения размеров по ГОСТ 13765-86");
+        newPage("List2", "RxLabel3", "Исходные данные для определения размеров по ГОСТ 13765-86");
     auto* layout = static_cast<QVBoxLayout*>(page->layout());
 
     auto* inputs = new QGroupBox(page);
@@ -220,17 +220,17 @@ QWidget* BuildList2(WizardControls& ui) {
     auto* grid = new QGridLayout(inputs);
     grid->setContentsMargins(8, 4, 8, 4);
     grid->setVerticalSpacing(2);
-    ui.eDn1 = MakeEdit("eDn1", inputs, 48);
-    ui.eDn2 = MakeEdit("eDn2", inputs, 48);
-    ui.eH = MakeEdit("eH", inputs, 48);
-    ui.eF1 = MakeEdit("eF1", inputs, 48);
-    ui.eF2 = MakeEdit("eF2", inputs, 48);
-    ui.eV = MakeEdit("eV", inputs, 48);
-    grid->addWidget(MakeLabel("Label13", "Наружный диаметр, Dmin", inputs), 0, 0);
+    ui.eDn1 = makeEdit("eDn1", inputs, 48);
+    ui.eDn2 = makeEdit("eDn2", inputs, 48);
+    ui.eH = makeEdit("eH", inputs, 48);
+    ui.eF1 = makeEdit("eF1", inputs, 48);
+    ui.eF2 = makeEdit("eF2", inputs, 48);
+    ui.eV = makeEdit("eV", inputs, 48);
+    grid->addWidget(makeLabel("Label13", "Наружный диаметр, Dmin", inputs), 0, 0);
     grid->addWidget(ui.eDn1, 0, 1);
-    grid->addWidget(MakeLabel("Label18", "Dмах", inputs), 0, 2);
+    grid->addWidget(makeLabel("Label18", "Dмах", inputs), 0, 2);
     grid->addWidget(ui.eDn2, 0, 3);
-    grid->addWidget(MakeLabel("Label19", "мм", inputs), 0, 4);
+    grid->addWidget(makeLabel("Label19", "мм", inputs), 0, 4);
     const std::array<std::tuple<const char*, const char*, QLineEdit*, const char*, const char*>, 4>
         rows = {{{"Label23", "Рабочий ход, h", ui.eH, "Label16", "мм"},
                  {"Label9", "Сила предварительной деформации, F1", ui.eF1, "Label20", "Н"},
@@ -238,14 +238,14 @@ QWidget* BuildList2(WizardControls& ui) {
                  {"Label12", "Наибольшая скорость перемещения, Vmax", ui.eV, "Label22", "м/с"}}};
     int row = 1;
     for (const auto& [labelName, text, edit, unitName, unit] : rows) {
-        grid->addWidget(MakeLabel(labelName, text, inputs), row, 0);
+        grid->addWidget(makeLabel(labelName, text, inputs), row, 0);
         grid->addWidget(edit, row, 1);
-        grid->addWidget(MakeLabel(unitName, unit, inputs), row, 2);
+        grid->addWidget(makeLabel(unitName, unit, inputs), row, 2);
         ++row;
     }
     grid->setColumnStretch(5, 1);
 
-    ui.rgNavivka = MakeRadioGroup("rgNavivka", " Направление навивки ",
+    ui.rgNavivka = makeRadioGroup("rgNavivka", " Направление навивки ",
                                   {"- правое", "- левое", "- любое"}, 3, page);
     ui.rgNavivka.items->button(0)->setChecked(true);
 
@@ -259,12 +259,12 @@ QWidget* BuildList2(WizardControls& ui) {
     const std::array<const char*, 4> fixingHints = {"Глухой-свободный", "Шарнирный-шарнирный",
                                                     "Глухой-шарнирный", "Глухой-глухой"};
     for (int tag = 1; tag <= 4; ++tag) {
-        QToolButton* button = MakeImageButton(QStringLiteral("sb2%1").arg(tag), tag,
-                                              EndFixingPicture(tag, QSize(44, 44)),
+        QToolButton* button = makeImageButton(QStringLiteral("sb2%1").arg(tag), tag,
+                                              endFixingPicture(tag, QSize(44, 44)),
                                               fixingHints[tag - 1], ui.fixingGroup, fixing);
         fixingLayout->addWidget(button, 0, tag - 1);
     }
-    QToolButton* sb25 = MakeImageButton("sb25", 5, QPixmap(), {}, ui.fixingGroup, fixing);
+    QToolButton* sb25 = makeImageButton("sb25", 5, QPixmap(), {}, ui.fixingGroup, fixing);
     sb25->hide();
     ui.fixingGroup->button(4)->setChecked(true);
     ui.cbUstoshivost = new QCheckBox("- проверка устойчивости пружины", fixing);
@@ -295,20 +295,20 @@ QWidget* BuildList2(WizardControls& ui) {
     for (int tag = 1; tag <= 4; ++tag) {
         // The finishes carry no hint of their own; the picture shows the form.
         QToolButton* button =
-            MakeImageButton(QStringLiteral("sb2%1a").arg(tag), tag,
-                            EndCoilPicture(tag, QSize(64, 40)), {}, ui.finishGroup, finish);
+            makeImageButton(QStringLiteral("sb2%1a").arg(tag), tag,
+                            endCoilPicture(tag, QSize(64, 40)), {}, ui.finishGroup, finish);
         button->setAccessibleName(finishHints[tag - 1]);
         finishLayout->addWidget(button, tag - 1, 0, 1, 2, Qt::AlignHCenter);
     }
     ui.finishGroup->button(3)->setChecked(true);
-    ui.eN2 = MakeEdit("eN2", finish, 40);
-    ui.eN3 = MakeEdit("eN3", finish, 40);
+    ui.eN2 = makeEdit("eN2", finish, 40);
+    ui.eN3 = makeEdit("eN3", finish, 40);
     ui.eN2->setText("2");
     ui.eN3->setText("1.5");
     ui.eN2->setToolTip("Число опорных витков");
     ui.eN3->setToolTip("Число обработанных витков");
-    QLabel* Label47 = MakeLabel("Label47", "n2", finish);
-    QLabel* Label46 = MakeLabel("Label46", "n3", finish);
+    QLabel* Label47 = makeLabel("Label47", "n2", finish);
+    QLabel* Label46 = makeLabel("Label46", "n3", finish);
     Label47->setToolTip("Число опорных витков");
     Label46->setToolTip("Число обработанных витков");
     finishLayout->setRowStretch(4, 1);

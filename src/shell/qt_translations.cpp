@@ -7,7 +7,7 @@
 
 namespace torvelix::shell {
 
-bool InstallQtTranslations(QCoreApplication& application) {
+bool installQtTranslations(QCoreApplication& application) {
     // "qtbase_ru" holds the texts of the widgets the program uses: message boxes, file
     // dialogs, standard buttons. The translator lives as long as the application.
     auto* translator = new QTranslator(&application);

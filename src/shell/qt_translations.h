@@ -8,6 +8,6 @@ namespace torvelix::shell {
 
 // Loads Qt's Russian catalogue from Qt's translations folder into the application for
 // the whole run. Returns false, changing nothing, when the catalogue is not installed.
-bool InstallQtTranslations(QCoreApplication& application);
+bool installQtTranslations(QCoreApplication& application);
 
 } // namespace torvelix::shell

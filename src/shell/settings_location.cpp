@@ -10,7 +10,7 @@
 
 namespace torvelix::shell {
 
-bool FolderTakesNewFiles(const QString& folder) {
+bool folderAcceptsNewFiles(const QString& folder) {
     if (!QFileInfo(folder).isDir()) {
         return false;
     }
@@ -18,23 +18,23 @@ bool FolderTakesNewFiles(const QString& folder) {
     return probe.open(); // removed again when probe goes
 }
 
-QString UserConfigHome() {
-    return QString::fromStdString(UserConfigFolder());
+QString userConfigHome() {
+    return QString::fromStdString(userConfigFolder());
 }
 
-QString SettingsPath(const std::string& exePath, const QString& configHome,
-                     const std::function<bool(const QString&)>& folderTakesNewFiles) {
+QString settingsPathFor(const std::string& exePath, const QString& configHome,
+                        const std::function<bool(const QString&)>& folderTakesNewFiles) {
     const std::string exeBase = tables::ExeBase(exePath);
     const QString beside = QString::fromStdString(exeBase) + ".ini";
-    if (tables::FindTableBase(exePath) == exeBase &&
+    if (tables::findTableBase(exePath) == exeBase &&
         folderTakesNewFiles(QFileInfo(beside).absolutePath())) {
         return beside;
     }
     return configHome + "/torvelix/" + QFileInfo(beside).fileName();
 }
 
-QString SettingsPath(const std::string& exePath) {
-    return SettingsPath(exePath, UserConfigHome(), FolderTakesNewFiles);
+QString settingsPathFor(const std::string& exePath) {
+    return settingsPathFor(exePath, userConfigHome(), folderAcceptsNewFiles);
 }
 
 } // namespace torvelix::shell

@@ -10,20 +10,20 @@
 namespace torvelix::shell {
 
 // Whether a new file can be created in the folder (one is created and removed).
-bool FolderTakesNewFiles(const QString& folder);
+bool folderAcceptsNewFiles(const QString& folder);
 
 // $XDG_CONFIG_HOME when it is an absolute path, otherwise ~/.config.
-QString UserConfigHome();
+QString userConfigHome();
 
 // The settings file of the program at exePath: ExeBase + ".ini" when the program reads
 // its tables from beside itself (a portable copy, the build folder) and that folder
 // takes new files; otherwise configHome + "/torvelix/" + the executable's base name +
 // ".ini" (/usr/bin/torvelix: ~/.config/torvelix/torvelix.ini). The same file is named
 // for reading and for writing, so a size written is the size read back.
-QString SettingsPath(const std::string& exePath, const QString& configHome,
-                     const std::function<bool(const QString&)>& folderTakesNewFiles);
+QString settingsPathFor(const std::string& exePath, const QString& configHome,
+                        const std::function<bool(const QString&)>& folderTakesNewFiles);
 
-// SettingsPath with the user's configuration folder and the real folder check.
-QString SettingsPath(const std::string& exePath);
+// settingsPathFor with the user's configuration folder and the real folder check.
+QString settingsPathFor(const std::string& exePath);
 
 } // namespace torvelix::shell

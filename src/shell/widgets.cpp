@@ -11,7 +11,7 @@ namespace torvelix::shell {
 
 namespace {
 
-QFont HeadlineFont(const QFont& base) {
+QFont headlineFont(const QFont& base) {
     QFont font = base;
     font.setBold(true);
     font.setPixelSize(13);
@@ -23,7 +23,7 @@ QFont HeadlineFont(const QFont& base) {
 ShadowLabel::ShadowLabel(const QString& name, const QString& text, QWidget* parent)
     : QLabel(text, parent) {
     setObjectName(name);
-    setFont(HeadlineFont(font()));
+    setFont(headlineFont(font()));
     setAlignment(Qt::AlignCenter);
 }
 
@@ -78,13 +78,13 @@ void GradientTitle::paintEvent(QPaintEvent*) {
     painter.drawPath(path);
 }
 
-void RadioGroup::SetItemIndex(int index) const {
+void RadioGroup::setItemIndex(int index) const {
     if (QAbstractButton* button = items->button(index)) {
         button->setChecked(true);
     }
 }
 
-RadioGroup MakeRadioGroup(const QString& name, const QString& title, const QStringList& items,
+RadioGroup makeRadioGroup(const QString& name, const QString& title, const QStringList& items,
                           int columns, QWidget* parent) {
     RadioGroup group;
     group.box = new QGroupBox(title, parent);
@@ -104,7 +104,7 @@ RadioGroup MakeRadioGroup(const QString& name, const QString& title, const QStri
     return group;
 }
 
-QToolButton* MakeImageButton(const QString& name, int tag, const QPixmap& picture,
+QToolButton* makeImageButton(const QString& name, int tag, const QPixmap& picture,
                              const QString& hint, QButtonGroup* group, QWidget* parent) {
     auto* button = new QToolButton(parent);
     button->setObjectName(name);
@@ -120,7 +120,7 @@ QToolButton* MakeImageButton(const QString& name, int tag, const QPixmap& pictur
     return button;
 }
 
-QComboBox* MakeDropDown(const QString& name, const QString& designText, const QStringList& items,
+QComboBox* makeDropDown(const QString& name, const QString& designText, const QStringList& items,
                         QWidget* parent) {
     auto* combo = new QComboBox(parent);
     combo->setObjectName(name);
@@ -132,20 +132,20 @@ QComboBox* MakeDropDown(const QString& name, const QString& designText, const QS
     return combo;
 }
 
-QLineEdit* MakeEdit(const QString& name, QWidget* parent, int width) {
+QLineEdit* makeEdit(const QString& name, QWidget* parent, int width) {
     auto* edit = new QLineEdit(parent);
     edit->setObjectName(name);
     edit->setFixedWidth(width);
     return edit;
 }
 
-QLabel* MakeLabel(const QString& name, const QString& text, QWidget* parent) {
+QLabel* makeLabel(const QString& name, const QString& text, QWidget* parent) {
     auto* label = new QLabel(text, parent);
     label->setObjectName(name);
     return label;
 }
 
-int DownTag(const QButtonGroup* group) {
+int downTag(const QButtonGroup* group) {
     const QAbstractButton* down = group->checkedButton();
     return down ? down->property("tag").toInt() : 0;
 }

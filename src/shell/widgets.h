@@ -41,26 +41,26 @@ struct RadioGroup {
     QGroupBox* box = nullptr;
     QButtonGroup* items = nullptr;
 
-    int ItemIndex() const { return items->checkedId(); }
+    int itemIndex() const { return items->checkedId(); }
     // Checking an item from the program emits the same signals as a click.
-    void SetItemIndex(int index) const;
+    void setItemIndex(int index) const;
 };
-RadioGroup MakeRadioGroup(const QString& name, const QString& title, const QStringList& items,
+RadioGroup makeRadioGroup(const QString& name, const QString& title, const QStringList& items,
                           int columns, QWidget* parent);
 
 // A checkable picture button joining an exclusive group under id = tag. Being set down
 // from the program emits no click, so only a press runs a handler.
-QToolButton* MakeImageButton(const QString& name, int tag, const QPixmap& picture,
+QToolButton* makeImageButton(const QString& name, int tag, const QPixmap& picture,
                              const QString& hint, QButtonGroup* group, QWidget* parent);
 
 // An editable drop-down showing designText with no item selected.
-QComboBox* MakeDropDown(const QString& name, const QString& designText, const QStringList& items,
+QComboBox* makeDropDown(const QString& name, const QString& designText, const QStringList& items,
                         QWidget* parent);
 
-QLineEdit* MakeEdit(const QString& name, QWidget* parent, int width = 56);
-QLabel* MakeLabel(const QString& name, const QString& text, QWidget* parent);
+QLineEdit* makeEdit(const QString& name, QWidget* parent, int width = 56);
+QLabel* makeLabel(const QString& name, const QString& text, QWidget* parent);
 
 // The tag of the checked button of an exclusive group, 0 when none is checked.
-int DownTag(const QButtonGroup* group);
+int downTag(const QButtonGroup* group);
 
 } // namespace torvelix::shell

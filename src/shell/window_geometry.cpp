@@ -12,17 +12,17 @@
 
 namespace torvelix::shell {
 
-QSize ClampOuterSize(QSize stored, QSize available) {
+QSize clampOuterSize(QSize stored, QSize available) {
     const auto side = [](int value, int limit) { return std::clamp(value, 1, std::max(limit, 1)); };
     return {side(stored.width(), available.width()), side(stored.height(), available.height())};
 }
 
-QSize InnerSize(QSize outer, const QMargins& frame) {
+QSize innerSize(QSize outer, const QMargins& frame) {
     return {std::max(outer.width() - frame.left() - frame.right(), 1),
             std::max(outer.height() - frame.top() - frame.bottom(), 1)};
 }
 
-QPoint CentredOrigin(QSize outer, const QRect& area) {
+QPoint centredOrigin(QSize outer, const QRect& area) {
     return {area.left() + (area.width() - outer.width()) / 2,
             area.top() + (area.height() - outer.height()) / 2};
 }
@@ -30,7 +30,7 @@ QPoint CentredOrigin(QSize outer, const QRect& area) {
 OuterSizeKeeper::OuterSizeKeeper(QWidget& window, QSize stored)
     : QObject(&window), window_(window) {
     const QRect area = availableArea();
-    outer_ = area.isValid() ? ClampOuterSize(stored, area.size()) : ClampOuterSize(stored, stored);
+    outer_ = area.isValid() ? clampOuterSize(stored, area.size()) : clampOuterSize(stored, stored);
     window_.resize(outer_);
     window_.installEventFilter(this);
 }
@@ -48,7 +48,7 @@ bool OuterSizeKeeper::eventFilter(QObject* watched, QEvent* event) {
         switch (event->type()) {
         case QEvent::Show:
             // First showing: centred with the size as it stands; the frame may follow.
-            window_.move(CentredOrigin(window_.frameGeometry().size(), availableArea()));
+            window_.move(centredOrigin(window_.frameGeometry().size(), availableArea()));
             applyFrame();
             break;
         case QEvent::Move:
@@ -83,9 +83,9 @@ void OuterSizeKeeper::applyFrame() {
     }
     // The outer size the user sees is the stored one, clamped again now that the frame
     // and the screen are both known.
-    outer_ = ClampOuterSize(outer_, availableArea().size());
-    window_.resize(InnerSize(outer_, frame));
-    window_.move(CentredOrigin(outer_, availableArea()));
+    outer_ = clampOuterSize(outer_, availableArea().size());
+    window_.resize(innerSize(outer_, frame));
+    window_.move(centredOrigin(outer_, availableArea()));
 }
 
 } // namespace torvelix::shell

@@ -13,14 +13,14 @@ namespace torvelix::shell {
 
 // The stored outer size limited to the available screen area: each side at most the
 // area's side and at least 1. A size that fits is kept exactly.
-QSize ClampOuterSize(QSize stored, QSize available);
+QSize clampOuterSize(QSize stored, QSize available);
 
 // The inner (client) size that gives the outer size with the frame around it; at least
 // 1 × 1.
-QSize InnerSize(QSize outer, const QMargins& frame);
+QSize innerSize(QSize outer, const QMargins& frame);
 
 // The top-left corner of the outer frame that centres it in the area.
-QPoint CentredOrigin(QSize outer, const QRect& area);
+QPoint centredOrigin(QSize outer, const QRect& area);
 
 // Keeps a top-level window at a stored outer size. Before the window is shown the frame
 // is not known, so it is taken as none; as soon as the window system reports the frame,

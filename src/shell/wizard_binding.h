@@ -7,10 +7,10 @@
 namespace torvelix::shell {
 
 // The values as the user has set them in the widgets (choices, texts, memo edits).
-void ReadValues(const WizardControls& ui, workflow::WizardValues& values);
+void readValues(const WizardControls& ui, workflow::WizardValues& values);
 
 // The values into the widgets, with their signals held back so that no handler runs.
 // A text already shown is left alone, so an edit keeps its cursor and selection.
-void ShowValues(const workflow::WizardValues& values, WizardControls& ui);
+void showValues(const workflow::WizardValues& values, WizardControls& ui);
 
 } // namespace torvelix::shell

@@ -97,18 +97,18 @@ struct WizardControls {
 
 // The pages, each a widget named List0 .. List7. exePath: the running executable,
 // whose tables the title page checks for shipped estimates.
-QWidget* BuildList0(WizardControls& ui, const std::string& exePath);
-QWidget* BuildList1(WizardControls& ui);
-QWidget* BuildList2(WizardControls& ui);
-QWidget* BuildList3(WizardControls& ui);
-QWidget* BuildList4(WizardControls& ui);
-QWidget* BuildList5(WizardControls& ui);
-QWidget* BuildList6(WizardControls& ui);
+QWidget* buildList0(WizardControls& ui, const std::string& exePath);
+QWidget* buildList1(WizardControls& ui);
+QWidget* buildList2(WizardControls& ui);
+QWidget* buildList3(WizardControls& ui);
+QWidget* buildList4(WizardControls& ui);
+QWidget* buildList5(WizardControls& ui);
+QWidget* buildList6(WizardControls& ui);
 // withDrawingWindow: the built-in drawing window is used, so bbShowDrawing is shown.
-QWidget* BuildList7(WizardControls& ui, bool withDrawingWindow);
+QWidget* buildList7(WizardControls& ui, bool withDrawingWindow);
 
 // A page with its shadowed headline (none when headline is empty).
-QWidget* NewPage(const QString& name, const QString& headlineName, const QString& headline);
+QWidget* newPage(const QString& name, const QString& headlineName, const QString& headline);
 
 // Background of the page-0 mode buttons when up and when down.
 inline constexpr const char* kModeUpColour = "#f4f4f4";

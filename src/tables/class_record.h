@@ -69,7 +69,7 @@ static_assert([] {
 inline constexpr int kFirstThreeStrandItem = 8;
 
 // The record of item 0 .. 10; none for any other index (no item selected).
-constexpr const ClassRecord* ClassRecordOf(int item) {
+constexpr const ClassRecord* classRecordOf(int item) {
     if (item < 0 || item >= static_cast<int>(kClassRecords.size())) {
         return nullptr;
     }
@@ -81,8 +81,8 @@ constexpr const ClassRecord* ClassRecordOf(int item) {
 inline constexpr ClassRecord kNoItemRecord{ClassGroup::I,     "",           "",
                                            Tau3Basis::Stress, RmWire::None, false};
 
-constexpr const ClassRecord& ClassRecordOrNone(int item) {
-    const ClassRecord* record = ClassRecordOf(item);
+constexpr const ClassRecord& classRecordOrNone(int item) {
+    const ClassRecord* record = classRecordOf(item);
     return record ? *record : kNoItemRecord;
 }
 

@@ -36,7 +36,7 @@ ClassSelection SelectClass(TableState& state, const std::string& exePath, int it
 
     using namespace class_layout;
     out.rowRead = true;
-    out.record = ClassRecordOf(item);
+    out.record = classRecordOf(item);
     if (out.record) {
         // Built, then moved in: GCC 12 misreads assigning a short literal in place
         // (-Wrestrict in the inlined char_traits copy).
@@ -44,17 +44,17 @@ ClassSelection SelectClass(TableState& state, const std::string& exePath, int it
         out.LN2 = std::string(out.record->LN2);
         out.ClassGroup = out.record->group;
     }
-    out.LF3 = Cp1251ToUtf8(TrimmedField(row, kLowestF3)) + "..." +
-              Cp1251ToUtf8(TrimmedField(row, kHighestF3));
-    out.Ld = Cp1251ToUtf8(TrimmedField(row, kSmallestD)) + "..." +
-             Cp1251ToUtf8(TrimmedField(row, kLargestD));
-    out.SpringGost = Cp1251ToUtf8(Field(row, kSpringTable));
+    out.LF3 = cp1251ToUtf8(trimmedField(row, kLowestF3)) + "..." +
+              cp1251ToUtf8(trimmedField(row, kHighestF3));
+    out.Ld = cp1251ToUtf8(trimmedField(row, kSmallestD)) + "..." +
+             cp1251ToUtf8(trimmedField(row, kLargestD));
+    out.SpringGost = cp1251ToUtf8(fieldAt(row, kSpringTable));
     out.LGOST = "ГОСТ " + out.SpringGost + "-86";
     out.showWireClass = out.record && out.record->wireClassChoice();
     if (!out.showWireClass) {
-        out.LZagot = Cp1251ToUtf8(Field(row, kBlankStandard));
+        out.LZagot = cp1251ToUtf8(fieldAt(row, kBlankStandard));
     }
-    out.TauFactor = TryParseNumber(Field(row, kTauFactor));
+    out.TauFactor = tryParseNumber(fieldAt(row, kTauFactor));
     if (!out.TauFactor) {
         fail();
     }

@@ -22,7 +22,7 @@ constexpr ShippedTable kShippedTables[] = {
 };
 
 // The file's bytes when it is a regular file of exactly `size` bytes.
-std::optional<std::string> ContentOfSize(const std::string& path, std::uintmax_t size) {
+std::optional<std::string> contentOfSize(const std::string& path, std::uintmax_t size) {
     std::error_code ec;
     if (!std::filesystem::is_regular_file(path, ec) ||
         std::filesystem::file_size(path, ec) != size || ec) {
@@ -37,7 +37,7 @@ std::optional<std::string> ContentOfSize(const std::string& path, std::uintmax_t
 }
 
 // "13766, 13768…13776": runs of consecutive numbers joined.
-std::string NumberRuns(const std::vector<std::string>& numbers) {
+std::string numberRuns(const std::vector<std::string>& numbers) {
     std::string text;
     std::size_t k = 0;
     while (k < numbers.size()) {
@@ -60,7 +60,7 @@ std::string NumberRuns(const std::vector<std::string>& numbers) {
 
 } // namespace
 
-std::uint32_t Crc32(std::string_view bytes) {
+std::uint32_t crc32(std::string_view bytes) {
     std::uint32_t crc = 0xFFFFFFFFu;
     for (const char ch : bytes) {
         crc ^= static_cast<unsigned char>(ch);
@@ -71,23 +71,23 @@ std::uint32_t Crc32(std::string_view bytes) {
     return ~crc;
 }
 
-std::vector<std::string> ShippedEstimatesIn(const TablePathOf& pathOf) {
+std::vector<std::string> shippedEstimatesIn(const TablePathOf& pathOf) {
     std::vector<std::string> numbers;
     for (const ShippedTable& table : kShippedTables) {
-        const auto bytes = ContentOfSize(pathOf(table.number), table.size);
-        if (bytes && Crc32(*bytes) == table.crc32) {
+        const auto bytes = contentOfSize(pathOf(table.number), table.size);
+        if (bytes && crc32(*bytes) == table.crc32) {
             numbers.push_back(table.number);
         }
     }
     return numbers;
 }
 
-std::string EstimateNotice(const std::vector<std::string>& numbers) {
+std::string estimateNotice(const std::vector<std::string>& numbers) {
     if (numbers.empty()) {
         return {};
     }
     return std::string(numbers.size() == 1 ? "Таблица пружин " : "Таблицы пружин ") +
-           NumberRuns(numbers) +
+           numberRuns(numbers) +
            " — расчетная оценка, номера пружин не по ГОСТ; как заменить их таблицами "
            "стандарта — в data/README.md.";
 }

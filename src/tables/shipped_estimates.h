@@ -13,14 +13,14 @@
 namespace torvelix::tables {
 
 // CRC-32 (the polynomial of zip and zlib) of the bytes.
-std::uint32_t Crc32(std::string_view bytes);
+std::uint32_t crc32(std::string_view bytes);
 
 // The spring-table numbers ("13766" ...) whose file is still, byte for byte, the
 // estimate the program was shipped with (same size and CRC-32 as recorded when the
 // generator wrote it). A missing or unreadable file is not an estimate.
-std::vector<std::string> ShippedEstimatesIn(const TablePathOf& pathOf);
+std::vector<std::string> shippedEstimatesIn(const TablePathOf& pathOf);
 
 // The title page's one-line notice for those tables, empty when there are none.
-std::string EstimateNotice(const std::vector<std::string>& numbers);
+std::string estimateNotice(const std::vector<std::string>& numbers);
 
 } // namespace torvelix::tables

@@ -43,19 +43,19 @@ constexpr int kWireFieldsRead[] = {
     wire_layout::kClassIILowerField + 1, wire_layout::kClassIIALowerField,
     wire_layout::kClassIIALowerField + 1};
 
-std::string Number(double value) {
+std::string numberText(double value) {
     char buffer[64];
     auto result =
         std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::general, 6);
     return std::string(buffer, result.ptr);
 }
 
-std::string Columns(ColumnSpan span) {
+std::string columns(ColumnSpan span) {
     return std::to_string(span.column) + "-" + std::to_string(span.column + span.width - 1);
 }
 
-std::string Quoted(std::string_view cp1251Text) {
-    const std::string text = Cp1251ToUtf8(cp1251Text);
+std::string quotedText(std::string_view cp1251Text) {
+    const std::string text = cp1251ToUtf8(cp1251Text);
     std::string quoted;
     quoted.reserve(text.size() + 2);
     quoted.append(1, '"').append(text).append(1, '"');
@@ -72,7 +72,7 @@ public:
 
 // The 1-based line of the first carriage return that does not end a line (lines
 // ending in CR alone read as one line), or nothing.
-std::optional<long long> BareCarriageReturn(const std::string& path) {
+std::optional<long long> bareCarriageReturn(const std::string& path) {
     std::ifstream in(path, std::ios::binary);
     long long line = 1;
     bool afterCr = false;
@@ -90,22 +90,22 @@ std::optional<long long> BareCarriageReturn(const std::string& path) {
 
 // Reads every line of a table; a file that cannot be read is a fault of the file, a
 // line longer than any table line a fault of that line (it then reads as
-// OverlongLine(), which the row checks skip).
-std::optional<std::vector<std::string>> ReadLines(const std::string& path, FaultList& out) {
+// overlongLine(), which the row checks skip).
+std::optional<std::vector<std::string>> readLines(const std::string& path, FaultList& out) {
     std::vector<std::string> lines;
     try {
-        lines = ReadAllTableLines(path);
+        lines = readAllTableLines(path);
     } catch (const TableIoError&) {
         out.add(path, 0, "the file cannot be read");
         return std::nullopt;
     }
-    if (auto line = BareCarriageReturn(path)) {
+    if (auto line = bareCarriageReturn(path)) {
         out.add(path, *line,
                 "a carriage return that does not end the line: lines must end in CR LF or "
                 "LF (CR alone joins them into one line)");
     }
     for (std::size_t index = 0; index < lines.size(); ++index) {
-        if (IsOverlongLine(lines[index])) {
+        if (isOverlongLine(lines[index])) {
             out.add(path, static_cast<long long>(index) + 1,
                     "the line is longer than " + std::to_string(kMaxTableLineBytes) +
                         " bytes; no field of it is read");
@@ -115,20 +115,20 @@ std::optional<std::vector<std::string>> ReadLines(const std::string& path, Fault
 }
 
 // A numeric field of a row; says so when it does not convert.
-std::optional<double> NumericField(std::string_view row, const std::string& name, ColumnSpan span,
+std::optional<double> numericField(std::string_view row, const std::string& name, ColumnSpan span,
                                    const std::string& path, long long line, FaultList& out) {
-    const std::string text = Field(row, span.column, span.width);
-    std::optional<double> value = TryParseNumber(text);
+    const std::string text = fieldAt(row, span.column, span.width);
+    std::optional<double> value = tryParseNumber(text);
     if (!value) {
         out.add(path, line,
-                name + " (columns " + Columns(span) + ") " + Quoted(text) + " is not a number");
+                name + " (columns " + columns(span) + ") " + quotedText(text) + " is not a number");
     }
     return value;
 }
 
 // The wire diameters (field 1) of the wire table, as the calculation converts them.
-std::optional<std::vector<double>> CheckWireTable(const std::string& path, FaultList& out) {
-    auto lines = ReadLines(path, out);
+std::optional<std::vector<double>> checkWireTable(const std::string& path, FaultList& out) {
+    auto lines = readLines(path, out);
     if (!lines) {
         return std::nullopt;
     }
@@ -137,14 +137,14 @@ std::optional<std::vector<double>> CheckWireTable(const std::string& path, Fault
     for (std::size_t index = heading; index < lines->size(); ++index) {
         const std::string& row = (*lines)[index];
         const long long line = static_cast<long long>(index) + 1;
-        if (IsOverlongLine(row)) {
+        if (isOverlongLine(row)) {
             continue;
         }
         for (int field : kWireFieldsRead) {
             const std::string name = "field " + std::to_string(field);
-            auto value = NumericField(row, name, WireFieldSpan(field), path, line, out);
+            auto value = numericField(row, name, wireFieldSpan(field), path, line, out);
             if (value && !(*value > 0)) {
-                out.add(path, line, name + " is " + Number(*value) + ", not a positive number");
+                out.add(path, line, name + " is " + numberText(*value) + ", not a positive number");
             }
             if (field == wire_layout::kDiameterField && value) {
                 keys.push_back(*value);
@@ -157,9 +157,9 @@ std::optional<std::vector<double>> CheckWireTable(const std::string& path, Fault
     return keys;
 }
 
-void CheckClassTable(const TablePathOf& pathOf, FaultList& out) {
+void checkClassTable(const TablePathOf& pathOf, FaultList& out) {
     const std::string path = pathOf(kClassTableNumber);
-    auto lines = ReadLines(path, out);
+    auto lines = readLines(path, out);
     if (!lines) {
         return;
     }
@@ -170,22 +170,23 @@ void CheckClassTable(const TablePathOf& pathOf, FaultList& out) {
             continue;
         }
         const std::string& row = (*lines)[static_cast<std::size_t>(item)];
-        if (IsOverlongLine(row)) {
+        if (isOverlongLine(row)) {
             continue;
         }
-        auto tauFactor = NumericField(row, "TauFactor", class_layout::kTauFactor, path, line, out);
+        auto tauFactor = numericField(row, "TauFactor", class_layout::kTauFactor, path, line, out);
         if (tauFactor && !(*tauFactor > 0)) {
-            out.add(path, line, "TauFactor is " + Number(*tauFactor) + ", not a positive number");
+            out.add(path, line,
+                    "TauFactor is " + numberText(*tauFactor) + ", not a positive number");
         }
         // The class selection keeps the number as UTF-8 text and names the file from it.
-        const std::string number = Cp1251ToUtf8(Field(row, class_layout::kSpringTable));
+        const std::string number = cp1251ToUtf8(fieldAt(row, class_layout::kSpringTable));
         const std::string springPath = pathOf(number);
         try {
             ReadTableLine(springPath, 1);
         } catch (const TableIoError&) {
             out.add(path, line,
                     "spring table \"" + number + "\" (columns " +
-                        Columns(class_layout::kSpringTable) + "): the file " + springPath +
+                        columns(class_layout::kSpringTable) + "): the file " + springPath +
                         " cannot be read");
         }
     }
@@ -201,33 +202,33 @@ struct SpringRow {
 
 // The five fields of a spring row and the outer diameter the selection converts over
 // five columns; no value when any of them is missing or not positive.
-std::optional<SpringRow> ReadSpringRow(std::string_view row, const std::string& path,
+std::optional<SpringRow> readSpringRow(std::string_view row, const std::string& path,
                                        long long line, FaultList& out) {
     static const char* const kNames[] = {"F3", "d", "D1", "c1", "s3'"};
     double values[5] = {};
     bool complete = true;
     for (int field = 1; field <= 5; ++field) {
         const std::string name = "field " + std::to_string(field) + " " + kNames[field - 1];
-        auto value = NumericField(row, name, SpringFieldSpan(field), path, line, out);
+        auto value = numericField(row, name, springFieldSpan(field), path, line, out);
         if (!value) {
             complete = false;
             continue;
         }
         if (!(*value > 0)) {
-            out.add(path, line, name + " is " + Number(*value) + ", not a positive number");
+            out.add(path, line, name + " is " + numberText(*value) + ", not a positive number");
             complete = false;
         }
         values[field - 1] = *value;
     }
     // The selection filters on the wider span, the calculation reads field 3: a
     // character in the extra column must not change the outer diameter.
-    const std::string wide = Field(row, spring_layout::kOuterDFilter);
-    const auto narrowValue = TryParseNumber(Field(row, spring_layout::kOuterD));
-    const auto wideValue = TryParseNumber(wide);
+    const std::string wide = fieldAt(row, spring_layout::kOuterDFilter);
+    const auto narrowValue = tryParseNumber(fieldAt(row, spring_layout::kOuterD));
+    const auto wideValue = tryParseNumber(wide);
     if (narrowValue && (!wideValue || *wideValue != *narrowValue)) {
         const ColumnSpan span = spring_layout::kOuterDFilter;
         out.add(path, line,
-                "outer diameter over columns " + Columns(span) + " " + Quoted(wide) +
+                "outer diameter over columns " + columns(span) + " " + quotedText(wide) +
                     " differs from field 3 D1 (column " +
                     std::to_string(span.column + span.width - 1) + " must be blank)");
         complete = false;
@@ -238,10 +239,10 @@ std::optional<SpringRow> ReadSpringRow(std::string_view row, const std::string& 
     return SpringRow{values[0], values[1], values[2], values[3], values[4]};
 }
 
-void CheckSpringTable(const std::string& path, bool threeStrand,
+void checkSpringTable(const std::string& path, bool threeStrand,
                       const std::optional<std::vector<double>>& wires, const std::string& wirePath,
                       FaultList& out) {
-    auto lines = ReadLines(path, out);
+    auto lines = readLines(path, out);
     if (!lines) {
         return;
     }
@@ -253,11 +254,11 @@ void CheckSpringTable(const std::string& path, bool threeStrand,
     std::optional<SpringRow> previous;
     for (std::size_t index = 0; index < lines->size(); ++index) {
         const long long line = static_cast<long long>(index) + 1;
-        if (IsOverlongLine((*lines)[index])) {
+        if (isOverlongLine((*lines)[index])) {
             previous.reset();
             continue;
         }
-        auto row = ReadSpringRow((*lines)[index], path, line, out);
+        auto row = readSpringRow((*lines)[index], path, line, out);
         if (!row) {
             previous.reset();
             continue;
@@ -265,13 +266,13 @@ void CheckSpringTable(const std::string& path, bool threeStrand,
         const double product = row->c1 * row->s3;
         if (std::fabs(product - row->F3) > kForceTolerance * row->F3) {
             out.add(path, line,
-                    "F3 " + Number(row->F3) + " differs from c1 * s3' = " + Number(product) +
-                        " by more than 1 %");
+                    "F3 " + numberText(row->F3) +
+                        " differs from c1 * s3' = " + numberText(product) + " by more than 1 %");
         }
         const double springIndex = (row->D1 - row->d) / row->d;
         if (springIndex < kIndexMin - kIndexSlack || springIndex > kIndexMax + kIndexSlack) {
             out.add(path, line,
-                    "index (D1 - d) / d = " + Number(springIndex) + " is outside 4 .. 12");
+                    "index (D1 - d) / d = " + numberText(springIndex) + " is outside 4 .. 12");
         }
         // The free pitch; a three-strand row with the largest strand factor.
         const double meanDiameter = row->D1 - row->d;
@@ -280,18 +281,20 @@ void CheckSpringTable(const std::string& path, bool threeStrand,
             out.add(path, line,
                     "free pitch " +
                         std::string(threeStrand ? "d1 * 1.029 + s3' = " : "d + s3' = ") +
-                        Number(pitch) + " is " + Number(pitch / meanDiameter) +
+                        numberText(pitch) + " is " + numberText(pitch / meanDiameter) +
                         " of the mean diameter D1 - d (at most 0.7)");
         }
         if (previous &&
             (row->F3 < previous->F3 || (row->F3 == previous->F3 && row->d < previous->d))) {
             out.add(path, line,
-                    "out of order: F3 " + Number(row->F3) + ", d " + Number(row->d) +
-                        " comes after F3 " + Number(previous->F3) + ", d " + Number(previous->d));
+                    "out of order: F3 " + numberText(row->F3) + ", d " + numberText(row->d) +
+                        " comes after F3 " + numberText(previous->F3) + ", d " +
+                        numberText(previous->d));
         }
         if (wires && wireKeys.count(row->d) == 0) {
             out.add(path, line,
-                    "wire diameter " + Number(row->d) + " is not in the wire table " + wirePath);
+                    "wire diameter " + numberText(row->d) + " is not in the wire table " +
+                        wirePath);
         }
         previous = row;
     }
@@ -299,21 +302,21 @@ void CheckSpringTable(const std::string& path, bool threeStrand,
 
 } // namespace
 
-std::string FormatFault(const TableFault& fault) {
+std::string formatFault(const TableFault& fault) {
     if (fault.line <= 0) {
         return fault.path + ": " + fault.what;
     }
     return fault.path + ":" + std::to_string(fault.line) + ": " + fault.what;
 }
 
-TablePathOf TablesOfExecutable(const std::string& exePath) {
+TablePathOf tablesOfExecutable(const std::string& exePath) {
     TableState state;
     state.ExeBase = ExeBase(exePath);
-    state.TableBase = FindTableBase(exePath);
+    state.TableBase = findTableBase(exePath);
     return [state](const std::string& number) { return TablePath(state, number); };
 }
 
-TablePathOf TablesInFolder(const std::string& folder) {
+TablePathOf tablesInFolder(const std::string& folder) {
     std::string prefix = folder;
     if (!prefix.empty() && prefix.back() != '/') {
         prefix += '/';
@@ -321,15 +324,15 @@ TablePathOf TablesInFolder(const std::string& folder) {
     return [prefix](const std::string& number) { return prefix + number + ".dat"; };
 }
 
-std::vector<TableFault> CheckTableSet(const TablePathOf& pathOf) {
+std::vector<TableFault> checkTableSet(const TablePathOf& pathOf) {
     FaultList out;
     const std::string wirePath = pathOf(kWireTableNumber);
-    const auto wires = CheckWireTable(wirePath, out);
-    CheckClassTable(pathOf, out);
+    const auto wires = checkWireTable(wirePath, out);
+    checkClassTable(pathOf, out);
     for (std::size_t order = 2; order < kTableNumbers.size(); ++order) {
         // The last three spring tables, of class items 8 .. 10, are three-strand.
         const bool threeStrand = order + 3 >= kTableNumbers.size();
-        CheckSpringTable(pathOf(kTableNumbers[order]), threeStrand, wires, wirePath, out);
+        checkSpringTable(pathOf(kTableNumbers[order]), threeStrand, wires, wirePath, out);
     }
     return out.faults;
 }

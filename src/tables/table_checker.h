@@ -18,17 +18,17 @@ struct TableFault {
 };
 
 // "<path>:<line>: <what>", or "<path>: <what>" for a fault of the whole file.
-std::string FormatFault(const TableFault& fault);
+std::string formatFault(const TableFault& fault);
 
 // Full file name of a table number ("9389", "13764", "13766" ...).
 using TablePathOf = std::function<std::string(const std::string& number)>;
 
-// Names of an executable's tables where the program reads them: FindTableBase +
+// Names of an executable's tables where the program reads them: findTableBase +
 // "_" + number + ".dat" (beside it, else in the installed data folder).
-TablePathOf TablesOfExecutable(const std::string& exePath);
+TablePathOf tablesOfExecutable(const std::string& exePath);
 
 // Names in a folder as the sources keep them: folder + "/" + number + ".dat".
-TablePathOf TablesInFolder(const std::string& folder);
+TablePathOf tablesInFolder(const std::string& folder);
 
 // Reads all thirteen tables and returns every fault found, file by file in the order
 // of the presence check, line by line within a file. Files that cannot be read are
@@ -47,6 +47,6 @@ TablePathOf TablesInFolder(const std::string& folder);
 // D1 - d; F3 must agree with c1 * s3' within 1 %; the index (D1 - d) / d must lie in
 // 4 .. 12; rows must be ordered by F3, then d; d must be a key of the wire table (the
 // calculation matches it exactly, number against number).
-std::vector<TableFault> CheckTableSet(const TablePathOf& pathOf);
+std::vector<TableFault> checkTableSet(const TablePathOf& pathOf);
 
 } // namespace torvelix::tables

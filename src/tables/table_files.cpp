@@ -12,8 +12,8 @@ namespace {
 
 // Reads one line (up to LF or the end of the file) into `line`; false when the file
 // has no more bytes. A line longer than kMaxTableLineBytes is read to its end but
-// not kept: it becomes OverlongLine(), so memory stays bounded whatever the file holds.
-bool ReadBoundedLine(std::streambuf& in, std::string& line) {
+// not kept: it becomes overlongLine(), so memory stays bounded whatever the file holds.
+bool readBoundedLine(std::streambuf& in, std::string& line) {
     line.clear();
     bool any = false;
     bool overlong = false;
@@ -33,7 +33,7 @@ bool ReadBoundedLine(std::streambuf& in, std::string& line) {
         line.pop_back();
     }
     if (overlong || line.size() > kMaxTableLineBytes) {
-        line = OverlongLine();
+        line = overlongLine();
     }
     return any;
 }
@@ -41,7 +41,7 @@ bool ReadBoundedLine(std::streambuf& in, std::string& line) {
 // Reads lines (LF-terminated; one trailing CR dropped) until `wanted` lines are read
 // or the file ends; wanted < 0 reads all. Only regular files are tables: a folder, a
 // device or a pipe (which may never end) cannot be read. Throws TableIoError.
-std::vector<std::string> ReadLines(const std::string& path, long long wanted) {
+std::vector<std::string> readLines(const std::string& path, long long wanted) {
     std::error_code ec;
     if (!std::filesystem::is_regular_file(path, ec)) {
         throw TableIoError(path);
@@ -53,7 +53,7 @@ std::vector<std::string> ReadLines(const std::string& path, long long wanted) {
     std::vector<std::string> lines;
     std::string line;
     while ((wanted < 0 || static_cast<long long>(lines.size()) < wanted) &&
-           ReadBoundedLine(*in.rdbuf(), line)) {
+           readBoundedLine(*in.rdbuf(), line)) {
         lines.push_back(line);
     }
     if (in.bad()) {
@@ -64,12 +64,12 @@ std::vector<std::string> ReadLines(const std::string& path, long long wanted) {
 
 } // namespace
 
-const std::string& OverlongLine() {
+const std::string& overlongLine() {
     static const std::string line(kMaxTableLineBytes + 1, '#');
     return line;
 }
 
-bool IsOverlongLine(std::string_view line) {
+bool isOverlongLine(std::string_view line) {
     return line.size() > kMaxTableLineBytes;
 }
 
@@ -83,7 +83,7 @@ std::string ExeBase(const std::string& exePath) {
     return exePath.substr(0, dot);
 }
 
-std::vector<std::string> TableBaseCandidates(const std::string& exePath) {
+std::vector<std::string> tableBaseCandidates(const std::string& exePath) {
     const std::string beside = ExeBase(exePath);
     const std::filesystem::path base(beside);
     const std::filesystem::path shared =
@@ -91,8 +91,8 @@ std::vector<std::string> TableBaseCandidates(const std::string& exePath) {
     return {beside, shared.string()};
 }
 
-std::string FindTableBase(const std::string& exePath) {
-    const auto candidates = TableBaseCandidates(exePath);
+std::string findTableBase(const std::string& exePath) {
+    const auto candidates = tableBaseCandidates(exePath);
     for (const auto& base : candidates) {
         for (const char* number : kTableNumbers) {
             std::error_code ec;
@@ -111,13 +111,13 @@ std::string TablePath(const TableState& state, const std::string& number) {
 
 void CheckTables(TableState& state, const std::string& exePath, MessageSink& messages) {
     state.ExeBase = ExeBase(exePath);
-    state.TableBase = FindTableBase(exePath);
+    state.TableBase = findTableBase(exePath);
     state.TablesOk = true;
     state.CheckPending = false;
     for (const char* number : kTableNumbers) {
         const std::string path = TablePath(state, number);
         try {
-            ReadLines(path, 1);
+            readLines(path, 1);
         } catch (const TableIoError&) {
             state.TablesOk = false;
             messages.show(MessageIcon::Error,
@@ -129,18 +129,18 @@ void CheckTables(TableState& state, const std::string& exePath, MessageSink& mes
 
 std::string ReadTableLine(const std::string& path, long long k) {
     if (k <= 0) {
-        ReadLines(path, 0);
+        readLines(path, 0);
         return {};
     }
-    auto lines = ReadLines(path, k);
+    auto lines = readLines(path, k);
     if (static_cast<long long>(lines.size()) < k) {
         return {};
     }
     return std::move(lines.back());
 }
 
-std::vector<std::string> ReadAllTableLines(const std::string& path) {
-    return ReadLines(path, -1);
+std::vector<std::string> readAllTableLines(const std::string& path) {
+    return readLines(path, -1);
 }
 
 } // namespace torvelix::tables

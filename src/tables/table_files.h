@@ -39,16 +39,16 @@ std::string ExeBase(const std::string& exePath);
 // The bases an executable's tables are looked for under, in order: beside it
 // (ExeBase), then the installed data folder "<executable's folder>/../share/torvelix/"
 // with the executable's name (/usr/bin/torvelix: /usr/share/torvelix/torvelix).
-std::vector<std::string> TableBaseCandidates(const std::string& exePath);
+std::vector<std::string> tableBaseCandidates(const std::string& exePath);
 
 // The first candidate that holds any of the thirteen tables, so that one set is never
 // mixed from two places; the first candidate (beside the executable) when none does.
-std::string FindTableBase(const std::string& exePath);
+std::string findTableBase(const std::string& exePath);
 
 // TableBase (ExeBase before the tables were looked for) + "_" + number + ".dat".
 std::string TablePath(const TableState& state, const std::string& number);
 
-// The presence check: sets ExeBase from exePath and TableBase by FindTableBase, sets
+// The presence check: sets ExeBase from exePath and TableBase by findTableBase, sets
 // TablesOk, clears CheckPending, then opens each table and reads its first line. At
 // the first file that cannot be read: clears TablesOk, shows "Не могу найти таблицу
 // <path>\n\rЗагрузка программы прекращена" (error icon) and stops.
@@ -56,12 +56,12 @@ void CheckTables(TableState& state, const std::string& exePath, MessageSink& mes
 
 // No table line needs more than 163 bytes. A longer line (a file with CR-only line
 // ends reads as one line; a corrupt file may hold no line end at all) is read to its
-// end without being kept, and stands as OverlongLine(): a text of
+// end without being kept, and stands as overlongLine(): a text of
 // kMaxTableLineBytes + 1 '#', of which no field converts, so the line fails as any
 // line with a bad field does.
 inline constexpr std::size_t kMaxTableLineBytes = 4096;
-const std::string& OverlongLine();
-bool IsOverlongLine(std::string_view line);
+const std::string& overlongLine();
+bool isOverlongLine(std::string_view line);
 
 // Line k (1-based) of the file; empty for k <= 0 and for lines past the end.
 // A trailing carriage return is not part of the line. Throws TableIoError when the
@@ -69,6 +69,6 @@ bool IsOverlongLine(std::string_view line);
 std::string ReadTableLine(const std::string& path, long long k);
 
 // Every line of the file, in order (for the sequential scans). Throws TableIoError.
-std::vector<std::string> ReadAllTableLines(const std::string& path);
+std::vector<std::string> readAllTableLines(const std::string& path);
 
 } // namespace torvelix::tables

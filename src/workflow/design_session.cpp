@@ -17,13 +17,13 @@ namespace {
 // A leave step that showed its own message and keeps the wizard on its page.
 struct PageKept {};
 
-Page Offset(Page page, int by) {
+Page offset(Page page, int by) {
     return static_cast<Page>(static_cast<int>(page) + by);
 }
 
 // Selects an item of a drop-down by index: its text, or none.
 template <std::size_t N>
-void SelectItem(ComboValue& combo, const std::array<const char*, N>& items, int index) {
+void selectItem(ComboValue& combo, const std::array<const char*, N>& items, int index) {
     const bool valid = index >= 0 && index < static_cast<int>(N);
     combo.index = valid ? index : -1;
     combo.text = valid ? items[static_cast<std::size_t>(index)] : "";
@@ -31,9 +31,9 @@ void SelectItem(ComboValue& combo, const std::array<const char*, N>& items, int 
 
 // The first of the named texts, in the order they are converted, that is not a number.
 std::string
-FirstInvalidNumber(std::initializer_list<std::pair<const char*, const std::string*>> texts) {
+firstInvalidNumber(std::initializer_list<std::pair<const char*, const std::string*>> texts) {
     for (const auto& [name, text] : texts) {
-        if (!TryParseNumber(*text)) {
+        if (!tryParseNumber(*text)) {
             return name;
         }
     }
@@ -45,15 +45,15 @@ FirstInvalidNumber(std::initializer_list<std::pair<const char*, const std::strin
 DesignSession::DesignSession(std::string exePath, MessageSink& messages)
     : exePath_(std::move(exePath)), messages_(messages) {}
 
-std::optional<Page> DesignSession::AskNext(Page page) {
+std::optional<Page> DesignSession::askNext(Page page) {
     std::optional<Page> next;
     if (page != Page::Geometry) {
-        next = Offset(page, 1);
+        next = offset(page, 1);
     }
     switch (page) {
     case Page::Title:
         if (values_.title.calculation) {
-            FillInputDefaults();
+            fillInputDefaults();
             rgKlasClick();
         } else {
             values_.options.ends = geometry::EndType::ClosedGround;
@@ -72,11 +72,11 @@ std::optional<Page> DesignSession::AskNext(Page page) {
         if (!values_.options.requirements) {
             next = Page::Geometry;
         } else {
-            FillTechRequirements();
+            fillTechRequirements();
         }
         break;
     case Page::Geometry:
-        FillGeometry();
+        fillGeometry();
         break;
     default:
         break;
@@ -84,10 +84,10 @@ std::optional<Page> DesignSession::AskNext(Page page) {
     return next;
 }
 
-std::optional<Page> DesignSession::AskPrior(Page page) {
+std::optional<Page> DesignSession::askPrior(Page page) {
     std::optional<Page> prior;
     if (page != Page::Title) {
-        prior = Offset(page, -1);
+        prior = offset(page, -1);
     }
     if (page == Page::DrawingOptions) {
         values_.report.printEnabled = true;
@@ -100,21 +100,21 @@ std::optional<Page> DesignSession::AskPrior(Page page) {
     return prior;
 }
 
-void DesignSession::RefreshButtons() {
+void DesignSession::refreshButtons() {
     const Page page = values_.page;
-    values_.priorEnabled = AskPrior(page).has_value();
-    values_.nextEnabled = AskNext(page).has_value();
+    values_.priorEnabled = askPrior(page).has_value();
+    values_.nextEnabled = askNext(page).has_value();
 }
 
-StepOutcome DesignSession::ChangePage(bool forward) {
+StepOutcome DesignSession::changePage(bool forward) {
     const Page page = values_.page;
-    const std::optional<Page> target = forward ? AskNext(page) : AskPrior(page);
+    const std::optional<Page> target = forward ? askNext(page) : askPrior(page);
     StepOutcome outcome;
     if (!target) {
         return outcome;
     }
     try {
-        LeaveStep(page, forward);
+        leaveStep(page, forward);
     } catch (const PageKept&) {
         // The step has shown its own message: the page stays, the number to mend in focus.
         outcome.focus = "eNum";
@@ -124,7 +124,7 @@ StepOutcome DesignSession::ChangePage(bool forward) {
         outcome.error = error.what();
         if (page == Page::Inputs) {
             const InputsPage& in = values_.inputs;
-            outcome.focus = FirstInvalidNumber({{"eF1", &in.eF1},
+            outcome.focus = firstInvalidNumber({{"eF1", &in.eF1},
                                                 {"eF2", &in.eF2},
                                                 {"eH", &in.eH},
                                                 {"eV", &in.eV},
@@ -138,12 +138,12 @@ StepOutcome DesignSession::ChangePage(bool forward) {
         return outcome;
     }
     values_.page = *target;
-    RefreshButtons();
+    refreshButtons();
     outcome.done = true;
     return outcome;
 }
 
-void DesignSession::LeaveStep(Page page, bool forward) {
+void DesignSession::leaveStep(Page page, bool forward) {
     if (page == Page::Title) {
         DrawOnly_ = !values_.title.calculation;
     } else if (page == Page::Inputs && forward) {
@@ -157,7 +157,7 @@ void DesignSession::LeaveStep(Page page, bool forward) {
 
 void DesignSession::ppList2Leave() {
     values_.candidates.mm1.clear();
-    calc::ControlStates controls = ControlValues();
+    calc::ControlStates controls = controlValues();
     calc::SelectionOutcome outcome = calc::PreliminarySelection(state_, controls, messages_);
     values_.candidates.eNum = controls.eNum;
     values_.candidates.mm1 = std::move(outcome.mm1);
@@ -167,7 +167,7 @@ void DesignSession::ppList2Leave() {
 }
 
 bool DesignSession::ppList3Leave() {
-    const calc::ControlStates controls = ControlValues();
+    const calc::ControlStates controls = controlValues();
     reportReplaced_ = false;
     try {
         calc::ReportOutcome outcome = calc::FinalCalculation(state_, controls, messages_);
@@ -180,8 +180,8 @@ bool DesignSession::ppList3Leave() {
             // The spring could not be computed (its message shown): there is no report to
             // go on to. A three-strand spring number that is not a whole number also
             // gets its conversion message, as the report's wire line would give it.
-            if (tables::ClassRecordOrNone(controls.classItem).threeStrand) {
-                ParseInteger(controls.eNum);
+            if (tables::classRecordOrNone(controls.classItem).threeStrand) {
+                parseInteger(controls.eNum);
             }
             return false;
         }
@@ -193,7 +193,7 @@ bool DesignSession::ppList3Leave() {
     }
 }
 
-void DesignSession::FillInputDefaults() {
+void DesignSession::fillInputDefaults() {
     InputsPage& in = values_.inputs;
     in.eDn1 = "10";
     in.eDn2 = "12";
@@ -205,26 +205,26 @@ void DesignSession::FillInputDefaults() {
     in.eN3 = "1.5";
 }
 
-void DesignSession::FillTechRequirements() {
+void DesignSession::fillTechRequirements() {
     RequirementsPage& page = values_.requirements;
     cad::TechRequirementControls& tt = page.tt;
     ComboValue gost{page.gostIndex, tt.comb6Gost};
     ComboValue winding{page.windingIndex, tt.comb6Naviv};
     if (DrawOnly_) {
         tt.e6Num = "1";
-        SelectItem(gost, kSpringGostItems, 0);
+        selectItem(gost, kSpringGostItems, 0);
         tt.e6n = "0";
         tt.e6n1 = "0";
-        SelectItem(winding, kWindingItems, 0);
+        selectItem(winding, kWindingItems, 0);
         tt.e6Tau = "0";
         tt.e6L = "0";
     } else {
-        const auto general = [](double value) { return FormatGeneral(value, 15); };
+        const auto general = [](double value) { return formatGeneral(value, 15); };
         tt.e6Num = values_.candidates.eNum;
-        SelectItem(gost, kSpringGostItems, values_.klass.classItem);
+        selectItem(gost, kSpringGostItems, values_.klass.classItem);
         tt.e6n = general(state_.n);
         tt.e6n1 = general(state_.n1);
-        SelectItem(winding, kWindingItems, values_.inputs.winding);
+        selectItem(winding, kWindingItems, values_.inputs.winding);
         tt.e6Tau = general(state_.tau3);
         tt.e6L = general(state_.L);
     }
@@ -238,7 +238,7 @@ void DesignSession::FillTechRequirements() {
     tt.e6TT.clear();
 }
 
-void DesignSession::FillGeometry() {
+void DesignSession::fillGeometry() {
     GeometryPage& g = values_.geometry;
     if (DrawOnly_) {
         g.e9_D0 = "20";
@@ -248,7 +248,7 @@ void DesignSession::FillGeometry() {
         g.diagram.fill("0");
     } else {
         const auto general = [](double value, int digits = 6) {
-            return FormatGeneral(value, digits);
+            return formatGeneral(value, digits);
         };
         g.e9_D0 = general(state_.D);
         g.e9_d = general(state_.d);

@@ -30,7 +30,7 @@ class DesignSession {
 public:
     // exePath: the running executable; the tables lie beside it. Messages of every
     // step go to messages, which must outlive the session. The title page is current;
-    // the face calls RefreshButtons once it is ready, which runs the title page's rule:
+    // the face calls refreshButtons once it is ready, which runs the title page's rule:
     // the inputs get their defaults, and the first class selection checks the tables.
     DesignSession(std::string exePath, MessageSink& messages);
 
@@ -46,9 +46,9 @@ public:
     bool reportReplaced() const { return reportReplaced_; }
 
     // The page buttons: enabled when the rules give a page, whose side effects run.
-    void RefreshButtons();
+    void refreshButtons();
     // "Вперед" and "Назад": the leave step of the current page, then the new page.
-    StepOutcome ChangePage(bool forward);
+    StepOutcome changePage(bool forward);
 
     // The option controls' handlers.
     void rgKlasClick();
@@ -63,23 +63,23 @@ public:
     // The request of the AutoCAD button from pages 5 to 7. With done set, request holds
     // it; a field that is not a number gives error and focus; a request that cannot
     // make a drawing has been shown as an error message.
-    StepOutcome PrepareDrawing(DrawingRequest& request);
+    StepOutcome prepareDrawing(DrawingRequest& request);
 
     // The switches and texts of the requirement page, as the drawing reads them.
-    cad::TechRequirementControls TechRequirementValues() const;
+    cad::TechRequirementControls techRequirementValues() const;
 
 private:
-    std::optional<Page> AskNext(Page page);
-    std::optional<Page> AskPrior(Page page);
-    void LeaveStep(Page page, bool forward);
+    std::optional<Page> askNext(Page page);
+    std::optional<Page> askPrior(Page page);
+    void leaveStep(Page page, bool forward);
     void ppList2Leave();
     bool ppList3Leave();
-    void FillInputDefaults();
-    void FillTechRequirements();
-    void FillGeometry();
+    void fillInputDefaults();
+    void fillTechRequirements();
+    void fillGeometry();
     void SelectClass();
-    calc::ControlStates ControlValues() const;
-    geometry::EskdSheetInfo EskdSheetValues() const;
+    calc::ControlStates controlValues() const;
+    geometry::EskdSheetInfo eskdSheetValues() const;
 
     std::string exePath_;
     MessageSink& messages_;

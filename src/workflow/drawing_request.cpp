@@ -14,7 +14,7 @@ namespace torvelix::workflow {
 namespace {
 
 // The mass as the title block writes it: three significant digits, decimal comma.
-std::string MassText(double kilograms) {
+std::string massText(double kilograms) {
     char text[32];
     std::snprintf(text, sizeof text, "%.3g", kilograms);
     std::string mass = text;
@@ -28,7 +28,7 @@ std::string MassText(double kilograms) {
 
 } // namespace
 
-StepOutcome DesignSession::PrepareDrawing(DrawingRequest& request) {
+StepOutcome DesignSession::prepareDrawing(DrawingRequest& request) {
     const DrawingOptionsPage& options = values_.options;
     const GeometryPage& g = values_.geometry;
     cad::DrawingControls c;
@@ -56,7 +56,7 @@ StepOutcome DesignSession::PrepareDrawing(DrawingRequest& request) {
     StepOutcome outcome;
     DrawingRequest made;
     try {
-        made.params = cad::BuildDrawingParams(c);
+        made.params = cad::buildDrawingParams(c);
     } catch (const ConversionError& error) {
         // Nothing is minimised or drawn; the first field that does not convert is mended.
         outcome.error = error.what();
@@ -73,7 +73,7 @@ StepOutcome DesignSession::PrepareDrawing(DrawingRequest& request) {
              {"e9_F2", &c.e9_F2},
              {"e9_F3", &c.e9_F3}}};
         for (const auto& [name, text] : order) {
-            if (!TryParseNumber(*text)) {
+            if (!tryParseNumber(*text)) {
                 outcome.focus = name;
                 break;
             }
@@ -83,29 +83,29 @@ StepOutcome DesignSession::PrepareDrawing(DrawingRequest& request) {
     made.eskd = options.eskd;
     cad::DrawingParams checked = made.params;
     if (const auto refusal =
-            made.eskd ? cad::PrepareEskdParams(checked) : cad::CheckDrawingParams(made.params)) {
+            made.eskd ? cad::prepareEskdParams(checked) : cad::checkDrawingParams(made.params)) {
         messages_.show(MessageIcon::Error, *refusal);
         return outcome;
     }
     if (made.eskd) {
-        made.sheet = EskdSheetValues();
+        made.sheet = eskdSheetValues();
     } else if (options.requirements) {
-        made.requirements = cad::BuildTechRequirements(TechRequirementValues());
+        made.requirements = cad::buildTechRequirements(techRequirementValues());
     }
     request = std::move(made);
     outcome.done = true;
     return outcome;
 }
 
-cad::TechRequirementControls DesignSession::TechRequirementValues() const {
+cad::TechRequirementControls DesignSession::techRequirementValues() const {
     return values_.requirements.tt;
 }
 
-geometry::EskdSheetInfo DesignSession::EskdSheetValues() const {
+geometry::EskdSheetInfo DesignSession::eskdSheetValues() const {
     geometry::EskdSheetInfo info;
     const cad::TechRequirementControls& tt = values_.requirements.tt;
     if (values_.options.requirements) {
-        info.TechLines = cad::NumberedTechLines(cad::BuildTechRequirements(tt));
+        info.TechLines = cad::numberedTechLines(cad::buildTechRequirements(tt));
     }
     if (!tt.e6Num.empty()) {
         info.Designation = tt.e6Num + " " + tt.comb6Gost;
@@ -115,22 +115,22 @@ geometry::EskdSheetInfo DesignSession::EskdSheetValues() const {
     // chosen (its caption without the leading "- ").
     const ClassPage& klass = values_.klass;
     if (!klass.showWireClass) {
-        info.Material = std::string(TrimBlanks(klass.LZagot));
+        info.Material = std::string(trimBlanks(klass.LZagot));
     } else {
         const std::string caption = klass.wire == calc::WireClass::IIA ? calc::kWireClassIIACaption
                                                                        : calc::kWireClassIICaption;
         info.Material = caption.substr(2);
     }
     if (state_.m > 0) {
-        info.Mass = MassText(state_.m);
+        info.Mass = massText(state_.m);
     }
     return info;
 }
 
-void DrawRequest(cad::DrawingSession& session, DrawingRequest& request,
+void drawRequest(cad::DrawingSession& session, DrawingRequest& request,
                  cad::CadConnector& connector, MessageSink& messages) {
     if (request.eskd) {
-        cad::DrawEskdSpring(session, request.params, request.sheet, connector, messages);
+        cad::drawEskdSpring(session, request.params, request.sheet, connector, messages);
         return;
     }
     cad::DrawSpring(session, request.params, connector, messages);

@@ -21,7 +21,7 @@ struct DrawingRequest {
 
 // Draws the request through connector. Failures of the CAD application are shown
 // through messages; other errors pass on, so the caller restores its window itself.
-void DrawRequest(cad::DrawingSession& session, DrawingRequest& request,
+void drawRequest(cad::DrawingSession& session, DrawingRequest& request,
                  cad::CadConnector& connector, MessageSink& messages);
 
 } // namespace torvelix::workflow

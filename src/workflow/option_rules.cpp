@@ -15,7 +15,7 @@ void DesignSession::rgKlasClick() {
 
 void DesignSession::SelectClass() {
     const tables::ClassSelection selection =
-        calc::SelectClassInto(state_, exePath_, values_.klass.classItem, messages_);
+        calc::selectClassInto(state_, exePath_, values_.klass.classItem, messages_);
     if (!selection.rowRead) {
         return;
     }
@@ -113,7 +113,7 @@ void DesignSession::cb90Click() {
     page.freeLengthEnabled = !page.inscribe;
 }
 
-calc::ControlStates DesignSession::ControlValues() const {
+calc::ControlStates DesignSession::controlValues() const {
     calc::ControlStates c;
     const ClassPage& klass = values_.klass;
     const InputsPage& in = values_.inputs;

@@ -27,7 +27,7 @@ unsigned Mode(const std::string& path) {
 // The message of the FileWriteError that writing path throws; empty when none.
 std::string Refusal(const std::string& path) {
     try {
-        WriteFileAtomically(path, "new");
+        writeFileAtomically(path, "new");
     } catch (const FileWriteError& error) {
         return error.what();
     }
@@ -41,11 +41,11 @@ TEST(FileWrite, ReplacesTheWholeFileAndKeepsItsPermissionBits) {
     const std::string path = scratch.file("out.dxf");
     WriteText(path, std::string(10000, 'x'));
     ::chmod(path.c_str(), 0600);
-    WriteFileAtomically(path, "short");
+    writeFileAtomically(path, "short");
     EXPECT_EQ(ReadText(path), "short");
     EXPECT_EQ(Mode(path), 0600u);
     ::chmod(path.c_str(), 0640);
-    WriteFileAtomically(path, "again");
+    writeFileAtomically(path, "again");
     EXPECT_EQ(Mode(path), 0640u);
     EXPECT_EQ(scratch.entries(), std::vector<std::string>{"out.dxf"});
 }
@@ -53,7 +53,7 @@ TEST(FileWrite, ReplacesTheWholeFileAndKeepsItsPermissionBits) {
 TEST(FileWrite, ANewFileGetsTheUsualModeLessTheUmask) {
     ScratchFolder scratch;
     const mode_t old = ::umask(027);
-    WriteFileAtomically(scratch.file("new.svg"), "");
+    writeFileAtomically(scratch.file("new.svg"), "");
     ::umask(old);
     EXPECT_EQ(Mode(scratch.file("new.svg")), 0640u); // 0666 & ~0027
 }
@@ -88,14 +88,14 @@ TEST(FileWrite, WritesThroughASymbolicLinkToTheFileItNames) {
     ::chmod(real.c_str(), 0600);
     const std::string link = scratch.file("link.dxf");
     fs::create_symlink("real/drawing.dxf", link); // relative to the link's folder
-    WriteFileAtomically(link, "new");
+    writeFileAtomically(link, "new");
     EXPECT_TRUE(fs::is_symlink(link));
     EXPECT_EQ(ReadText(real), "new");
     EXPECT_EQ(Mode(real), 0600u);
 
     // A link to a file that does not exist yet creates that file.
     fs::create_symlink("real/made.dxf", scratch.file("dangling.dxf"));
-    WriteFileAtomically(scratch.file("dangling.dxf"), "made");
+    writeFileAtomically(scratch.file("dangling.dxf"), "made");
     EXPECT_EQ(ReadText(scratch.file("real/made.dxf")), "made");
 }
 
@@ -110,7 +110,7 @@ TEST(FileWrite, AFailureLeavesTheOldFileAndNoTemporaryFile) {
     const std::string path = scratch.file("out.dxf");
     WriteText(path, "old");
     std::string temporary;
-    EXPECT_THROW(WriteFileAtomicallyThrough(path,
+    EXPECT_THROW(writeFileAtomicallyThrough(path,
                                             [&](const std::string& name) {
                                                 temporary = name;
                                                 EXPECT_TRUE(fs::is_regular_file(name));
@@ -123,17 +123,17 @@ TEST(FileWrite, AFailureLeavesTheOldFileAndNoTemporaryFile) {
     EXPECT_EQ(ReadText(path), "old");
     EXPECT_EQ(scratch.entries(), std::vector<std::string>{"out.dxf"});
 
-    WriteFileAtomicallyThrough(path, [](const std::string& name) { WriteText(name, "whole"); });
+    writeFileAtomicallyThrough(path, [](const std::string& name) { WriteText(name, "whole"); });
     EXPECT_EQ(ReadText(path), "whole");
 }
 
 TEST(FileWrite, ANewFileInAFolderIsPrivateAndNeverReplacesOne) {
     ScratchFolder scratch;
-    const std::string first = WriteNewFile(scratch.path().string(), "report", ".docx", "one");
-    const std::string second = WriteNewFile(scratch.path().string(), "report", ".docx", "two");
+    const std::string first = writeNewFile(scratch.path().string(), "report", ".docx", "one");
+    const std::string second = writeNewFile(scratch.path().string(), "report", ".docx", "two");
     EXPECT_NE(first, second);
     EXPECT_EQ(ReadText(first), "one");
     EXPECT_EQ(Mode(first), 0600u);
     EXPECT_EQ(fs::path(first).filename().string().size(), 20u); // "report-" + 8 + ".docx"
-    EXPECT_THROW(WriteNewFile(scratch.file("missing"), "report", ".docx", ""), FileWriteError);
+    EXPECT_THROW(writeNewFile(scratch.file("missing"), "report", ".docx", ""), FileWriteError);
 }

@@ -37,7 +37,7 @@ TEST(BuildDrawingParams, ReadsButtonsIndexAndNumbers) {
     c.e9_n = "7.9";
     c.e9_L3 = "12.5";
     c.cb90 = true;
-    DrawingParams p = BuildDrawingParams(c);
+    DrawingParams p = buildDrawingParams(c);
     EXPECT_EQ(p.BreakCoils, 1);
     EXPECT_EQ(p.EndType, EndType::ClosedGround);
     EXPECT_EQ(p.ViewType, ViewType::Cut);
@@ -47,10 +47,10 @@ TEST(BuildDrawingParams, ReadsButtonsIndexAndNumbers) {
     EXPECT_FALSE(p.WithDiagram);
     c.cbox90ItemIndex = -1;
     c.e9_n = "-0.7";
-    EXPECT_EQ(BuildDrawingParams(c).BreakCoils, 0);
-    EXPECT_EQ(BuildDrawingParams(c).n, 0);
+    EXPECT_EQ(buildDrawingParams(c).BreakCoils, 0);
+    EXPECT_EQ(buildDrawingParams(c).n, 0);
     c.e9_n = "1e300";
-    EXPECT_GT(BuildDrawingParams(c).n, 255);
+    EXPECT_GT(buildDrawingParams(c).n, 255);
 }
 
 // Of each group of three buttons the first one down gives the choice; none down gives the
@@ -76,7 +76,7 @@ TEST(BuildDrawingParams, FirstButtonDownOfEachGroupGivesTheChoice) {
         c.sb71 = view.first;
         c.sb72 = view.second;
         c.sb73 = view.third;
-        const DrawingParams p = BuildDrawingParams(c);
+        const DrawingParams p = buildDrawingParams(c);
         EXPECT_EQ(p.EndType, ends[i]);
         EXPECT_EQ(p.ViewType, views[3 - i]);
     }
@@ -87,7 +87,7 @@ TEST(BuildDrawingParams, FirstTextThatIsNotANumberEscapes) {
     c.e9_d = "2,5";
     c.e9_F3 = "abc";
     try {
-        BuildDrawingParams(c);
+        buildDrawingParams(c);
         FAIL() << "no conversion error";
     } catch (const ConversionError& e) {
         EXPECT_STREQ(e.what(), "Неверное число '2,5'. Дробную часть отделяйте точкой.");
@@ -95,8 +95,8 @@ TEST(BuildDrawingParams, FirstTextThatIsNotANumberEscapes) {
 }
 
 TEST(CheckDrawingParams, RefusesValuesThatCannotMakeADrawing) {
-    DrawingParams ok = BuildDrawingParams(Controls());
-    EXPECT_FALSE(CheckDrawingParams(ok));
+    DrawingParams ok = buildDrawingParams(Controls());
+    EXPECT_FALSE(checkDrawingParams(ok));
     // Zero lengths are accepted without the diagram.
     EXPECT_EQ(ok.L0, 0);
 
@@ -106,17 +106,17 @@ TEST(CheckDrawingParams, RefusesValuesThatCannotMakeADrawing) {
     p.L1 = 40;
     p.L2 = 0;
     p.L3 = 30;
-    EXPECT_EQ(CheckDrawingParams(p).value_or(""),
+    EXPECT_EQ(checkDrawingParams(p).value_or(""),
               "Параметры пружины L0, L1, L2, L3\rне должны равняться нулю!");
     p.L2 = 35;
-    EXPECT_FALSE(CheckDrawingParams(p));
+    EXPECT_FALSE(checkDrawingParams(p));
     p.L3 = 50;
-    EXPECT_NE(CheckDrawingParams(p).value_or("").find("L3"), std::string::npos);
+    EXPECT_NE(checkDrawingParams(p).value_or("").find("L3"), std::string::npos);
 
     auto refusedNaming = [&ok](auto change, const char* name) {
         DrawingParams q = ok;
         change(q);
-        auto text = CheckDrawingParams(q);
+        auto text = checkDrawingParams(q);
         ASSERT_TRUE(text) << name;
         EXPECT_NE(text->find(name), std::string::npos) << *text;
     };
@@ -140,17 +140,17 @@ TEST(CheckDrawingParams, RefusesValuesThatCannotMakeADrawing) {
 
     DrawingParams broken = ok;
     broken.n = 0; // the view with a break draws its own coils
-    EXPECT_FALSE(CheckDrawingParams(broken));
+    EXPECT_FALSE(checkDrawingParams(broken));
     broken.t = 0;
     broken.Inscribe = true; // the pitch comes from the picked points
-    EXPECT_FALSE(CheckDrawingParams(broken));
+    EXPECT_FALSE(checkDrawingParams(broken));
 }
 
 struct Driver : ::testing::Test {
     FakeConnector connector;
     DrawingSession session;
     RecordingMessageSink sink;
-    DrawingParams params = BuildDrawingParams(Controls());
+    DrawingParams params = buildDrawingParams(Controls());
     torvelix::testing::FakeDocument& doc() { return connector.doc(); }
     void Answer(std::optional<cad::Point> p) { doc().utility.answers.push_back(p); }
     void Draw() { DrawSpring(session, params, connector, sink); }
@@ -300,7 +300,7 @@ TEST_F(Driver, UndrawableGeometryIsRefusedByName) {
         p.d = c.d;
         p.t = c.t;
         p.ViewType = c.view;
-        const auto refusal = cad::CheckDrawingParams(p);
+        const auto refusal = cad::checkDrawingParams(p);
         ASSERT_TRUE(refusal.has_value()) << c.start;
         EXPECT_EQ(refusal->rfind(c.start, 0), 0u) << *refusal;
     }
@@ -308,7 +308,7 @@ TEST_F(Driver, UndrawableGeometryIsRefusedByName) {
     params.d = 6;
     params.t = 6;
     params.ViewType = ViewType::Cut;
-    EXPECT_FALSE(cad::CheckDrawingParams(params).has_value());
+    EXPECT_FALSE(cad::checkDrawingParams(params).has_value());
 }
 
 TEST_F(Driver, StartPointTooFarOutIsRefused) {
@@ -365,13 +365,13 @@ TEST(EndAllowance, OfEachEndType) {
     p.d = 2;
     p.D0 = 20;
     p.EndType = EndType::Open;
-    EXPECT_NEAR(EndAllowance(p, std::atan(6.0 / 40)), 5.511, 5e-4);
+    EXPECT_NEAR(endAllowance(p, std::atan(6.0 / 40)), 5.511, 5e-4);
     p.EndType = EndType::Closed;
-    EXPECT_DOUBLE_EQ(EndAllowance(p, 0), 3);
+    EXPECT_DOUBLE_EQ(endAllowance(p, 0), 3);
     p.EndType = EndType::ClosedGround;
-    EXPECT_DOUBLE_EQ(EndAllowance(p, 0), 1.5);
+    EXPECT_DOUBLE_EQ(endAllowance(p, 0), 1.5);
     p.EndType = EndType::ThreeQuarterGround;
-    EXPECT_DOUBLE_EQ(EndAllowance(p, 0), 1);
+    EXPECT_DOUBLE_EQ(endAllowance(p, 0), 1);
 }
 
 } // namespace

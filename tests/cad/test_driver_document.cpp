@@ -70,7 +70,7 @@ TEST_F(OnDocument, CancelledStartStillAsksForTheRequirementsCorner) {
     DrawSpring(session, p, connector, sink);
     TechRequirementControls c;
     c.ckb6Sprav = true;
-    DrawTechRequirements(BuildTechRequirements(c), connector, sink);
+    DrawTechRequirements(buildTechRequirements(c), connector, sink);
     ASSERT_EQ(sink.messages.size(), 1u);
     EXPECT_EQ(sink.messages[0].text, "Ошибка связи с AutoCAD.");
     EXPECT_EQ(picks.prompts, (std::vector<std::string>{"Укажи точку начала пружины: ",

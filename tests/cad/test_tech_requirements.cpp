@@ -29,7 +29,7 @@ TechRequirementControls AllOn() {
 }
 
 TEST(BuildTechRequirements, ItemTextsInItemOrder) {
-    TechRequirements tt = BuildTechRequirements(AllOn());
+    TechRequirements tt = buildTechRequirements(AllOn());
     EXPECT_EQ(tt.count, 11);
     const std::array<std::string, 13> expected = {
         "Пружина номер 123 ГОСТ 13766-86.",
@@ -55,12 +55,12 @@ TEST(BuildTechRequirements, GaugeSymbolAndItemsOff) {
     c.e6Dc = "9";
     c.comb6Kontrol = "контрольной гильзы";
     c.comb6KontrolIndex = 1;
-    TechRequirements tt = BuildTechRequirements(c);
+    TechRequirements tt = buildTechRequirements(c);
     EXPECT_EQ(tt.count, 1);
     EXPECT_EQ(tt.TtLines[9], "Диаметр контрольной гильзы Dг = 9 мм.");
     c.comb6Kontrol = "контрольного стержня";
     c.comb6KontrolIndex = -1; // no item selected: not the rod
-    EXPECT_EQ(BuildTechRequirements(c).TtLines[9], "Диаметр контрольного стержня Dг = 9 мм.");
+    EXPECT_EQ(buildTechRequirements(c).TtLines[9], "Диаметр контрольного стержня Dг = 9 мм.");
     for (int k = 0; k < 13; ++k) {
         if (k != 9) {
             EXPECT_TRUE(tt.TtLines[k].empty());
@@ -78,7 +78,7 @@ struct Writing : ::testing::Test {
 
 TEST_F(Writing, AllElevenItemsUpwardFromTheCorner) {
     doc().utility.answers.push_back(cad::Point{15, 0, 1});
-    DrawTechRequirements(BuildTechRequirements(AllOn()), connector, sink);
+    DrawTechRequirements(buildTechRequirements(AllOn()), connector, sink);
     EXPECT_TRUE(sink.messages.empty());
     EXPECT_EQ(doc().utility.prompts,
               std::vector<std::string>{"Укажи левый-нижний угол текста ТТ: "});
@@ -104,7 +104,7 @@ TEST_F(Writing, TwoItemsNumberedFromTheTopAndScaled) {
     c.e6HRC = "40";
     doc().dimScale = 2;
     doc().utility.answers.push_back(cad::Point{0, 10, 0});
-    DrawTechRequirements(BuildTechRequirements(c), connector, sink);
+    DrawTechRequirements(buildTechRequirements(c), connector, sink);
     const auto& texts = doc().model.texts;
     ASSERT_EQ(texts.size(), 2u);
     EXPECT_EQ(texts[0].text, "2. Твердость HRC 40.");
@@ -126,17 +126,17 @@ TEST_F(Writing, PaperSpaceOnlyWithItsOwnViewport) {
     doc().tileMode = 0;
     doc().cvPort = 1;
     doc().utility.answers = {cad::Point{}, cad::Point{}};
-    DrawTechRequirements(BuildTechRequirements(AllOn()), connector, sink);
+    DrawTechRequirements(buildTechRequirements(AllOn()), connector, sink);
     EXPECT_EQ(doc().paper.texts.size(), 13u);
     doc().cvPort = 2;
-    DrawTechRequirements(BuildTechRequirements(AllOn()), connector, sink);
+    DrawTechRequirements(buildTechRequirements(AllOn()), connector, sink);
     EXPECT_EQ(doc().model.texts.size(), 13u);
 }
 
 TEST_F(Writing, FailuresHaveTheirOwnMessages) {
-    DrawTechRequirements(BuildTechRequirements(AllOn()), connector, sink); // cancelled
+    DrawTechRequirements(buildTechRequirements(AllOn()), connector, sink); // cancelled
     connector.running = false;
-    DrawTechRequirements(BuildTechRequirements(AllOn()), connector, sink);
+    DrawTechRequirements(buildTechRequirements(AllOn()), connector, sink);
     ASSERT_EQ(sink.messages.size(), 2u);
     EXPECT_EQ(sink.messages[0].text, "Ошибка связи с AutoCAD.");
     EXPECT_EQ(sink.messages[1].text,
@@ -154,7 +154,7 @@ TEST_F(Writing, CornerIsStillAskedAfterACancelledSpring) {
     params.D0 = 20;
     params.d = 3;
     DrawSpring(session, params, connector, sink);
-    DrawTechRequirements(BuildTechRequirements(AllOn()), connector, sink);
+    DrawTechRequirements(buildTechRequirements(AllOn()), connector, sink);
     ASSERT_EQ(sink.messages.size(), 1u);
     EXPECT_EQ(sink.messages[0].text, "Ошибка связи с AutoCAD.");
     ASSERT_EQ(doc().utility.prompts.size(), 2u);

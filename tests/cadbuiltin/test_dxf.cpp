@@ -41,7 +41,7 @@ TEST_F(DxfFile, EntitiesComeBackWithTheirGeometryAndSpace) {
     doc.setVariable("TILEMODE", 0);
     doc.setVariable("DIMSCALE", 2);
     const std::string path = file("spring.dxf");
-    WriteDxf(doc, path);
+    writeDxf(doc, path);
 
     SKIP_WITHOUT_PYTHON("ezdxf");
     const test::DxfDump dump = test::ReadDxfBack(path);
@@ -91,7 +91,7 @@ TEST_F(DxfFile, TextsKeepCyrillicAndOtherCharacters) {
     }
     doc.PaperSpace().AddText("Технические требования %%c20", {5, 5, 0}, 3.5);
     const std::string path = file("texts.dxf");
-    WriteDxf(doc, path);
+    writeDxf(doc, path);
 
     SKIP_WITHOUT_PYTHON("ezdxf");
     const test::DxfDump dump = test::ReadDxfBack(path);
@@ -117,7 +117,7 @@ TEST_F(DxfFile, TextsKeepCyrillicAndOtherCharacters) {
 TEST_F(DxfFile, EmptyDrawingIsAValidFile) {
     DrawingDocument doc;
     const std::string path = file("empty.dxf");
-    WriteDxf(doc, path);
+    writeDxf(doc, path);
     SKIP_WITHOUT_PYTHON("ezdxf");
     const test::DxfDump dump = test::ReadDxfBack(path);
     EXPECT_EQ(dump.auditErrors, 0) << dump.raw;
@@ -131,12 +131,12 @@ TEST_F(DxfFile, FailedSaveNamesTheFileAndLeavesNothingBehind) {
     const std::string blocked = file("blocked.dxf");
     fs::create_directories(blocked);
     try {
-        WriteDxf(doc, blocked);
+        writeDxf(doc, blocked);
         FAIL() << "saving over a directory succeeded";
     } catch (const std::runtime_error& error) {
         EXPECT_NE(std::string(error.what()).find(blocked), std::string::npos) << error.what();
     }
-    EXPECT_THROW(WriteDxf(doc, file("missing/dir/x.dxf")), std::runtime_error);
+    EXPECT_THROW(writeDxf(doc, file("missing/dir/x.dxf")), std::runtime_error);
     std::size_t files = 0;
     for (const auto& entry : fs::directory_iterator(scratch_.path())) {
         files += entry.is_regular_file() ? 1 : 0;
@@ -146,7 +146,7 @@ TEST_F(DxfFile, FailedSaveNamesTheFileAndLeavesNothingBehind) {
     // An existing file is replaced as a whole.
     const std::string path = file("replaced.dxf");
     std::ofstream(path) << "old content that is longer than nothing";
-    WriteDxf(doc, path);
+    writeDxf(doc, path);
     SKIP_WITHOUT_PYTHON("ezdxf");
     const test::DxfDump dump = test::ReadDxfBack(path);
     ASSERT_EQ(dump.entities.size(), 1u);
@@ -167,7 +167,7 @@ TEST_F(DxfFile, ThousandsOfEntitiesAreWrittenQuickly) {
     }
     const std::string path = file("large.dxf");
     const auto start = std::chrono::steady_clock::now();
-    WriteDxf(doc, path);
+    writeDxf(doc, path);
     const std::chrono::duration<double> spent = std::chrono::steady_clock::now() - start;
     EXPECT_LT(spent.count(), 2.0);
     SKIP_WITHOUT_PYTHON("ezdxf");
@@ -182,7 +182,7 @@ TEST(DxfText, HandleSeedCoversEveryHandle) {
     for (int k = 0; k < 70000; ++k) {
         doc.ModelSpace().AddCircle({static_cast<double>(k), 0, 0}, 0.5);
     }
-    const std::string text = DxfText(doc);
+    const std::string text = dxfText(doc);
     const std::string seedKey = "$HANDSEED\n  5\n";
     const std::size_t at = text.find(seedKey);
     ASSERT_NE(at, std::string::npos);

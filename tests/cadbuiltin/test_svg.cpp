@@ -37,7 +37,7 @@ TEST(SvgFile, ActiveSpaceIsDrawnWithYUpAndTextsEscaped) {
     doc.PaperSpace().AddLine({100, 100, 0}, {200, 200, 0});
     torvelix::testing::ScratchFolder scratch;
     const auto path = scratch.path() / "drawing.svg";
-    WriteSvg(doc, path.string());
+    writeSvg(doc, path.string());
     SKIP_WITHOUT_PYTHON("xml.etree.ElementTree");
     const std::string out = parseBack(path.string());
 

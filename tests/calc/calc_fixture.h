@@ -33,7 +33,7 @@ protected:
     }
     void selectClass(int item) {
         controls.classItem = item;
-        auto selection = calc::SelectClassInto(state, folder.exePath(), item, messages);
+        auto selection = calc::selectClassInto(state, folder.exePath(), item, messages);
         if (selection.LZagot) {
             controls.LZagot = *selection.LZagot;
         }

@@ -97,10 +97,10 @@ TEST_F(SelectionTest, ListsEveryCandidateWithItsLinesAndProposesTheLast) {
 }
 
 TEST_F(SelectionTest, EntriesPadTheNumberToFourCharacters) {
-    EXPECT_EQ(CandidateEntry(7, "row"), "7   row");
-    EXPECT_EQ(CandidateEntry(42, "row"), "42  row");
-    EXPECT_EQ(CandidateEntry(1234, "row"), "1234row");
-    EXPECT_EQ(CandidateEntry(12345, "row"), "12345row");
+    EXPECT_EQ(candidateEntry(7, "row"), "7   row");
+    EXPECT_EQ(candidateEntry(42, "row"), "42  row");
+    EXPECT_EQ(candidateEntry(1234, "row"), "1234row");
+    EXPECT_EQ(candidateEntry(12345, "row"), "12345row");
 
     auto rows = Filler(1233);
     rows.push_back(SpringRow("100", "2.00", "12", "30", "3.33"));

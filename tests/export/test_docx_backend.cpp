@@ -41,8 +41,8 @@ TEST(DocxDocument, BreaksParagraphsAtCrLfAndTheirPairAndReplacesTheWholeStory) {
 
     // Formatting the whole story reaches text already typed and the paragraph marks;
     // typing over it replaces it.
-    document.SelectWholeStory();
-    document.SetFontName("Courier New");
+    document.selectWholeStory();
+    document.setFontName("Courier New");
     for (const Paragraph& paragraph : document.paragraphs()) {
         EXPECT_EQ(paragraph.markFormat.fontName, "Courier New");
         EXPECT_EQ(paragraph.runs.at(0).format.fontName, "Courier New");
@@ -51,7 +51,7 @@ TEST(DocxDocument, BreaksParagraphsAtCrLfAndTheirPairAndReplacesTheWholeStory) {
     EXPECT_EQ(ParagraphTexts(document), (std::vector<std::string>{"x", ""}));
 
     // Without a selection, a new font applies to the text typed afterwards only.
-    document.SetFontSize(10.5);
+    document.setFontSize(10.5);
     document.TypeText("y");
     EXPECT_EQ(document.paragraphs()[0].runs[0].format, (CharFormat{"Courier New", 0}));
     EXPECT_EQ(document.paragraphs()[1].runs[0].format, (CharFormat{"Courier New", 21}));
@@ -91,8 +91,8 @@ protected:
 TEST_F(DocxBackendExport, WritesANewDocumentToTheTempFolderAndHandsItToTheOpener) {
     DocxWordConnector connector({temp_.path().string(), MakeRecorder()});
     RecordingMessageSink messages;
-    ExportToWord(SampleReport(), connector, messages);
-    ExportToWord({}, connector, messages);
+    exportToWord(SampleReport(), connector, messages);
+    exportToWord({}, connector, messages);
     EXPECT_TRUE(messages.messages.empty());
 
     const std::vector<std::string>& shown = connector.shownFiles();
@@ -111,7 +111,7 @@ TEST_F(DocxBackendExport, WritesANewDocumentToTheTempFolderAndHandsItToTheOpener
 TEST_F(DocxBackendExport, NoProgramToShowTheDocumentMeansTheApplicationCannotStart) {
     DocxWordConnector connector({temp_.path().string(), scratch_.file("no-such-opener")});
     RecordingMessageSink messages;
-    ExportToWord(SampleReport(), connector, messages);
+    exportToWord(SampleReport(), connector, messages);
     ASSERT_EQ(messages.messages.size(), 1u);
     EXPECT_EQ(messages.messages[0].text, kWordUnavailableMessage);
     EXPECT_TRUE(temp_.entries().empty());
@@ -126,7 +126,7 @@ TEST_F(DocxBackendExport, TheOpenersFailureIsReportedButItsRunningIsNotAwaited) 
     ::chmod(failing.c_str(), 0700);
     DocxWordConnector failingConnector({temp_.path().string(), failing});
     RecordingMessageSink messages;
-    ExportToWord(SampleReport(), failingConnector, messages);
+    exportToWord(SampleReport(), failingConnector, messages);
     ASSERT_EQ(messages.messages.size(), 1u);
     EXPECT_EQ(messages.messages[0].text, kWordUnavailableMessage);
     EXPECT_TRUE(temp_.entries().empty());
@@ -137,7 +137,7 @@ TEST_F(DocxBackendExport, TheOpenersFailureIsReportedButItsRunningIsNotAwaited) 
     DocxWordConnector lastingConnector({temp_.path().string(), lasting});
     messages.messages.clear();
     const auto start = std::chrono::steady_clock::now();
-    ExportToWord(SampleReport(), lastingConnector, messages);
+    exportToWord(SampleReport(), lastingConnector, messages);
     EXPECT_LT(std::chrono::steady_clock::now() - start, std::chrono::seconds(6));
     EXPECT_TRUE(messages.messages.empty());
     EXPECT_EQ(lastingConnector.shownFiles().size(), 1u);
@@ -148,7 +148,7 @@ TEST_F(DocxBackendExport, ATempFolderThatCannotBeWrittenMeansTheApplicationCanno
         ::chmod(temp_.path().c_str(), 0500);
         DocxWordConnector connector({folder, MakeRecorder()});
         RecordingMessageSink messages;
-        ExportToWord(SampleReport(), connector, messages);
+        exportToWord(SampleReport(), connector, messages);
         ::chmod(temp_.path().c_str(), 0700);
         if (::geteuid() == 0 && folder == temp_.path().string()) {
             continue; // root writes anyway
@@ -164,7 +164,7 @@ TEST_F(DocxBackendExport, ADocumentThatCannotBeWrittenWhenShownMeansTheApplicati
     std::shared_ptr<WordApplication> application = connector.CreateObject("Word.Application");
     std::filesystem::remove_all(temp_.path()); // gone between start and showing
     try {
-        TypeReport(*application, {"line"});
+        typeReport(*application, {"line"});
         FAIL() << "no failure";
     } catch (const AutomationFailure& failure) {
         EXPECT_EQ(failure.code(), kServerExecFailure);
@@ -175,7 +175,7 @@ TEST_F(DocxBackendExport, ADocumentThatCannotBeWrittenWhenShownMeansTheApplicati
 TEST_F(DocxBackendExport, AnErrorWhileTypingIsTheApplicationsOwnAndNothingIsShown) {
     DocxWordConnector connector({temp_.path().string(), MakeRecorder(), 64});
     RecordingMessageSink messages;
-    ExportToWord(SampleReport(), connector, messages);
+    exportToWord(SampleReport(), connector, messages);
     ASSERT_EQ(messages.messages.size(), 1u);
     EXPECT_EQ(messages.messages[0].text, kWordErrorMessage);
     EXPECT_TRUE(connector.shownFiles().empty());
@@ -197,11 +197,11 @@ TEST(DocxOpener, TheEnvironmentVariableOverridesXdgOpenAndNamesAreSearchedInPath
     const char* saved = std::getenv(kOpenerVariable);
     const std::string savedValue = saved != nullptr ? saved : "";
     ::setenv(kOpenerVariable, "true", 1);
-    EXPECT_EQ(std::filesystem::path(ResolveOpener("")).filename(), "true");
-    EXPECT_EQ(ResolveOpener("/bin/sh"), "/bin/sh");
+    EXPECT_EQ(std::filesystem::path(resolveOpener("")).filename(), "true");
+    EXPECT_EQ(resolveOpener("/bin/sh"), "/bin/sh");
     ::setenv(kOpenerVariable, "torvelix-no-such-opener", 1);
-    EXPECT_THROW(ResolveOpener(""), std::runtime_error);
-    EXPECT_THROW(ResolveOpener("/etc/passwd"), std::runtime_error);
+    EXPECT_THROW(resolveOpener(""), std::runtime_error);
+    EXPECT_THROW(resolveOpener("/etc/passwd"), std::runtime_error);
     if (saved != nullptr) {
         ::setenv(kOpenerVariable, savedValue.c_str(), 1);
     } else {

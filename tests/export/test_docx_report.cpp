@@ -1,4 +1,4 @@
-// The report document written by WriteReportDocx, read back by python-docx: lines,
+// The report document written by writeReportDocx, read back by python-docx: lines,
 // paragraphs, font, and the safety of the file writing.
 #include <gtest/gtest.h>
 
@@ -17,7 +17,7 @@ using testing::WriteText;
 TEST(ReportDocx, EveryLineIsOneCourierParagraphFollowedByOneEmptyParagraph) {
     ScratchFolder scratch;
     const std::string path = scratch.file("report.docx");
-    WriteReportDocx(SampleReport(), path);
+    writeReportDocx(SampleReport(), path);
     SKIP_WITHOUT_PYTHON("docx");
     EXPECT_EQ(CheckDocxWithPython(path, SampleReport(), scratch), 0);
 
@@ -36,7 +36,7 @@ TEST(ReportDocx, EveryLineIsOneCourierParagraphFollowedByOneEmptyParagraph) {
 TEST(ReportDocx, AnEmptyReportGivesOneEmptyParagraph) {
     ScratchFolder scratch;
     const std::string path = scratch.file("empty.docx");
-    WriteReportDocx({}, path);
+    writeReportDocx({}, path);
     SKIP_WITHOUT_PYTHON("docx");
     EXPECT_EQ(CheckDocxWithPython(path, {}, scratch), 0);
     EXPECT_EQ(CheckDocxWithPython(path, {""}, scratch, true), 1);
@@ -47,7 +47,7 @@ TEST(ReportDocx, AnEmptyReportGivesOneEmptyParagraph) {
 TEST(ReportDocx, TextUnfitForXmlStillGivesAReadableDocument) {
     ScratchFolder scratch;
     const std::string path = scratch.file("odd.docx");
-    WriteReportDocx({"F1\x01 = 20", "bad \xff\xfe byte", "half \xd0", "\xef\xbf\xbf"}, path);
+    writeReportDocx({"F1\x01 = 20", "bad \xff\xfe byte", "half \xd0", "\xef\xbf\xbf"}, path);
     SKIP_WITHOUT_PYTHON("docx");
     EXPECT_EQ(CheckDocxWithPython(
                   path, {"F1 = 20", "bad \xEF\xBF\xBD\xEF\xBF\xBD byte", "half \xEF\xBF\xBD", ""},
@@ -59,7 +59,7 @@ TEST(ReportDocx, ReplacesAnExistingFileWhole) {
     ScratchFolder scratch;
     const std::string path = scratch.file("report.docx");
     WriteText(path, std::string(100000, 'x'));
-    WriteReportDocx({"one"}, path);
+    writeReportDocx({"one"}, path);
     SKIP_WITHOUT_PYTHON("docx");
     EXPECT_EQ(CheckDocxWithPython(path, {"one"}, scratch), 0);
     EXPECT_EQ(scratch.entries().size(), 2u); // the report and the check's expected.txt
@@ -69,7 +69,7 @@ TEST(ReportDocx, AFileThatCannotBeWrittenIsAClearErrorAndLeavesNothingBehind) {
     ScratchFolder scratch;
     const std::string missingFolder = scratch.file("no-such-folder/report.docx");
     try {
-        WriteReportDocx({"line"}, missingFolder);
+        writeReportDocx({"line"}, missingFolder);
         FAIL() << "no error";
     } catch (const std::runtime_error& error) {
         EXPECT_EQ(std::string(error.what()),
@@ -80,7 +80,7 @@ TEST(ReportDocx, AFileThatCannotBeWrittenIsAClearErrorAndLeavesNothingBehind) {
     const std::string folder = scratch.file("taken.docx");
     std::filesystem::create_directory(folder);
     WriteText(folder + "/inside", "kept");
-    EXPECT_THROW(WriteReportDocx({"line"}, folder), std::runtime_error);
+    EXPECT_THROW(writeReportDocx({"line"}, folder), std::runtime_error);
     EXPECT_EQ(ReadText(folder + "/inside"), "kept");
     EXPECT_EQ(scratch.entries(), std::vector<std::string>{"taken.docx"});
 }

@@ -25,24 +25,24 @@ TEST(ReportFolder, OldReportsGoNewOnesAndOtherFilesStay) {
     make("torvelix-report-b2.docx", std::chrono::hours(1));
     make("letter.docx", std::chrono::hours(48));
     make("torvelix-report-c3.txt", std::chrono::hours(48));
-    EXPECT_EQ(ClearOldReports(folder.string(), std::chrono::hours(24)), 1);
+    EXPECT_EQ(clearOldReports(folder.string(), std::chrono::hours(24)), 1);
     EXPECT_FALSE(fs::exists(folder / "torvelix-report-a1.docx"));
     EXPECT_TRUE(fs::exists(folder / "torvelix-report-b2.docx"));
     EXPECT_TRUE(fs::exists(folder / "letter.docx"));
     EXPECT_TRUE(fs::exists(folder / "torvelix-report-c3.txt"));
     fs::remove_all(folder);
-    EXPECT_EQ(ClearOldReports(folder.string(), std::chrono::hours(24)), 0); // no folder
+    EXPECT_EQ(clearOldReports(folder.string(), std::chrono::hours(24)), 0); // no folder
 }
 
 TEST(ReportFolder, ItIsTheUsersOwn) {
-    const std::string folder = ReportFolder();
+    const std::string folder = reportFolder();
     ASSERT_FALSE(folder.empty());
     struct stat info {};
     ASSERT_EQ(::stat(folder.c_str(), &info), 0);
     EXPECT_TRUE(S_ISDIR(info.st_mode));
     EXPECT_EQ(info.st_mode & 0777, 0700u);
     EXPECT_EQ(info.st_uid, ::getuid());
-    EXPECT_EQ(ReportFolder(), folder); // made once, found again
+    EXPECT_EQ(reportFolder(), folder); // made once, found again
 }
 
 } // namespace

@@ -91,7 +91,7 @@ const std::vector<std::string> kFullSequence = {
 TEST(WordExport, MakesTheCallsInOrderWithOneTypeTextPerLine) {
     auto word = std::make_shared<FakeWord>();
     RecordingMessageSink messages;
-    ExportToWord(kLines, *word, messages);
+    exportToWord(kLines, *word, messages);
     EXPECT_EQ(word->calls, kFullSequence);
     EXPECT_TRUE(messages.messages.empty());
 }
@@ -99,7 +99,7 @@ TEST(WordExport, MakesTheCallsInOrderWithOneTypeTextPerLine) {
 TEST(WordExport, EmptyReportStillCreatesFormatsAndShowsTheDocument) {
     auto word = std::make_shared<FakeWord>();
     RecordingMessageSink messages;
-    ExportToWord({}, *word, messages);
+    exportToWord({}, *word, messages);
     std::vector<std::string> expected(kFullSequence.begin(), kFullSequence.begin() + 11);
     expected.push_back("Visible=true");
     EXPECT_EQ(word->calls, expected);
@@ -123,7 +123,7 @@ TEST(WordExport, AFailingCallEndsTheExportWithTheMessageOfItsKind) {
             word->failAt = failAt;
             word->kind = kind;
             RecordingMessageSink messages;
-            ExportToWord(kLines, *word, messages);
+            exportToWord(kLines, *word, messages);
             const bool objectCall = kFullSequence[failAt].rfind("CreateObject", 0) == 0 ||
                                     kFullSequence[failAt] == "Documents" ||
                                     kFullSequence[failAt] == "Selection" ||
@@ -147,7 +147,7 @@ TEST(WordExport, AnUnknownMemberIsLeftToTheGeneralErrorHandler) {
     word->kind = FailureKind::UnknownMember;
     RecordingMessageSink messages;
     try {
-        ExportToWord(kLines, *word, messages);
+        exportToWord(kLines, *word, messages);
         FAIL() << "the error was swallowed";
     } catch (const UnsupportedMember& error) {
         EXPECT_STREQ(error.what(), "Method 'TypeText' not supported by automation object");

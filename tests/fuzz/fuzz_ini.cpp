@@ -22,18 +22,18 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     }
     const IniFile ini(path);
     const QString section = QString::fromUtf8("Общая");
-    const int height = ini.ReadInteger(section, QString::fromUtf8("Высота"), 400);
-    (void)ini.ReadInteger(QString::fromUtf8("Other"), QString::fromUtf8("Ширина"), 600);
+    const int height = ini.readInteger(section, QString::fromUtf8("Высота"), 400);
+    (void)ini.readInteger(QString::fromUtf8("Other"), QString::fromUtf8("Ширина"), 600);
     try {
-        ini.WriteString(section, QString::fromUtf8("Высота"), QString::number(height));
+        ini.writeString(section, QString::fromUtf8("Высота"), QString::number(height));
     } catch (const std::exception&) {
         return 0;
     }
     // What was written reads back.
-    if (ini.ReadInteger(section, QString::fromUtf8("Высота"), height + 1) != height) {
+    if (ini.readInteger(section, QString::fromUtf8("Высота"), height + 1) != height) {
         __builtin_trap();
     }
-    (void)torvelix::shell::ParseIniInteger(
+    (void)torvelix::shell::parseIniInteger(
         QString::fromUtf8(reinterpret_cast<const char*>(data), static_cast<qsizetype>(size)));
     return 0;
 }

@@ -71,9 +71,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     calc::ControlStates controls;
     RecordingMessageSink messages;
     controls.kind = three ? calc::SpringKind::ThreeStrand : calc::SpringKind::SingleStrand;
-    calc::SelectClassInto(state, ProgramPath(), item, messages);
+    calc::selectClassInto(state, ProgramPath(), item, messages);
     if (state.tables.TablesOk && three && item != 8) {
-        calc::SelectClassInto(state, ProgramPath(), 8, messages);
+        calc::selectClassInto(state, ProgramPath(), 8, messages);
         controls.classItem = 8;
     } else {
         controls.classItem = item;

@@ -27,31 +27,31 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         } catch (const ConversionError&) {
         }
     }
-    if (auto value = torvelix::TryParseNumber(text)) {
-        (void)torvelix::FormatFixed(*value);
+    if (auto value = torvelix::tryParseNumber(text)) {
+        (void)torvelix::formatFixed(*value);
         for (int digits : {4, 6, 15}) {
-            (void)torvelix::FormatGeneral(*value, digits);
+            (void)torvelix::formatGeneral(*value, digits);
         }
     }
     try {
-        (void)torvelix::ParseInteger(text);
+        (void)torvelix::parseInteger(text);
     } catch (const IntegerConversionError&) {
     }
-    const std::string utf8 = torvelix::Cp1251ToUtf8(text);
-    if (auto back = torvelix::Utf8ToCp1251(utf8)) {
+    const std::string utf8 = torvelix::cp1251ToUtf8(text);
+    if (auto back = torvelix::utf8ToCp1251(utf8)) {
         // Every byte but the unassigned 0x98 survives the round trip.
         if (text.find('\x98') == std::string::npos && *back != text) {
             __builtin_trap();
         }
     }
-    (void)torvelix::Utf8ToCp1251(text);
+    (void)torvelix::utf8ToCp1251(text);
     // Raw doubles from the input bytes, including NaN, infinities and subnormals.
     if (size >= sizeof(double)) {
         double value;
         std::memcpy(&value, data, sizeof(double));
-        (void)torvelix::FormatFixed(value);
-        (void)torvelix::FormatGeneral(value, 6);
-        (void)torvelix::FormatGeneral(value, 15);
+        (void)torvelix::formatFixed(value);
+        (void)torvelix::formatGeneral(value, 6);
+        (void)torvelix::formatGeneral(value, 15);
     }
     return 0;
 }

@@ -40,7 +40,7 @@ TEST(Views, EntityCountsOfEveryViewAndEndType) {
                 DrawingParams p = Spring(view, endType, n);
                 p.BreakCoils = breakCoils;
                 PrepareAsDriver(s, p, space);
-                geometry::DrawView(s, p);
+                geometry::drawView(s, p);
                 const std::size_t ends = DistinctEnds(view, endType);
                 std::size_t coils = 0;
                 std::size_t copies = 0;
@@ -81,7 +81,7 @@ TEST(Views, FarEndIsThePointMirrorOfTheNearEnd) {
             DrawingState s;
             DrawingParams p = Spring(view, endType, 4);
             PrepareAsDriver(s, p, space, Point{3, -4, 2});
-            geometry::DrawView(s, p);
+            geometry::drawView(s, p);
             const Point centre = s.InsertPoint;
             EXPECT_DOUBLE_EQ(centre.y, -4);
             // The copies follow the originals, one per slot in slot order.
@@ -120,7 +120,7 @@ TEST(Views, FullSectionAndCutShareTheirTurnCentre) {
             DrawingState s;
             DrawingParams p = Spring(view, endType, 9);
             PrepareAsDriver(s, p, space, Point{10, 0, 0});
-            geometry::DrawView(s, p);
+            geometry::drawView(s, p);
             EXPECT_NEAR(s.InsertPoint.x, centre, 1e-9) << CaseName(view, endType);
         }
     }

@@ -81,7 +81,7 @@ protected:
         EXPECT_NE(widget, nullptr) << name;
         return widget;
     }
-    QString Text(const char* edit) { return Find<QLineEdit>(edit)->text(); }
+    QString textOf(const char* edit) { return Find<QLineEdit>(edit)->text(); }
     bool Down(const char* button) { return Find<QToolButton>(button)->isChecked(); }
     void Click(const char* button) { Find<QAbstractButton>(button)->click(); }
     void Next() { Click("bbNext"); }

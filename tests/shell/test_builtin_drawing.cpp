@@ -113,17 +113,17 @@ TEST(DrawingPlacement, BesideTheWizardWhereThereIsRoomAndAlwaysOnTheScreen) {
     const QRect area(0, 0, 1920, 1040);
     const QSize wanted(900, 600);
     // Wizard 560 wide at x 100: 1920 - 660 = 1260 free on the right.
-    EXPECT_EQ(PlaceBeside(QRect(100, 200, 560, 450), wanted, area), QRect(660, 200, 900, 600));
+    EXPECT_EQ(placeBeside(QRect(100, 200, 560, 450), wanted, area), QRect(660, 200, 900, 600));
     // At x 1300 only 60 are free on the right, 1300 on the left: 1300 - 900 = 400.
-    EXPECT_EQ(PlaceBeside(QRect(1300, 200, 560, 450), wanted, area), QRect(400, 200, 900, 600));
+    EXPECT_EQ(placeBeside(QRect(1300, 200, 560, 450), wanted, area), QRect(400, 200, 900, 600));
     // Centred on 1280 × 1024: 360 free on each side, under 400: over the wizard, the
     // bottom pulled up to the screen's edge (1024 - 600 = 424).
     const QRect small(0, 0, 1280, 1024);
-    EXPECT_EQ(PlaceBeside(QRect(360, 500, 560, 450), wanted, small), QRect(360, 424, 900, 600));
+    EXPECT_EQ(placeBeside(QRect(360, 500, 560, 450), wanted, small), QRect(360, 424, 900, 600));
     // 500 free on the right of 1280 - 780: narrowed to it.
-    EXPECT_EQ(PlaceBeside(QRect(220, 100, 560, 450), wanted, small), QRect(780, 100, 500, 600));
+    EXPECT_EQ(placeBeside(QRect(220, 100, 560, 450), wanted, small), QRect(780, 100, 500, 600));
     // Larger than the screen, beside a wizard as wide as the screen: the screen.
-    EXPECT_EQ(PlaceBeside(QRect(0, 0, 1280, 450), QSize(3000, 2000), small), small);
+    EXPECT_EQ(placeBeside(QRect(0, 0, 1280, 450), QSize(3000, 2000), small), small);
 }
 
 } // namespace

@@ -20,7 +20,7 @@ protected:
     void Write(const std::string& utf8) {
         QFile file(Path());
         ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-        const auto bytes = torvelix::Utf8ToCp1251(utf8);
+        const auto bytes = torvelix::utf8ToCp1251(utf8);
         ASSERT_TRUE(bytes);
         file.write(bytes->data(), static_cast<qsizetype>(bytes->size()));
     }
@@ -29,37 +29,37 @@ protected:
         EXPECT_TRUE(file.open(QIODevice::ReadOnly));
         return file.readAll().toStdString();
     }
-    std::string Read() const { return torvelix::Cp1251ToUtf8(Bytes()); }
+    std::string Read() const { return torvelix::cp1251ToUtf8(Bytes()); }
 
     torvelix::testing::ScratchFolder dir_;
 };
 
 TEST(ParseIniInteger, AcceptsDecimalAndTheThreeHexadecimalPrefixes) {
-    EXPECT_EQ(ParseIniInteger("450"), 450);
-    EXPECT_EQ(ParseIniInteger(" 450 "), 450);
-    EXPECT_EQ(ParseIniInteger("-12"), -12);
-    EXPECT_EQ(ParseIniInteger("0x200"), 512);
-    EXPECT_EQ(ParseIniInteger("0X1f"), 31);
-    EXPECT_EQ(ParseIniInteger("$FF"), 255);
-    EXPECT_EQ(ParseIniInteger("2147483647"), 2147483647);
+    EXPECT_EQ(parseIniInteger("450"), 450);
+    EXPECT_EQ(parseIniInteger(" 450 "), 450);
+    EXPECT_EQ(parseIniInteger("-12"), -12);
+    EXPECT_EQ(parseIniInteger("0x200"), 512);
+    EXPECT_EQ(parseIniInteger("0X1f"), 31);
+    EXPECT_EQ(parseIniInteger("$FF"), 255);
+    EXPECT_EQ(parseIniInteger("2147483647"), 2147483647);
     for (const char* bad : {"", "abc", "12px", "0x", "$", "1.5", "0x1G", "99999999999"}) {
-        EXPECT_FALSE(ParseIniInteger(bad).has_value()) << bad;
+        EXPECT_FALSE(parseIniInteger(bad).has_value()) << bad;
     }
 }
 
 TEST_F(IniFileTest, ReadsDefaultsForMissingFileSectionKeyOrBadValue) {
     const IniFile ini(Path());
-    EXPECT_EQ(ini.ReadInteger("Общая", "Высота", 450), 450);
+    EXPECT_EQ(ini.readInteger("Общая", "Высота", 450), 450);
     Write("[Прочее]\r\nВысота=300\r\n[Общая]\r\nШирина=буквы\r\nвысота=0x200\r\n");
-    EXPECT_EQ(ini.ReadInteger("Общая", "Высота", 450), 512); // keys ignore case
-    EXPECT_EQ(ini.ReadInteger("Общая", "Ширина", 560), 560);
-    EXPECT_EQ(ini.ReadInteger("Нет", "Высота", 7), 7);
+    EXPECT_EQ(ini.readInteger("Общая", "Высота", 450), 512); // keys ignore case
+    EXPECT_EQ(ini.readInteger("Общая", "Ширина", 560), 560);
+    EXPECT_EQ(ini.readInteger("Нет", "Высота", 7), 7);
 }
 
 TEST_F(IniFileTest, CreatesTheFileInWindows1251WithCrLfLines) {
     const IniFile ini(Path());
-    ini.WriteString("Общая", "Высота", "450");
-    ini.WriteString("Общая", "Ширина", "560");
+    ini.writeString("Общая", "Высота", "450");
+    ini.writeString("Общая", "Ширина", "560");
     EXPECT_EQ(Read(), "[Общая]\r\nВысота=450\r\nШирина=560\r\n");
     // "Общая" in Windows-1251 is CE E1 F9 E0 FF.
     EXPECT_EQ(Bytes().substr(0, 7), "[\xCE\xE1\xF9\xE0\xFF]");
@@ -68,9 +68,9 @@ TEST_F(IniFileTest, CreatesTheFileInWindows1251WithCrLfLines) {
 TEST_F(IniFileTest, ReplacesKeysInPlaceAndAddsNewOnesAtTheEndOfTheirSection) {
     Write("; comment\r\n[Общая]\r\nВысота=1\r\nШирина=2\r\n\r\n[Другая]\r\nКлюч=x\r\n");
     const IniFile ini(Path());
-    ini.WriteString("Общая", "Высота", "480");
-    ini.WriteString("Общая", "Автор", "A");
-    ini.WriteString("Новая", "K", "v");
+    ini.writeString("Общая", "Высота", "480");
+    ini.writeString("Общая", "Автор", "A");
+    ini.writeString("Новая", "K", "v");
     EXPECT_EQ(Read(), "; comment\r\n[Общая]\r\nВысота=480\r\nШирина=2\r\nАвтор=A\r\n\r\n"
                       "[Другая]\r\nКлюч=x\r\n[Новая]\r\nK=v\r\n");
 }
@@ -79,7 +79,7 @@ TEST_F(IniFileTest, FailureToWriteNamesTheFile) {
     ASSERT_TRUE(QDir().mkpath(Path()));
     const IniFile ini(Path());
     try {
-        ini.WriteString("Общая", "Высота", "450");
+        ini.writeString("Общая", "Высота", "450");
         FAIL() << "no error";
     } catch (const UserError& error) {
         EXPECT_EQ(std::string(error.what()), "Unable to write to " + Path().toStdString());
@@ -88,21 +88,21 @@ TEST_F(IniFileTest, FailureToWriteNamesTheFile) {
     ASSERT_TRUE(QDir().rmdir(Path()));
     Write("x");
     const IniFile belowAFile(Path() + "/none/prog.ini");
-    EXPECT_THROW(belowAFile.WriteString("Общая", "Высота", "450"), UserError);
+    EXPECT_THROW(belowAFile.writeString("Общая", "Высота", "450"), UserError);
 }
 
 TEST_F(IniFileTest, AMissingFolderIsCreated) {
     const IniFile ini(QString::fromStdString(dir_.file("config/torvelix/prog.ini")));
-    ini.WriteString("Общая", "Высота", "450");
-    EXPECT_EQ(ini.ReadInteger("Общая", "Высота", 0), 450);
+    ini.writeString("Общая", "Высота", "450");
+    EXPECT_EQ(ini.readInteger("Общая", "Высота", 0), 450);
 }
 
 TEST_F(IniFileTest, AFileThatNeverEndsIsNotRead) {
     // /dev/zero behind the settings file's name: nothing read, defaults; no write.
     ASSERT_TRUE(QFile::link("/dev/zero", Path()));
     const IniFile ini(Path());
-    EXPECT_EQ(ini.ReadInteger("Общая", "Высота", 400), 400);
-    EXPECT_THROW(ini.WriteString("Общая", "Высота", "450"), UserError);
+    EXPECT_EQ(ini.readInteger("Общая", "Высота", 400), 400);
+    EXPECT_THROW(ini.writeString("Общая", "Высота", "450"), UserError);
 }
 
 } // namespace

@@ -98,14 +98,14 @@ TEST_F(OptionControls, EndFinishButtonsWriteSupportAndGroundCoils) {
     for (const auto& [button, n2, n3] : cases) {
         Click(button);
         EXPECT_TRUE(Down(button));
-        EXPECT_EQ(Text("eN2").toStdString(), n2) << button;
-        EXPECT_EQ(Text("eN3").toStdString(), n3) << button;
+        EXPECT_EQ(textOf("eN2").toStdString(), n2) << button;
+        EXPECT_EQ(textOf("eN3").toStdString(), n3) << button;
     }
     // Pressing the down button again still runs the handler and leaves it down.
     Find<QLineEdit>("eN2")->setText("9");
     Click("sb24a");
     EXPECT_TRUE(Down("sb24a"));
-    EXPECT_EQ(Text("eN2"), "1.5");
+    EXPECT_EQ(textOf("eN2"), "1.5");
 }
 
 TEST_F(OptionControls, StabilityCheckAndEndFixingFollowEachOther) {

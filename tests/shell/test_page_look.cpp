@@ -12,7 +12,7 @@ namespace {
 // Painted pixels in the band between the two rows of wire sections, above the centre
 // line: only the far halves of the coils cross it.
 int BackCoilPixels(int tag) {
-    const QImage picture = DrawingTypePicture(tag, QSize(100, 100)).toImage();
+    const QImage picture = drawingTypePicture(tag, QSize(100, 100)).toImage();
     int count = 0;
     // 38 % to 46 % of the height, whatever the pixel density the picture is made for.
     for (int y = picture.height() * 38 / 100; y < picture.height() * 46 / 100; ++y) {

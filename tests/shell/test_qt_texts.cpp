@@ -19,7 +19,7 @@ QString Plain(QString text) {
 
 TEST(QtTexts, QuestionsAndTheSaveDialogSpeakRussian) {
     EnsureApplication();
-    ASSERT_TRUE(InstallQtTranslations(*QCoreApplication::instance()));
+    ASSERT_TRUE(installQtTranslations(*QCoreApplication::instance()));
 
     QMessageBox question(QMessageBox::Question, "Torvelix", "?",
                          QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel);

@@ -30,35 +30,35 @@ const auto kNeverWritable = [](const QString&) { return false; };
 
 TEST_F(SettingsLocation, PortableCopyKeepsItBesideTheExecutableWhileItCanWriteThere) {
     PutTable(Dir() + "/bin");
-    EXPECT_EQ(SettingsPath(Exe(), Config(), kAlwaysWritable), Dir() + "/bin/torvelix.ini");
-    EXPECT_EQ(SettingsPath(Exe(), Config(), kNeverWritable),
+    EXPECT_EQ(settingsPathFor(Exe(), Config(), kAlwaysWritable), Dir() + "/bin/torvelix.ini");
+    EXPECT_EQ(settingsPathFor(Exe(), Config(), kNeverWritable),
               Dir() + "/config/torvelix/torvelix.ini");
     // The real check on the real folder agrees with the writable case.
-    EXPECT_EQ(SettingsPath(Exe(), Config(), FolderTakesNewFiles), Dir() + "/bin/torvelix.ini");
+    EXPECT_EQ(settingsPathFor(Exe(), Config(), folderAcceptsNewFiles), Dir() + "/bin/torvelix.ini");
 }
 
 TEST_F(SettingsLocation, InstalledCopyUsesTheConfigurationFolder) {
     PutTable(Dir() + "/share/torvelix");
     // Even where the program's folder could take the file (root and /usr/bin).
-    EXPECT_EQ(SettingsPath(Exe(), Config(), kAlwaysWritable),
+    EXPECT_EQ(settingsPathFor(Exe(), Config(), kAlwaysWritable),
               Dir() + "/config/torvelix/torvelix.ini");
 }
 
 TEST_F(SettingsLocation, FolderCheckAndConfigurationHome) {
-    EXPECT_TRUE(FolderTakesNewFiles(Dir()));
+    EXPECT_TRUE(folderAcceptsNewFiles(Dir()));
     // No one, root included, creates a file in a folder that does not exist.
-    EXPECT_FALSE(FolderTakesNewFiles(Dir() + "/missing"));
+    EXPECT_FALSE(folderAcceptsNewFiles(Dir() + "/missing"));
     EXPECT_EQ(QDir(Dir()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden),
               QStringList{}); // the probe file is gone
 
     const QByteArray saved = qgetenv("XDG_CONFIG_HOME");
     const bool wasSet = qEnvironmentVariableIsSet("XDG_CONFIG_HOME");
     qputenv("XDG_CONFIG_HOME", "/srv/conf");
-    EXPECT_EQ(UserConfigHome(), "/srv/conf");
+    EXPECT_EQ(userConfigHome(), "/srv/conf");
     qputenv("XDG_CONFIG_HOME", "relative/conf"); // not absolute: ignored
-    EXPECT_EQ(UserConfigHome(), QDir::homePath() + "/.config");
+    EXPECT_EQ(userConfigHome(), QDir::homePath() + "/.config");
     qputenv("XDG_CONFIG_HOME", "");
-    EXPECT_EQ(UserConfigHome(), QDir::homePath() + "/.config");
+    EXPECT_EQ(userConfigHome(), QDir::homePath() + "/.config");
     if (wasSet) {
         qputenv("XDG_CONFIG_HOME", saved);
     } else {

@@ -64,7 +64,7 @@ TEST_F(TypicalRun, CandidatesReportAndDrawingPagesFollowTheChosenSpring) {
     // The proposal is the last candidate when it passed every check, else "0".
     const QStringList numberLines = candidates.split(u'\n').filter("Номер пружины по ГОСТ");
     const QString last = numberLines.last().section(u':', 1);
-    EXPECT_EQ(Text("eNum"), passing.back() == last ? last : QString("0"));
+    EXPECT_EQ(textOf("eNum"), passing.back() == last ? last : QString("0"));
 
     // The user types the first spring that passed every check.
     const QString chosen = passing.front();
@@ -90,18 +90,18 @@ TEST_F(TypicalRun, CandidatesReportAndDrawingPagesFollowTheChosenSpring) {
     Find<QCheckBox>("cb72")->setChecked(true);
     Next();
     ASSERT_EQ(Page(), 6);
-    EXPECT_EQ(Text("e6Num"), chosen);
+    EXPECT_EQ(textOf("e6Num"), chosen);
     EXPECT_EQ(Find<QComboBox>("comb6Gost")->currentText(), "ГОСТ 13768-86");
-    EXPECT_EQ(Text("e6n"), ReportValue(report, "Число рабочих витков"));
-    EXPECT_EQ(Text("e6n1"), ReportValue(report, "Полное число витков"));
+    EXPECT_EQ(textOf("e6n"), ReportValue(report, "Число рабочих витков"));
+    EXPECT_EQ(textOf("e6n1"), ReportValue(report, "Полное число витков"));
     Next();
     ASSERT_EQ(Page(), 7);
-    EXPECT_EQ(Text("e9_D0"), ReportValue(report, "Средний диаметр"));
-    EXPECT_EQ(Text("e9_n"), ReportValue(report, "Число рабочих витков"));
-    EXPECT_EQ(Text("e9_F1"), "20");
-    EXPECT_EQ(Text("e9_F2"), "150");
-    EXPECT_EQ(Text("e9_d").toDouble(), ReportValue(report, "Диаметр проволоки").toDouble());
-    EXPECT_NEAR(Text("e9_L0").toDouble(),
+    EXPECT_EQ(textOf("e9_D0"), ReportValue(report, "Средний диаметр"));
+    EXPECT_EQ(textOf("e9_n"), ReportValue(report, "Число рабочих витков"));
+    EXPECT_EQ(textOf("e9_F1"), "20");
+    EXPECT_EQ(textOf("e9_F2"), "150");
+    EXPECT_EQ(textOf("e9_d").toDouble(), ReportValue(report, "Диаметр проволоки").toDouble());
+    EXPECT_NEAR(textOf("e9_L0").toDouble(),
                 ReportValue(report, "Длина в свободном состоянии").toDouble(), 0.001);
 
     // Going back to page 5 enables the Word button again.
@@ -145,7 +145,7 @@ TEST_F(TypicalRun, NoFittingSpringClearsTheReportAndStillGoesOn) {
     ASSERT_FALSE(messages_.messages.empty());
     EXPECT_EQ(messages_.messages.back().text,
               "По стандарту пружину подобрать нельзя.\rИзмените исходные данные.");
-    EXPECT_EQ(Text("eNum"), "0");
+    EXPECT_EQ(textOf("eNum"), "0");
     EXPECT_TRUE(Find<QPlainTextEdit>("mm2")->toPlainText().isEmpty());
 }
 

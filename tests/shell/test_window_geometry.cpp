@@ -12,19 +12,19 @@ namespace {
 
 TEST(WindowGeometry, SizesBeyondTheAreaAreClampedAndFittingOnesKept) {
     const QSize area(1280, 1024);
-    EXPECT_EQ(ClampOuterSize({560, 450}, area), QSize(560, 450));
-    EXPECT_EQ(ClampOuterSize({1280, 1024}, area), QSize(1280, 1024)); // fits exactly
-    EXPECT_EQ(ClampOuterSize({1281, 5000}, area), QSize(1280, 1024));
-    EXPECT_EQ(ClampOuterSize({2147483647, 2147483647}, area), QSize(1280, 1024));
-    EXPECT_EQ(ClampOuterSize({0, -5}, area), QSize(1, 1));
+    EXPECT_EQ(clampOuterSize({560, 450}, area), QSize(560, 450));
+    EXPECT_EQ(clampOuterSize({1280, 1024}, area), QSize(1280, 1024)); // fits exactly
+    EXPECT_EQ(clampOuterSize({1281, 5000}, area), QSize(1280, 1024));
+    EXPECT_EQ(clampOuterSize({2147483647, 2147483647}, area), QSize(1280, 1024));
+    EXPECT_EQ(clampOuterSize({0, -5}, area), QSize(1, 1));
 }
 
 TEST(WindowGeometry, FrameAndCentre) {
     // 560 - 1 - 1 = 558 wide, 450 - 24 - 1 = 425 high.
-    EXPECT_EQ(InnerSize({560, 450}, QMargins(1, 24, 1, 1)), QSize(558, 425));
-    EXPECT_EQ(InnerSize({10, 10}, QMargins(8, 30, 8, 8)), QSize(1, 1));
+    EXPECT_EQ(innerSize({560, 450}, QMargins(1, 24, 1, 1)), QSize(558, 425));
+    EXPECT_EQ(innerSize({10, 10}, QMargins(8, 30, 8, 8)), QSize(1, 1));
     // (1280 - 560) / 2 = 360, 20 + (1000 - 450) / 2 = 295.
-    EXPECT_EQ(CentredOrigin({560, 450}, QRect(0, 20, 1280, 1000)), QPoint(360, 295));
+    EXPECT_EQ(centredOrigin({560, 450}, QRect(0, 20, 1280, 1000)), QPoint(360, 295));
 }
 
 using WindowSize = WindowTest;
@@ -36,7 +36,7 @@ TEST_F(WindowSize, AStoredSizeBeyondTheScreenOpensWithinIt) {
     const auto write = [&](const std::string& text) {
         QFile file(folder.iniPath());
         ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-        const auto bytes = torvelix::Utf8ToCp1251(text);
+        const auto bytes = torvelix::utf8ToCp1251(text);
         file.write(bytes->data(), static_cast<qsizetype>(bytes->size()));
     };
     write("[Общая]\r\nВысота=5000\r\nШирина=2147483647\r\n");

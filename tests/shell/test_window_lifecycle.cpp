@@ -14,7 +14,7 @@ using Lifecycle = WindowTest;
 void WriteCp1251(const QString& path, const std::string& utf8) {
     QFile file(path);
     ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-    const auto bytes = torvelix::Utf8ToCp1251(utf8);
+    const auto bytes = torvelix::utf8ToCp1251(utf8);
     ASSERT_TRUE(bytes.has_value());
     file.write(bytes->data(), static_cast<qsizetype>(bytes->size()));
 }
@@ -24,7 +24,7 @@ std::string ReadCp1251(const QString& path) {
     if (!file.open(QIODevice::ReadOnly)) {
         return {};
     }
-    return torvelix::Cp1251ToUtf8(file.readAll().toStdString());
+    return torvelix::cp1251ToUtf8(file.readAll().toStdString());
 }
 
 TEST_F(Lifecycle, AMissingTableIsReportedAndTheWindowClosesAtItsFirstActivation) {

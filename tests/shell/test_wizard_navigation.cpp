@@ -24,14 +24,14 @@ TEST_F(Navigation, StartsOnTheTitlePageWithDefaultsAndTheFirstClassRead) {
     EXPECT_TRUE(messages_.messages.empty());
     EXPECT_TRUE(form.designState().tables.TablesOk);
     // The page-0 rule ran at load: page-2 defaults and the class row of item 0.
-    EXPECT_EQ(Text("eDn1"), "10");
-    EXPECT_EQ(Text("eDn2"), "12");
-    EXPECT_EQ(Text("eH"), "10");
-    EXPECT_EQ(Text("eF1"), "20");
-    EXPECT_EQ(Text("eF2"), "80");
-    EXPECT_EQ(Text("eV"), "3");
-    EXPECT_EQ(Text("eN2"), "2");
-    EXPECT_EQ(Text("eN3"), "1.5");
+    EXPECT_EQ(textOf("eDn1"), "10");
+    EXPECT_EQ(textOf("eDn2"), "12");
+    EXPECT_EQ(textOf("eH"), "10");
+    EXPECT_EQ(textOf("eF1"), "20");
+    EXPECT_EQ(textOf("eF2"), "80");
+    EXPECT_EQ(textOf("eV"), "3");
+    EXPECT_EQ(textOf("eN2"), "2");
+    EXPECT_EQ(textOf("eN3"), "1.5");
     EXPECT_EQ(Find<QLabel>("LGOST")->text(), "ГОСТ 13766-86");
     EXPECT_EQ(Find<QLabel>("LN1")->text(), "1*10");
     EXPECT_EQ(Find<QLabel>("LN2")->text(), "7");
@@ -90,12 +90,12 @@ TEST_F(Navigation, DrawOnlyModeJumpsBetweenTheTitleAndTheDrawingPages) {
     Next();
     ASSERT_EQ(Page(), 7);
     EXPECT_FALSE(CanGoOn());
-    EXPECT_EQ(Text("e9_D0"), "20");
-    EXPECT_EQ(Text("e9_d"), "3");
-    EXPECT_EQ(Text("e9_t"), "6");
-    EXPECT_EQ(Text("e9_n"), "6");
+    EXPECT_EQ(textOf("e9_D0"), "20");
+    EXPECT_EQ(textOf("e9_d"), "3");
+    EXPECT_EQ(textOf("e9_t"), "6");
+    EXPECT_EQ(textOf("e9_n"), "6");
     for (const char* name : {"e9_L0", "e9_L1", "e9_L2", "e9_L3", "e9_F1", "e9_F2", "e9_F3"}) {
-        EXPECT_EQ(Text(name), "0") << name;
+        EXPECT_EQ(textOf(name), "0") << name;
     }
     Prior();
     EXPECT_EQ(Page(), 5);
@@ -103,15 +103,15 @@ TEST_F(Navigation, DrawOnlyModeJumpsBetweenTheTitleAndTheDrawingPages) {
     Find<QCheckBox>("cb72")->setChecked(true);
     Next();
     ASSERT_EQ(Page(), 6);
-    EXPECT_EQ(Text("e6Num"), "1");
+    EXPECT_EQ(textOf("e6Num"), "1");
     EXPECT_EQ(Find<QComboBox>("comb6Gost")->currentIndex(), 0);
     EXPECT_EQ(Find<QComboBox>("comb6Naviv")->currentIndex(), 0);
-    EXPECT_EQ(Text("e6n"), "0");
-    EXPECT_EQ(Text("e6n1"), "0");
-    EXPECT_EQ(Text("e6Tau"), "0");
-    EXPECT_EQ(Text("e6L"), "0");
-    EXPECT_EQ(Text("e6G"), "78500");
-    EXPECT_EQ(Text("e6HRC"), "32");
+    EXPECT_EQ(textOf("e6n"), "0");
+    EXPECT_EQ(textOf("e6n1"), "0");
+    EXPECT_EQ(textOf("e6Tau"), "0");
+    EXPECT_EQ(textOf("e6L"), "0");
+    EXPECT_EQ(textOf("e6G"), "78500");
+    EXPECT_EQ(textOf("e6HRC"), "32");
     Prior();
     Prior();
     EXPECT_EQ(Page(), 0);
@@ -129,21 +129,21 @@ TEST_F(Navigation, ReturningToTheTitlePageRewritesThePageTwoDefaults) {
     Open();
     ForwardTo(2);
     Click("sb21a");
-    EXPECT_EQ(Text("eN2"), "0");
-    EXPECT_EQ(Text("eN3"), "0");
+    EXPECT_EQ(textOf("eN2"), "0");
+    EXPECT_EQ(textOf("eN3"), "0");
     Find<QLineEdit>("eF1")->setText("35");
     Find<QLineEdit>("eDn2")->setText("40");
     Prior();
     Prior();
     ASSERT_EQ(Page(), 0);
-    EXPECT_EQ(Text("eF1"), "20");
-    EXPECT_EQ(Text("eDn2"), "12");
-    EXPECT_EQ(Text("eN2"), "2");
-    EXPECT_EQ(Text("eN3"), "1.5");
+    EXPECT_EQ(textOf("eF1"), "20");
+    EXPECT_EQ(textOf("eDn2"), "12");
+    EXPECT_EQ(textOf("eN2"), "2");
+    EXPECT_EQ(textOf("eN3"), "1.5");
     EXPECT_TRUE(Down("sb21a")); // the end finish is not reset
     Find<QLineEdit>("eN3")->setText("7");
     Next(); // asked again on "Вперед"
-    EXPECT_EQ(Text("eN3"), "1.5");
+    EXPECT_EQ(textOf("eN3"), "1.5");
 }
 
 TEST_F(Navigation, AnInputThatDoesNotConvertKeepsTheWizardOnTheInputsPage) {
@@ -183,11 +183,11 @@ TEST_F(Navigation, PageSixIsRefilledWheneverPageFiveAsksForItsNextPage) {
     Next();
     ASSERT_EQ(Page(), 6);
     const calc::DesignState& state = form.designState();
-    EXPECT_EQ(Text("e6Num"), Text("eNum"));
-    EXPECT_EQ(Text("e6n").toStdString(), torvelix::FormatGeneral(state.n, 15));
-    EXPECT_EQ(Text("e6n1").toStdString(), torvelix::FormatGeneral(state.n1, 15));
-    EXPECT_EQ(Text("e6Tau").toStdString(), torvelix::FormatGeneral(state.tau3, 15));
-    EXPECT_EQ(Text("e6L").toStdString(), torvelix::FormatGeneral(state.L, 15));
+    EXPECT_EQ(textOf("e6Num"), textOf("eNum"));
+    EXPECT_EQ(textOf("e6n").toStdString(), torvelix::formatGeneral(state.n, 15));
+    EXPECT_EQ(textOf("e6n1").toStdString(), torvelix::formatGeneral(state.n1, 15));
+    EXPECT_EQ(textOf("e6Tau").toStdString(), torvelix::formatGeneral(state.tau3, 15));
+    EXPECT_EQ(textOf("e6L").toStdString(), torvelix::formatGeneral(state.L, 15));
     EXPECT_EQ(Find<QComboBox>("comb6Gost")->currentIndex(), 0);
     Find<QLineEdit>("e6G")->setText("80000");
     Find<QLineEdit>("e6TT")->setText("ОСТ 1");
@@ -196,8 +196,8 @@ TEST_F(Navigation, PageSixIsRefilledWheneverPageFiveAsksForItsNextPage) {
     ASSERT_EQ(Page(), 5);
     Next();
     ASSERT_EQ(Page(), 6);
-    EXPECT_EQ(Text("e6G"), "78500");
-    EXPECT_EQ(Text("e6TT"), "");
+    EXPECT_EQ(textOf("e6G"), "78500");
+    EXPECT_EQ(textOf("e6TT"), "");
     EXPECT_EQ(Find<QComboBox>("comb6Naviv")->currentText(), "правое");
 }
 
@@ -205,16 +205,16 @@ TEST_F(Navigation, PageSevenIsRefilledOnEveryArrival) {
     const TForm1& form = Open();
     ForwardTo(7);
     const calc::DesignState& state = form.designState();
-    EXPECT_EQ(Text("e9_D0").toStdString(), torvelix::FormatGeneral(state.D, 6));
-    EXPECT_EQ(Text("e9_n").toStdString(), torvelix::FormatGeneral(state.n, 4));
-    EXPECT_EQ(Text("e9_F2"), "80");
+    EXPECT_EQ(textOf("e9_D0").toStdString(), torvelix::formatGeneral(state.D, 6));
+    EXPECT_EQ(textOf("e9_n").toStdString(), torvelix::formatGeneral(state.n, 4));
+    EXPECT_EQ(textOf("e9_F2"), "80");
     EXPECT_FALSE(Find<QLineEdit>("e9_L1")->isEnabled()); // no loading diagram asked for
     EXPECT_TRUE(Find<QComboBox>("cbox90")->isEnabled());
     Find<QLineEdit>("e9_D0")->setText("99");
     Prior();
     Find<QCheckBox>("cb71")->setChecked(true);
     Next();
-    EXPECT_EQ(Text("e9_D0").toStdString(), torvelix::FormatGeneral(state.D, 6));
+    EXPECT_EQ(textOf("e9_D0").toStdString(), torvelix::formatGeneral(state.D, 6));
     for (const char* name : {"e9_L0", "e9_L1", "e9_L2", "e9_L3", "e9_F1", "e9_F2", "e9_F3"}) {
         EXPECT_TRUE(Find<QLineEdit>(name)->isEnabled()) << name;
     }

@@ -43,11 +43,11 @@ std::string ClassRow(const std::string& f3Low, const std::string& f3High, const 
     Put(line, 20, 5, dLow);
     Put(line, 26, 4, dHigh);
     // The blank standard is measured in Windows-1251 bytes: convert before placing.
-    std::string blankBytes = torvelix::Utf8ToCp1251(blank).value();
+    std::string blankBytes = torvelix::utf8ToCp1251(blank).value();
     PutLeft(line, 31, 43, blankBytes);
     PutLeft(line, 75, 5, gost);
     Put(line, 81, 4, tauFactor);
-    return torvelix::Cp1251ToUtf8(line);
+    return torvelix::cp1251ToUtf8(line);
 }
 
 std::string WireRow(const std::string& d, const std::string& iLow, const std::string& iHigh,
@@ -82,7 +82,7 @@ std::string TableFolder::tablePath(const std::string& number) const {
 void TableFolder::write(const std::string& number, const std::vector<std::string>& lines) const {
     std::ofstream out(tablePath(number), std::ios::binary | std::ios::trunc);
     for (const auto& line : lines) {
-        auto bytes = torvelix::Utf8ToCp1251(line);
+        auto bytes = torvelix::utf8ToCp1251(line);
         if (!bytes) {
             throw std::runtime_error("fixture line not representable in Windows-1251");
         }

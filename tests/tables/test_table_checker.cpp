@@ -32,7 +32,7 @@ public:
         return (scratch_.path() / (number + ".dat")).string();
     }
     std::vector<std::string> lines(const std::string& number) const {
-        return ReadAllTableLines(path(number));
+        return readAllTableLines(path(number));
     }
     void write(const std::string& number, const std::vector<std::string>& lines) const {
         std::ofstream out(path(number), std::ios::binary | std::ios::trunc);
@@ -50,7 +50,7 @@ public:
         write(number, all);
     }
     std::vector<TableFault> check() const {
-        return CheckTableSet(TablesInFolder(scratch_.path().string()));
+        return checkTableSet(tablesInFolder(scratch_.path().string()));
     }
 
 private:
@@ -60,7 +60,7 @@ private:
 std::vector<std::string> Formatted(const std::vector<TableFault>& faults) {
     std::vector<std::string> out;
     for (const auto& fault : faults) {
-        out.push_back(FormatFault(fault));
+        out.push_back(formatFault(fault));
     }
     return out;
 }
@@ -79,17 +79,17 @@ std::vector<TableFault> Having(const std::vector<TableFault>& faults, const std:
 } // namespace
 
 TEST(TableChecker, ShippedTablesHaveNoFault) {
-    const auto faults = CheckTableSet(TablesInFolder(TORVELIX_DATA_DIR));
+    const auto faults = checkTableSet(tablesInFolder(TORVELIX_DATA_DIR));
     EXPECT_TRUE(faults.empty()) << ::testing::PrintToString(Formatted(faults));
 }
 
 TEST(TableChecker, NamesFilesBesideTheExecutableOrInAFolder) {
-    EXPECT_EQ(TablesOfExecutable("/opt/t/torvelix")("9389"), "/opt/t/torvelix_9389.dat");
-    EXPECT_EQ(TablesOfExecutable("C:\\Calc\\Spring.exe")("13766"), "C:\\Calc\\Spring_13766.dat");
-    EXPECT_EQ(TablesInFolder("/src/data")("13764"), "/src/data/13764.dat");
-    EXPECT_EQ(TablesInFolder("/src/data/")("13764"), "/src/data/13764.dat");
-    EXPECT_EQ(FormatFault({"/a/x.dat", 7, "bad"}), "/a/x.dat:7: bad");
-    EXPECT_EQ(FormatFault({"/a/x.dat", 0, "bad"}), "/a/x.dat: bad");
+    EXPECT_EQ(tablesOfExecutable("/opt/t/torvelix")("9389"), "/opt/t/torvelix_9389.dat");
+    EXPECT_EQ(tablesOfExecutable("C:\\Calc\\Spring.exe")("13766"), "C:\\Calc\\Spring_13766.dat");
+    EXPECT_EQ(tablesInFolder("/src/data")("13764"), "/src/data/13764.dat");
+    EXPECT_EQ(tablesInFolder("/src/data/")("13764"), "/src/data/13764.dat");
+    EXPECT_EQ(formatFault({"/a/x.dat", 7, "bad"}), "/a/x.dat:7: bad");
+    EXPECT_EQ(formatFault({"/a/x.dat", 0, "bad"}), "/a/x.dat: bad");
 }
 
 TEST(TableChecker, ReportsFieldsThatDoNotConvert) {
@@ -126,7 +126,7 @@ TEST(TableChecker, ReportsForceNotMatchingStiffnessTimesDeflection) {
     copy.patch("13766", 1, 27, "0.692");
     const auto faults = copy.check();
     ASSERT_EQ(faults.size(), 1u) << ::testing::PrintToString(Formatted(faults));
-    EXPECT_EQ(FormatFault(faults[0]), copy.path("13766") +
+    EXPECT_EQ(formatFault(faults[0]), copy.path("13766") +
                                           ":1: F3 1 differs from c1 * s3' = 1.02001 by more "
                                           "than 1 %");
     copy.patch("13766", 1, 27, "0.684");
@@ -143,7 +143,7 @@ TEST(TableChecker, ReportsIndexOutsideFourToTwelveButNotAtTheLimits) {
     copy.patch("13766", 4, 14, " 2.8");
     const auto faults = Having(copy.check(), "index");
     ASSERT_EQ(faults.size(), 2u) << ::testing::PrintToString(Formatted(faults));
-    EXPECT_EQ(FormatFault(faults[0]),
+    EXPECT_EQ(formatFault(faults[0]),
               copy.path("13766") + ":3: index (D1 - d) / d = 3.5 is outside 4 .. 12");
     EXPECT_EQ(faults[1].line, 4);
 }

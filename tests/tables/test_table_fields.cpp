@@ -9,11 +9,11 @@ using namespace torvelix;
 using namespace torvelix::tables;
 
 TEST(Field, ShortLinesAndColumnsBeyondTheEnd) {
-    EXPECT_EQ(Field("123456789", 3, 4), "3456");
-    EXPECT_EQ(Field("12345", 4, 6), "45"); // the line ends inside the field
-    EXPECT_EQ(Field("12345", 6, 2), "");   // starts beyond the end
-    EXPECT_EQ(Field("", 1, 5), "");
-    EXPECT_EQ(TrimmedField("  1.00 ", 1, 7), "1.00");
+    EXPECT_EQ(fieldAt("123456789", 3, 4), "3456");
+    EXPECT_EQ(fieldAt("12345", 4, 6), "45"); // the line ends inside the field
+    EXPECT_EQ(fieldAt("12345", 6, 2), "");   // starts beyond the end
+    EXPECT_EQ(fieldAt("", 1, 5), "");
+    EXPECT_EQ(trimmedField("  1.00 ", 1, 7), "1.00");
 }
 
 TEST(RowFields, SpringAndWireColumns) {
@@ -35,6 +35,6 @@ TEST(RowFields, SpringAndWireColumns) {
     EXPECT_DOUBLE_EQ(WireRowField(wire, 2), 2010);
     EXPECT_DOUBLE_EQ(WireRowField(wire, 25), 12.5);
     EXPECT_THROW(WireRowField(wire, 3), ConversionError);
-    EXPECT_EQ(WireFieldSpan(10).column, 55);
-    EXPECT_EQ(WireFieldSpan(10).width, 7);
+    EXPECT_EQ(wireFieldSpan(10).column, 55);
+    EXPECT_EQ(wireFieldSpan(10).width, 7);
 }

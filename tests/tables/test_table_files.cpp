@@ -111,7 +111,7 @@ TEST(TableLookup, BesideTheExecutableFirstThenTheInstalledDataFolder) {
     // Neither folder holds a table: the names beside the executable are reported.
     std::filesystem::remove_all(shared);
     std::filesystem::remove(bin / "spring_13764.dat");
-    EXPECT_EQ(FindTableBase(exe), bin.string() + "/spring");
+    EXPECT_EQ(findTableBase(exe), bin.string() + "/spring");
 }
 
 TEST(ReadTableLine, NumbersFromOneAndReadsPastTheEndAsEmpty) {
@@ -125,7 +125,7 @@ TEST(ReadTableLine, NumbersFromOneAndReadsPastTheEndAsEmpty) {
     EXPECT_EQ(ReadTableLine(path, -5), "");
     EXPECT_THROW(ReadTableLine(folder.tablePath("99999"), 1), torvelix::TableIoError);
     EXPECT_THROW(ReadTableLine(folder.dir().string(), 1), torvelix::TableIoError);
-    EXPECT_EQ(ReadAllTableLines(path).size(), 3u);
+    EXPECT_EQ(readAllTableLines(path).size(), 3u);
 }
 
 TEST(ClassSelection, ShowsTheRowsTextsAndStoresItsValues) {

@@ -74,12 +74,12 @@ TEST_F(OptionRules, OnlyTheViewWithABreakKeepsDiagramAndRequirements) {
 
 TEST_F(OptionRules, TheDrawingRequestIsRefusedOrMendedBeforeAnythingIsDrawn) {
     v().title.calculation = false;
-    ASSERT_TRUE(session.ChangePage(true).done);
-    ASSERT_TRUE(session.ChangePage(true).done); // defaults D0 20, d 3, t 6, n 6
+    ASSERT_TRUE(session.changePage(true).done);
+    ASSERT_TRUE(session.changePage(true).done); // defaults D0 20, d 3, t 6, n 6
 
     DrawingRequest request;
     v().geometry.e9_d = "3,0";
-    StepOutcome outcome = session.PrepareDrawing(request);
+    StepOutcome outcome = session.prepareDrawing(request);
     EXPECT_FALSE(outcome.done);
     EXPECT_EQ(outcome.focus, "e9_d");
     ASSERT_TRUE(outcome.error);
@@ -87,14 +87,14 @@ TEST_F(OptionRules, TheDrawingRequestIsRefusedOrMendedBeforeAnythingIsDrawn) {
     // A pitch no larger than the wire cannot make coils: refused with an error box.
     v().geometry.e9_d = "3";
     v().geometry.e9_t = "3";
-    outcome = session.PrepareDrawing(request);
+    outcome = session.prepareDrawing(request);
     EXPECT_FALSE(outcome.done);
     EXPECT_FALSE(outcome.error);
     ASSERT_EQ(messages.messages.size(), 1u);
     EXPECT_EQ(messages.messages[0].icon, MessageIcon::Error);
 
     v().geometry.e9_t = "6";
-    outcome = session.PrepareDrawing(request);
+    outcome = session.prepareDrawing(request);
     ASSERT_TRUE(outcome.done);
     EXPECT_EQ(request.params.ViewType, geometry::ViewType::WithBreak);
     EXPECT_EQ(request.params.EndType, geometry::EndType::ClosedGround);
@@ -106,7 +106,7 @@ TEST_F(OptionRules, TheDrawingRequestIsRefusedOrMendedBeforeAnythingIsDrawn) {
     v().options.eskd = true;
     v().options.diagram = false;
     v().geometry.diagram[0] = "40";
-    ASSERT_TRUE(session.PrepareDrawing(request).done);
+    ASSERT_TRUE(session.prepareDrawing(request).done);
     EXPECT_TRUE(request.eskd);
     EXPECT_EQ(request.sheet.Material, "Проволока класса I по ГОСТ 9389-75");
     EXPECT_TRUE(request.sheet.Designation.empty());

@@ -19,7 +19,7 @@ protected:
     }
     void forward(int steps) {
         for (int k = 0; k < steps; ++k) {
-            ASSERT_TRUE(session.ChangePage(true).done) << "step " << k;
+            ASSERT_TRUE(session.changePage(true).done) << "step " << k;
         }
     }
 };
@@ -92,9 +92,9 @@ TEST_F(PageFlow, DrawingModeGoesFromTheTitleToTheDrawingPagesAndBack) {
     EXPECT_EQ(std::vector<std::string>({v().geometry.e9_D0, v().geometry.e9_d, v().geometry.e9_t,
                                         v().geometry.e9_n, v().geometry.diagram[0]}),
               std::vector<std::string>({"20", "3", "6", "6", "0"}));
-    ASSERT_TRUE(session.ChangePage(false).done);
+    ASSERT_TRUE(session.changePage(false).done);
     EXPECT_EQ(v().page, Page::DrawingOptions);
-    ASSERT_TRUE(session.ChangePage(false).done);
+    ASSERT_TRUE(session.changePage(false).done);
     EXPECT_EQ(v().page, Page::Title);
 
     // With them, the page gets the drawing mode's own defaults.
@@ -106,7 +106,7 @@ TEST_F(PageFlow, DrawingModeGoesFromTheTitleToTheDrawingPagesAndBack) {
     EXPECT_EQ(v().requirements.gostIndex, 0);
     EXPECT_EQ(v().requirements.tt.e6L, "0");
     forward(1);
-    ASSERT_TRUE(session.ChangePage(false).done);
+    ASSERT_TRUE(session.changePage(false).done);
     EXPECT_EQ(v().page, Page::Requirements);
     EXPECT_TRUE(messages.messages.empty());
 }
@@ -115,7 +115,7 @@ TEST_F(PageFlow, AnInputThatIsNotANumberKeepsThePageAndNamesTheEditToMend) {
     forward(2);
     v().inputs.eDn2 = "12,5"; // the comma of a Russian keyboard
     v().inputs.eV = "";
-    const StepOutcome outcome = session.ChangePage(true);
+    const StepOutcome outcome = session.changePage(true);
     EXPECT_FALSE(outcome.done);
     EXPECT_EQ(v().page, Page::Inputs);
     // F1, F2, h, Vmax are converted before the diameters: the empty speed comes first.
@@ -125,13 +125,13 @@ TEST_F(PageFlow, AnInputThatIsNotANumberKeepsThePageAndNamesTheEditToMend) {
     EXPECT_TRUE(v().candidates.mm1.empty());
 
     v().inputs.eV = "3";
-    EXPECT_EQ(session.ChangePage(true).focus, "eDn2");
+    EXPECT_EQ(session.changePage(true).focus, "eDn2");
 }
 
 TEST_F(PageFlow, AFailedFinalCalculationStaysOnTheCandidatesWithAnEmptyReport) {
     forward(3);
     v().candidates.eNum = "2"; // the table has one row
-    const StepOutcome outcome = session.ChangePage(true);
+    const StepOutcome outcome = session.changePage(true);
     EXPECT_FALSE(outcome.done);
     EXPECT_FALSE(outcome.error);
     EXPECT_EQ(outcome.focus, "eNum");
@@ -144,7 +144,7 @@ TEST_F(PageFlow, AFailedFinalCalculationStaysOnTheCandidatesWithAnEmptyReport) {
     messages.messages.clear();
     v().report.mm2 = {"kept"};
     v().candidates.eNum = "0";
-    EXPECT_TRUE(session.ChangePage(true).done);
+    EXPECT_TRUE(session.changePage(true).done);
     EXPECT_FALSE(session.reportReplaced());
     EXPECT_EQ(v().report.mm2, std::vector<std::string>{"kept"});
     ASSERT_EQ(messages.messages.size(), 1u);

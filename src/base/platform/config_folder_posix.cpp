@@ -10,7 +10,7 @@ namespace torvelix {
 
 namespace {
 
-std::string HomeFolder() {
+std::string homeFolder() {
     if (const char* home = std::getenv("HOME"); home != nullptr && *home != '\0') {
         return home;
     }
@@ -22,12 +22,12 @@ std::string HomeFolder() {
 
 } // namespace
 
-std::string UserConfigFolder() {
+std::string userConfigFolder() {
     if (const char* configured = std::getenv("XDG_CONFIG_HOME");
         configured != nullptr && configured[0] == '/') {
         return configured;
     }
-    std::string home = HomeFolder();
+    std::string home = homeFolder();
     if (home.size() > 1 && home.back() == '/') {
         home.pop_back();
     }

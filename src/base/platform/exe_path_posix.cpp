@@ -5,7 +5,7 @@
 
 namespace torvelix {
 
-std::string ExecutablePath(const char* argv0) {
+std::string executablePath(const char* argv0) {
     std::error_code ec;
     auto self = std::filesystem::read_symlink("/proc/self/exe", ec);
     if (!ec) {

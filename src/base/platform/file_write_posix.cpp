@@ -16,7 +16,7 @@ namespace torvelix {
 
 namespace {
 
-std::string Reason(int error) {
+std::string errorReason(int error) {
     switch (error) {
     case ENOENT:
         return "нет такого файла или папки";
@@ -44,7 +44,7 @@ std::string Reason(int error) {
     }
 }
 
-std::string ReplaceMessage(const std::string& path, const std::string& reason) {
+std::string replaceMessage(const std::string& path, const std::string& reason) {
     return "Не удалось записать файл " + path + ": " + reason;
 }
 
@@ -53,13 +53,13 @@ struct Failure {
     std::string reason;
 };
 
-[[noreturn]] void Fail(int error) {
-    throw Failure{Reason(error)};
+[[noreturn]] void fail(int error) {
+    throw Failure{errorReason(error)};
 }
 
 // The file that a write to path replaces: symbolic links followed (a dangling one to
 // the file it names, which is then created).
-std::string ResolveLinks(const std::string& path) {
+std::string resolveLinks(const std::string& path) {
     std::filesystem::path current = path;
     for (int hop = 0; hop < 40; ++hop) {
         struct stat info {};
@@ -69,14 +69,14 @@ std::string ResolveLinks(const std::string& path) {
         std::error_code error;
         const std::filesystem::path link = std::filesystem::read_symlink(current, error);
         if (error) {
-            Fail(error.value());
+            fail(error.value());
         }
         current = link.is_absolute() ? link : current.parent_path() / link;
     }
-    Fail(ELOOP);
+    fail(ELOOP);
 }
 
-bool InGroup(gid_t group) {
+bool inGroup(gid_t group) {
     if (group == ::getegid()) {
         return true;
     }
@@ -96,7 +96,7 @@ bool InGroup(gid_t group) {
 
 // Read-only judged by the permission bits that apply to this user, not by access():
 // the superuser may write anything, yet a file nobody may write is kept.
-bool WritableByBits(const struct stat& info) {
+bool writableByBits(const struct stat& info) {
     const uid_t user = ::geteuid();
     if (user == 0) {
         return (info.st_mode & (S_IWUSR | S_IWGRP | S_IWOTH)) != 0;
@@ -104,13 +104,13 @@ bool WritableByBits(const struct stat& info) {
     if (info.st_uid == user) {
         return (info.st_mode & S_IWUSR) != 0;
     }
-    if (InGroup(info.st_gid)) {
+    if (inGroup(info.st_gid)) {
         return (info.st_mode & S_IWGRP) != 0;
     }
     return (info.st_mode & S_IWOTH) != 0;
 }
 
-mode_t CurrentUmask() {
+mode_t currentUmask() {
     // umask can only be read by setting it; it is put back at once.
     const mode_t mask = ::umask(077);
     ::umask(mask);
@@ -119,7 +119,7 @@ mode_t CurrentUmask() {
 
 // A new file named prefix + eight random letters + suffix, created exclusively and
 // readable by the user only; its descriptor, with path set.
-int CreateNewFile(const std::string& prefix, const std::string& suffix, std::string& path) {
+int createNewFile(const std::string& prefix, const std::string& suffix, std::string& path) {
     static constexpr char kLetters[] = "abcdefghijklmnopqrstuvwxyz0123456789";
     std::random_device seed;
     std::mt19937 generator(seed());
@@ -137,20 +137,20 @@ int CreateNewFile(const std::string& prefix, const std::string& suffix, std::str
             return fd;
         }
         if (errno != EEXIST) {
-            Fail(errno);
+            fail(errno);
         }
     }
-    Fail(EEXIST);
+    fail(EEXIST);
 }
 
-void WriteAll(int fd, std::string_view bytes) {
+void writeAll(int fd, std::string_view bytes) {
     while (!bytes.empty()) {
         const ssize_t written = ::write(fd, bytes.data(), bytes.size());
         if (written < 0) {
             if (errno == EINTR) {
                 continue;
             }
-            Fail(errno);
+            fail(errno);
         }
         bytes.remove_prefix(static_cast<std::size_t>(written));
     }
@@ -160,7 +160,7 @@ void WriteAll(int fd, std::string_view bytes) {
 class TemporaryFile {
 public:
     TemporaryFile(const std::string& prefix, const std::string& suffix)
-        : fd_(CreateNewFile(prefix, suffix, path_)) {}
+        : fd_(createNewFile(prefix, suffix, path_)) {}
     ~TemporaryFile() {
         if (fd_ >= 0) {
             ::close(fd_);
@@ -176,17 +176,17 @@ public:
     const std::string& path() const { return path_; }
 
     // Flushes the data to the disk and closes the file.
-    void Finish() {
+    void finish() {
         if (::fsync(fd_) != 0) {
-            Fail(errno);
+            fail(errno);
         }
         const int fd = fd_;
         fd_ = -1;
         if (::close(fd) != 0) {
-            Fail(errno);
+            fail(errno);
         }
     }
-    void Keep() { kept_ = true; }
+    void keep() { kept_ = true; }
 
 private:
     std::string path_;
@@ -194,7 +194,7 @@ private:
     bool kept_ = false;
 };
 
-void SyncFolder(const std::string& file) {
+void syncFolder(const std::string& file) {
     const std::string folder = std::filesystem::path(file).parent_path().string();
     const int fd =
         ::open(folder.empty() ? "." : folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
@@ -204,17 +204,17 @@ void SyncFolder(const std::string& file) {
     }
 }
 
-void Replace(const std::string& path, const std::function<void(TemporaryFile&)>& fill) {
-    const std::string target = ResolveLinks(path);
+void replace(const std::string& path, const std::function<void(TemporaryFile&)>& fill) {
+    const std::string target = resolveLinks(path);
     struct stat info {};
     const bool exists = ::stat(target.c_str(), &info) == 0;
     if (!exists && errno != ENOENT) {
-        Fail(errno);
+        fail(errno);
     }
     if (exists && !S_ISREG(info.st_mode)) {
         throw Failure{"это не обычный файл"};
     }
-    if (exists && !WritableByBits(info)) {
+    if (exists && !writableByBits(info)) {
         throw Failure{"файл только для чтения"};
     }
 
@@ -227,33 +227,33 @@ void Replace(const std::string& path, const std::function<void(TemporaryFile&)>&
             [[maybe_unused]] const int ignored = ::fchown(temporary.fd(), info.st_uid, info.st_gid);
         }
         if (::fchmod(temporary.fd(), info.st_mode & 07777) != 0) {
-            Fail(errno);
+            fail(errno);
         }
-    } else if (::fchmod(temporary.fd(), 0666 & ~CurrentUmask()) != 0) {
-        Fail(errno);
+    } else if (::fchmod(temporary.fd(), 0666 & ~currentUmask()) != 0) {
+        fail(errno);
     }
-    temporary.Finish();
+    temporary.finish();
     if (::rename(temporary.path().c_str(), target.c_str()) != 0) {
-        Fail(errno);
+        fail(errno);
     }
-    temporary.Keep();
-    SyncFolder(target);
+    temporary.keep();
+    syncFolder(target);
 }
 
 } // namespace
 
-void WriteFileAtomically(const std::string& path, std::string_view bytes) {
+void writeFileAtomically(const std::string& path, std::string_view bytes) {
     try {
-        Replace(path, [bytes](TemporaryFile& temporary) { WriteAll(temporary.fd(), bytes); });
+        replace(path, [bytes](TemporaryFile& temporary) { writeAll(temporary.fd(), bytes); });
     } catch (const Failure& failure) {
-        throw FileWriteError(ReplaceMessage(path, failure.reason), path, failure.reason);
+        throw FileWriteError(replaceMessage(path, failure.reason), path, failure.reason);
     }
 }
 
-void WriteFileAtomicallyThrough(const std::string& path,
+void writeFileAtomicallyThrough(const std::string& path,
                                 const std::function<void(const std::string&)>& fill) {
     try {
-        Replace(path, [&fill](TemporaryFile& temporary) {
+        replace(path, [&fill](TemporaryFile& temporary) {
             fill(temporary.path());
             // The file written must still be the one created exclusively.
             struct stat opened {};
@@ -265,11 +265,11 @@ void WriteFileAtomicallyThrough(const std::string& path,
             }
         });
     } catch (const Failure& failure) {
-        throw FileWriteError(ReplaceMessage(path, failure.reason), path, failure.reason);
+        throw FileWriteError(replaceMessage(path, failure.reason), path, failure.reason);
     }
 }
 
-std::string WriteNewFile(const std::string& folder, const std::string& stem,
+std::string writeNewFile(const std::string& folder, const std::string& stem,
                          const std::string& suffix, std::string_view bytes) {
     std::string prefix = folder;
     if (!prefix.empty() && prefix.back() != '/') {
@@ -277,9 +277,9 @@ std::string WriteNewFile(const std::string& folder, const std::string& stem,
     }
     try {
         TemporaryFile file(prefix + stem + "-", suffix);
-        WriteAll(file.fd(), bytes);
-        file.Finish();
-        file.Keep();
+        writeAll(file.fd(), bytes);
+        file.finish();
+        file.keep();
         return file.path();
     } catch (const Failure& failure) {
         throw FileWriteError("Не удалось создать файл в папке " + folder + ": " + failure.reason,
@@ -287,7 +287,7 @@ std::string WriteNewFile(const std::string& folder, const std::string& stem,
     }
 }
 
-bool IsWritableFolder(const std::string& folder) {
+bool isWritableFolder(const std::string& folder) {
     struct stat info {};
     return ::stat(folder.c_str(), &info) == 0 && S_ISDIR(info.st_mode) &&
            ::access(folder.c_str(), W_OK | X_OK) == 0;

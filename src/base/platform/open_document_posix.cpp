@@ -3,7 +3,7 @@
 
 namespace torvelix {
 
-std::string DesktopOpener() {
+std::string desktopOpener() {
     return "xdg-open";
 }
 

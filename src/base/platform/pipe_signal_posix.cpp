@@ -5,7 +5,7 @@
 
 namespace torvelix {
 
-void IgnoreBrokenPipe() {
+void ignoreBrokenPipe() {
     std::signal(SIGPIPE, SIG_IGN);
 }
 

@@ -9,7 +9,7 @@
 
 namespace torvelix {
 
-std::string PrivateTemporaryFolder(const std::string& stem) {
+std::string privateTemporaryFolder(const std::string& stem) {
     std::error_code error;
     const std::filesystem::path temp = std::filesystem::temp_directory_path(error);
     if (error) {

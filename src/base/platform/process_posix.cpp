@@ -14,15 +14,15 @@ extern char** environ;
 
 namespace torvelix {
 
-bool IsExecutableFile(const std::string& path) {
+bool isExecutableFile(const std::string& path) {
     struct stat info {};
     return ::stat(path.c_str(), &info) == 0 && S_ISREG(info.st_mode) &&
            ::access(path.c_str(), X_OK) == 0;
 }
 
-std::optional<std::string> FindProgram(const std::string& name) {
+std::optional<std::string> findProgram(const std::string& name) {
     if (name.find('/') != std::string::npos) {
-        return IsExecutableFile(name) ? std::optional<std::string>(name) : std::nullopt;
+        return isExecutableFile(name) ? std::optional<std::string>(name) : std::nullopt;
     }
     const char* searchPath = std::getenv("PATH");
     const std::string directories =
@@ -35,7 +35,7 @@ std::optional<std::string> FindProgram(const std::string& name) {
         }
         const std::string directory = directories.substr(start, end - start);
         const std::string candidate = (directory.empty() ? "." : directory) + "/" + name;
-        if (IsExecutableFile(candidate)) {
+        if (isExecutableFile(candidate)) {
             return candidate;
         }
         start = end + 1;
@@ -43,7 +43,7 @@ std::optional<std::string> FindProgram(const std::string& name) {
     return std::nullopt;
 }
 
-int StartProgram(const std::string& program, const std::string& argument) {
+int startProgram(const std::string& program, const std::string& argument) {
     // The program and its argument are positional parameters of the shell, never
     // parsed as shell text. Twenty rounds of a tenth of a second bound the wait; the
     // shell between keeps a program still running from becoming a zombie.

@@ -196,7 +196,7 @@ void DrawingView::paintEvent(QPaintEvent*) {
         }
         case Entity::Kind::Hatch:
         case Entity::Kind::Dimension:
-            PaintEntity(painter, e,
+            paintEntity(painter, e,
                         PaintFrame{[this](const Point& p) { return toScreen(p); }, scale_, 0});
             break;
         }

@@ -247,7 +247,7 @@ void DrawingWindow::newDrawing() {
 
 bool DrawingWindow::saveDxf(const QString& path, QString* error) {
     try {
-        WriteDxf(*document_, path.toStdString());
+        writeDxf(*document_, path.toStdString());
     } catch (const std::exception& failure) {
         if (error != nullptr) {
             *error = QString::fromStdString(failure.what());
@@ -329,7 +329,7 @@ void DrawingWindow::savePdf() {
         path += QStringLiteral(".pdf");
     }
     try {
-        WritePdf(*document_, path.toStdString());
+        writePdf(*document_, path.toStdString());
     } catch (const std::exception& error) {
         QMessageBox::warning(this, kTitle, QString::fromStdString(error.what()));
     }

@@ -68,7 +68,7 @@ QPen layerPen(const QPen& base, const DrawingDocument& doc, const Entity& e,
 
 } // namespace
 
-void PaintEntity(QPainter& painter, const Entity& e, const PaintFrame& frame) {
+void paintEntity(QPainter& painter, const Entity& e, const PaintFrame& frame) {
     switch (e.kind) {
     case Entity::Kind::Line:
         painter.drawLine(frame.map(e.a), frame.map(e.b));
@@ -115,12 +115,12 @@ void PaintEntity(QPainter& painter, const Entity& e, const PaintFrame& frame) {
     }
 }
 
-void PaintSpace(QPainter& painter, const DrawingDocument& doc, Space space,
+void paintSpace(QPainter& painter, const DrawingDocument& doc, Space space,
                 const PaintFrame& frame) {
     const QPen base = painter.pen();
     for (const Entity& e : doc.entities(space)) {
         painter.setPen(layerPen(base, doc, e, frame));
-        PaintEntity(painter, e, frame);
+        paintEntity(painter, e, frame);
     }
     painter.setPen(base);
 }

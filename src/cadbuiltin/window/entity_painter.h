@@ -20,10 +20,10 @@ struct PaintFrame {
 
 // One entity with the pen already set on the painter (lines, arcs, circles, hatch lines,
 // dimension lines); texts and arrows are filled with the pen's colour.
-void PaintEntity(QPainter& painter, const Entity& entity, const PaintFrame& frame);
+void paintEntity(QPainter& painter, const Entity& entity, const PaintFrame& frame);
 
 // Every entity of the space, each with its layer's lineweight and linetype.
-void PaintSpace(QPainter& painter, const DrawingDocument& doc, Space space,
+void paintSpace(QPainter& painter, const DrawingDocument& doc, Space space,
                 const PaintFrame& frame);
 
 } // namespace torvelix::cad

@@ -18,7 +18,7 @@ constexpr double kMarginMm = 5.0;
 
 } // namespace
 
-std::string PdfBytes(const DrawingDocument& doc) {
+std::string pdfBytes(const DrawingDocument& doc) {
     const Space space = doc.activeSpace();
     Extents box;
     for (const Entity& e : doc.entities(space)) {
@@ -59,14 +59,14 @@ std::string PdfBytes(const DrawingDocument& doc) {
         pen.setCapStyle(Qt::RoundCap);
         pen.setWidthF(0.25 * dotsPerMm);
         painter.setPen(pen);
-        PaintSpace(painter, doc, space, frame);
+        paintSpace(painter, doc, space, frame);
     }
     return bytes.toStdString();
 }
 
-void WritePdf(const DrawingDocument& doc, const std::string& path) {
+void writePdf(const DrawingDocument& doc, const std::string& path) {
     try {
-        WriteFileAtomically(path, PdfBytes(doc));
+        writeFileAtomically(path, pdfBytes(doc));
     } catch (const FileWriteError& error) {
         throw FileWriteError("Не удалось сохранить чертеж в файл " + path + ": " + error.reason(),
                              path, error.reason());

@@ -10,10 +10,10 @@
 namespace torvelix::cad {
 
 // The PDF file's bytes. Needs a QGuiApplication (fonts); an offscreen one does.
-std::string PdfBytes(const DrawingDocument& doc);
+std::string pdfBytes(const DrawingDocument& doc);
 
-// Writes PdfBytes to `path` through the program's atomic file writer. Throws
+// Writes pdfBytes to `path` through the program's atomic file writer. Throws
 // FileWriteError with a message naming the file when it cannot be written.
-void WritePdf(const DrawingDocument& doc, const std::string& path);
+void writePdf(const DrawingDocument& doc, const std::string& path);
 
 } // namespace torvelix::cad
