@@ -21,11 +21,11 @@ using Screenshots = WindowTest;
 TEST_F(Screenshots, EveryPageOfATypicalRun) {
     const QString folder = qEnvironmentVariable("TORVELIX_SCREENSHOT_DIR");
     ASSERT_FALSE(folder.isEmpty()) << "TORVELIX_SCREENSHOT_DIR names no folder";
-    TForm1& form = Open();
+    TForm1& form = open();
     form.show();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(&form));
     const auto capture = [&](int page) {
-        ASSERT_EQ(Page(), page);
+        ASSERT_EQ(currentPage(), page);
         QTest::qWait(400);
         const QString file = folder + QStringLiteral("/page%1.png").arg(page);
         const int status =
@@ -33,24 +33,24 @@ TEST_F(Screenshots, EveryPageOfATypicalRun) {
         EXPECT_EQ(status, 0) << file.toStdString();
     };
     capture(0);
-    Next();
+    next();
     SelectClass(2);
     capture(1);
-    Next();
-    Find<QLineEdit>("eF2")->setText("150");
-    Find<QLineEdit>("eDn1")->setText("8");
-    Find<QLineEdit>("eDn2")->setText("30");
+    next();
+    find<QLineEdit>("eF2")->setText("150");
+    find<QLineEdit>("eDn1")->setText("8");
+    find<QLineEdit>("eDn2")->setText("30");
     capture(2);
-    Next();
+    next();
     capture(3);
-    Next();
+    next();
     capture(4);
-    Next();
-    Find<QCheckBox>("cb72")->setChecked(true);
+    next();
+    find<QCheckBox>("cb72")->setChecked(true);
     capture(5);
-    Next();
+    next();
     capture(6);
-    Next();
+    next();
     capture(7);
 
     // A drawing: the start point and the requirements' corner picked in the built-in
@@ -67,7 +67,7 @@ TEST_F(Screenshots, EveryPageOfATypicalRun) {
     };
     pickIn(QPointF(0, 0));
     QTimer::singleShot(900, [&] { pickIn(QPointF(0, -60)); });
-    Click("sbAutoCad");
+    click("sbAutoCad");
     QTest::qWait(1000);
     const QString file = folder + QStringLiteral("/drawing.png");
     EXPECT_EQ(QProcess::execute("import", {"-window", "root", file}), 0) << file.toStdString();

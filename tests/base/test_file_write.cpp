@@ -11,21 +11,21 @@
 #include <sys/types.h>
 
 using namespace torvelix;
-using torvelix::testing::ReadText;
+using torvelix::testing::readText;
 using torvelix::testing::ScratchFolder;
-using torvelix::testing::WriteText;
+using torvelix::testing::writeText;
 namespace fs = std::filesystem;
 
 namespace {
 
-unsigned Mode(const std::string& path) {
+unsigned mode(const std::string& path) {
     struct stat info {};
     EXPECT_EQ(::stat(path.c_str(), &info), 0) << path;
     return info.st_mode & 07777;
 }
 
 // The message of the FileWriteError that writing path throws; empty when none.
-std::string Refusal(const std::string& path) {
+std::string refusal(const std::string& path) {
     try {
         writeFileAtomically(path, "new");
     } catch (const FileWriteError& error) {
@@ -39,14 +39,14 @@ std::string Refusal(const std::string& path) {
 TEST(FileWrite, ReplacesTheWholeFileAndKeepsItsPermissionBits) {
     ScratchFolder scratch;
     const std::string path = scratch.file("out.dxf");
-    WriteText(path, std::string(10000, 'x'));
+    writeText(path, std::string(10000, 'x'));
     ::chmod(path.c_str(), 0600);
     writeFileAtomically(path, "short");
-    EXPECT_EQ(ReadText(path), "short");
-    EXPECT_EQ(Mode(path), 0600u);
+    EXPECT_EQ(readText(path), "short");
+    EXPECT_EQ(mode(path), 0600u);
     ::chmod(path.c_str(), 0640);
     writeFileAtomically(path, "again");
-    EXPECT_EQ(Mode(path), 0640u);
+    EXPECT_EQ(mode(path), 0640u);
     EXPECT_EQ(scratch.entries(), std::vector<std::string>{"out.dxf"});
 }
 
@@ -55,25 +55,25 @@ TEST(FileWrite, ANewFileGetsTheUsualModeLessTheUmask) {
     const mode_t old = ::umask(027);
     writeFileAtomically(scratch.file("new.svg"), "");
     ::umask(old);
-    EXPECT_EQ(Mode(scratch.file("new.svg")), 0640u); // 0666 & ~0027
+    EXPECT_EQ(mode(scratch.file("new.svg")), 0640u); // 0666 & ~0027
 }
 
 // Run as the superuser too: the permission bits decide, not the right to write.
 TEST(FileWrite, RefusesAReadOnlyFileAndWhatIsNotARegularFile) {
     ScratchFolder scratch;
     const std::string readOnly = scratch.file("kept.docx");
-    WriteText(readOnly, "old");
+    writeText(readOnly, "old");
     ::chmod(readOnly.c_str(), 0444);
-    EXPECT_EQ(Refusal(readOnly),
+    EXPECT_EQ(refusal(readOnly),
               "Не удалось записать файл " + readOnly + ": файл только для чтения");
-    EXPECT_EQ(ReadText(readOnly), "old");
+    EXPECT_EQ(readText(readOnly), "old");
 
     const std::string folder = scratch.file("folder.dxf");
     fs::create_directory(folder);
     const std::string fifo = scratch.file("fifo.dxf");
     ASSERT_EQ(::mkfifo(fifo.c_str(), 0666), 0);
     for (const std::string& path : {folder, fifo, std::string("/dev/null")}) {
-        EXPECT_EQ(Refusal(path), "Не удалось записать файл " + path + ": это не обычный файл");
+        EXPECT_EQ(refusal(path), "Не удалось записать файл " + path + ": это не обычный файл");
     }
     EXPECT_TRUE(fs::is_directory(folder));
     EXPECT_TRUE(fs::is_fifo(fifo));
@@ -84,47 +84,47 @@ TEST(FileWrite, WritesThroughASymbolicLinkToTheFileItNames) {
     ScratchFolder scratch;
     fs::create_directory(scratch.file("real"));
     const std::string real = scratch.file("real/drawing.dxf");
-    WriteText(real, "old");
+    writeText(real, "old");
     ::chmod(real.c_str(), 0600);
     const std::string link = scratch.file("link.dxf");
     fs::create_symlink("real/drawing.dxf", link); // relative to the link's folder
     writeFileAtomically(link, "new");
     EXPECT_TRUE(fs::is_symlink(link));
-    EXPECT_EQ(ReadText(real), "new");
-    EXPECT_EQ(Mode(real), 0600u);
+    EXPECT_EQ(readText(real), "new");
+    EXPECT_EQ(mode(real), 0600u);
 
     // A link to a file that does not exist yet creates that file.
     fs::create_symlink("real/made.dxf", scratch.file("dangling.dxf"));
     writeFileAtomically(scratch.file("dangling.dxf"), "made");
-    EXPECT_EQ(ReadText(scratch.file("real/made.dxf")), "made");
+    EXPECT_EQ(readText(scratch.file("real/made.dxf")), "made");
 }
 
 TEST(FileWrite, AFailureLeavesTheOldFileAndNoTemporaryFile) {
     ScratchFolder scratch;
     const std::string missing = scratch.file("no-such-folder/out.svg");
-    EXPECT_EQ(Refusal(missing),
+    EXPECT_EQ(refusal(missing),
               "Не удалось записать файл " + missing + ": нет такого файла или папки");
 
     // A library writing by file name: it gets an empty file beside the target, and an
     // exception from it leaves the target as it was.
     const std::string path = scratch.file("out.dxf");
-    WriteText(path, "old");
+    writeText(path, "old");
     std::string temporary;
     EXPECT_THROW(writeFileAtomicallyThrough(path,
                                             [&](const std::string& name) {
                                                 temporary = name;
                                                 EXPECT_TRUE(fs::is_regular_file(name));
                                                 EXPECT_EQ(fs::file_size(name), 0u);
-                                                WriteText(name, "half");
+                                                writeText(name, "half");
                                                 throw std::runtime_error("library failed");
                                             }),
                  std::runtime_error);
     EXPECT_EQ(fs::path(temporary).parent_path(), scratch.path());
-    EXPECT_EQ(ReadText(path), "old");
+    EXPECT_EQ(readText(path), "old");
     EXPECT_EQ(scratch.entries(), std::vector<std::string>{"out.dxf"});
 
-    writeFileAtomicallyThrough(path, [](const std::string& name) { WriteText(name, "whole"); });
-    EXPECT_EQ(ReadText(path), "whole");
+    writeFileAtomicallyThrough(path, [](const std::string& name) { writeText(name, "whole"); });
+    EXPECT_EQ(readText(path), "whole");
 }
 
 TEST(FileWrite, ANewFileInAFolderIsPrivateAndNeverReplacesOne) {
@@ -132,8 +132,8 @@ TEST(FileWrite, ANewFileInAFolderIsPrivateAndNeverReplacesOne) {
     const std::string first = writeNewFile(scratch.path().string(), "report", ".docx", "one");
     const std::string second = writeNewFile(scratch.path().string(), "report", ".docx", "two");
     EXPECT_NE(first, second);
-    EXPECT_EQ(ReadText(first), "one");
-    EXPECT_EQ(Mode(first), 0600u);
+    EXPECT_EQ(readText(first), "one");
+    EXPECT_EQ(mode(first), 0600u);
     EXPECT_EQ(fs::path(first).filename().string().size(), 20u); // "report-" + 8 + ".docx"
     EXPECT_THROW(writeNewFile(scratch.file("missing"), "report", ".docx", ""), FileWriteError);
 }

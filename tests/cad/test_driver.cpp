@@ -17,7 +17,7 @@ using torvelix::testing::FakeConnector;
 
 namespace {
 
-DrawingControls Controls() {
+DrawingControls controls() {
     DrawingControls c;
     c.e9_D0 = "20";
     c.e9_d = "2";
@@ -27,7 +27,7 @@ DrawingControls Controls() {
 }
 
 TEST(BuildDrawingParams, ReadsButtonsIndexAndNumbers) {
-    DrawingControls c = Controls();
+    DrawingControls c = controls();
     c.cbox90ItemIndex = 0;
     c.sb51 = false;
     c.sb53 = true;
@@ -69,7 +69,7 @@ TEST(BuildDrawingParams, FirstButtonDownOfEachGroupGivesTheChoice) {
         SCOPED_TRACE(i);
         const Buttons& end = rows[i];
         const Buttons& view = rows[3 - i];
-        DrawingControls c = Controls();
+        DrawingControls c = controls();
         c.sb51 = end.first;
         c.sb52 = end.second;
         c.sb53 = end.third;
@@ -83,7 +83,7 @@ TEST(BuildDrawingParams, FirstButtonDownOfEachGroupGivesTheChoice) {
 }
 
 TEST(BuildDrawingParams, FirstTextThatIsNotANumberEscapes) {
-    DrawingControls c = Controls();
+    DrawingControls c = controls();
     c.e9_d = "2,5";
     c.e9_F3 = "abc";
     try {
@@ -95,7 +95,7 @@ TEST(BuildDrawingParams, FirstTextThatIsNotANumberEscapes) {
 }
 
 TEST(CheckDrawingParams, RefusesValuesThatCannotMakeADrawing) {
-    DrawingParams ok = buildDrawingParams(Controls());
+    DrawingParams ok = buildDrawingParams(controls());
     EXPECT_FALSE(checkDrawingParams(ok));
     // Zero lengths are accepted without the diagram.
     EXPECT_EQ(ok.L0, 0);
@@ -150,15 +150,15 @@ struct Driver : ::testing::Test {
     FakeConnector connector;
     DrawingSession session;
     RecordingMessageSink sink;
-    DrawingParams params = buildDrawingParams(Controls());
+    DrawingParams params = buildDrawingParams(controls());
     torvelix::testing::FakeDocument& doc() { return connector.doc(); }
-    void Answer(std::optional<cad::Point> p) { doc().utility.answers.push_back(p); }
-    void Draw() { DrawSpring(session, params, connector, sink); }
+    void answer(std::optional<cad::Point> p) { doc().utility.answers.push_back(p); }
+    void draw() { DrawSpring(session, params, connector, sink); }
 };
 
 TEST_F(Driver, AsksForTheStartPointAndDrawsIntoModelSpace) {
-    Answer(cad::Point{10, 20, 3});
-    Draw();
+    answer(cad::Point{10, 20, 3});
+    draw();
     EXPECT_TRUE(sink.messages.empty());
     ASSERT_EQ(doc().utility.prompts.size(), 1u);
     EXPECT_EQ(doc().utility.prompts[0], "Укажи точку начала пружины: ");
@@ -194,9 +194,9 @@ TEST_F(Driver, InscribedPitchOfTheExample) {
     params.ViewType = ViewType::Full;
     params.Inscribe = true;
     params.t = 0;
-    Answer(cad::Point{1, 1, 0});
-    Answer(cad::Point{1 + 51 * 0.6, 1 - 51 * 0.8, 9}); // direction and Z do not count
-    Draw();
+    answer(cad::Point{1, 1, 0});
+    answer(cad::Point{1 + 51 * 0.6, 1 - 51 * 0.8, 9}); // direction and Z do not count
+    draw();
     EXPECT_TRUE(sink.messages.empty());
     EXPECT_NEAR(params.t, 6, 1e-12);
     ASSERT_EQ(doc().utility.prompts.size(), 2u);
@@ -232,9 +232,9 @@ TEST_F(Driver, InscribedPitchByEndType) {
 TEST_F(Driver, DistanceShorterThanTheSolidLengthDrawsNothing) {
     params.Inscribe = true;
     params.L3 = 40;
-    Answer(cad::Point{});
-    Answer(cad::Point{39.999, 0, 0});
-    Draw();
+    answer(cad::Point{});
+    answer(cad::Point{39.999, 0, 0});
+    draw();
     ASSERT_EQ(sink.messages.size(), 1u);
     EXPECT_EQ(sink.messages[0].icon, MessageIcon::Error);
     EXPECT_EQ(sink.messages[0].text,
@@ -243,9 +243,9 @@ TEST_F(Driver, DistanceShorterThanTheSolidLengthDrawsNothing) {
 
     // Equal to L3 is accepted.
     sink.messages.clear();
-    Answer(cad::Point{});
-    Answer(cad::Point{40, 0, 0});
-    Draw();
+    answer(cad::Point{});
+    answer(cad::Point{40, 0, 0});
+    draw();
     EXPECT_TRUE(sink.messages.empty());
     EXPECT_FALSE(doc().model.entities.empty());
 }
@@ -253,9 +253,9 @@ TEST_F(Driver, DistanceShorterThanTheSolidLengthDrawsNothing) {
 TEST_F(Driver, PitchThatWouldNotBePositiveDrawsNothing) {
     params.Inscribe = true;
     params.EndType = EndType::Closed;
-    Answer(cad::Point{});
-    Answer(cad::Point{5, 0, 0}); // shorter than the three wire diameters of the ends
-    Draw();
+    answer(cad::Point{});
+    answer(cad::Point{5, 0, 0}); // shorter than the three wire diameters of the ends
+    draw();
     ASSERT_EQ(sink.messages.size(), 1u);
     EXPECT_EQ(sink.messages[0].icon, MessageIcon::Error);
     EXPECT_NE(sink.messages[0].text.find("t"), std::string::npos);
@@ -263,15 +263,15 @@ TEST_F(Driver, PitchThatWouldNotBePositiveDrawsNothing) {
 }
 
 TEST_F(Driver, CancelledRequestAndMissingApplication) {
-    Answer(std::nullopt);
-    Draw();
+    answer(std::nullopt);
+    draw();
     ASSERT_EQ(sink.messages.size(), 1u);
     EXPECT_EQ(sink.messages[0].icon, MessageIcon::Warning);
     EXPECT_EQ(sink.messages[0].text, "Ошибка связи с AutoCAD.");
     EXPECT_TRUE(doc().model.entities.empty());
 
     connector.running = false;
-    Draw();
+    draw();
     ASSERT_EQ(sink.messages.size(), 2u);
     EXPECT_EQ(sink.messages[1].icon, MessageIcon::Warning);
     EXPECT_EQ(sink.messages[1].text,
@@ -312,8 +312,8 @@ TEST_F(Driver, UndrawableGeometryIsRefusedByName) {
 }
 
 TEST_F(Driver, StartPointTooFarOutIsRefused) {
-    Answer(cad::Point{1.7e308, 0, 0});
-    Draw();
+    answer(cad::Point{1.7e308, 0, 0});
+    draw();
     ASSERT_EQ(sink.messages.size(), 1u);
     EXPECT_EQ(sink.messages[0].icon, MessageIcon::Error);
     EXPECT_EQ(sink.messages[0].text.rfind("Точка лежит слишком далеко", 0), 0u);
@@ -322,7 +322,7 @@ TEST_F(Driver, StartPointTooFarOutIsRefused) {
 
 TEST_F(Driver, RefusedRequestAsksNothing) {
     params.D0 = 0;
-    Draw();
+    draw();
     ASSERT_EQ(sink.messages.size(), 1u);
     EXPECT_EQ(sink.messages[0].icon, MessageIcon::Error);
     EXPECT_TRUE(connector.attached.empty());
@@ -336,8 +336,8 @@ TEST_F(Driver, DiagramRescalesLengthsToTheDrawnLength) {
     params.L1 = 50;
     params.L2 = 40;
     params.L3 = 30;
-    Answer(cad::Point{});
-    Draw();
+    answer(cad::Point{});
+    draw();
     ASSERT_TRUE(sink.messages.empty());
     // End type 1: a = 0.75 t + d / (2 cos(atan(t / 2 D0))) = 4.5 + sqrt(1 + 0.15^2)
     // = 4.5 + 1.0111874208 = 5.5111874208; two coils: 2 (2 t + a) + t

@@ -34,7 +34,7 @@ struct OnDocument : ::testing::Test {
     DrawingSession session;
     RecordingMessageSink sink;
 
-    DrawingParams Params(ViewType view, EndType endType, int n = 6) {
+    DrawingParams params(ViewType view, EndType endType, int n = 6) {
         DrawingParams p;
         p.ViewType = view;
         p.EndType = endType;
@@ -44,13 +44,13 @@ struct OnDocument : ::testing::Test {
         p.t = 6;
         return p;
     }
-    std::size_t Count(Space space = Space::Model) { return document->entities(space).size(); }
+    std::size_t count(Space space = Space::Model) { return document->entities(space).size(); }
 };
 
 TEST_F(OnDocument, FullViewCountsAndTrimmedBackLines) {
     ScriptedPointSource picks({Point{}});
     document->setPointSource(&picks);
-    DrawingParams p = Params(ViewType::Full, EndType::Open, 5);
+    DrawingParams p = params(ViewType::Full, EndType::Open, 5);
     DrawSpring(session, p, connector, sink);
     const auto& all = document->entities(Space::Model);
     ASSERT_EQ(all.size(), 6u * 5 + 10);
@@ -66,7 +66,7 @@ TEST_F(OnDocument, FullViewCountsAndTrimmedBackLines) {
 TEST_F(OnDocument, CancelledStartStillAsksForTheRequirementsCorner) {
     CancelFirst picks;
     document->setPointSource(&picks);
-    DrawingParams p = Params(ViewType::WithBreak, EndType::Open);
+    DrawingParams p = params(ViewType::WithBreak, EndType::Open);
     DrawSpring(session, p, connector, sink);
     TechRequirementControls c;
     c.ckb6Sprav = true;
@@ -75,20 +75,20 @@ TEST_F(OnDocument, CancelledStartStillAsksForTheRequirementsCorner) {
     EXPECT_EQ(sink.messages[0].text, "Ошибка связи с AutoCAD.");
     EXPECT_EQ(picks.prompts, (std::vector<std::string>{"Укажи точку начала пружины: ",
                                                        "Укажи левый-нижний угол текста ТТ: "}));
-    ASSERT_EQ(Count(), 1u);
+    ASSERT_EQ(count(), 1u);
     EXPECT_EQ(document->entities(Space::Model)[0].text, "1. *Размеры для справок.");
 }
 
 TEST_F(OnDocument, CancelledEndPointOfTheInscribedSpring) {
     ScriptedPointSource picks({Point{}}); // the end point request finds nothing: cancelled
     document->setPointSource(&picks);
-    DrawingParams p = Params(ViewType::Full, EndType::Closed);
+    DrawingParams p = params(ViewType::Full, EndType::Closed);
     p.Inscribe = true;
     DrawSpring(session, p, connector, sink);
     ASSERT_EQ(sink.messages.size(), 1u);
     EXPECT_EQ(sink.messages[0].text, "Ошибка связи с AutoCAD.");
     EXPECT_EQ(picks.prompts().size(), 2u);
-    EXPECT_EQ(Count(), 0u);
+    EXPECT_EQ(count(), 0u);
 }
 
 } // namespace

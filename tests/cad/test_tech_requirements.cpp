@@ -11,7 +11,7 @@ using torvelix::testing::FakeConnector;
 
 namespace {
 
-TechRequirementControls AllOn() {
+TechRequirementControls allOn() {
     TechRequirementControls c;
     c.ckb6Num = c.ckb6G = c.ckb6Tau = c.ckb6Nav = c.ckb6L = c.ckb6n = c.ckb6n1 = true;
     c.ckb6HRC = c.ckb6Dc = c.ckb6Sprav = c.ckb6TT = true;
@@ -29,7 +29,7 @@ TechRequirementControls AllOn() {
 }
 
 TEST(BuildTechRequirements, ItemTextsInItemOrder) {
-    TechRequirements tt = buildTechRequirements(AllOn());
+    TechRequirements tt = buildTechRequirements(allOn());
     EXPECT_EQ(tt.count, 11);
     const std::array<std::string, 13> expected = {
         "Пружина номер 123 ГОСТ 13766-86.",
@@ -78,7 +78,7 @@ struct Writing : ::testing::Test {
 
 TEST_F(Writing, AllElevenItemsUpwardFromTheCorner) {
     doc().utility.answers.push_back(cad::Point{15, 0, 1});
-    DrawTechRequirements(buildTechRequirements(AllOn()), connector, sink);
+    DrawTechRequirements(buildTechRequirements(allOn()), connector, sink);
     EXPECT_TRUE(sink.messages.empty());
     EXPECT_EQ(doc().utility.prompts,
               std::vector<std::string>{"Укажи левый-нижний угол текста ТТ: "});
@@ -126,17 +126,17 @@ TEST_F(Writing, PaperSpaceOnlyWithItsOwnViewport) {
     doc().tileMode = 0;
     doc().cvPort = 1;
     doc().utility.answers = {cad::Point{}, cad::Point{}};
-    DrawTechRequirements(buildTechRequirements(AllOn()), connector, sink);
+    DrawTechRequirements(buildTechRequirements(allOn()), connector, sink);
     EXPECT_EQ(doc().paper.texts.size(), 13u);
     doc().cvPort = 2;
-    DrawTechRequirements(buildTechRequirements(AllOn()), connector, sink);
+    DrawTechRequirements(buildTechRequirements(allOn()), connector, sink);
     EXPECT_EQ(doc().model.texts.size(), 13u);
 }
 
 TEST_F(Writing, FailuresHaveTheirOwnMessages) {
-    DrawTechRequirements(buildTechRequirements(AllOn()), connector, sink); // cancelled
+    DrawTechRequirements(buildTechRequirements(allOn()), connector, sink); // cancelled
     connector.running = false;
-    DrawTechRequirements(buildTechRequirements(AllOn()), connector, sink);
+    DrawTechRequirements(buildTechRequirements(allOn()), connector, sink);
     ASSERT_EQ(sink.messages.size(), 2u);
     EXPECT_EQ(sink.messages[0].text, "Ошибка связи с AutoCAD.");
     EXPECT_EQ(sink.messages[1].text,
@@ -154,7 +154,7 @@ TEST_F(Writing, CornerIsStillAskedAfterACancelledSpring) {
     params.D0 = 20;
     params.d = 3;
     DrawSpring(session, params, connector, sink);
-    DrawTechRequirements(buildTechRequirements(AllOn()), connector, sink);
+    DrawTechRequirements(buildTechRequirements(allOn()), connector, sink);
     ASSERT_EQ(sink.messages.size(), 1u);
     EXPECT_EQ(sink.messages[0].text, "Ошибка связи с AutoCAD.");
     ASSERT_EQ(doc().utility.prompts.size(), 2u);

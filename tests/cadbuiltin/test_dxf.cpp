@@ -44,7 +44,7 @@ TEST_F(DxfFile, EntitiesComeBackWithTheirGeometryAndSpace) {
     writeDxf(doc, path);
 
     SKIP_WITHOUT_PYTHON("ezdxf");
-    const test::DxfDump dump = test::ReadDxfBack(path);
+    const test::DxfDump dump = test::readDxfBack(path);
     EXPECT_EQ(dump.version, "AC1015");
     EXPECT_EQ(dump.codePage, "ANSI_1251");
     EXPECT_EQ(dump.auditErrors, 0) << dump.raw;
@@ -94,7 +94,7 @@ TEST_F(DxfFile, TextsKeepCyrillicAndOtherCharacters) {
     writeDxf(doc, path);
 
     SKIP_WITHOUT_PYTHON("ezdxf");
-    const test::DxfDump dump = test::ReadDxfBack(path);
+    const test::DxfDump dump = test::readDxfBack(path);
     ASSERT_EQ(dump.entities.size(), texts.size() + 1) << dump.raw;
     for (std::size_t i = 0; i + 1 < texts.size(); ++i) {
         EXPECT_EQ(dump.entities[i].kind, "TEXT");
@@ -119,7 +119,7 @@ TEST_F(DxfFile, EmptyDrawingIsAValidFile) {
     const std::string path = file("empty.dxf");
     writeDxf(doc, path);
     SKIP_WITHOUT_PYTHON("ezdxf");
-    const test::DxfDump dump = test::ReadDxfBack(path);
+    const test::DxfDump dump = test::readDxfBack(path);
     EXPECT_EQ(dump.auditErrors, 0) << dump.raw;
     EXPECT_TRUE(dump.entities.empty());
 }
@@ -148,7 +148,7 @@ TEST_F(DxfFile, FailedSaveNamesTheFileAndLeavesNothingBehind) {
     std::ofstream(path) << "old content that is longer than nothing";
     writeDxf(doc, path);
     SKIP_WITHOUT_PYTHON("ezdxf");
-    const test::DxfDump dump = test::ReadDxfBack(path);
+    const test::DxfDump dump = test::readDxfBack(path);
     ASSERT_EQ(dump.entities.size(), 1u);
     EXPECT_EQ(dump.entities[0].kind, "CIRCLE");
 }
@@ -171,7 +171,7 @@ TEST_F(DxfFile, ThousandsOfEntitiesAreWrittenQuickly) {
     const std::chrono::duration<double> spent = std::chrono::steady_clock::now() - start;
     EXPECT_LT(spent.count(), 2.0);
     SKIP_WITHOUT_PYTHON("ezdxf");
-    const test::DxfDump dump = test::ReadDxfBack(path);
+    const test::DxfDump dump = test::readDxfBack(path);
     EXPECT_EQ(dump.entities.size(), 6000u);
     EXPECT_EQ(dump.auditErrors, 0);
     expectNumbers(dump.entities[5999], {5994 + 3.989, -10.148, 0, 5994 + 6.989, 9.852, 0});

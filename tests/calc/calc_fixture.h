@@ -15,7 +15,7 @@ class CalcTest : public ::testing::Test {
 protected:
     // Item 0 (factor 0.3 on class I wire), wire 1.00/2.00/3.00, and the spring
     // table 13766 with the rows the test gives.
-    void SetUpTables(const std::vector<std::string>& springRows, int item = 0) {
+    void setUpTables(const std::vector<std::string>& springRows, int item = 0) {
         folder.writeDefaultClassification();
         folder.writeDefaultWire();
         for (int n = 13766; n <= 13776; ++n) {

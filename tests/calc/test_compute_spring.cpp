@@ -34,7 +34,7 @@ TEST(Rounding, IndexKeepsHundredthsAndRoundsThousandths) {
 class ComputeSpringTest : public CalcTest {
 protected:
     void SetUp() override {
-        SetUpTables({SpringRow("100", "2.00", "16", "30", "3.33"),   // 1
+        setUpTables({SpringRow("100", "2.00", "16", "30", "3.33"),   // 1
                      SpringRow("100", "2.00", "10", "30", "3.33"),   // 2: i = 4
                      SpringRow("100", "2.00", "26", "30", "3.33"),   // 3: i = 12
                      SpringRow("100", "2.00", "30", "30", "3.33"),   // 4: i = 14

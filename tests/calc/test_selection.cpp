@@ -7,12 +7,12 @@ using namespace torvelix;
 using namespace torvelix::calc;
 using torvelix::testing::CalcTest;
 using torvelix::testing::SpringRow;
-using torvelix::testing::WireRow;
+using torvelix::testing::wireRow;
 
 namespace {
 
 // Characters of a UTF-8 line (the report's widths count characters, not bytes).
-std::size_t Chars(const std::string& s) {
+std::size_t chars(const std::string& s) {
     std::size_t n = 0;
     for (unsigned char ch : s) {
         n += (ch & 0xC0) != 0x80;
@@ -20,7 +20,7 @@ std::size_t Chars(const std::string& s) {
     return n;
 }
 
-std::vector<std::string> Filler(int count) {
+std::vector<std::string> filler(int count) {
     // Rows whose F3 never fits an F2 of 80.
     return std::vector<std::string>(static_cast<std::size_t>(count),
                                     SpringRow("10.0", "1.00", "8.0", "3.000", "3.33"));
@@ -30,7 +30,7 @@ std::vector<std::string> Filler(int count) {
 
 class SelectionTest : public CalcTest {
 protected:
-    void SetUp() override { SetUpTables({}); }
+    void SetUp() override { setUpTables({}); }
     void table(const std::vector<std::string>& rows) { folder.write("13766", rows); }
 };
 
@@ -71,7 +71,7 @@ TEST_F(SelectionTest, ClassIIIUsesTheWiderGap) {
 }
 
 TEST_F(SelectionTest, ListsEveryCandidateWithItsLinesAndProposesTheLast) {
-    auto rows = Filler(6);
+    auto rows = filler(6);
     rows.push_back(SpringRow("100", "2.00", "12", "30", "3.33")); // line 7: D 10, i 5
     table(rows);
     controls.eDn1 = "10";
@@ -91,7 +91,7 @@ TEST_F(SelectionTest, ListsEveryCandidateWithItsLinesAndProposesTheLast) {
     EXPECT_EQ(out.mm1[9], "Индекс  пружины                      :5");
     EXPECT_EQ(out.mm1[10], "");
     for (std::size_t k = 1; k <= 9; ++k) {
-        EXPECT_EQ(Chars(out.mm1[k].substr(0, out.mm1[k].find(':') + 1)), 38u) << out.mm1[k];
+        EXPECT_EQ(chars(out.mm1[k].substr(0, out.mm1[k].find(':') + 1)), 38u) << out.mm1[k];
     }
     EXPECT_EQ(controls.eNum, "7");
 }
@@ -102,7 +102,7 @@ TEST_F(SelectionTest, EntriesPadTheNumberToFourCharacters) {
     EXPECT_EQ(candidateEntry(1234, "row"), "1234row");
     EXPECT_EQ(candidateEntry(12345, "row"), "12345row");
 
-    auto rows = Filler(1233);
+    auto rows = filler(1233);
     rows.push_back(SpringRow("100", "2.00", "12", "30", "3.33"));
     table(rows);
     auto out = PreliminarySelection(state, controls, messages);
@@ -172,14 +172,14 @@ TEST_F(SelectionTest, WireDiametersAreConvertedUpToTheMatchOnly) {
     table({SpringRow("100", "2.00", "12", "30", "3.33")});
     const std::string heading = "heading";
     // A bad diameter after the 2.00 row is never looked at.
-    folder.write("9389", {heading, WireRow("2.00", "2010", "2260", "1770", "2010", "1780", "2020"),
-                          WireRow("x.xx", "1", "1", "1", "1", "1", "1")});
+    folder.write("9389", {heading, wireRow("2.00", "2010", "2260", "1770", "2010", "1780", "2020"),
+                          wireRow("x.xx", "1", "1", "1", "1", "1", "1")});
     PreliminarySelection(state, controls, messages);
     EXPECT_TRUE(messages.messages.empty());
     EXPECT_EQ(controls.eNum, "1");
     // Before it, it stops the computation, which names the wire table.
-    folder.write("9389", {heading, WireRow("x.xx", "1", "1", "1", "1", "1", "1"),
-                          WireRow("2.00", "2010", "2260", "1770", "2010", "1780", "2020")});
+    folder.write("9389", {heading, wireRow("x.xx", "1", "1", "1", "1", "1", "1"),
+                          wireRow("2.00", "2010", "2260", "1770", "2010", "1780", "2020")});
     PreliminarySelection(state, controls, messages);
     EXPECT_EQ(texts(),
               std::vector<std::string>{"Не могу найти таблицу " + folder.tablePath("9389")});
@@ -236,7 +236,7 @@ TEST_F(SelectionTest, ThreeStrandClassListsCableAndWireDiameters) {
 class ReportTest : public CalcTest {
 protected:
     void SetUp() override {
-        SetUpTables({SpringRow("106", "2.00", "22", "30", "3.33"),
+        setUpTables({SpringRow("106", "2.00", "22", "30", "3.33"),
                      SpringRow("100", "2.00", "12", "bad", "3.33")});
     }
 };
@@ -248,7 +248,7 @@ TEST_F(ReportTest, LinesLabelsAndFormats) {
     const auto& r = out.mm2;
     ASSERT_EQ(r.size(), 52u);
     for (int k : {0, 1, 2, 3, 4, 6, 17, 51}) {
-        EXPECT_EQ(Chars(r[static_cast<std::size_t>(k)]), 62u) << k;
+        EXPECT_EQ(chars(r[static_cast<std::size_t>(k)]), 62u) << k;
     }
     EXPECT_EQ(r[1], "   ____________ Программа \" T O R V E L A \" _______________   ");
     EXPECT_EQ(r[8], "Сила при предварительной деформации,   F1,   (Н)   : 20.000");
@@ -268,7 +268,7 @@ TEST_F(ReportTest, LinesLabelsAndFormats) {
     for (std::size_t k = 8; k <= 49; ++k) {
         if (r[k].find(" : ") != std::string::npos || r[k].find("): ") != std::string::npos) {
             const auto colon = r[k].rfind(": ");
-            EXPECT_EQ(Chars(r[k].substr(0, colon + 2)), 53u) << r[k];
+            EXPECT_EQ(chars(r[k].substr(0, colon + 2)), 53u) << r[k];
         }
     }
     // The deflections are F/c, and L1 + s1 = L0.

@@ -16,13 +16,13 @@
 namespace torvelix::wordexport {
 namespace {
 
-using testing::CheckDocxWithPython;
-using testing::ReadText;
-using testing::SampleReport;
+using testing::checkDocxWithPython;
+using testing::readText;
+using testing::sampleReport;
 using testing::ScratchFolder;
-using testing::WriteText;
+using testing::writeText;
 
-std::vector<std::string> ParagraphTexts(const DocxDocument& document) {
+std::vector<std::string> paragraphTexts(const DocxDocument& document) {
     std::vector<std::string> texts;
     for (const Paragraph& paragraph : document.paragraphs()) {
         std::string text;
@@ -37,7 +37,7 @@ std::vector<std::string> ParagraphTexts(const DocxDocument& document) {
 TEST(DocxDocument, BreaksParagraphsAtCrLfAndTheirPairAndReplacesTheWholeStory) {
     DocxDocument document;
     document.TypeText("a\rb\r\nc\nd");
-    EXPECT_EQ(ParagraphTexts(document), (std::vector<std::string>{"a", "b", "c", "d"}));
+    EXPECT_EQ(paragraphTexts(document), (std::vector<std::string>{"a", "b", "c", "d"}));
 
     // Formatting the whole story reaches text already typed and the paragraph marks;
     // typing over it replaces it.
@@ -48,7 +48,7 @@ TEST(DocxDocument, BreaksParagraphsAtCrLfAndTheirPairAndReplacesTheWholeStory) {
         EXPECT_EQ(paragraph.runs.at(0).format.fontName, "Courier New");
     }
     document.TypeText("x\r");
-    EXPECT_EQ(ParagraphTexts(document), (std::vector<std::string>{"x", ""}));
+    EXPECT_EQ(paragraphTexts(document), (std::vector<std::string>{"x", ""}));
 
     // Without a selection, a new font applies to the text typed afterwards only.
     document.setFontSize(10.5);
@@ -60,18 +60,18 @@ TEST(DocxDocument, BreaksParagraphsAtCrLfAndTheirPairAndReplacesTheWholeStory) {
 class DocxBackendExport : public ::testing::Test {
 protected:
     // An opener that appends its argument to a record file.
-    std::string MakeRecorder() {
+    std::string makeRecorder() {
         const std::string recorder = scratch_.file("recorder.sh");
-        WriteText(recorder, "#!/bin/sh\nprintf '%s\\n' \"$1\" >> '" + record_ + "'\n");
+        writeText(recorder, "#!/bin/sh\nprintf '%s\\n' \"$1\" >> '" + record_ + "'\n");
         ::chmod(recorder.c_str(), 0700);
         return recorder;
     }
     // The record's lines once it has count of them (the opener runs in the background).
-    std::vector<std::string> WaitForRecord(std::size_t count) {
+    std::vector<std::string> waitForRecord(std::size_t count) {
         std::vector<std::string> lines;
         for (int attempt = 0; attempt < 100; ++attempt) {
             lines.clear();
-            std::istringstream in(ReadText(record_));
+            std::istringstream in(readText(record_));
             for (std::string line; std::getline(in, line);) {
                 lines.push_back(line);
             }
@@ -89,29 +89,29 @@ protected:
 };
 
 TEST_F(DocxBackendExport, WritesANewDocumentToTheTempFolderAndHandsItToTheOpener) {
-    DocxWordConnector connector({temp_.path().string(), MakeRecorder()});
+    DocxWordConnector connector({temp_.path().string(), makeRecorder()});
     RecordingMessageSink messages;
-    exportToWord(SampleReport(), connector, messages);
+    exportToWord(sampleReport(), connector, messages);
     exportToWord({}, connector, messages);
     EXPECT_TRUE(messages.messages.empty());
 
     const std::vector<std::string>& shown = connector.shownFiles();
     ASSERT_EQ(shown.size(), 2u);
     EXPECT_NE(shown[0], shown[1]);
-    EXPECT_EQ(WaitForRecord(2), shown);
+    EXPECT_EQ(waitForRecord(2), shown);
     for (const std::string& file : shown) {
         EXPECT_EQ(std::filesystem::path(file).parent_path(), temp_.path());
         EXPECT_EQ(std::filesystem::path(file).extension(), ".docx");
     }
     SKIP_WITHOUT_PYTHON("docx");
-    EXPECT_EQ(CheckDocxWithPython(shown[0], SampleReport(), scratch_), 0);
-    EXPECT_EQ(CheckDocxWithPython(shown[1], {}, scratch_), 0);
+    EXPECT_EQ(checkDocxWithPython(shown[0], sampleReport(), scratch_), 0);
+    EXPECT_EQ(checkDocxWithPython(shown[1], {}, scratch_), 0);
 }
 
 TEST_F(DocxBackendExport, NoProgramToShowTheDocumentMeansTheApplicationCannotStart) {
     DocxWordConnector connector({temp_.path().string(), scratch_.file("no-such-opener")});
     RecordingMessageSink messages;
-    exportToWord(SampleReport(), connector, messages);
+    exportToWord(sampleReport(), connector, messages);
     ASSERT_EQ(messages.messages.size(), 1u);
     EXPECT_EQ(messages.messages[0].text, kWordUnavailableMessage);
     EXPECT_TRUE(temp_.entries().empty());
@@ -122,22 +122,22 @@ TEST_F(DocxBackendExport, NoProgramToShowTheDocumentMeansTheApplicationCannotSta
 // the export up.
 TEST_F(DocxBackendExport, TheOpenersFailureIsReportedButItsRunningIsNotAwaited) {
     const std::string failing = scratch_.file("failing.sh");
-    WriteText(failing, "#!/bin/sh\nexit 3\n");
+    writeText(failing, "#!/bin/sh\nexit 3\n");
     ::chmod(failing.c_str(), 0700);
     DocxWordConnector failingConnector({temp_.path().string(), failing});
     RecordingMessageSink messages;
-    exportToWord(SampleReport(), failingConnector, messages);
+    exportToWord(sampleReport(), failingConnector, messages);
     ASSERT_EQ(messages.messages.size(), 1u);
     EXPECT_EQ(messages.messages[0].text, kWordUnavailableMessage);
     EXPECT_TRUE(temp_.entries().empty());
 
     const std::string lasting = scratch_.file("lasting.sh");
-    WriteText(lasting, "#!/bin/sh\nsleep 8\n");
+    writeText(lasting, "#!/bin/sh\nsleep 8\n");
     ::chmod(lasting.c_str(), 0700);
     DocxWordConnector lastingConnector({temp_.path().string(), lasting});
     messages.messages.clear();
     const auto start = std::chrono::steady_clock::now();
-    exportToWord(SampleReport(), lastingConnector, messages);
+    exportToWord(sampleReport(), lastingConnector, messages);
     EXPECT_LT(std::chrono::steady_clock::now() - start, std::chrono::seconds(6));
     EXPECT_TRUE(messages.messages.empty());
     EXPECT_EQ(lastingConnector.shownFiles().size(), 1u);
@@ -146,9 +146,9 @@ TEST_F(DocxBackendExport, TheOpenersFailureIsReportedButItsRunningIsNotAwaited) 
 TEST_F(DocxBackendExport, ATempFolderThatCannotBeWrittenMeansTheApplicationCannotStart) {
     for (const std::string& folder : {temp_.file("missing"), temp_.path().string()}) {
         ::chmod(temp_.path().c_str(), 0500);
-        DocxWordConnector connector({folder, MakeRecorder()});
+        DocxWordConnector connector({folder, makeRecorder()});
         RecordingMessageSink messages;
-        exportToWord(SampleReport(), connector, messages);
+        exportToWord(sampleReport(), connector, messages);
         ::chmod(temp_.path().c_str(), 0700);
         if (::geteuid() == 0 && folder == temp_.path().string()) {
             continue; // root writes anyway
@@ -160,7 +160,7 @@ TEST_F(DocxBackendExport, ATempFolderThatCannotBeWrittenMeansTheApplicationCanno
 }
 
 TEST_F(DocxBackendExport, ADocumentThatCannotBeWrittenWhenShownMeansTheApplicationCannotStart) {
-    DocxWordConnector connector({temp_.path().string(), MakeRecorder()});
+    DocxWordConnector connector({temp_.path().string(), makeRecorder()});
     std::shared_ptr<WordApplication> application = connector.CreateObject("Word.Application");
     std::filesystem::remove_all(temp_.path()); // gone between start and showing
     try {
@@ -173,9 +173,9 @@ TEST_F(DocxBackendExport, ADocumentThatCannotBeWrittenWhenShownMeansTheApplicati
 }
 
 TEST_F(DocxBackendExport, AnErrorWhileTypingIsTheApplicationsOwnAndNothingIsShown) {
-    DocxWordConnector connector({temp_.path().string(), MakeRecorder(), 64});
+    DocxWordConnector connector({temp_.path().string(), makeRecorder(), 64});
     RecordingMessageSink messages;
-    exportToWord(SampleReport(), connector, messages);
+    exportToWord(sampleReport(), connector, messages);
     ASSERT_EQ(messages.messages.size(), 1u);
     EXPECT_EQ(messages.messages[0].text, kWordErrorMessage);
     EXPECT_TRUE(connector.shownFiles().empty());

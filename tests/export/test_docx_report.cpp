@@ -8,29 +8,29 @@
 namespace torvelix::wordexport {
 namespace {
 
-using testing::CheckDocxWithPython;
-using testing::ReadText;
-using testing::SampleReport;
+using testing::checkDocxWithPython;
+using testing::readText;
+using testing::sampleReport;
 using testing::ScratchFolder;
-using testing::WriteText;
+using testing::writeText;
 
 TEST(ReportDocx, EveryLineIsOneCourierParagraphFollowedByOneEmptyParagraph) {
     ScratchFolder scratch;
     const std::string path = scratch.file("report.docx");
-    writeReportDocx(SampleReport(), path);
+    writeReportDocx(sampleReport(), path);
     SKIP_WITHOUT_PYTHON("docx");
-    EXPECT_EQ(CheckDocxWithPython(path, SampleReport(), scratch), 0);
+    EXPECT_EQ(checkDocxWithPython(path, sampleReport(), scratch), 0);
 
     // The check is not blind: a changed, a missing and an extra line are caught.
-    std::vector<std::string> changed = SampleReport();
+    std::vector<std::string> changed = sampleReport();
     changed[5] += " ";
-    EXPECT_EQ(CheckDocxWithPython(path, changed, scratch, true), 1);
-    changed = SampleReport();
+    EXPECT_EQ(checkDocxWithPython(path, changed, scratch, true), 1);
+    changed = sampleReport();
     changed.pop_back();
-    EXPECT_EQ(CheckDocxWithPython(path, changed, scratch, true), 1);
-    changed = SampleReport();
+    EXPECT_EQ(checkDocxWithPython(path, changed, scratch, true), 1);
+    changed = sampleReport();
     changed.push_back("");
-    EXPECT_EQ(CheckDocxWithPython(path, changed, scratch, true), 1);
+    EXPECT_EQ(checkDocxWithPython(path, changed, scratch, true), 1);
 }
 
 TEST(ReportDocx, AnEmptyReportGivesOneEmptyParagraph) {
@@ -38,8 +38,8 @@ TEST(ReportDocx, AnEmptyReportGivesOneEmptyParagraph) {
     const std::string path = scratch.file("empty.docx");
     writeReportDocx({}, path);
     SKIP_WITHOUT_PYTHON("docx");
-    EXPECT_EQ(CheckDocxWithPython(path, {}, scratch), 0);
-    EXPECT_EQ(CheckDocxWithPython(path, {""}, scratch, true), 1);
+    EXPECT_EQ(checkDocxWithPython(path, {}, scratch), 0);
+    EXPECT_EQ(checkDocxWithPython(path, {""}, scratch, true), 1);
 }
 
 // Text that is not valid UTF-8 or holds characters XML forbids still gives a
@@ -49,7 +49,7 @@ TEST(ReportDocx, TextUnfitForXmlStillGivesAReadableDocument) {
     const std::string path = scratch.file("odd.docx");
     writeReportDocx({"F1\x01 = 20", "bad \xff\xfe byte", "half \xd0", "\xef\xbf\xbf"}, path);
     SKIP_WITHOUT_PYTHON("docx");
-    EXPECT_EQ(CheckDocxWithPython(
+    EXPECT_EQ(checkDocxWithPython(
                   path, {"F1 = 20", "bad \xEF\xBF\xBD\xEF\xBF\xBD byte", "half \xEF\xBF\xBD", ""},
                   scratch),
               0);
@@ -58,10 +58,10 @@ TEST(ReportDocx, TextUnfitForXmlStillGivesAReadableDocument) {
 TEST(ReportDocx, ReplacesAnExistingFileWhole) {
     ScratchFolder scratch;
     const std::string path = scratch.file("report.docx");
-    WriteText(path, std::string(100000, 'x'));
+    writeText(path, std::string(100000, 'x'));
     writeReportDocx({"one"}, path);
     SKIP_WITHOUT_PYTHON("docx");
-    EXPECT_EQ(CheckDocxWithPython(path, {"one"}, scratch), 0);
+    EXPECT_EQ(checkDocxWithPython(path, {"one"}, scratch), 0);
     EXPECT_EQ(scratch.entries().size(), 2u); // the report and the check's expected.txt
 }
 
@@ -79,9 +79,9 @@ TEST(ReportDocx, AFileThatCannotBeWrittenIsAClearErrorAndLeavesNothingBehind) {
     // A folder in the way: the rename fails, the folder stays, no temporary is left.
     const std::string folder = scratch.file("taken.docx");
     std::filesystem::create_directory(folder);
-    WriteText(folder + "/inside", "kept");
+    writeText(folder + "/inside", "kept");
     EXPECT_THROW(writeReportDocx({"line"}, folder), std::runtime_error);
-    EXPECT_EQ(ReadText(folder + "/inside"), "kept");
+    EXPECT_EQ(readText(folder + "/inside"), "kept");
     EXPECT_EQ(scratch.entries(), std::vector<std::string>{"taken.docx"});
 }
 

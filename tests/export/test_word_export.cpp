@@ -25,25 +25,25 @@ public:
     FailureKind kind = FailureKind::WordError;
 
     std::shared_ptr<WordApplication> CreateObject(const std::string& progId) override {
-        return Object<WordApplication>("CreateObject " + progId);
+        return object<WordApplication>("CreateObject " + progId);
     }
     std::shared_ptr<WordDocuments> Documents() override {
-        return Object<WordDocuments>("Documents");
+        return object<WordDocuments>("Documents");
     }
-    void Add() override { Call("Add"); }
+    void Add() override { record("Add"); }
     std::shared_ptr<WordSelection> Selection() override {
-        return Object<WordSelection>("Selection");
+        return object<WordSelection>("Selection");
     }
-    void WholeStory() override { Call("WholeStory"); }
-    std::shared_ptr<WordFont> Font() override { return Object<WordFont>("Font"); }
-    void SetName(const std::string& name) override { Call("Font.Name=" + name); }
-    void SetSize(double points) override { Call("Font.Size=" + std::to_string(int(points))); }
-    void TypeText(const std::string& text) override { Call("TypeText " + text); }
-    void SetVisible(bool visible) override { Call(visible ? "Visible=true" : "Visible=false"); }
+    void WholeStory() override { record("WholeStory"); }
+    std::shared_ptr<WordFont> Font() override { return object<WordFont>("Font"); }
+    void SetName(const std::string& name) override { record("Font.Name=" + name); }
+    void SetSize(double points) override { record("Font.Size=" + std::to_string(int(points))); }
+    void TypeText(const std::string& text) override { record("TypeText " + text); }
+    void SetVisible(bool visible) override { record(visible ? "Visible=true" : "Visible=false"); }
 
 private:
     // Logs the call; true when it must hand back no object.
-    bool Call(const std::string& call) {
+    bool record(const std::string& call) {
         calls.push_back(call);
         if (!failAt || calls.size() - 1 != *failAt) {
             return false;
@@ -60,8 +60,8 @@ private:
         }
         return false;
     }
-    template <typename T> std::shared_ptr<T> Object(const std::string& call) {
-        return Call(call) ? nullptr : std::shared_ptr<T>(shared_from_this(), this);
+    template <typename T> std::shared_ptr<T> object(const std::string& call) {
+        return record(call) ? nullptr : std::shared_ptr<T>(shared_from_this(), this);
     }
 };
 

@@ -22,7 +22,7 @@ const char* const kNumbers[] = {"9389",  "13764", "13766", "13767", "13768", "13
                                 "13771", "13772", "13773", "13774", "13775", "13776"};
 
 // "<folder>/fuzz": the tables are <folder>/fuzz_NNNN.dat.
-const std::string& ProgramPath() {
+const std::string& programPath() {
     static const std::string path = [] {
         char pattern[] = "/tmp/torvelix-fuzz-XXXXXX";
         const char* folder = mkdtemp(pattern);
@@ -35,10 +35,10 @@ const std::string& ProgramPath() {
 }
 
 std::string TablePath(const std::string& number) {
-    return ProgramPath() + "_" + number + ".dat";
+    return programPath() + "_" + number + ".dat";
 }
 
-void PutShipped(const std::string& number) {
+void putShipped(const std::string& number) {
     fs::copy_file(std::string(TORVELIX_DATA_DIR) + "/" + number + ".dat", TablePath(number),
                   fs::copy_options::overwrite_existing);
 }
@@ -49,7 +49,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     using namespace torvelix;
     static const bool ready = [] {
         for (const char* number : kNumbers) {
-            PutShipped(number);
+            putShipped(number);
         }
         return true;
     }();
@@ -71,9 +71,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     calc::ControlStates controls;
     RecordingMessageSink messages;
     controls.kind = three ? calc::SpringKind::ThreeStrand : calc::SpringKind::SingleStrand;
-    calc::selectClassInto(state, ProgramPath(), item, messages);
+    calc::selectClassInto(state, programPath(), item, messages);
     if (state.tables.TablesOk && three && item != 8) {
-        calc::selectClassInto(state, ProgramPath(), 8, messages);
+        calc::selectClassInto(state, programPath(), 8, messages);
         controls.classItem = 8;
     } else {
         controls.classItem = item;
@@ -93,6 +93,6 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
             // A number that does not convert reaches the general error handler.
         }
     }
-    PutShipped(replaced);
+    putShipped(replaced);
     return 0;
 }

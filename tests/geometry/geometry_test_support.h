@@ -23,13 +23,13 @@ inline constexpr EndType kEndTypes[] = {EndType::Open, EndType::Closed, EndType:
                                         EndType::ThreeQuarterGround};
 
 // "view/end type" by their numbers on the options page, to name a failing case.
-inline std::string CaseName(ViewType view, EndType endType) {
+inline std::string caseName(ViewType view, EndType endType) {
     return std::to_string(static_cast<int>(view)) + "/" + std::to_string(static_cast<int>(endType));
 }
 
 // The driver's preparation: CoilTilt from t and D0, InsertPoint right of the start point
 // by the end allowance of the end type.
-inline double EndAllowanceFor(const geometry::DrawingParams& p) {
+inline double endAllowanceFor(const geometry::DrawingParams& p) {
     const double tilt = std::atan(p.t / (2 * p.D0));
     switch (p.EndType) {
     case EndType::Open:
@@ -44,16 +44,16 @@ inline double EndAllowanceFor(const geometry::DrawingParams& p) {
     return 0.5 * p.d;
 }
 
-inline void PrepareAsDriver(geometry::DrawingState& s, const geometry::DrawingParams& p,
+inline void prepareAsDriver(geometry::DrawingState& s, const geometry::DrawingParams& p,
                             FakeSpace& space, Point pick = {}) {
     s.TargetSpace = &space;
     s.PickStart = pick;
     s.InsertPoint = pick;
     s.CoilTilt = std::atan(p.t / (2 * p.D0));
-    s.InsertPoint.x += EndAllowanceFor(p);
+    s.InsertPoint.x += endAllowanceFor(p);
 }
 
-inline geometry::DrawingParams Spring(ViewType view, EndType endType, int n = 5) {
+inline geometry::DrawingParams spring(ViewType view, EndType endType, int n = 5) {
     geometry::DrawingParams p;
     p.ViewType = view;
     p.EndType = endType;
@@ -66,7 +66,7 @@ inline geometry::DrawingParams Spring(ViewType view, EndType endType, int n = 5)
 }
 
 // Does the angle lie on the counter-clockwise arc from a0 to a1?
-inline bool OnArc(double angle, double a0, double a1) {
+inline bool onArc(double angle, double a0, double a1) {
     auto norm = [](double x) {
         x = std::fmod(x, 2 * kPi);
         return x < 0 ? x + 2 * kPi : x;
@@ -76,7 +76,7 @@ inline bool OnArc(double angle, double a0, double a1) {
 }
 
 // The smallest and largest X an entity reaches.
-inline std::pair<double, double> XExtent(const FakeEntity& e) {
+inline std::pair<double, double> xExtent(const FakeEntity& e) {
     if (e.kind == FakeEntity::Kind::Line) {
         return {std::min(e.a.x, e.b.x), std::max(e.a.x, e.b.x)};
     }
@@ -86,20 +86,20 @@ inline std::pair<double, double> XExtent(const FakeEntity& e) {
     const double x0 = e.centre.x + e.radius * std::cos(e.startAngle);
     const double x1 = e.centre.x + e.radius * std::cos(e.endAngle);
     double lo = std::min(x0, x1), hi = std::max(x0, x1);
-    if (OnArc(kPi, e.startAngle, e.endAngle)) {
+    if (onArc(kPi, e.startAngle, e.endAngle)) {
         lo = e.centre.x - e.radius;
     }
-    if (OnArc(0, e.startAngle, e.endAngle)) {
+    if (onArc(0, e.startAngle, e.endAngle)) {
         hi = e.centre.x + e.radius;
     }
     return {lo, hi};
 }
 
-inline double MinX(const std::vector<std::shared_ptr<FakeEntity>>& list, std::size_t from,
+inline double minX(const std::vector<std::shared_ptr<FakeEntity>>& list, std::size_t from,
                    std::size_t to) {
     double lo = std::numeric_limits<double>::infinity();
     for (std::size_t k = from; k < to; ++k) {
-        lo = std::min(lo, XExtent(*list[k]).first);
+        lo = std::min(lo, xExtent(*list[k]).first);
     }
     return lo;
 }

@@ -13,7 +13,7 @@ using geometry::DrawingState;
 
 namespace {
 
-std::size_t DistinctEnds(ViewType view, EndType endType) {
+std::size_t distinctEnds(ViewType view, EndType endType) {
     switch (view) {
     case ViewType::WithBreak:
     case ViewType::Full:
@@ -34,14 +34,14 @@ TEST(Views, EntityCountsOfEveryViewAndEndType) {
                 if (view != ViewType::WithBreak && breakCoils != 2) {
                     continue;
                 }
-                SCOPED_TRACE(CaseName(view, endType) + "/" + std::to_string(breakCoils));
+                SCOPED_TRACE(caseName(view, endType) + "/" + std::to_string(breakCoils));
                 FakeSpace space;
                 DrawingState s;
-                DrawingParams p = Spring(view, endType, n);
+                DrawingParams p = spring(view, endType, n);
                 p.BreakCoils = breakCoils;
-                PrepareAsDriver(s, p, space);
+                prepareAsDriver(s, p, space);
                 geometry::drawView(s, p);
-                const std::size_t ends = DistinctEnds(view, endType);
+                const std::size_t ends = distinctEnds(view, endType);
                 std::size_t coils = 0;
                 std::size_t copies = 0;
                 switch (view) {
@@ -69,18 +69,18 @@ TEST(Views, EntityCountsOfEveryViewAndEndType) {
     }
 }
 
-Point Turn(const Point& p, const Point& c) {
+Point halfTurn(const Point& p, const Point& c) {
     return Point{2 * c.x - p.x, 2 * c.y - p.y, p.z};
 }
 
 TEST(Views, FarEndIsThePointMirrorOfTheNearEnd) {
     for (ViewType view : kViews) {
         for (EndType endType : kEndTypes) {
-            SCOPED_TRACE(CaseName(view, endType));
+            SCOPED_TRACE(caseName(view, endType));
             FakeSpace space;
             DrawingState s;
-            DrawingParams p = Spring(view, endType, 4);
-            PrepareAsDriver(s, p, space, Point{3, -4, 2});
+            DrawingParams p = spring(view, endType, 4);
+            prepareAsDriver(s, p, space, Point{3, -4, 2});
             geometry::drawView(s, p);
             const Point centre = s.InsertPoint;
             EXPECT_DOUBLE_EQ(centre.y, -4);
@@ -93,12 +93,12 @@ TEST(Views, FarEndIsThePointMirrorOfTheNearEnd) {
                 ASSERT_TRUE(far.copy);
                 ASSERT_EQ(far.kind, near.kind);
                 if (near.kind == FakeEntity::Kind::Line) {
-                    EXPECT_NEAR(far.a.x, Turn(near.a, centre).x, 1e-9);
-                    EXPECT_NEAR(far.a.y, Turn(near.a, centre).y, 1e-9);
-                    EXPECT_NEAR(far.b.x, Turn(near.b, centre).x, 1e-9);
+                    EXPECT_NEAR(far.a.x, halfTurn(near.a, centre).x, 1e-9);
+                    EXPECT_NEAR(far.a.y, halfTurn(near.a, centre).y, 1e-9);
+                    EXPECT_NEAR(far.b.x, halfTurn(near.b, centre).x, 1e-9);
                 } else {
-                    EXPECT_NEAR(far.centre.x, Turn(near.centre, centre).x, 1e-9);
-                    EXPECT_NEAR(far.centre.y, Turn(near.centre, centre).y, 1e-9);
+                    EXPECT_NEAR(far.centre.x, halfTurn(near.centre, centre).x, 1e-9);
+                    EXPECT_NEAR(far.centre.y, halfTurn(near.centre, centre).y, 1e-9);
                 }
             }
         }
@@ -118,10 +118,10 @@ TEST(Views, FullSectionAndCutShareTheirTurnCentre) {
         for (const auto& [endType, centre] : expected) {
             FakeSpace space;
             DrawingState s;
-            DrawingParams p = Spring(view, endType, 9);
-            PrepareAsDriver(s, p, space, Point{10, 0, 0});
+            DrawingParams p = spring(view, endType, 9);
+            prepareAsDriver(s, p, space, Point{10, 0, 0});
             geometry::drawView(s, p);
-            EXPECT_NEAR(s.InsertPoint.x, centre, 1e-9) << CaseName(view, endType);
+            EXPECT_NEAR(s.InsertPoint.x, centre, 1e-9) << caseName(view, endType);
         }
     }
 }
@@ -130,22 +130,22 @@ TEST(Views, FullViewEndsJoinTheLastCoilAndSpanTheFittedLength) {
     // Pitch fitted for closed ends between points 51 apart: (51 - 3 d) / (n - 0.5) = 6.
     FakeSpace space;
     DrawingState s;
-    DrawingParams p = Spring(ViewType::Full, EndType::Closed, 8);
-    PrepareAsDriver(s, p, space);
+    DrawingParams p = spring(ViewType::Full, EndType::Closed, 8);
+    prepareAsDriver(s, p, space);
     geometry::DrawFullView(s, p);
     double hi = -1e9;
     for (const auto& e : space.entities) {
-        hi = std::max(hi, XExtent(*e).second);
+        hi = std::max(hi, xExtent(*e).second);
     }
-    EXPECT_NEAR(MinX(space.entities, 0, space.entities.size()), 0, 1e-9);
+    EXPECT_NEAR(minX(space.entities, 0, space.entities.size()), 0, 1e-9);
     EXPECT_NEAR(hi, 51, 1e-9);
 }
 
 TEST(Views, FullViewOfOneCoilHasNoBackBand) {
     FakeSpace space;
     DrawingState s;
-    DrawingParams p = Spring(ViewType::Full, EndType::Open, 1);
-    PrepareAsDriver(s, p, space);
+    DrawingParams p = spring(ViewType::Full, EndType::Open, 1);
+    prepareAsDriver(s, p, space);
     geometry::DrawFullView(s, p);
     ASSERT_EQ(s.CoilEntities.size(), 6u);
     EXPECT_TRUE(s.CoilEntities[0] && s.CoilEntities[3]);
@@ -155,15 +155,15 @@ TEST(Views, FullViewOfOneCoilHasNoBackBand) {
     const auto& bottom = static_cast<const FakeEntity&>(*s.CoilEntities[3]);
     // Open end: a = 0.75 t + d / (2 cos(atan(t / 2 D0))) = 4.5 + sqrt(1.0225).
     const Point top{5.5111874208, 10, 0};
-    EXPECT_NEAR(Turn(top, s.InsertPoint).x, bottom.centre.x, 1e-9);
-    EXPECT_NEAR(Turn(top, s.InsertPoint).y, bottom.centre.y, 1e-9);
+    EXPECT_NEAR(halfTurn(top, s.InsertPoint).x, bottom.centre.x, 1e-9);
+    EXPECT_NEAR(halfTurn(top, s.InsertPoint).y, bottom.centre.y, 1e-9);
 }
 
 TEST(Views, BackEdgesAreTrimmedByTheNextCoil) {
     FakeSpace space;
     DrawingState s;
-    DrawingParams p = Spring(ViewType::Full, EndType::Open, 3);
-    PrepareAsDriver(s, p, space);
+    DrawingParams p = spring(ViewType::Full, EndType::Open, 3);
+    prepareAsDriver(s, p, space);
     geometry::DrawFullView(s, p);
     for (int k = 1; k < 3; ++k) {
         const auto& back = static_cast<const FakeEntity&>(*s.CoilEntities[6 * k - 1]);
@@ -178,9 +178,9 @@ TEST(Views, BrokenViewLastBackEdgeEndsOnTheBreakSection) {
     for (int breakCoils : {1, 2}) {
         FakeSpace space;
         DrawingState s;
-        DrawingParams p = Spring(ViewType::WithBreak, EndType::Closed);
+        DrawingParams p = spring(ViewType::WithBreak, EndType::Closed);
         p.BreakCoils = breakCoils;
-        PrepareAsDriver(s, p, space);
+        prepareAsDriver(s, p, space);
         geometry::DrawBrokenView(s, p);
         const auto& section = static_cast<const FakeEntity&>(*s.BreakEntities[0]);
         const auto& back =
@@ -197,8 +197,8 @@ TEST(Views, FailedCallLeavesTheEarlierEntitiesWithoutCopies) {
     FakeSpace space;
     space.failAfter = 10;
     DrawingState s;
-    DrawingParams p = Spring(ViewType::Full, EndType::Open, 4);
-    PrepareAsDriver(s, p, space);
+    DrawingParams p = spring(ViewType::Full, EndType::Open, 4);
+    prepareAsDriver(s, p, space);
     EXPECT_THROW(geometry::DrawFullView(s, p), cad::CadException);
     EXPECT_EQ(space.entities.size(), 10u);
     EXPECT_EQ(space.originals(), 10u);
@@ -207,8 +207,8 @@ TEST(Views, FailedCallLeavesTheEarlierEntitiesWithoutCopies) {
 TEST(LoadingDiagram, OrdinatesEndOnTheForceLineFromThePickedStart) {
     FakeSpace space;
     DrawingState s;
-    DrawingParams p = Spring(ViewType::WithBreak, EndType::Open);
-    PrepareAsDriver(s, p, space, Point{100, 50, 0});
+    DrawingParams p = spring(ViewType::WithBreak, EndType::Open);
+    prepareAsDriver(s, p, space, Point{100, 50, 0});
     s.InsertPoint.x = 500; // where a view left it
     s.DrawnLength = 60;
     p.L1 = 50;
@@ -234,8 +234,8 @@ TEST(LoadingDiagram, OrdinatesEndOnTheForceLineFromThePickedStart) {
 TEST(Views, FullViewWithoutCoilsIsRefused) {
     FakeSpace space;
     DrawingState s;
-    DrawingParams p = Spring(ViewType::Full, EndType::Open, 0);
-    PrepareAsDriver(s, p, space);
+    DrawingParams p = spring(ViewType::Full, EndType::Open, 0);
+    prepareAsDriver(s, p, space);
     EXPECT_THROW(geometry::DrawFullView(s, p), std::logic_error);
     EXPECT_TRUE(space.entities.empty());
 }

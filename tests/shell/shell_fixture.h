@@ -22,7 +22,7 @@
 
 namespace torvelix::shell::testing {
 
-inline void EnsureApplication() {
+inline void ensureApplication() {
     if (QApplication::instance()) {
         return;
     }
@@ -59,10 +59,10 @@ private:
 
 class WindowTest : public ::testing::Test {
 protected:
-    static void SetUpTestSuite() { EnsureApplication(); }
+    static void SetUpTestSuite() { ensureApplication(); }
 
     // The window over the tables of the folder (by default a complete copy).
-    TForm1& Open(const std::string& exePath = {}) {
+    TForm1& open(const std::string& exePath = {}) {
         if (exePath.empty() && !folder_) {
             folder_ = std::make_unique<TableFolder>();
         }
@@ -76,28 +76,28 @@ protected:
         return *form_;
     }
 
-    template <class T> T* Find(const char* name) {
+    template <class T> T* find(const char* name) {
         T* widget = form_->findChild<T*>(name);
         EXPECT_NE(widget, nullptr) << name;
         return widget;
     }
-    QString textOf(const char* edit) { return Find<QLineEdit>(edit)->text(); }
-    bool Down(const char* button) { return Find<QToolButton>(button)->isChecked(); }
-    void Click(const char* button) { Find<QAbstractButton>(button)->click(); }
-    void Next() { Click("bbNext"); }
-    void Prior() { Click("bbPrior"); }
-    int Page() const { return form_->currentPage(); }
-    bool CanGoBack() { return Find<QPushButton>("bbPrior")->isEnabled(); }
-    bool CanGoOn() { return Find<QPushButton>("bbNext")->isEnabled(); }
+    QString textOf(const char* edit) { return find<QLineEdit>(edit)->text(); }
+    bool down(const char* button) { return find<QToolButton>(button)->isChecked(); }
+    void click(const char* button) { find<QAbstractButton>(button)->click(); }
+    void next() { click("bbNext"); }
+    void prior() { click("bbPrior"); }
+    int currentPage() const { return form_->currentPage(); }
+    bool canGoBack() { return find<QPushButton>("bbPrior")->isEnabled(); }
+    bool canGoOn() { return find<QPushButton>("bbNext")->isEnabled(); }
     void SelectClass(int item) {
-        Find<QAbstractButton>(("rgKlas_" + std::to_string(item)).c_str())->click();
+        find<QAbstractButton>(("rgKlas_" + std::to_string(item)).c_str())->click();
     }
     // Walks forward to the page, from wherever the wizard stands.
-    void ForwardTo(int page) {
-        for (int guard = 0; Page() != page && guard < 8; ++guard) {
-            Next();
+    void forwardTo(int page) {
+        for (int guard = 0; currentPage() != page && guard < 8; ++guard) {
+            next();
         }
-        ASSERT_EQ(Page(), page);
+        ASSERT_EQ(currentPage(), page);
     }
 
     std::unique_ptr<TableFolder> folder_;

@@ -17,7 +17,7 @@
 namespace torvelix::shell::testing {
 namespace {
 
-cad::DrawingWindow* DrawingWindowOnScreen() {
+cad::DrawingWindow* drawingWindowOnScreen() {
     for (QWidget* top : QApplication::topLevelWidgets()) {
         if (auto* window = qobject_cast<cad::DrawingWindow*>(top)) {
             return window;
@@ -27,7 +27,7 @@ cad::DrawingWindow* DrawingWindowOnScreen() {
 }
 
 // Answers the next message box with `button`, noting its text.
-void Answer(QMessageBox::StandardButton button, QString* text = nullptr) {
+void answer(QMessageBox::StandardButton button, QString* text = nullptr) {
     QTimer::singleShot(0, [button, text] {
         auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
         ASSERT_NE(box, nullptr) << "no message box is up";
@@ -41,21 +41,21 @@ void Answer(QMessageBox::StandardButton button, QString* text = nullptr) {
 using BuiltinDrawing = WindowTest;
 
 TEST_F(BuiltinDrawing, TheButtonDrawsAtThePickedPointBesideTheWizard) {
-    TForm1& form = Open();
+    TForm1& form = open();
     form.show();
-    Click("sb02"); // draw only
-    ForwardTo(7);
-    QPushButton* showDrawing = Find<QPushButton>("bbShowDrawing");
+    click("sb02"); // draw only
+    forwardTo(7);
+    QPushButton* showDrawing = find<QPushButton>("bbShowDrawing");
     EXPECT_FALSE(showDrawing->isEnabled()); // nothing drawn yet
 
     QTimer::singleShot(0, [] {
-        cad::DrawingWindow* window = DrawingWindowOnScreen();
+        cad::DrawingWindow* window = drawingWindowOnScreen();
         ASSERT_NE(window, nullptr);
         ASSERT_TRUE(window->isPicking());
         QTest::mouseClick(window->view(), Qt::LeftButton, {}, QPoint(100, 100));
     });
-    Click("sbAutoCad");
-    cad::DrawingWindow* window = DrawingWindowOnScreen();
+    click("sbAutoCad");
+    cad::DrawingWindow* window = drawingWindowOnScreen();
     ASSERT_NE(window, nullptr);
     EXPECT_TRUE(messages_.messages.empty());
     EXPECT_TRUE(errors_.empty());
@@ -76,22 +76,22 @@ TEST_F(BuiltinDrawing, TheButtonDrawsAtThePickedPointBesideTheWizard) {
 
     // "Выход" with the drawing unsaved: "Отмена" keeps the program, "Нет" lets it end.
     QString question;
-    Answer(QMessageBox::Cancel, &question);
-    Click("bbExit");
+    answer(QMessageBox::Cancel, &question);
+    click("bbExit");
     EXPECT_EQ(question, "Чертеж не сохранен. Сохранить его?");
     EXPECT_TRUE(form.isVisible());
     EXPECT_FALSE(QFile::exists(folder_->iniPath()));
-    Answer(QMessageBox::Cancel);
+    answer(QMessageBox::Cancel);
     form.close(); // the close box asks too
     EXPECT_TRUE(form.isVisible());
-    Answer(QMessageBox::No);
-    Click("bbExit");
+    answer(QMessageBox::No);
+    click("bbExit");
     EXPECT_FALSE(form.isVisible());
     EXPECT_TRUE(QFile::exists(folder_->iniPath()));
 }
 
 TEST_F(BuiltinDrawing, AMessageIsShownInARealMessageBox) {
-    EnsureApplication();
+    ensureApplication();
     TableFolder folder;
     WindowOptions options;
     options.exePath = folder.exePath(); // messages: the window's own boxes
@@ -103,10 +103,10 @@ TEST_F(BuiltinDrawing, AMessageIsShownInARealMessageBox) {
     form.findChild<QAbstractButton*>("bbNext")->click();
     ASSERT_EQ(form.currentPage(), 7);
     QString text;
-    Answer(QMessageBox::Ok, &text);
+    answer(QMessageBox::Ok, &text);
     form.findChild<QAbstractButton*>("sbAutoCad")->click();
     EXPECT_EQ(text, "Параметры пружины L0, L1, L2, L3\nне должны равняться нулю!");
-    EXPECT_EQ(DrawingWindowOnScreen(), nullptr);
+    EXPECT_EQ(drawingWindowOnScreen(), nullptr);
 }
 
 TEST(DrawingPlacement, BesideTheWizardWhereThereIsRoomAndAlwaysOnTheScreen) {

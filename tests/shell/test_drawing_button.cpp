@@ -14,7 +14,7 @@ class DrawingButton : public WindowTest {
 protected:
     DrawingButton() { cadConnector_ = &connector_; }
 
-    std::size_t TextsContaining(const std::string& part) const {
+    std::size_t textsContaining(const std::string& part) const {
         std::size_t count = 0;
         for (const auto& entity : document_->entities(cad::Space::Model)) {
             if (entity.kind == cad::Entity::Kind::Text &&
@@ -32,38 +32,38 @@ protected:
 
 TEST_F(DrawingButton, DrawsTheSpringAndTheCheckedRequirementsThenRestoresTheWindow) {
     document_->setPointSource(&points_);
-    TForm1& form = Open();
+    TForm1& form = open();
     form.show();
-    ForwardTo(5);
-    Find<QCheckBox>("cb72")->setChecked(true);
-    Next();
-    ASSERT_EQ(Page(), 6);
-    Find<QCheckBox>("ckb6G")->setChecked(true);
-    Find<QCheckBox>("ckb6HRC")->setChecked(true);
-    Next();
-    ASSERT_EQ(Page(), 7);
-    Click("sbAutoCad");
+    forwardTo(5);
+    find<QCheckBox>("cb72")->setChecked(true);
+    next();
+    ASSERT_EQ(currentPage(), 6);
+    find<QCheckBox>("ckb6G")->setChecked(true);
+    find<QCheckBox>("ckb6HRC")->setChecked(true);
+    next();
+    ASSERT_EQ(currentPage(), 7);
+    click("sbAutoCad");
     EXPECT_TRUE(errors_.empty());
     EXPECT_TRUE(messages_.messages.empty()) << messages_.messages[0].text;
     EXPECT_GT(document_->entityCount(), 10u);
     ASSERT_EQ(points_.prompts().size(), 2u);
     EXPECT_EQ(points_.prompts()[0], "Укажи точку начала пружины: ");
     EXPECT_EQ(points_.prompts()[1], "Укажи левый-нижний угол текста ТТ: ");
-    EXPECT_EQ(TextsContaining("1. Модуль сдвига G = 78500 МПа."), 1u);
-    EXPECT_EQ(TextsContaining("2. Твердость HRC 32."), 1u);
+    EXPECT_EQ(textsContaining("1. Модуль сдвига G = 78500 МПа."), 1u);
+    EXPECT_EQ(textsContaining("2. Твердость HRC 32."), 1u);
     EXPECT_FALSE(form.isMinimized());
     EXPECT_TRUE(form.isVisible());
 }
 
 TEST_F(DrawingButton, RefusesZeroLengthsWithTheDiagramAndReportsFieldsThatAreNoNumbers) {
     document_->setPointSource(&points_);
-    const TForm1& form = Open();
-    Click("sb02"); // draw only: the diagram lengths are all "0"
-    Next();
-    Find<QCheckBox>("cb71")->setChecked(true);
-    Next();
-    ASSERT_EQ(Page(), 7);
-    Click("sbAutoCad");
+    const TForm1& form = open();
+    click("sb02"); // draw only: the diagram lengths are all "0"
+    next();
+    find<QCheckBox>("cb71")->setChecked(true);
+    next();
+    ASSERT_EQ(currentPage(), 7);
+    click("sbAutoCad");
     ASSERT_EQ(messages_.messages.size(), 1u);
     EXPECT_EQ(messages_.messages[0].icon, MessageIcon::Error);
     EXPECT_EQ(messages_.messages[0].text,
@@ -71,9 +71,9 @@ TEST_F(DrawingButton, RefusesZeroLengthsWithTheDiagramAndReportsFieldsThatAreNoN
     EXPECT_EQ(document_->entityCount(), 0u);
     EXPECT_TRUE(points_.prompts().empty());
 
-    QLineEdit* e9_d = Find<QLineEdit>("e9_d");
+    QLineEdit* e9_d = find<QLineEdit>("e9_d");
     e9_d->setText("3,5");
-    Click("sbAutoCad");
+    click("sbAutoCad");
     ASSERT_EQ(errors_.size(), 1u);
     EXPECT_EQ(errors_[0], "Неверное число '3,5'. Дробную часть отделяйте точкой.");
     EXPECT_EQ(form.focusWidget(), e9_d);
@@ -85,12 +85,12 @@ TEST_F(DrawingButton, RefusesZeroLengthsWithTheDiagramAndReportsFieldsThatAreNoN
 TEST_F(DrawingButton, ACancelledPointRequestIsReportedAndNothingIsDrawn) {
     cad::ScriptedPointSource none({});
     document_->setPointSource(&none);
-    Open();
-    Click("sb02");
-    Next();
-    Next();
-    ASSERT_EQ(Page(), 7);
-    Click("sbAutoCad");
+    open();
+    click("sb02");
+    next();
+    next();
+    ASSERT_EQ(currentPage(), 7);
+    click("sbAutoCad");
     ASSERT_EQ(messages_.messages.size(), 1u);
     EXPECT_EQ(messages_.messages[0].icon, MessageIcon::Warning);
     EXPECT_EQ(messages_.messages[0].text, "Ошибка связи с AutoCAD.");

@@ -11,7 +11,7 @@ namespace {
 
 // Painted pixels in the band between the two rows of wire sections, above the centre
 // line: only the far halves of the coils cross it.
-int BackCoilPixels(int tag) {
+int backCoilPixels(int tag) {
     const QImage picture = drawingTypePicture(tag, QSize(100, 100)).toImage();
     int count = 0;
     // 38 % to 46 % of the height, whatever the pixel density the picture is made for.
@@ -27,22 +27,22 @@ int BackCoilPixels(int tag) {
 }
 
 TEST(PageLook, TheSectionShowsTheBackCoilsAndTheCutOnlyTheWire) {
-    EnsureApplication();
-    EXPECT_GT(BackCoilPixels(73), 20); // "Пружина в сечении"
-    EXPECT_EQ(BackCoilPixels(74), 0);  // "Пружина в разрезе"
+    ensureApplication();
+    EXPECT_GT(backCoilPixels(73), 20); // "Пружина в сечении"
+    EXPECT_EQ(backCoilPixels(74), 0);  // "Пружина в разрезе"
 }
 
 using ModeButtons = WindowTest;
 
 TEST_F(ModeButtons, TheButtonThatIsDownLooksDown) {
-    TForm1& form = Open();
+    TForm1& form = open();
     form.show();
     const auto background = [this](const char* name) {
-        return Find<QToolButton>(name)->grab().toImage().pixelColor(100, 6);
+        return find<QToolButton>(name)->grab().toImage().pixelColor(100, 6);
     };
     EXPECT_EQ(background("sb01"), QColor(kModeDownColour));
     EXPECT_EQ(background("sb02"), QColor(kModeUpColour));
-    Click("sb02");
+    click("sb02");
     EXPECT_EQ(background("sb01"), QColor(kModeUpColour));
     EXPECT_EQ(background("sb02"), QColor(kModeDownColour));
 }

@@ -13,34 +13,34 @@
 namespace torvelix::shell::testing {
 namespace {
 
-QString Plain(QString text) {
+QString plain(QString text) {
     return text.remove(u'&');
 }
 
 TEST(QtTexts, QuestionsAndTheSaveDialogSpeakRussian) {
-    EnsureApplication();
+    ensureApplication();
     ASSERT_TRUE(installQtTranslations(*QCoreApplication::instance()));
 
     QMessageBox question(QMessageBox::Question, "Torvelix", "?",
                          QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel);
-    EXPECT_EQ(Plain(question.button(QMessageBox::Yes)->text()), "Да");
-    EXPECT_EQ(Plain(question.button(QMessageBox::No)->text()), "Нет");
-    EXPECT_EQ(Plain(question.button(QMessageBox::Cancel)->text()), "Отмена");
+    EXPECT_EQ(plain(question.button(QMessageBox::Yes)->text()), "Да");
+    EXPECT_EQ(plain(question.button(QMessageBox::No)->text()), "Нет");
+    EXPECT_EQ(plain(question.button(QMessageBox::Cancel)->text()), "Отмена");
     QDialogButtonBox buttons(QDialogButtonBox::Ok | QDialogButtonBox::Cancel);
-    EXPECT_EQ(Plain(buttons.button(QDialogButtonBox::Cancel)->text()), "Отмена");
+    EXPECT_EQ(plain(buttons.button(QDialogButtonBox::Cancel)->text()), "Отмена");
 
     QFileDialog dialog;
     dialog.setOption(QFileDialog::DontUseNativeDialog);
     dialog.setAcceptMode(QFileDialog::AcceptSave);
     QStringList labels;
     for (const QLabel* label : dialog.findChildren<QLabel*>()) {
-        labels << Plain(label->text());
+        labels << plain(label->text());
     }
     EXPECT_TRUE(labels.contains("Перейти к:")) << labels.join('|').toStdString();
     EXPECT_TRUE(labels.contains("Имя файла:")) << labels.join('|').toStdString();
     QStringList texts;
     for (const QPushButton* button : dialog.findChildren<QPushButton*>()) {
-        texts << Plain(button->text());
+        texts << plain(button->text());
     }
     EXPECT_TRUE(texts.contains("Сохранить")) << texts.join('|').toStdString();
     EXPECT_TRUE(texts.contains("Отмена")) << texts.join('|').toStdString();

@@ -14,10 +14,10 @@ namespace {
 // <dir>/bin/torvelix, with one table beside it or in <dir>/share/torvelix/.
 class SettingsLocation : public ::testing::Test {
 protected:
-    QString Dir() const { return dir_.path(); }
-    std::string Exe() const { return (Dir() + "/bin/torvelix").toStdString(); }
-    QString Config() const { return Dir() + "/config"; }
-    void PutTable(const QString& folder) const {
+    QString dir() const { return dir_.path(); }
+    std::string exe() const { return (dir() + "/bin/torvelix").toStdString(); }
+    QString config() const { return dir() + "/config"; }
+    void putTable(const QString& folder) const {
         ASSERT_TRUE(QDir().mkpath(folder));
         QFile table(folder + "/torvelix_9389.dat");
         ASSERT_TRUE(table.open(QIODevice::WriteOnly));
@@ -29,26 +29,26 @@ const auto kAlwaysWritable = [](const QString&) { return true; };
 const auto kNeverWritable = [](const QString&) { return false; };
 
 TEST_F(SettingsLocation, PortableCopyKeepsItBesideTheExecutableWhileItCanWriteThere) {
-    PutTable(Dir() + "/bin");
-    EXPECT_EQ(settingsPathFor(Exe(), Config(), kAlwaysWritable), Dir() + "/bin/torvelix.ini");
-    EXPECT_EQ(settingsPathFor(Exe(), Config(), kNeverWritable),
-              Dir() + "/config/torvelix/torvelix.ini");
+    putTable(dir() + "/bin");
+    EXPECT_EQ(settingsPathFor(exe(), config(), kAlwaysWritable), dir() + "/bin/torvelix.ini");
+    EXPECT_EQ(settingsPathFor(exe(), config(), kNeverWritable),
+              dir() + "/config/torvelix/torvelix.ini");
     // The real check on the real folder agrees with the writable case.
-    EXPECT_EQ(settingsPathFor(Exe(), Config(), folderAcceptsNewFiles), Dir() + "/bin/torvelix.ini");
+    EXPECT_EQ(settingsPathFor(exe(), config(), folderAcceptsNewFiles), dir() + "/bin/torvelix.ini");
 }
 
 TEST_F(SettingsLocation, InstalledCopyUsesTheConfigurationFolder) {
-    PutTable(Dir() + "/share/torvelix");
+    putTable(dir() + "/share/torvelix");
     // Even where the program's folder could take the file (root and /usr/bin).
-    EXPECT_EQ(settingsPathFor(Exe(), Config(), kAlwaysWritable),
-              Dir() + "/config/torvelix/torvelix.ini");
+    EXPECT_EQ(settingsPathFor(exe(), config(), kAlwaysWritable),
+              dir() + "/config/torvelix/torvelix.ini");
 }
 
 TEST_F(SettingsLocation, FolderCheckAndConfigurationHome) {
-    EXPECT_TRUE(folderAcceptsNewFiles(Dir()));
+    EXPECT_TRUE(folderAcceptsNewFiles(dir()));
     // No one, root included, creates a file in a folder that does not exist.
-    EXPECT_FALSE(folderAcceptsNewFiles(Dir() + "/missing"));
-    EXPECT_EQ(QDir(Dir()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden),
+    EXPECT_FALSE(folderAcceptsNewFiles(dir() + "/missing"));
+    EXPECT_EQ(QDir(dir()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden),
               QStringList{}); // the probe file is gone
 
     const QByteArray saved = qgetenv("XDG_CONFIG_HOME");

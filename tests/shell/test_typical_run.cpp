@@ -15,7 +15,7 @@ using TypicalRun = WindowTest;
 
 // Spring numbers of the candidates in the memo that passed every check: their number
 // line is followed directly by the force line.
-std::vector<QString> PassingCandidates(const QString& memo) {
+std::vector<QString> passingCandidates(const QString& memo) {
     std::vector<QString> numbers;
     const QStringList lines = memo.split(u'\n');
     const QRegularExpression numberLine("^Номер пружины по ГОСТ \\d+-86 +:(\\d+)$");
@@ -29,7 +29,7 @@ std::vector<QString> PassingCandidates(const QString& memo) {
 }
 
 // The value after the label's colon in the report line that starts with label.
-QString ReportValue(const QString& report, const QString& label) {
+QString reportValue(const QString& report, const QString& label) {
     for (const QString& line : report.split(u'\n')) {
         if (line.startsWith(label)) {
             return line.mid(line.indexOf(": ") + 2);
@@ -42,23 +42,23 @@ TEST_F(TypicalRun, CandidatesReportAndDrawingPagesFollowTheChosenSpring) {
     torvelix::testing::ScratchFolder shown;
     wordexport::DocxWordConnector word({shown.path().string(), "true"});
     wordConnector_ = &word;
-    const TForm1& form = Open();
+    const TForm1& form = open();
 
-    ForwardTo(1);
+    forwardTo(1);
     SelectClass(2);
-    ASSERT_EQ(Find<QLabel>("LGOST")->text(), "ГОСТ 13768-86");
-    Next();
-    ASSERT_EQ(Page(), 2);
-    Find<QLineEdit>("eF2")->setText("150");
-    Find<QLineEdit>("eDn1")->setText("8");
-    Find<QLineEdit>("eDn2")->setText("30");
-    Next();
-    ASSERT_EQ(Page(), 3);
-    EXPECT_EQ(Find<QLabel>("L3Gost")->text(), "ГОСТ 13768-86");
-    const QString candidates = Find<QPlainTextEdit>("mm1")->toPlainText();
+    ASSERT_EQ(find<QLabel>("LGOST")->text(), "ГОСТ 13768-86");
+    next();
+    ASSERT_EQ(currentPage(), 2);
+    find<QLineEdit>("eF2")->setText("150");
+    find<QLineEdit>("eDn1")->setText("8");
+    find<QLineEdit>("eDn2")->setText("30");
+    next();
+    ASSERT_EQ(currentPage(), 3);
+    EXPECT_EQ(find<QLabel>("L3Gost")->text(), "ГОСТ 13768-86");
+    const QString candidates = find<QPlainTextEdit>("mm1")->toPlainText();
     ASSERT_TRUE(candidates.startsWith("Номер пружины по ГОСТ 13768-86       :"))
         << candidates.toStdString();
-    const std::vector<QString> passing = PassingCandidates(candidates);
+    const std::vector<QString> passing = passingCandidates(candidates);
     ASSERT_FALSE(passing.empty()) << candidates.toStdString();
     EXPECT_TRUE(messages_.messages.empty());
     // The proposal is the last candidate when it passed every check, else "0".
@@ -68,124 +68,124 @@ TEST_F(TypicalRun, CandidatesReportAndDrawingPagesFollowTheChosenSpring) {
 
     // The user types the first spring that passed every check.
     const QString chosen = passing.front();
-    Find<QLineEdit>("eNum")->setText(chosen);
-    Next();
-    ASSERT_EQ(Page(), 4);
-    const QString report = Find<QPlainTextEdit>("mm2")->toPlainText();
-    EXPECT_EQ(ReportValue(report, "Номер пружины по ГОСТ 13768-86"), chosen);
-    EXPECT_EQ(ReportValue(report, "Сила при рабочей деформации"), "150.000");
+    find<QLineEdit>("eNum")->setText(chosen);
+    next();
+    ASSERT_EQ(currentPage(), 4);
+    const QString report = find<QPlainTextEdit>("mm2")->toPlainText();
+    EXPECT_EQ(reportValue(report, "Номер пружины по ГОСТ 13768-86"), chosen);
+    EXPECT_EQ(reportValue(report, "Сила при рабочей деформации"), "150.000");
     EXPECT_FALSE(form.designState().Overstress);
 
     // The report goes to the word processor once per visit of the page.
-    auto* print = Find<QPushButton>("bbPrint");
+    auto* print = find<QPushButton>("bbPrint");
     ASSERT_TRUE(print->isEnabled());
     print->click();
     EXPECT_FALSE(print->isEnabled());
     EXPECT_EQ(word.shownFiles().size(), 1u);
     EXPECT_TRUE(messages_.messages.empty());
 
-    Next();
-    ASSERT_EQ(Page(), 5);
-    EXPECT_TRUE(Down("sb53")); // from the end finish down on page 2
-    Find<QCheckBox>("cb72")->setChecked(true);
-    Next();
-    ASSERT_EQ(Page(), 6);
+    next();
+    ASSERT_EQ(currentPage(), 5);
+    EXPECT_TRUE(down("sb53")); // from the end finish down on page 2
+    find<QCheckBox>("cb72")->setChecked(true);
+    next();
+    ASSERT_EQ(currentPage(), 6);
     EXPECT_EQ(textOf("e6Num"), chosen);
-    EXPECT_EQ(Find<QComboBox>("comb6Gost")->currentText(), "ГОСТ 13768-86");
-    EXPECT_EQ(textOf("e6n"), ReportValue(report, "Число рабочих витков"));
-    EXPECT_EQ(textOf("e6n1"), ReportValue(report, "Полное число витков"));
-    Next();
-    ASSERT_EQ(Page(), 7);
-    EXPECT_EQ(textOf("e9_D0"), ReportValue(report, "Средний диаметр"));
-    EXPECT_EQ(textOf("e9_n"), ReportValue(report, "Число рабочих витков"));
+    EXPECT_EQ(find<QComboBox>("comb6Gost")->currentText(), "ГОСТ 13768-86");
+    EXPECT_EQ(textOf("e6n"), reportValue(report, "Число рабочих витков"));
+    EXPECT_EQ(textOf("e6n1"), reportValue(report, "Полное число витков"));
+    next();
+    ASSERT_EQ(currentPage(), 7);
+    EXPECT_EQ(textOf("e9_D0"), reportValue(report, "Средний диаметр"));
+    EXPECT_EQ(textOf("e9_n"), reportValue(report, "Число рабочих витков"));
     EXPECT_EQ(textOf("e9_F1"), "20");
     EXPECT_EQ(textOf("e9_F2"), "150");
-    EXPECT_EQ(textOf("e9_d").toDouble(), ReportValue(report, "Диаметр проволоки").toDouble());
+    EXPECT_EQ(textOf("e9_d").toDouble(), reportValue(report, "Диаметр проволоки").toDouble());
     EXPECT_NEAR(textOf("e9_L0").toDouble(),
-                ReportValue(report, "Длина в свободном состоянии").toDouble(), 0.001);
+                reportValue(report, "Длина в свободном состоянии").toDouble(), 0.001);
 
     // Going back to page 5 enables the Word button again.
-    Prior();
-    Prior();
+    prior();
+    prior();
     EXPECT_TRUE(print->isEnabled());
     EXPECT_TRUE(errors_.empty());
 }
 
 TEST_F(TypicalRun, NoSpringNumberWarnsAndKeepsTheEarlierReport) {
-    Open();
-    ForwardTo(3);
-    Find<QLineEdit>("eNum")->setText("1");
-    Next();
-    ASSERT_EQ(Page(), 4);
-    const QString report = Find<QPlainTextEdit>("mm2")->toPlainText();
+    open();
+    forwardTo(3);
+    find<QLineEdit>("eNum")->setText("1");
+    next();
+    ASSERT_EQ(currentPage(), 4);
+    const QString report = find<QPlainTextEdit>("mm2")->toPlainText();
     ASSERT_FALSE(report.isEmpty());
-    Prior();
-    Find<QLineEdit>("eNum")->setText("0");
-    Next();
-    EXPECT_EQ(Page(), 4);
+    prior();
+    find<QLineEdit>("eNum")->setText("0");
+    next();
+    EXPECT_EQ(currentPage(), 4);
     ASSERT_FALSE(messages_.messages.empty());
     EXPECT_EQ(messages_.messages.back().icon, MessageIcon::Warning);
     EXPECT_EQ(messages_.messages.back().text,
               "По стандарту пружину подобрать нельзя.\rНе выбран номер рассчитываемой пружины!");
-    EXPECT_EQ(Find<QPlainTextEdit>("mm2")->toPlainText(), report);
+    EXPECT_EQ(find<QPlainTextEdit>("mm2")->toPlainText(), report);
 }
 
 TEST_F(TypicalRun, NoFittingSpringClearsTheReportAndStillGoesOn) {
-    Open();
-    ForwardTo(3);
-    Find<QLineEdit>("eNum")->setText("1");
-    Next();
-    ASSERT_FALSE(Find<QPlainTextEdit>("mm2")->toPlainText().isEmpty());
-    Prior();
-    Prior();
-    Find<QLineEdit>("eDn1")->setText("30");
-    Find<QLineEdit>("eDn2")->setText("20"); // Dmin above Dmax: nothing fits
-    Next();
-    EXPECT_EQ(Page(), 3);
+    open();
+    forwardTo(3);
+    find<QLineEdit>("eNum")->setText("1");
+    next();
+    ASSERT_FALSE(find<QPlainTextEdit>("mm2")->toPlainText().isEmpty());
+    prior();
+    prior();
+    find<QLineEdit>("eDn1")->setText("30");
+    find<QLineEdit>("eDn2")->setText("20"); // Dmin above Dmax: nothing fits
+    next();
+    EXPECT_EQ(currentPage(), 3);
     ASSERT_FALSE(messages_.messages.empty());
     EXPECT_EQ(messages_.messages.back().text,
               "По стандарту пружину подобрать нельзя.\rИзмените исходные данные.");
     EXPECT_EQ(textOf("eNum"), "0");
-    EXPECT_TRUE(Find<QPlainTextEdit>("mm2")->toPlainText().isEmpty());
+    EXPECT_TRUE(find<QPlainTextEdit>("mm2")->toPlainText().isEmpty());
 }
 
 TEST_F(TypicalRun, ASpringNumberThatCannotBeComputedKeepsTheCandidatePage) {
-    Open();
-    ForwardTo(1);
-    Find<QComboBox>("cbVid")->setCurrentIndex(1);
-    Next();
-    Find<QLineEdit>("eF2")->setText("100");
-    Find<QLineEdit>("eDn1")->setText("5");
-    Find<QLineEdit>("eDn2")->setText("60");
-    Next();
-    ASSERT_EQ(Page(), 3);
-    Find<QLineEdit>("eNum")->setText("1");
-    Next();
-    ASSERT_FALSE(Find<QPlainTextEdit>("mm2")->toPlainText().isEmpty());
-    Prior();
+    open();
+    forwardTo(1);
+    find<QComboBox>("cbVid")->setCurrentIndex(1);
+    next();
+    find<QLineEdit>("eF2")->setText("100");
+    find<QLineEdit>("eDn1")->setText("5");
+    find<QLineEdit>("eDn2")->setText("60");
+    next();
+    ASSERT_EQ(currentPage(), 3);
+    find<QLineEdit>("eNum")->setText("1");
+    next();
+    ASSERT_FALSE(find<QPlainTextEdit>("mm2")->toPlainText().isEmpty());
+    prior();
     const size_t before = messages_.messages.size();
-    QLineEdit* eNum = Find<QLineEdit>("eNum");
+    QLineEdit* eNum = find<QLineEdit>("eNum");
     eNum->setText("2x");
-    Next();
+    next();
     // The computation's own message, then the conversion message of a three-strand
     // number; the wizard stays with the number selected for typing over.
-    EXPECT_EQ(Page(), 3);
+    EXPECT_EQ(currentPage(), 3);
     EXPECT_EQ(messages_.messages.size(), before + 1);
     ASSERT_EQ(errors_.size(), 1u);
     EXPECT_EQ(errors_[0], "Неверное число '2x'. Номер пружины должен быть целым.");
     EXPECT_EQ(form_->focusWidget(), eNum);
     EXPECT_EQ(eNum->selectedText(), "2x");
     // The earlier spring's report is not left standing for the failed one.
-    EXPECT_TRUE(Find<QPlainTextEdit>("mm2")->toPlainText().isEmpty());
+    EXPECT_TRUE(find<QPlainTextEdit>("mm2")->toPlainText().isEmpty());
 
     // A whole number beyond the end of the table: its message only, same page.
     eNum->setText("99999");
-    Next();
-    EXPECT_EQ(Page(), 3);
+    next();
+    EXPECT_EQ(currentPage(), 3);
     EXPECT_EQ(messages_.messages.size(), before + 2);
     EXPECT_EQ(errors_.size(), 1u);
     EXPECT_EQ(eNum->selectedText(), "99999");
-    EXPECT_TRUE(Find<QPushButton>("bbNext")->isEnabled());
+    EXPECT_TRUE(find<QPushButton>("bbNext")->isEnabled());
 }
 
 } // namespace

@@ -30,7 +30,7 @@ TEST(WindowGeometry, FrameAndCentre) {
 using WindowSize = WindowTest;
 
 TEST_F(WindowSize, AStoredSizeBeyondTheScreenOpensWithinIt) {
-    EnsureApplication();
+    ensureApplication();
     TableFolder folder;
     const QSize area = QGuiApplication::primaryScreen()->availableGeometry().size();
     const auto write = [&](const std::string& text) {
@@ -40,19 +40,19 @@ TEST_F(WindowSize, AStoredSizeBeyondTheScreenOpensWithinIt) {
         file.write(bytes->data(), static_cast<qsizetype>(bytes->size()));
     };
     write("[Общая]\r\nВысота=5000\r\nШирина=2147483647\r\n");
-    TForm1& form = Open(folder.exePath());
+    TForm1& form = open(folder.exePath());
     form.show();
     QCoreApplication::processEvents();
     EXPECT_EQ(form.frameGeometry().size(), area);
     EXPECT_TRUE(form.screen()->availableGeometry().contains(form.frameGeometry()));
     // The buttons under the pages stay on the screen.
-    const QWidget* exit = Find<QWidget>("bbExit");
+    const QWidget* exit = find<QWidget>("bbExit");
     EXPECT_TRUE(form.screen()->availableGeometry().contains(
         QRect(exit->mapToGlobal(QPoint(0, 0)), exit->size())));
 
     write("[Общая]\r\nВысота=" + std::to_string(area.height()) +
           "\r\nШирина=" + std::to_string(area.width()) + "\r\n");
-    EXPECT_EQ(Open(folder.exePath()).size(), area);
+    EXPECT_EQ(open(folder.exePath()).size(), area);
 }
 
 } // namespace

@@ -11,7 +11,7 @@ namespace {
 
 using Lifecycle = WindowTest;
 
-void WriteCp1251(const QString& path, const std::string& utf8) {
+void writeCp1251(const QString& path, const std::string& utf8) {
     QFile file(path);
     ASSERT_TRUE(file.open(QIODevice::WriteOnly));
     const auto bytes = torvelix::utf8ToCp1251(utf8);
@@ -19,7 +19,7 @@ void WriteCp1251(const QString& path, const std::string& utf8) {
     file.write(bytes->data(), static_cast<qsizetype>(bytes->size()));
 }
 
-std::string ReadCp1251(const QString& path) {
+std::string readCp1251(const QString& path) {
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly)) {
         return {};
@@ -29,7 +29,7 @@ std::string ReadCp1251(const QString& path) {
 
 TEST_F(Lifecycle, AMissingTableIsReportedAndTheWindowClosesAtItsFirstActivation) {
     TableFolder folder({"13770"});
-    TForm1& form = Open(folder.exePath());
+    TForm1& form = open(folder.exePath());
     ASSERT_EQ(messages_.messages.size(), 1u);
     EXPECT_EQ(messages_.messages[0].icon, MessageIcon::Error);
     EXPECT_EQ(messages_.messages[0].text, "Не могу найти таблицу " + folder.exePath() +
@@ -43,7 +43,7 @@ TEST_F(Lifecycle, AMissingTableIsReportedAndTheWindowClosesAtItsFirstActivation)
 
 TEST_F(Lifecycle, AnUnreadableClassRowClosesTheWindowOnceItsMessageIsDismissed) {
     TableFolder folder;
-    TForm1& form = Open(folder.exePath());
+    TForm1& form = open(folder.exePath());
     form.show();
     QCoreApplication::processEvents();
     ASSERT_TRUE(form.isVisible());
@@ -58,7 +58,7 @@ TEST_F(Lifecycle, AnUnreadableClassRowClosesTheWindowOnceItsMessageIsDismissed) 
         file.write(lines[k] + "\n");
     }
     file.close();
-    ForwardTo(1);
+    forwardTo(1);
     SelectClass(10);
     ASSERT_EQ(messages_.messages.size(), 1u);
     EXPECT_EQ(messages_.messages[0].text, "Ошибка чтения таблицы " + classTable.toStdString());
@@ -67,34 +67,34 @@ TEST_F(Lifecycle, AnUnreadableClassRowClosesTheWindowOnceItsMessageIsDismissed) 
 
 TEST_F(Lifecycle, WindowSizeIsRestoredFromTheSettingsFile) {
     TableFolder folder;
-    WriteCp1251(folder.iniPath(), "[Общая]\r\nВысота=0x200\r\nШирина=$258\r\n");
-    EXPECT_EQ(Open(folder.exePath()).size(), QSize(600, 512));
+    writeCp1251(folder.iniPath(), "[Общая]\r\nВысота=0x200\r\nШирина=$258\r\n");
+    EXPECT_EQ(open(folder.exePath()).size(), QSize(600, 512));
 
-    WriteCp1251(folder.iniPath(), "[Общая]\r\nВысота=abc\r\nШирина=700\r\n");
-    EXPECT_EQ(Open(folder.exePath()).size(), QSize(700, 450));
+    writeCp1251(folder.iniPath(), "[Общая]\r\nВысота=abc\r\nШирина=700\r\n");
+    EXPECT_EQ(open(folder.exePath()).size(), QSize(700, 450));
 
     // Keys of another section do not count.
-    WriteCp1251(folder.iniPath(), "[Другая]\r\nВысота=500\r\n[Общая]\r\nШирина=640\r\n");
-    EXPECT_EQ(Open(folder.exePath()).size(), QSize(640, 450));
+    writeCp1251(folder.iniPath(), "[Другая]\r\nВысота=500\r\n[Общая]\r\nШирина=640\r\n");
+    EXPECT_EQ(open(folder.exePath()).size(), QSize(640, 450));
 }
 
 TEST_F(Lifecycle, ExitWritesTheSettingsAndClosesTheWindow) {
     TableFolder folder;
-    TForm1& form = Open(folder.exePath());
+    TForm1& form = open(folder.exePath());
     form.show();
     QCoreApplication::processEvents();
     // The first showing keeps the default outer size, the frame included.
     EXPECT_EQ(form.frameGeometry().size(), QSize(kDefaultWidth, kDefaultHeight));
     form.resize(620, 480);
     const QSize outer = form.frameGeometry().size();
-    Click("bbExit");
+    click("bbExit");
     EXPECT_FALSE(form.isVisible());
-    const std::string ini = ReadCp1251(folder.iniPath());
+    const std::string ini = readCp1251(folder.iniPath());
     EXPECT_EQ(ini, "[Общая]\r\nАвтор=Torvelix design office, 2026\r\n"
                    "E-Mail=torvelix@example.org\r\nВысота=" +
                        std::to_string(outer.height()) +
                        "\r\nШирина=" + std::to_string(outer.width()) + "\r\nЕСКД=0\r\n");
-    TForm1& again = Open(folder.exePath());
+    TForm1& again = open(folder.exePath());
     again.show();
     QCoreApplication::processEvents();
     EXPECT_EQ(again.frameGeometry().size(), outer);
@@ -102,13 +102,13 @@ TEST_F(Lifecycle, ExitWritesTheSettingsAndClosesTheWindow) {
 
 TEST_F(Lifecycle, EscPressesExitAndTheCloseBoxWritesNothing) {
     TableFolder folder;
-    TForm1& form = Open(folder.exePath());
+    TForm1& form = open(folder.exePath());
     form.show();
     QCoreApplication::processEvents();
     form.close(); // the system close box
     EXPECT_FALSE(QFile::exists(folder.iniPath()));
 
-    TForm1& second = Open(folder.exePath());
+    TForm1& second = open(folder.exePath());
     second.show();
     second.activateWindow();
     ASSERT_TRUE(QTest::qWaitForWindowActive(&second));
@@ -122,22 +122,22 @@ TEST_F(Lifecycle, ASettingsFileThatCannotBeWrittenKeepsTheWindowOpen) {
     TableFolder folder;
     // A folder in the settings file's place cannot be replaced by a file.
     ASSERT_TRUE(QDir().mkpath(folder.iniPath()));
-    TForm1& form = Open(folder.exePath());
+    TForm1& form = open(folder.exePath());
     EXPECT_EQ(form.size(), QSize(kDefaultWidth, kDefaultHeight));
     form.show();
     QCoreApplication::processEvents();
-    Click("bbExit");
+    click("bbExit");
     ASSERT_EQ(errors_.size(), 1u);
     EXPECT_EQ(errors_[0], "Unable to write to " + folder.iniPath().toStdString());
     EXPECT_TRUE(form.isVisible());
-    Click("bbExit");
+    click("bbExit");
     EXPECT_EQ(errors_.size(), 2u);
     EXPECT_TRUE(form.isVisible());
 }
 
 TEST_F(Lifecycle, TheTitlePageSaysWhileShippedEstimateTablesAreInUse) {
-    Open();
-    const auto* notice = Find<QLabel>("LEstimate");
+    open();
+    const auto* notice = find<QLabel>("LEstimate");
     ASSERT_NE(notice, nullptr);
     EXPECT_TRUE(notice->text().startsWith(u"Таблицы пружин 13766…13776 — расчетная оценка"));
     EXPECT_TRUE(notice->text().contains(u"data/README.md"));
@@ -151,7 +151,7 @@ TEST_F(Lifecycle, TheTitlePageSaysWhileShippedEstimateTablesAreInUse) {
         file.seek(file.size() - 3);
         file.write("9");
     }
-    Open(keyed.exePath());
+    open(keyed.exePath());
     EXPECT_EQ(form_->findChild<QLabel*>("LEstimate"), nullptr);
 }
 

@@ -30,7 +30,7 @@ struct DxfDump {
     std::string raw; // the reader's whole output, for failure messages
 };
 
-inline DxfDump ReadDxfBack(const std::string& path) {
+inline DxfDump readDxfBack(const std::string& path) {
     const std::string command = std::string(torvelix::testing::kPythonInterpreter) +
                                 " '" TORVELIX_TEST_DIR "/support/dxf_dump.py' '" + path + "' 2>&1";
     FILE* pipe = popen(command.c_str(), "r");

@@ -14,22 +14,22 @@
 
 namespace torvelix::wordexport::testing {
 
-using torvelix::testing::ReadText;
+using torvelix::testing::readText;
 using torvelix::testing::ScratchFolder;
-using torvelix::testing::WriteText;
+using torvelix::testing::writeText;
 
 // Exit status of the python-docx check of document against lines (0: the document
 // holds exactly these lines and one empty paragraph, all Courier New 12 point).
 // quiet hides the differences it prints, for checks that are meant to fail. A test calls
 // SKIP_WITHOUT_PYTHON("docx") first.
-inline int CheckDocxWithPython(const std::string& document, const std::vector<std::string>& lines,
+inline int checkDocxWithPython(const std::string& document, const std::vector<std::string>& lines,
                                const ScratchFolder& scratch, bool quiet = false) {
     std::string expected;
     for (const std::string& line : lines) {
         expected += line + "\n";
     }
     const std::string expectedPath = scratch.file("expected.txt");
-    WriteText(expectedPath, expected);
+    writeText(expectedPath, expected);
     const std::string command = std::string(torvelix::testing::kPythonInterpreter) +
                                 " '" TORVELIX_TEST_DIR "/export/docx_check.py' '" + document +
                                 "' '" + expectedPath + "'" + (quiet ? " 2>/dev/null" : "");
@@ -39,7 +39,7 @@ inline int CheckDocxWithPython(const std::string& document, const std::vector<st
 
 // A realistic report: banner lines, Cyrillic labels, leading and repeated blanks,
 // a double quote, empty lines, and characters that XML escapes.
-inline std::vector<std::string> SampleReport() {
+inline std::vector<std::string> sampleReport() {
     return {
         std::string(62, '='),
         "   ____________ Программа \" T O R V E L A \" _______________   ",

@@ -48,14 +48,14 @@ public:
         }
         return {a.x + u * rx, a.y + u * ry, a.z};
     }
-    void SetStartPoint(const std::vector<double>& p) override { a = Take(p); }
-    void SetEndPoint(const std::vector<double>& p) override { b = Take(p); }
+    void SetStartPoint(const std::vector<double>& p) override { a = take(p); }
+    void SetEndPoint(const std::vector<double>& p) override { b = take(p); }
     Point StartPoint() const override { return a; }
     Point EndPoint() const override { return b; }
     void ArrayPolar(int count, double, const Point& c) override;
 
 private:
-    static Point Take(const std::vector<double>& p) {
+    static Point take(const std::vector<double>& p) {
         if (p.size() != 3) {
             throw cad::CadException("invalid point");
         }
@@ -76,13 +76,13 @@ public:
     int failAfter = -1; // refuse the creating call after this many entities (-1: never)
 
     cad::EntityRef AddLine(const Point& s, const Point& e) override {
-        auto ent = Make(FakeEntity::Kind::Line);
+        auto ent = make(FakeEntity::Kind::Line);
         ent->a = s;
         ent->b = e;
         return ent;
     }
     cad::EntityRef AddArc(const Point& c, double r, double a0, double a1) override {
-        auto ent = Make(FakeEntity::Kind::Arc);
+        auto ent = make(FakeEntity::Kind::Arc);
         ent->centre = c;
         ent->radius = r;
         ent->startAngle = a0;
@@ -90,7 +90,7 @@ public:
         return ent;
     }
     cad::EntityRef AddCircle(const Point& c, double r) override {
-        auto ent = Make(FakeEntity::Kind::Circle);
+        auto ent = make(FakeEntity::Kind::Circle);
         ent->centre = c;
         ent->radius = r;
         return ent;
@@ -98,7 +98,7 @@ public:
     void AddText(const std::string& text, const Point& at, double height) override {
         texts.push_back({text, at, height});
     }
-    std::shared_ptr<FakeEntity> Make(FakeEntity::Kind kind) {
+    std::shared_ptr<FakeEntity> make(FakeEntity::Kind kind) {
         if (failAfter >= 0 && static_cast<int>(entities.size()) >= failAfter) {
             throw cad::CadException("refused");
         }

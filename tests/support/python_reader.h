@@ -17,7 +17,7 @@ inline constexpr const char* kPythonInterpreter = "/usr/bin/python3";
 
 // Empty when /usr/bin/python3 imports every module named, else why not. Each module is
 // tried once per test program.
-inline std::string MissingPython(std::initializer_list<const char*> modules) {
+inline std::string missingPython(std::initializer_list<const char*> modules) {
     if (!std::filesystem::exists(kPythonInterpreter)) {
         return std::string(kPythonInterpreter) + " is not installed";
     }
@@ -42,8 +42,8 @@ inline std::string MissingPython(std::initializer_list<const char*> modules) {
 // cannot import the modules named, e.g. SKIP_WITHOUT_PYTHON("ezdxf").
 #define SKIP_WITHOUT_PYTHON(...)                                                                   \
     do {                                                                                           \
-        const std::string missingPython = ::torvelix::testing::MissingPython({__VA_ARGS__});       \
-        if (!missingPython.empty()) {                                                              \
-            GTEST_SKIP() << missingPython;                                                         \
+        const std::string missing = ::torvelix::testing::missingPython({__VA_ARGS__});             \
+        if (!missing.empty()) {                                                                    \
+            GTEST_SKIP() << missing;                                                               \
         }                                                                                          \
     } while (false)

@@ -51,12 +51,12 @@ private:
     std::filesystem::path path_;
 };
 
-inline void WriteText(const std::string& path, const std::string& text) {
+inline void writeText(const std::string& path, const std::string& text) {
     std::ofstream out(path, std::ios::binary);
     out << text;
 }
 
-inline std::string ReadText(const std::string& path) {
+inline std::string readText(const std::string& path) {
     std::ifstream in(path, std::ios::binary);
     return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
 }

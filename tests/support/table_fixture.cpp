@@ -11,7 +11,7 @@ namespace torvelix::testing {
 namespace {
 
 // Places text at a 1-based column of line, widening it with blanks.
-void Put(std::string& line, int column, int width, const std::string& text) {
+void put(std::string& line, int column, int width, const std::string& text) {
     const auto start = static_cast<std::size_t>(column - 1);
     if (line.size() < start + static_cast<std::size_t>(width)) {
         line.resize(start + static_cast<std::size_t>(width), ' ');
@@ -22,7 +22,7 @@ void Put(std::string& line, int column, int width, const std::string& text) {
 }
 
 // Left-aligned text (the blank standard).
-void PutLeft(std::string& line, int column, int width, const std::string& text) {
+void putLeft(std::string& line, int column, int width, const std::string& text) {
     const auto start = static_cast<std::size_t>(column - 1);
     std::string field = text;
     field.resize(static_cast<std::size_t>(width), ' ');
@@ -38,40 +38,40 @@ std::string ClassRow(const std::string& f3Low, const std::string& f3High, const 
                      const std::string& dHigh, const std::string& blank, const std::string& gost,
                      const std::string& tauFactor) {
     std::string line = "item   ";
-    Put(line, 8, 4, f3Low);
-    Put(line, 13, 6, f3High);
-    Put(line, 20, 5, dLow);
-    Put(line, 26, 4, dHigh);
+    put(line, 8, 4, f3Low);
+    put(line, 13, 6, f3High);
+    put(line, 20, 5, dLow);
+    put(line, 26, 4, dHigh);
     // The blank standard is measured in Windows-1251 bytes: convert before placing.
     std::string blankBytes = torvelix::utf8ToCp1251(blank).value();
-    PutLeft(line, 31, 43, blankBytes);
-    PutLeft(line, 75, 5, gost);
-    Put(line, 81, 4, tauFactor);
+    putLeft(line, 31, 43, blankBytes);
+    putLeft(line, 75, 5, gost);
+    put(line, 81, 4, tauFactor);
     return torvelix::cp1251ToUtf8(line);
 }
 
-std::string WireRow(const std::string& d, const std::string& iLow, const std::string& iHigh,
+std::string wireRow(const std::string& d, const std::string& iLow, const std::string& iHigh,
                     const std::string& iiLow, const std::string& iiHigh, const std::string& iiaLow,
                     const std::string& iiaHigh) {
     std::string line;
-    Put(line, 1, 5, d);
-    Put(line, 7, 5, iLow);
-    Put(line, 13, 5, iHigh);
-    Put(line, 29, 6, iiLow);
-    Put(line, 36, 6, iiHigh);
-    Put(line, 55, 7, iiaLow);
-    Put(line, 63, 7, iiaHigh);
+    put(line, 1, 5, d);
+    put(line, 7, 5, iLow);
+    put(line, 13, 5, iHigh);
+    put(line, 29, 6, iiLow);
+    put(line, 36, 6, iiHigh);
+    put(line, 55, 7, iiaLow);
+    put(line, 63, 7, iiaHigh);
     return line;
 }
 
 std::string SpringRow(const std::string& f3, const std::string& d, const std::string& d1,
                       const std::string& c1, const std::string& s3) {
     std::string line;
-    Put(line, 1, 6, f3);
-    Put(line, 8, 5, d);
-    Put(line, 14, 4, d1);
-    Put(line, 19, 7, c1);
-    Put(line, 27, 5, s3);
+    put(line, 1, 6, f3);
+    put(line, 8, 5, d);
+    put(line, 14, 4, d1);
+    put(line, 19, 7, c1);
+    put(line, 27, 5, s3);
     return line;
 }
 
@@ -112,9 +112,9 @@ void TableFolder::writeDefaultClassification() const {
 
 void TableFolder::writeDefaultWire() const {
     write("9389", {"   d    I lo  I hi               II lo  II hi             IIA lo  IIA hi",
-                   WireRow("1.00", "2450", "2740", "2060", "2450", "2070", "2460"),
-                   WireRow("2.00", "2010", "2260", "1770", "2010", "1780", "2020"),
-                   WireRow("3.00", "1720", "1960", "1620", "1860", "1630", "1870")});
+                   wireRow("1.00", "2450", "2740", "2060", "2450", "2070", "2460"),
+                   wireRow("2.00", "2010", "2260", "1770", "2010", "1780", "2020"),
+                   wireRow("3.00", "1720", "1960", "1620", "1860", "1630", "1870")});
 }
 
 } // namespace torvelix::testing

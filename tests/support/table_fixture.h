@@ -17,7 +17,7 @@ std::string ClassRow(const std::string& f3Low, const std::string& f3High, const 
                      const std::string& tauFactor);
 
 // One wire row: diameter, class I lower/upper, class II lower/upper, class IIA lower/upper.
-std::string WireRow(const std::string& d, const std::string& iLow, const std::string& iHigh,
+std::string wireRow(const std::string& d, const std::string& iLow, const std::string& iHigh,
                     const std::string& iiLow, const std::string& iiHigh, const std::string& iiaLow,
                     const std::string& iiaHigh);
 

@@ -39,7 +39,7 @@ struct ExpectedClass {
     double TauFactor;
 };
 
-std::string Padded(const std::string& utf8, std::size_t columns) {
+std::string padded(const std::string& utf8, std::size_t columns) {
     // Every character of these texts is one column (one byte in Windows-1251).
     std::size_t characters = 0;
     for (unsigned char ch : utf8) {
@@ -87,7 +87,7 @@ TEST(ShippedTables, ClassRowsReadBackAsTheClassificationGivesThem) {
             EXPECT_TRUE(selection.showWireClass);
         } else {
             ASSERT_TRUE(selection.LZagot.has_value());
-            EXPECT_EQ(*selection.LZagot, Padded(want.blank, 43));
+            EXPECT_EQ(*selection.LZagot, padded(want.blank, 43));
         }
     }
     EXPECT_TRUE(messages.messages.empty());

@@ -57,7 +57,7 @@ private:
     torvelix::testing::ScratchFolder scratch_;
 };
 
-std::vector<std::string> Formatted(const std::vector<TableFault>& faults) {
+std::vector<std::string> formatted(const std::vector<TableFault>& faults) {
     std::vector<std::string> out;
     for (const auto& fault : faults) {
         out.push_back(formatFault(fault));
@@ -66,7 +66,7 @@ std::vector<std::string> Formatted(const std::vector<TableFault>& faults) {
 }
 
 // The faults whose text holds `word`.
-std::vector<TableFault> Having(const std::vector<TableFault>& faults, const std::string& word) {
+std::vector<TableFault> having(const std::vector<TableFault>& faults, const std::string& word) {
     std::vector<TableFault> out;
     for (const auto& fault : faults) {
         if (fault.what.find(word) != std::string::npos) {
@@ -80,7 +80,7 @@ std::vector<TableFault> Having(const std::vector<TableFault>& faults, const std:
 
 TEST(TableChecker, ShippedTablesHaveNoFault) {
     const auto faults = checkTableSet(tablesInFolder(TORVELIX_DATA_DIR));
-    EXPECT_TRUE(faults.empty()) << ::testing::PrintToString(Formatted(faults));
+    EXPECT_TRUE(faults.empty()) << ::testing::PrintToString(formatted(faults));
 }
 
 TEST(TableChecker, NamesFilesBesideTheExecutableOrInAFolder) {
@@ -102,7 +102,7 @@ TEST(TableChecker, ReportsFieldsThatDoNotConvert) {
     lines.push_back(""); // an empty last line
     copy.write("13770", lines);
 
-    const auto faults = Formatted(copy.check());
+    const auto faults = formatted(copy.check());
     const std::vector<std::string> expected = {
         copy.path("9389") + ":3: field 10 (columns 55-61) \"    abc\" is not a number",
         copy.path("13764") + ":2: TauFactor (columns 81-84) \" 0,3\" is not a number",
@@ -125,7 +125,7 @@ TEST(TableChecker, ReportsForceNotMatchingStiffnessTimesDeflection) {
     ASSERT_EQ(copy.lines("13766").at(0).substr(0, 31), "  1.00  0.20  2.4   1.474 0.678");
     copy.patch("13766", 1, 27, "0.692");
     const auto faults = copy.check();
-    ASSERT_EQ(faults.size(), 1u) << ::testing::PrintToString(Formatted(faults));
+    ASSERT_EQ(faults.size(), 1u) << ::testing::PrintToString(formatted(faults));
     EXPECT_EQ(formatFault(faults[0]), copy.path("13766") +
                                           ":1: F3 1 differs from c1 * s3' = 1.02001 by more "
                                           "than 1 %");
@@ -141,8 +141,8 @@ TEST(TableChecker, ReportsIndexOutsideFourToTwelveButNotAtTheLimits) {
     copy.patch("13766", 2, 14, " 2.6");
     copy.patch("13766", 3, 14, " 0.9");
     copy.patch("13766", 4, 14, " 2.8");
-    const auto faults = Having(copy.check(), "index");
-    ASSERT_EQ(faults.size(), 2u) << ::testing::PrintToString(Formatted(faults));
+    const auto faults = having(copy.check(), "index");
+    ASSERT_EQ(faults.size(), 2u) << ::testing::PrintToString(formatted(faults));
     EXPECT_EQ(formatFault(faults[0]),
               copy.path("13766") + ":3: index (D1 - d) / d = 3.5 is outside 4 .. 12");
     EXPECT_EQ(faults[1].line, 4);
@@ -154,7 +154,7 @@ TEST(TableChecker, ReportsRowsOutOfOrder) {
     std::swap(lines[9], lines[10]);
     copy.write("13768", lines);
     const auto faults = copy.check();
-    ASSERT_EQ(faults.size(), 1u) << ::testing::PrintToString(Formatted(faults));
+    ASSERT_EQ(faults.size(), 1u) << ::testing::PrintToString(formatted(faults));
     EXPECT_EQ(faults[0].path, copy.path("13768"));
     EXPECT_EQ(faults[0].line, 11);
     EXPECT_NE(faults[0].what.find("out of order"), std::string::npos);
@@ -168,7 +168,7 @@ TEST(TableChecker, ReportsClassRowsNamingNoReadableSpringTable) {
     classLines.pop_back(); // item 10 has no line
     copy.write("13764", classLines);
 
-    const auto faults = Formatted(copy.check());
+    const auto faults = formatted(copy.check());
     const std::vector<std::string> expected = {
         copy.path("13764") + ":3: spring table \"13799\" (columns 75-79): the file " +
             copy.path("13799") + " cannot be read",
@@ -200,7 +200,7 @@ TEST(TableChecker, ReportsSpringDiametersMissingFromTheWireTable) {
     }
     ASSERT_FALSE(expected.empty());
     std::vector<long long> reported;
-    for (const auto& fault : Having(copy.check(), "not in the wire table")) {
+    for (const auto& fault : having(copy.check(), "not in the wire table")) {
         if (fault.path == copy.path("13766")) {
             reported.push_back(fault.line);
             EXPECT_EQ(fault.what,
@@ -215,7 +215,7 @@ TEST(TableChecker, ReportsACharacterInColumn18) {
     // The selection would read the outer diameter over columns 14-18 as 2.45.
     copy.patch("13766", 1, 18, "5");
     const auto faults = copy.check();
-    ASSERT_EQ(faults.size(), 1u) << ::testing::PrintToString(Formatted(faults));
+    ASSERT_EQ(faults.size(), 1u) << ::testing::PrintToString(formatted(faults));
     EXPECT_EQ(faults[0].line, 1);
     EXPECT_NE(faults[0].what.find("column 18 must be blank"), std::string::npos);
 }
@@ -223,6 +223,6 @@ TEST(TableChecker, ReportsACharacterInColumn18) {
 TEST(TableChecker, ReportsUnreadableWireTableOnceWithoutDiameterFaults) {
     TableCopy copy;
     fs::remove(copy.path("9389"));
-    const auto faults = Formatted(copy.check());
+    const auto faults = formatted(copy.check());
     EXPECT_EQ(faults, std::vector<std::string>{copy.path("9389") + ": the file cannot be read"});
 }

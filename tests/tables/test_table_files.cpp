@@ -16,7 +16,7 @@ using torvelix::testing::TableFolder;
 
 namespace {
 
-void WriteAllTables(const TableFolder& folder) {
+void writeAllTables(const TableFolder& folder) {
     folder.writeDefaultClassification();
     folder.writeDefaultWire();
     for (int n = 13766; n <= 13776; ++n) {
@@ -38,7 +38,7 @@ TEST(ExeBase, RemovesOnlyAnExistingExtension) {
 
 TEST(PresenceCheck, PassesWithEmptyTablesAndRunsOnce) {
     TableFolder folder;
-    WriteAllTables(folder);
+    writeAllTables(folder);
     TableState state;
     RecordingMessageSink messages;
     CheckTables(state, folder.exePath(), messages);
@@ -55,7 +55,7 @@ TEST(PresenceCheck, PassesWithEmptyTablesAndRunsOnce) {
 
 TEST(PresenceCheck, StopsAtTheFirstMissingFileAndNamesIt) {
     TableFolder folder;
-    WriteAllTables(folder);
+    writeAllTables(folder);
     folder.remove("13770");
     folder.remove("13772");
     TableState state;
@@ -130,7 +130,7 @@ TEST(ReadTableLine, NumbersFromOneAndReadsPastTheEndAsEmpty) {
 
 TEST(ClassSelection, ShowsTheRowsTextsAndStoresItsValues) {
     TableFolder folder;
-    WriteAllTables(folder);
+    writeAllTables(folder);
     TableState state;
     RecordingMessageSink messages;
     auto s = SelectClass(state, folder.exePath(), 0, messages);
@@ -165,7 +165,7 @@ TEST(ClassSelection, ShowsTheRowsTextsAndStoresItsValues) {
 
 TEST(ClassSelection, UnreadableFactorOrMissingRowClearsTablesOk) {
     TableFolder folder;
-    WriteAllTables(folder);
+    writeAllTables(folder);
     // Only items 0 .. 2 exist, and item 1 has no factor.
     folder.write("13764", {ClassRow("1.00", "850", "0.2", "5.0", "x", "13766", "0.3"),
                            ClassRow("1.00", "800", "0.2", "5.0", "x", "13767", "abc"),

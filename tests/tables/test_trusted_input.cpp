@@ -18,7 +18,7 @@ using torvelix::testing::TableFolder;
 
 namespace {
 
-void WriteBytes(const std::filesystem::path& path, const std::string& bytes) {
+void writeBytes(const std::filesystem::path& path, const std::string& bytes) {
     std::ofstream(path, std::ios::binary) << bytes;
 }
 
@@ -28,7 +28,7 @@ TEST(BoundedLines, AnOverlongLineReadsAsALineWhoseFieldsDoNotConvert) {
     TableFolder folder;
     const std::string path = folder.tablePath("13766");
     const std::string atBound(4096, '1'); // 4096 bytes and CR LF: still a line
-    WriteBytes(path, atBound + "\r\n" + std::string(4097, '2') + "\r\n  1.00\r\n");
+    writeBytes(path, atBound + "\r\n" + std::string(4097, '2') + "\r\n  1.00\r\n");
     EXPECT_EQ(ReadTableLine(path, 1), atBound);
     const std::string overlong = ReadTableLine(path, 2);
     EXPECT_TRUE(isOverlongLine(overlong));

@@ -217,7 +217,7 @@ TEST_F(Window, SavesTheDrawingAsDxfAndStartsANewOne) {
 
     // The file saved before the new drawing, read back last: it needs the reader.
     SKIP_WITHOUT_PYTHON("ezdxf");
-    const test::DxfDump dump = test::ReadDxfBack(path.string());
+    const test::DxfDump dump = test::readDxfBack(path.string());
     ASSERT_EQ(dump.entities.size(), 2u) << dump.raw;
     EXPECT_EQ(dump.entities[1].text, "Пружина номер 1");
 }

@@ -16,7 +16,7 @@ namespace torvelix::cad {
 namespace {
 
 // Answers the next message box with `button` once it is up, noting its text.
-void Answer(QMessageBox::StandardButton button, QString* text = nullptr) {
+void answer(QMessageBox::StandardButton button, QString* text = nullptr) {
     QTimer::singleShot(0, [button, text] {
         auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
         ASSERT_NE(box, nullptr) << "no message box is up";
@@ -54,24 +54,24 @@ protected:
 TEST_F(Questions, AnUnsavedDrawingIsSavedKeptOrLetGoByTheAnswer) {
     ASSERT_TRUE(window->hasUnsavedDrawing());
     QString text;
-    Answer(QMessageBox::Cancel, &text);
+    answer(QMessageBox::Cancel, &text);
     EXPECT_FALSE(window->confirmDiscard());
     EXPECT_EQ(text, "Чертеж не сохранен. Сохранить его?");
 
     // "Да" with the save dialog cancelled keeps the program from going on.
     window->setSaveNameSource([] { return QString(); });
-    Answer(QMessageBox::Yes);
+    answer(QMessageBox::Yes);
     EXPECT_FALSE(window->confirmDiscard());
 
     window->setSaveNameSource([this] { return path("spring"); });
-    Answer(QMessageBox::Yes);
+    answer(QMessageBox::Yes);
     EXPECT_TRUE(window->confirmDiscard());
     EXPECT_TRUE(QFile::exists(path("spring.dxf")));
     EXPECT_FALSE(window->hasUnsavedDrawing());
     EXPECT_TRUE(window->confirmDiscard()); // nothing left to ask about
 
     document->ModelSpace().AddLine({0, 0, 0}, {0, 10, 0});
-    Answer(QMessageBox::No);
+    answer(QMessageBox::No);
     EXPECT_TRUE(window->confirmDiscard());
 }
 
@@ -83,14 +83,14 @@ TEST_F(Questions, TheExtensionIsAddedAndAnExistingFileReplacedOnlyWhenAgreed) {
 
     // "old" becomes old.dxf, which exists: "Нет" leaves it untouched.
     QString text;
-    Answer(QMessageBox::No, &text);
+    answer(QMessageBox::No, &text);
     EXPECT_FALSE(window->saveAsPath(path("old")));
     EXPECT_TRUE(text.contains("old.dxf")) << text.toStdString();
     ASSERT_TRUE(existing.open(QIODevice::ReadOnly));
     EXPECT_EQ(existing.readAll(), "keep");
     existing.close();
 
-    Answer(QMessageBox::Yes);
+    answer(QMessageBox::Yes);
     EXPECT_TRUE(window->saveAsPath(path("old")));
     EXPECT_GT(QFileInfo(path("old.dxf")).size(), 4);
 
