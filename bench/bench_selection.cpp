@@ -57,7 +57,7 @@ void BM_PreliminarySelection(benchmark::State& bench) {
     std::size_t candidates = 0;
     for (auto _ : bench) {
         messages.messages.clear();
-        auto out = calc::PreliminarySelection(state, controls, messages);
+        auto out = calc::preliminarySelection(state, controls, messages);
         benchmark::DoNotOptimize(out.mm1.data());
         candidates = candidateCount(out.mm1);
     }
@@ -120,8 +120,8 @@ void BM_LargeTableSelectionAndReport(benchmark::State& bench) {
     std::size_t reportLines = 0;
     for (auto _ : bench) {
         messages.messages.clear();
-        auto selection = calc::PreliminarySelection(state, controls, messages);
-        auto report = calc::FinalCalculation(state, controls, messages);
+        auto selection = calc::preliminarySelection(state, controls, messages);
+        auto report = calc::finalCalculation(state, controls, messages);
         benchmark::DoNotOptimize(selection.mm1.data());
         benchmark::DoNotOptimize(report.mm2.data());
         candidates = candidateCount(selection.mm1);

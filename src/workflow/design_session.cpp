@@ -158,7 +158,7 @@ void DesignSession::leaveStep(Page page, bool forward) {
 void DesignSession::ppList2Leave() {
     values_.candidates.mm1.clear();
     calc::ControlStates controls = controlValues();
-    calc::SelectionOutcome outcome = calc::PreliminarySelection(state_, controls, messages_);
+    calc::SelectionOutcome outcome = calc::preliminarySelection(state_, controls, messages_);
     values_.candidates.eNum = controls.eNum;
     values_.candidates.mm1 = std::move(outcome.mm1);
     if (outcome.clearReport) {
@@ -170,7 +170,7 @@ bool DesignSession::ppList3Leave() {
     const calc::ControlStates controls = controlValues();
     reportReplaced_ = false;
     try {
-        calc::ReportOutcome outcome = calc::FinalCalculation(state_, controls, messages_);
+        calc::ReportOutcome outcome = calc::finalCalculation(state_, controls, messages_);
         reportReplaced_ = outcome.replaceReport;
         if (!outcome.replaceReport) {
             return true;

@@ -40,7 +40,7 @@ TEST_F(SelectionTest, BoundsOfBothFiltersAreInclusive) {
            SpringRow("106.67", "2.00", "12", "30", "3.56"),  // just above F3max
            SpringRow("100", "2.00", "9.9", "30", "3.33"),    // D1 below Dmin
            SpringRow("100", "2.00", "12.1", "30", "3.33")}); // D1 above Dmax
-    auto out = PreliminarySelection(state, controls, messages);
+    auto out = preliminarySelection(state, controls, messages);
     EXPECT_TRUE(out.mm1.empty());
     EXPECT_TRUE(out.clearReport);
     EXPECT_EQ(texts(), std::vector<std::string>{
@@ -53,7 +53,7 @@ TEST_F(SelectionTest, BoundsOfBothFiltersAreInclusive) {
     controls.eF2 = "75"; // F3max = 100
     messages.messages.clear();
     table({SpringRow("100", "2.00", "12", "30", "3.33")});
-    out = PreliminarySelection(state, controls, messages);
+    out = preliminarySelection(state, controls, messages);
     EXPECT_TRUE(messages.messages.empty());
     EXPECT_EQ(controls.eNum, "1");
     EXPECT_FALSE(out.clearReport);
@@ -63,7 +63,7 @@ TEST_F(SelectionTest, ClassIIIUsesTheWiderGap) {
     selectClass(9);
     controls.eDn2 = "20";
     folder.write("13775", {SpringRow("133.3", "2.00", "16", "40", "3.33")});
-    auto out = PreliminarySelection(state, controls, messages);
+    auto out = preliminarySelection(state, controls, messages);
     EXPECT_NEAR(state.F3min, 80 / 0.85, 1e-12);
     EXPECT_NEAR(state.F3max, 80 / 0.6, 1e-12);
     ASSERT_FALSE(out.mm1.empty());
@@ -75,7 +75,7 @@ TEST_F(SelectionTest, ListsEveryCandidateWithItsLinesAndProposesTheLast) {
     rows.push_back(SpringRow("100", "2.00", "12", "30", "3.33")); // line 7: D 10, i 5
     table(rows);
     controls.eDn1 = "10";
-    auto out = PreliminarySelection(state, controls, messages);
+    auto out = preliminarySelection(state, controls, messages);
     ASSERT_EQ(out.mm1.size(), 11u);
     EXPECT_EQ(out.mm1[0], "Номер пружины по ГОСТ 13766-86       :7");
     EXPECT_EQ(out.mm1[1], "Сила при максимальной деформации (Н) :100");
@@ -105,7 +105,7 @@ TEST_F(SelectionTest, EntriesPadTheNumberToFourCharacters) {
     auto rows = filler(1233);
     rows.push_back(SpringRow("100", "2.00", "12", "30", "3.33"));
     table(rows);
-    auto out = PreliminarySelection(state, controls, messages);
+    auto out = preliminarySelection(state, controls, messages);
     EXPECT_EQ(controls.eNum, "1234");
     EXPECT_EQ(out.mm1[0], "Номер пружины по ГОСТ 13766-86       :1234");
 }
@@ -115,7 +115,7 @@ TEST_F(SelectionTest, AFailedLastCandidateLeavesNoProposal) {
            SpringRow("100", "2.00", "12", "30", "3.33"), // passes
            SpringRow("100", "2.00", "12", "30", "3.33")});
     controls.eV = "100"; // all three collide
-    auto out = PreliminarySelection(state, controls, messages);
+    auto out = preliminarySelection(state, controls, messages);
     EXPECT_EQ(controls.eNum, "0");
     ASSERT_EQ(out.mm1.size(), 9u);
     EXPECT_EQ(out.mm1[1], "Происходит соударение витков.");
@@ -127,7 +127,7 @@ TEST_F(SelectionTest, AFailedLastCandidateLeavesNoProposal) {
            // d 0.50 is not in the wire table (the 3.00 row's lower strength gives
            // Vk 2.91 < 3), i = 23, and the stress is far too high: three verdicts, in order.
            SpringRow("100", "0.50", "12", "30", "3.33")});
-    out = PreliminarySelection(state, controls, messages);
+    out = preliminarySelection(state, controls, messages);
     EXPECT_EQ(controls.eNum, "0");
     ASSERT_GE(out.mm1.size(), 16u);
     EXPECT_EQ(out.mm1[11], "Номер пружины по ГОСТ 13766-86       :2");
@@ -140,7 +140,7 @@ TEST_F(SelectionTest, AFailedLastCandidateLeavesNoProposal) {
 TEST_F(SelectionTest, ACandidateThatCannotBeComputedIsNeverProposed) {
     table({SpringRow("100", "2.00", "12", "30", "3.33"),
            SpringRow("100", "2.00", "12", "bad", "3.33")});
-    auto out = PreliminarySelection(state, controls, messages);
+    auto out = preliminarySelection(state, controls, messages);
     ASSERT_EQ(out.mm1.size(), 14u);
     EXPECT_EQ(out.mm1[11], "Номер пружины по ГОСТ 13766-86       :2");
     EXPECT_EQ(out.mm1[12], "Расчет пружины не выполнен.");
@@ -153,12 +153,12 @@ TEST_F(SelectionTest, ACandidateThatCannotBeComputedIsNeverProposed) {
 TEST_F(SelectionTest, AMissingWireTableFailsEveryCandidateOfThatRun) {
     table({SpringRow("100", "2.00", "12", "30", "3.33"),
            SpringRow("100", "2.00", "12", "30", "3.33")});
-    auto out = PreliminarySelection(state, controls, messages);
+    auto out = preliminarySelection(state, controls, messages);
     EXPECT_TRUE(messages.messages.empty());
     EXPECT_EQ(controls.eNum, "2");
 
     folder.remove("9389"); // between two runs
-    out = PreliminarySelection(state, controls, messages);
+    out = preliminarySelection(state, controls, messages);
     const std::string wireMessage = "Не могу найти таблицу " + folder.tablePath("9389");
     EXPECT_EQ(texts(), (std::vector<std::string>{wireMessage, wireMessage}));
     EXPECT_EQ(out.mm1, (std::vector<std::string>{"Номер пружины по ГОСТ 13766-86       :1",
@@ -174,13 +174,13 @@ TEST_F(SelectionTest, WireDiametersAreConvertedUpToTheMatchOnly) {
     // A bad diameter after the 2.00 row is never looked at.
     folder.write("9389", {heading, wireRow("2.00", "2010", "2260", "1770", "2010", "1780", "2020"),
                           wireRow("x.xx", "1", "1", "1", "1", "1", "1")});
-    PreliminarySelection(state, controls, messages);
+    preliminarySelection(state, controls, messages);
     EXPECT_TRUE(messages.messages.empty());
     EXPECT_EQ(controls.eNum, "1");
     // Before it, it stops the computation, which names the wire table.
     folder.write("9389", {heading, wireRow("x.xx", "1", "1", "1", "1", "1", "1"),
                           wireRow("2.00", "2010", "2260", "1770", "2010", "1780", "2020")});
-    PreliminarySelection(state, controls, messages);
+    preliminarySelection(state, controls, messages);
     EXPECT_EQ(texts(),
               std::vector<std::string>{"Не могу найти таблицу " + folder.tablePath("9389")});
     EXPECT_EQ(controls.eNum, "0");
@@ -194,7 +194,7 @@ TEST_F(SelectionTest, InputsThatDoNotConvertEscapeAndKeepLaterMembers) {
     EXPECT_THROW(
         {
             try {
-                PreliminarySelection(state, controls, messages);
+                preliminarySelection(state, controls, messages);
             } catch (const ConversionError& e) {
                 EXPECT_STREQ(e.what(), "Неверное число '2,5'. Дробную часть отделяйте точкой.");
                 throw;
@@ -206,14 +206,14 @@ TEST_F(SelectionTest, InputsThatDoNotConvertEscapeAndKeepLaterMembers) {
     EXPECT_EQ(controls.eNum, "5");
     controls.eF2 = "80";
     controls.eN3 = " 1.5 ";
-    PreliminarySelection(state, controls, messages);
+    preliminarySelection(state, controls, messages);
     EXPECT_EQ(state.n3, 1.5);
 }
 
 TEST_F(SelectionTest, MissingSpringTableKeepsTheNumberAndListsNothing) {
     folder.remove("13766");
     controls.eNum = "3";
-    auto out = PreliminarySelection(state, controls, messages);
+    auto out = preliminarySelection(state, controls, messages);
     EXPECT_TRUE(out.mm1.empty());
     EXPECT_FALSE(out.clearReport);
     EXPECT_EQ(controls.eNum, "3");
@@ -227,7 +227,7 @@ TEST_F(SelectionTest, ThreeStrandClassListsCableAndWireDiameters) {
     controls.kind = calc::SpringKind::ThreeStrand;
     controls.eDn2 = "14";
     folder.write("13774", {SpringRow("100", "2.00", "13.5", "30", "3.33")});
-    auto out = PreliminarySelection(state, controls, messages);
+    auto out = preliminarySelection(state, controls, messages);
     ASSERT_GE(out.mm1.size(), 4u);
     EXPECT_EQ(out.mm1[2], "Диаметр троса                   (мм) :2");
     EXPECT_EQ(out.mm1[3], "Диаметр проволоки               (мм) : 2.00"); // columns 8-12
@@ -243,7 +243,7 @@ protected:
 
 TEST_F(ReportTest, LinesLabelsAndFormats) {
     controls.eNum = "1";
-    auto out = FinalCalculation(state, controls, messages);
+    auto out = finalCalculation(state, controls, messages);
     ASSERT_TRUE(out.replaceReport);
     const auto& r = out.mm2;
     ASSERT_EQ(r.size(), 52u);
@@ -279,14 +279,14 @@ TEST_F(ReportTest, LinesLabelsAndFormats) {
 TEST_F(ReportTest, NoNumberKeepsTheReportAndAFailedComputationClearsIt) {
     for (const char* none : {"0", ""}) {
         controls.eNum = none;
-        auto out = FinalCalculation(state, controls, messages);
+        auto out = finalCalculation(state, controls, messages);
         EXPECT_FALSE(out.replaceReport);
         EXPECT_EQ(
             texts().back(),
             "По стандарту пружину подобрать нельзя.\rНе выбран номер рассчитываемой пружины!");
     }
     controls.eNum = "2";
-    auto out = FinalCalculation(state, controls, messages);
+    auto out = finalCalculation(state, controls, messages);
     EXPECT_TRUE(out.replaceReport);
     EXPECT_TRUE(out.mm2.empty());
     EXPECT_EQ(texts().back(), "Не могу найти таблицу " + folder.tablePath("13766"));
@@ -296,10 +296,10 @@ TEST_F(ReportTest, WireClassLineForItemsOneAndFive) {
     selectClass(5);
     controls.eNum = "1";
     controls.wire = calc::WireClass::IIA;
-    auto out = FinalCalculation(state, controls, messages);
+    auto out = finalCalculation(state, controls, messages);
     EXPECT_EQ(out.mm2[15], "- Проволока класса IIA по ГОСТ 9389-75");
     controls.wire = calc::WireClass::II;
-    out = FinalCalculation(state, controls, messages);
+    out = finalCalculation(state, controls, messages);
     EXPECT_EQ(out.mm2[15], "- Проволока класса II по ГОСТ 9389-75");
 }
 
@@ -308,7 +308,7 @@ TEST_F(ReportTest, ThreeStrandReportHasCableAndRawWireLines) {
     selectClass(9);
     folder.write("13775", {SpringRow("106", " 2.0", "22", "30", "3.33")});
     controls.eNum = "1";
-    auto out = FinalCalculation(state, controls, messages);
+    auto out = finalCalculation(state, controls, messages);
     ASSERT_EQ(out.mm2.size(), 53u);
     EXPECT_EQ(out.mm2[22], "Диаметр троса,                         d1,   (мм)  : 2");
     // The raw five characters of columns 8-12, blanks included.

@@ -84,11 +84,11 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     controls.eDn2 = "1000";
     if (state.tables.TablesOk) {
         try {
-            calc::PreliminarySelection(state, controls, messages);
+            calc::preliminarySelection(state, controls, messages);
             if (controls.eNum == "0") {
                 controls.eNum = "1";
             }
-            calc::FinalCalculation(state, controls, messages);
+            calc::finalCalculation(state, controls, messages);
         } catch (const UserError&) {
             // A number that does not convert reaches the general error handler.
         }
