@@ -156,6 +156,23 @@ void TForm1::FormCreate() {
     new OuterSizeKeeper(*this, QSize(width, height));
 }
 
+void TForm1::resizeEvent(QResizeEvent* event) {
+    QWidget::resizeEvent(event);
+    if (ui_.Notebook1 == nullptr) {
+        return;
+    }
+    // The forms that would stay at the top get half the height gained beyond the
+    // default size above them, so that they stand in the middle of an enlarged window.
+    const int gained = std::max(0, height() - kDefaultHeight);
+    for (QSpacerItem* spacer : ui_.formSpacers) {
+        // Never more than the page can spare: the spacer gives way before the form does.
+        spacer->changeSize(0, gained / 2, QSizePolicy::Minimum, QSizePolicy::Maximum);
+    }
+    for (int page = 5; page <= 7; ++page) {
+        ui_.Notebook1->widget(page)->layout()->invalidate();
+    }
+}
+
 void TForm1::showEvent(QShowEvent* event) {
     QWidget::showEvent(event);
     if (activatedOnce_) {

@@ -58,6 +58,7 @@ public:
 protected:
     bool event(QEvent* event) override;
     void showEvent(QShowEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
     // Closing the program asks first whether an unsaved drawing is to be saved.
     void closeEvent(QCloseEvent* event) override;
 

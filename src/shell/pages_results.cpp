@@ -88,6 +88,8 @@ QWidget* buildList4(WizardControls& ui) {
 QWidget* buildList5(WizardControls& ui) {
     QWidget* page = newPage("List5", "RxLabel7", "Вычерчивание пружины средствами AutoCad ");
     auto* layout = static_cast<QVBoxLayout*>(page->layout());
+    ui.formSpacers[0] = new QSpacerItem(0, 0, QSizePolicy::Minimum, QSizePolicy::Maximum);
+    layout->addSpacerItem(ui.formSpacers[0]);
 
     auto* types = new QGroupBox(" Тип чертежа ", page);
     types->setObjectName("GroupBox5");
@@ -164,6 +166,8 @@ QWidget* buildList5(WizardControls& ui) {
 QWidget* buildList6(WizardControls& ui) {
     QWidget* page = newPage("List6", "RxLabel8", "Вычерчивание пружины (технические требования)");
     auto* layout = static_cast<QVBoxLayout*>(page->layout());
+    ui.formSpacers[1] = new QSpacerItem(0, 0, QSizePolicy::Minimum, QSizePolicy::Maximum);
+    layout->addSpacerItem(ui.formSpacers[1]);
     auto* box = new QGroupBox(page);
     box->setObjectName("GroupBox7");
     auto* grid = new QGridLayout(box);
@@ -248,6 +252,8 @@ QWidget* buildList7(WizardControls& ui, bool withDrawingWindow) {
     QWidget* page = newPage("List7", "RxLabel9",
                             "Вычерчивание пружины (геометрические параметры)" + QString(24, u' '));
     auto* layout = static_cast<QVBoxLayout*>(page->layout());
+    ui.formSpacers[2] = new QSpacerItem(0, 0, QSizePolicy::Minimum, QSizePolicy::Maximum);
+    layout->addSpacerItem(ui.formSpacers[2]);
 
     auto* gbParam = new QGroupBox(page);
     gbParam->setObjectName("gbParam");

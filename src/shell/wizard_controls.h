@@ -8,6 +8,7 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QSpacerItem>
 #include <QStackedWidget>
 
 #include <array>
@@ -93,6 +94,10 @@ struct WizardControls {
     std::array<QLineEdit*, 7> diagramEdits{}; // e9_L0 .. e9_L3, e9_F1 .. e9_F3
     QToolButton* sbAutoCad = nullptr;
     QPushButton* bbShowDrawing = nullptr; // brings the built-in drawing window back
+
+    // Above the forms of pages 5, 6 and 7, which would otherwise stay at the top of a
+    // window enlarged beyond its default size.
+    std::array<QSpacerItem*, 3> formSpacers{};
 };
 
 // The pages, each a widget named List0 .. List7. exePath: the running executable,

@@ -47,5 +47,23 @@ TEST_F(ModeButtons, TheButtonThatIsDownLooksDown) {
     EXPECT_EQ(background("sb02"), QColor(kModeDownColour));
 }
 
+TEST_F(ModeButtons, FormsOfTheDrawingPagesMoveToTheMiddleOfAnEnlargedWindow) {
+    TForm1& form = open();
+    form.show();
+    click("sb02");
+    next(); // the drawing options
+    next(); // the geometric parameters (no requirements)
+    auto* params = find<QWidget>("gbParam");
+    QApplication::processEvents();
+    const int top = params->y();
+    // 400 pixels taller than the default 450: half of them above the form.
+    form.resize(form.width(), 850);
+    QApplication::processEvents();
+    EXPECT_EQ(params->y(), top + 200);
+    form.resize(form.width(), 450);
+    QApplication::processEvents();
+    EXPECT_EQ(params->y(), top);
+}
+
 } // namespace
 } // namespace torvelix::shell::testing
