@@ -85,14 +85,6 @@ constexpr double kLargestSizeMm = 1e6;
 // Picked points farther out than this leave no room for the spring's coordinates.
 constexpr double kFarthestPointMm = 1e9;
 
-constexpr const char* kPointTooFar =
-    "Точка лежит слишком далеко от начала координат\r(координата больше 1E9 мм)!";
-
-bool tooFar(const Point& p) {
-    return !(std::abs(p.x) <= kFarthestPointMm && std::abs(p.y) <= kFarthestPointMm &&
-             std::abs(p.z) <= kFarthestPointMm);
-}
-
 // The views that show the coils from the side, where overlapping coils would be drawn.
 bool sideView(ViewType view) {
     return view == ViewType::WithBreak || view == ViewType::Full;
@@ -194,6 +186,21 @@ double endAllowance(const DrawingParams& params, double coilTilt) {
     return 0.5 * params.d;
 }
 
+bool tooFar(const Point& p) {
+    return !(std::abs(p.x) <= kFarthestPointMm && std::abs(p.y) <= kFarthestPointMm &&
+             std::abs(p.z) <= kFarthestPointMm);
+}
+
+CadDocument& attachForDrawing(DrawingSession& session, CadConnector& connector) {
+    session.Application = connector.Attach("AutoCAD.Application");
+    session.Document = &session.Application->ActiveDocument();
+    CadDocument& document = *session.Document;
+    session.TileMode = document.GetVariableInt("TILEMODE");
+    session.CvPort = document.GetVariableInt("CVPORT");
+    session.Geometry.TargetSpace = &chooseTargetSpace(document, session.TileMode, session.CvPort);
+    return document;
+}
+
 void DrawSpring(DrawingSession& session, DrawingParams& params, CadConnector& connector,
                 MessageSink& sink) {
     if (auto refusal = checkDrawingParams(params)) {
@@ -202,12 +209,7 @@ void DrawSpring(DrawingSession& session, DrawingParams& params, CadConnector& co
     }
     geometry::DrawingState& state = session.Geometry;
     try {
-        session.Application = connector.Attach("AutoCAD.Application");
-        session.Document = &session.Application->ActiveDocument();
-        CadDocument& document = *session.Document;
-        session.TileMode = document.GetVariableInt("TILEMODE");
-        session.CvPort = document.GetVariableInt("CVPORT");
-        state.TargetSpace = &chooseTargetSpace(document, session.TileMode, session.CvPort);
+        CadDocument& document = attachForDrawing(session, connector);
         CadUtility& utility = document.Utility();
         state.PickStart = utility.GetPoint(std::nullopt, "Укажи точку начала пружины: ");
         state.InsertPoint = state.PickStart;

@@ -65,6 +65,16 @@ std::optional<std::string> checkDrawingParams(const DrawingParams& params);
 void DrawSpring(DrawingSession& session, DrawingParams& params, CadConnector& connector,
                 MessageSink& sink);
 
+// Attaches through connector and reads TILEMODE and CVPORT into the session, whose views
+// then draw into the space they select. Failures of the CAD application pass on as
+// CadException.
+CadDocument& attachForDrawing(DrawingSession& session, CadConnector& connector);
+
+// A picked point too far from the origin leaves no room for the spring's coordinates.
+inline constexpr const char* kPointTooFar =
+    "Точка лежит слишком далеко от начала координат\r(координата больше 1E9 мм)!";
+bool tooFar(const Point& p);
+
 // The end allowance: how far the first working coil's top lies right of the start point.
 double endAllowance(const DrawingParams& params, double coilTilt);
 

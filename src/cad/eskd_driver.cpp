@@ -8,14 +8,6 @@
 
 namespace torvelix::cad {
 
-namespace {
-
-CadSpace& TargetSpace(CadDocument& document, int tileMode, int cvPort) {
-    return tileMode != 1 && cvPort == 1 ? document.PaperSpace() : document.ModelSpace();
-}
-
-} // namespace
-
 std::vector<std::string> numberedTechLines(const TechRequirements& tt) {
     std::vector<std::string> lines;
     int number = 0;
@@ -70,18 +62,10 @@ void drawEskdSpring(DrawingSession& session, DrawingParams& params,
     }
     geometry::DrawingState& state = session.Geometry;
     try {
-        session.Application = connector.Attach("AutoCAD.Application");
-        session.Document = &session.Application->ActiveDocument();
-        CadDocument& document = *session.Document;
-        session.TileMode = document.GetVariableInt("TILEMODE");
-        session.CvPort = document.GetVariableInt("CVPORT");
-        state.TargetSpace = &TargetSpace(document, session.TileMode, session.CvPort);
+        CadDocument& document = attachForDrawing(session, connector);
         sheet->Corner = document.Utility().GetPoint(std::nullopt, kSheetCornerPrompt);
-        if (std::abs(sheet->Corner.x) > 1e9 || std::abs(sheet->Corner.y) > 1e9 ||
-            std::abs(sheet->Corner.z) > 1e9) {
-            sink.show(
-                MessageIcon::Error,
-                "Точка лежит слишком далеко от начала координат\r(координата больше 1E9 мм)!");
+        if (tooFar(sheet->Corner)) {
+            sink.show(MessageIcon::Error, kPointTooFar);
             return;
         }
         state.PickStart = geometry::springStartOnSheet(params, *sheet);
