@@ -16,7 +16,13 @@ void TForm1::connectHandlers() {
     workflow::DesignSession& s = *session_;
     connect(ui_.bbPrior, &QPushButton::clicked, this, [this] { changePage(false); });
     connect(ui_.bbNext, &QPushButton::clicked, this, [this] { changePage(true); });
-    connect(ui_.bbExit, &QPushButton::clicked, this, [this] { bbExitClick(); });
+    connect(ui_.bbExit, &QPushButton::clicked, this, [this] {
+        try {
+            bbExitClick();
+        } catch (const std::exception& error) {
+            showGeneralError(error.what());
+        }
+    });
 
     connect(ui_.rgKlas.items, &QButtonGroup::idToggled, this, [this, &s](int, bool checked) {
         if (checked) {
