@@ -1,6 +1,6 @@
 // The window: the Qt application and the one wizard window; the program ends when the
 // window closes.
-#include "commands.h"
+#include "window_main.h"
 
 #include "docx_word_backend.h"
 #include "form1.h"

@@ -12,7 +12,7 @@
 #include <map>
 #include <sstream>
 
-namespace torvelix::app {
+namespace torvelix::cli {
 
 namespace {
 
@@ -147,4 +147,4 @@ std::string readTechFile(const std::string& path, cad::TechRequirementControls& 
     return {};
 }
 
-} // namespace torvelix::app
+} // namespace torvelix::cli

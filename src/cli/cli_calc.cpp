@@ -10,7 +10,7 @@
 #include <optional>
 #include <stdexcept>
 
-namespace torvelix::app {
+namespace torvelix::cli {
 
 namespace {
 
@@ -200,4 +200,4 @@ int runCalcCommand(const std::vector<std::string>& args, const std::string& exeP
     return messages.anyShown() ? 1 : 0;
 }
 
-} // namespace torvelix::app
+} // namespace torvelix::cli

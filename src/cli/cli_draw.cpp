@@ -7,19 +7,16 @@
 #include "drawing_document.h"
 #include "dxf_writer.h"
 #include "number_parse.h"
-#include "pdf_writer.h"
 #include "svg_writer.h"
 #include "tech_file.h"
 #include "utf8_text.h"
-
-#include <QGuiApplication>
 
 #include <algorithm>
 #include <cstdio>
 #include <optional>
 #include <stdexcept>
 
-namespace torvelix::app {
+namespace torvelix::cli {
 
 namespace {
 
@@ -66,22 +63,6 @@ const char* kDrawHelp =
     "0 drawn and saved; 1 a failure was reported (after a failure while drawing the\n"
     "file still holds what was drawn); 2 bad command line.\n";
 
-// PDF pages need Qt's fonts: a GUI application, offscreen when there is no display.
-void writePdfHeadless(const cad::DrawingDocument& doc, const std::string& path) {
-    if (QGuiApplication::instance() == nullptr) {
-        if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) {
-            qputenv("QT_QPA_PLATFORM", "offscreen");
-        }
-        static int argc = 1;
-        static char name[] = "torvelix";
-        static char* argv[] = {name, nullptr};
-        // Qt's own notes (a missing runtime folder) are no messages of this program.
-        qInstallMessageHandler([](QtMsgType, const QMessageLogContext&, const QString&) {});
-        static QGuiApplication application(argc, argv);
-    }
-    cad::writePdf(doc, path);
-}
-
 int usage(const std::string& error) {
     std::fprintf(stderr, "torvelix draw: %s\n(see torvelix draw --help)\n",
                  escapeInvalidUtf8(error).c_str());
@@ -112,7 +93,8 @@ std::optional<cad::Point> parsePoint(const std::string& text) {
 
 } // namespace
 
-int runDrawCommand(const std::vector<std::string>& rawArgs, const std::string& exePath) {
+int runDrawCommand(const std::vector<std::string>& rawArgs, const std::string& exePath,
+                   const CliServices& services) {
     std::vector<std::string> args;
     for (const auto& word : rawArgs) {
         args.push_back(word == "-o" ? "--output" : word == "-h" ? "--help" : word);
@@ -280,7 +262,11 @@ int runDrawCommand(const std::vector<std::string>& rawArgs, const std::string& e
                                           output.compare(output.size() - 4, 4, upper) == 0);
         };
         if (endsWith(".pdf", ".PDF")) {
-            writePdfHeadless(*document, output);
+            if (!services.writePdf) {
+                sink.show(MessageIcon::Error, "PDF output is not available in this program");
+                return 1;
+            }
+            services.writePdf(*document, output);
         } else if (endsWith(".svg", ".SVG")) {
             cad::writeSvg(*document, output);
         } else {
@@ -293,4 +279,4 @@ int runDrawCommand(const std::vector<std::string>& rawArgs, const std::string& e
     return sink.anyShown() ? 1 : 0;
 }
 
-} // namespace torvelix::app
+} // namespace torvelix::cli

@@ -7,7 +7,7 @@
 #include <cstddef>
 #include <string>
 
-namespace torvelix::app {
+namespace torvelix::cli {
 
 // A requirements file is a few lines; anything larger is not one.
 inline constexpr std::size_t kMaxTechFileBytes = 1 << 20;
@@ -19,4 +19,4 @@ inline constexpr std::size_t kMaxTechFileBytes = 1 << 20;
 // (U+FFFE, U+FFFF ...), are refused.
 std::string readTechFile(const std::string& path, cad::TechRequirementControls& c);
 
-} // namespace torvelix::app
+} // namespace torvelix::cli

@@ -6,7 +6,7 @@
 
 #include <string>
 
-namespace torvelix::app {
+namespace torvelix::cli {
 
 std::string oneLine(const std::string& text);
 
@@ -19,4 +19,4 @@ private:
     int count_ = 0;
 };
 
-} // namespace torvelix::app
+} // namespace torvelix::cli

@@ -5,7 +5,7 @@
 #include <cstdio>
 #include <cstring>
 
-namespace torvelix::app {
+namespace torvelix::cli {
 
 int finishOutput(int status) {
     errno = 0;
@@ -27,4 +27,4 @@ int finishOutput(int status) {
     return status;
 }
 
-} // namespace torvelix::app
+} // namespace torvelix::cli

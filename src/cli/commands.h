@@ -1,18 +1,18 @@
-// The executable's subcommands. Each returns the process exit status:
+// The command line's subcommands. Each returns the process exit status:
 // 0 success, 1 a handled failure was reported, 2 bad command line.
 #pragma once
+
+#include "command_line.h"
 
 #include <string>
 #include <vector>
 
-namespace torvelix::app {
+namespace torvelix::cli {
 
 // args: the words after the subcommand; exePath: the running executable's path.
 int runCalcCommand(const std::vector<std::string>& args, const std::string& exePath);
-int runDrawCommand(const std::vector<std::string>& args, const std::string& exePath);
+int runDrawCommand(const std::vector<std::string>& args, const std::string& exePath,
+                   const CliServices& services);
 int runCheckTablesCommand(const std::vector<std::string>& args, const std::string& exePath);
 
-// The window; argc/argv go to the Qt application.
-int runWindow(int argc, char** argv);
-
-} // namespace torvelix::app
+} // namespace torvelix::cli

@@ -5,7 +5,7 @@
 
 #include <cstdio>
 
-namespace torvelix::app {
+namespace torvelix::cli {
 
 std::string oneLine(const std::string& text) {
     std::string out;
@@ -31,4 +31,4 @@ void ConsoleMessageSink::show(MessageIcon icon, const std::string& text) {
     std::fflush(stderr);
 }
 
-} // namespace torvelix::app
+} // namespace torvelix::cli

@@ -8,7 +8,7 @@
 #include <cstdio>
 #include <filesystem>
 
-namespace torvelix::app {
+namespace torvelix::cli {
 
 namespace {
 
@@ -88,4 +88,4 @@ int runCheckTablesCommand(const std::vector<std::string>& args, const std::strin
     return 1;
 }
 
-} // namespace torvelix::app
+} // namespace torvelix::cli

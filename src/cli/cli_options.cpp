@@ -1,7 +1,7 @@
 // Parsing of the subcommands' options.
 #include "cli_options.h"
 
-namespace torvelix::app {
+namespace torvelix::cli {
 
 ParsedOptions parseOptions(const std::vector<std::string>& args,
                            const std::set<std::string>& valueOptions,
@@ -40,4 +40,4 @@ ParsedOptions parseOptions(const std::vector<std::string>& args,
     return out;
 }
 
-} // namespace torvelix::app
+} // namespace torvelix::cli

@@ -6,7 +6,7 @@
 #include <string>
 #include <vector>
 
-namespace torvelix::app {
+namespace torvelix::cli {
 
 struct ParsedOptions {
     std::map<std::string, std::string> values; // "--F1" -> "20" (last one wins)
@@ -22,4 +22,4 @@ ParsedOptions parseOptions(const std::vector<std::string>& args,
                            const std::set<std::string>& valueOptions,
                            const std::set<std::string>& flagOptions);
 
-} // namespace torvelix::app
+} // namespace torvelix::cli
