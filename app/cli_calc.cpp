@@ -184,7 +184,7 @@ int runCalcCommand(const std::vector<std::string>& args, const std::string& exeP
             return 1;
         }
         try {
-            wordexport::writeReportDocx(*report, docx->second);
+            wordexport::writeReportDocument(*report, docx->second);
         } catch (const std::exception& error) {
             messages.show(MessageIcon::Error, error.what());
             return 1;

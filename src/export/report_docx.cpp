@@ -25,7 +25,7 @@ void writeReportDocx(const std::vector<std::string>& lines, const std::string& p
     }
 }
 
-void writeReportDocx(const calc::ReportRecord& report, const std::string& path) {
+void writeReportDocument(const calc::ReportRecord& report, const std::string& path) {
     writeReportDocx(output::reportMemoLines(report), path);
 }
 

@@ -15,6 +15,6 @@ namespace torvelix::wordexport {
 void writeReportDocx(const std::vector<std::string>& lines, const std::string& path);
 
 // The report memo's lines of the record, typed and written as above.
-void writeReportDocx(const calc::ReportRecord& report, const std::string& path);
+void writeReportDocument(const calc::ReportRecord& report, const std::string& path);
 
 } // namespace torvelix::wordexport
