@@ -1,7 +1,9 @@
 // Time of the preliminary selection and the final report: on the largest shipped spring
 // table (13770, class II category 1) with inputs that list many candidates, and on a
 // generated 100,000-line spring table with 8,000 candidates.
+#include "candidate_text.h"
 #include "class_values.h"
+#include "report_text.h"
 #include "selection.h"
 
 #include <benchmark/benchmark.h>
@@ -18,14 +20,6 @@ using namespace torvelix;
 
 std::string selfPath() {
     return fs::read_symlink("/proc/self/exe").string();
-}
-
-std::size_t candidateCount(const std::vector<std::string>& mm1) {
-    std::size_t candidates = 0;
-    for (const auto& line : mm1) {
-        candidates += line.rfind("Номер пружины", 0) == 0;
-    }
-    return candidates;
 }
 
 void reportCounters(benchmark::State& bench, std::size_t candidates) {
@@ -58,8 +52,9 @@ void BM_PreliminarySelection(benchmark::State& bench) {
     for (auto _ : bench) {
         messages.messages.clear();
         auto out = calc::preliminarySelection(state, controls, messages);
-        benchmark::DoNotOptimize(out.mm1.data());
-        candidates = candidateCount(out.mm1);
+        const auto mm1 = output::candidateMemoLines(out.list);
+        benchmark::DoNotOptimize(mm1.data());
+        candidates = out.list.candidates.size();
     }
     reportCounters(bench, candidates);
 }
@@ -122,10 +117,13 @@ void BM_LargeTableSelectionAndReport(benchmark::State& bench) {
         messages.messages.clear();
         auto selection = calc::preliminarySelection(state, controls, messages);
         auto report = calc::finalCalculation(state, controls, messages);
-        benchmark::DoNotOptimize(selection.mm1.data());
-        benchmark::DoNotOptimize(report.mm2.data());
-        candidates = candidateCount(selection.mm1);
-        reportLines = report.mm2.size();
+        const auto mm1 = output::candidateMemoLines(selection.list);
+        const auto mm2 = report.report ? output::reportMemoLines(*report.report)
+                                       : std::vector<std::string>{};
+        benchmark::DoNotOptimize(mm1.data());
+        benchmark::DoNotOptimize(mm2.data());
+        candidates = selection.list.candidates.size();
+        reportLines = mm2.size();
     }
     bench.counters["report_lines"] = static_cast<double>(reportLines);
     reportCounters(bench, candidates);

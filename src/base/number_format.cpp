@@ -3,9 +3,11 @@
 // both round up, and 1.2344996 stays 1.234.
 #include "number_format.h"
 
+#include <array>
+#include <charconv>
 #include <cmath>
-#include <cstdio>
 #include <string>
+#include <vector>
 
 namespace torvelix {
 
@@ -17,14 +19,21 @@ struct Decimal {
     int pointPos = 0;
 };
 
+// Written by std::to_chars, which never looks at the C library's locale (a Qt
+// application switches it to the desktop's, whose decimal point may be a comma or
+// take more than one byte).
 Decimal print(double magnitude, int precision) {
-    std::string buffer(static_cast<std::size_t>(precision) + 32, '\0');
-    const int written = std::snprintf(buffer.data(), buffer.size(), "%.*e", precision, magnitude);
-    buffer.resize(static_cast<std::size_t>(written));
-    const auto ePos = buffer.find('e');
+    std::vector<char> buffer(static_cast<std::size_t>(precision) + 32);
+    const auto result = std::to_chars(buffer.data(), buffer.data() + buffer.size(), magnitude,
+                                      std::chars_format::scientific, precision);
+    const std::string text(buffer.data(), result.ptr);
+    const auto ePos = text.find('e');
     Decimal out;
-    out.digits = buffer.substr(0, 1) + buffer.substr(2, ePos - 2);
-    out.pointPos = std::stoi(buffer.substr(ePos + 1)) + 1;
+    out.digits = text.substr(0, 1) + text.substr(2, ePos - 2);
+    int exponent = 0;
+    const char* first = text.data() + ePos + 2; // past 'e' and its sign
+    std::from_chars(first, text.data() + text.size(), exponent);
+    out.pointPos = (text[ePos + 1] == '-' ? -exponent : exponent) + 1;
     return out;
 }
 
@@ -187,6 +196,37 @@ std::string formatFixed(double value) {
     }
     fracPart.resize(3, '0');
     return (value < 0 ? "-" : "") + intPart + "." + fracPart;
+}
+
+std::string formatCStyleGeneral(double value, int digits) {
+    std::array<char, 64> buffer{};
+    const auto result = std::to_chars(buffer.data(), buffer.data() + buffer.size(), value,
+                                      std::chars_format::general, digits < 1 ? 1 : digits);
+    return std::string(buffer.data(), result.ptr);
+}
+
+std::string formatDecimals(double value, int decimals) {
+    // A double's integer part has at most 309 digits.
+    std::array<char, 400> buffer{};
+    const auto result = std::to_chars(buffer.data(), buffer.data() + buffer.size(), value,
+                                      std::chars_format::fixed, decimals < 0 ? 0 : decimals);
+    if (result.ec != std::errc{}) {
+        return formatCStyleGeneral(value, 17);
+    }
+    return std::string(buffer.data(), result.ptr);
+}
+
+std::string formatTrimmedDecimals(double value, int decimals) {
+    std::string text = formatDecimals(value, decimals);
+    if (text.find('.') != std::string::npos && std::isfinite(value)) {
+        while (text.back() == '0') {
+            text.pop_back();
+        }
+        if (text.back() == '.') {
+            text.pop_back();
+        }
+    }
+    return text == "-0" ? "0" : text;
 }
 
 } // namespace torvelix

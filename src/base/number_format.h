@@ -1,4 +1,5 @@
-// The program's two number formats (the point is always the decimal separator).
+// The program's number formats. Every number the program writes goes through these:
+// the point is always the decimal separator, whatever the C library's locale.
 #pragma once
 
 #include <string>
@@ -16,5 +17,18 @@ std::string formatGeneral(double value, int digits = 6);
 // three decimals: 12.5 -> "12.500", 0.5 -> "0.500". Integer part of more than six
 // digits: the general exponent form.
 std::string formatFixed(double value);
+
+// The C library's "%.<digits>g" as the "C" locale writes it: rounded to `digits`
+// significant digits, trailing zeros dropped, exponent form "1.23457e+06" when the
+// exponent is below -4 or at least `digits`. Non-finite values as "inf", "-inf", "nan".
+std::string formatCStyleGeneral(double value, int digits);
+
+// Exactly `decimals` decimals, never in exponent form ("%.<decimals>f" in the "C"
+// locale): 2.5 (3) -> "2.500", -0.0001 (3) -> "-0.000".
+std::string formatDecimals(double value, int decimals);
+
+// At most `decimals` decimals, never in exponent form, trailing zeros and a trailing
+// point dropped, no minus sign on a zero: 2.5 (4) -> "2.5", 3.00004 (4) -> "3", -0.00001 -> "0".
+std::string formatTrimmedDecimals(double value, int decimals);
 
 } // namespace torvelix

@@ -2,10 +2,10 @@
 // its text, the dimension and extension lines with their arrows, and the hatch lines
 // clipped to their loops. The file writers and the painters draw from these.
 #include "entity_geometry.h"
+#include "number_format.h"
 
 #include <algorithm>
 #include <array>
-#include <charconv>
 #include <cmath>
 
 namespace torvelix::cad {
@@ -42,15 +42,7 @@ double textWidth(const std::string& text, double height) {
 }
 
 std::string formatValue(double value) {
-    std::array<char, 64> digits{};
-    const auto end = std::to_chars(digits.data(), digits.data() + digits.size(), value,
-                                   std::chars_format::fixed, 3)
-                         .ptr;
-    std::string text(digits.data(), end);
-    while (text.find('.') != std::string::npos && (text.back() == '0' || text.back() == '.')) {
-        text.pop_back();
-    }
-    return text == "-0" ? "0" : text;
+    return formatTrimmedDecimals(value, 3);
 }
 
 void replaceAll(std::string& text, const std::string& from, const std::string& to) {

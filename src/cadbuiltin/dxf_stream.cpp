@@ -3,6 +3,7 @@
 #include "dxf_stream.h"
 
 #include "cp1251.h"
+#include "number_format.h"
 #include "utf8.h"
 
 #include <array>
@@ -15,16 +16,13 @@ namespace torvelix::cad::dxf {
 namespace {
 
 std::string formatReal(double value) {
-    // Ten decimals (a tenth of a nanometre) without trailing zeros, never in exponent
-    // form, which some readers do not take.
-    std::array<char, 400> digits{};
-    const auto result = std::to_chars(digits.data(), digits.data() + digits.size(), value,
-                                      std::chars_format::fixed, 10);
-    std::string text(digits.data(), result.ptr);
-    while (text.size() > 2 && text.back() == '0' && text[text.size() - 2] != '.') {
-        text.pop_back();
+    // Ten decimals (a tenth of a nanometre) without trailing zeros but with at least one
+    // decimal, never in exponent form, which some readers do not take.
+    std::string text = formatTrimmedDecimals(value, 10);
+    if (text.find('.') == std::string::npos) {
+        text += ".0";
     }
-    return text == "-0.0" ? "0.0" : text;
+    return text;
 }
 
 } // namespace

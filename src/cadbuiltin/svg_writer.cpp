@@ -2,11 +2,10 @@
 #include "svg_writer.h"
 
 #include "file_write.h"
+#include "number_format.h"
 #include "utf8.h"
 
 #include <algorithm>
-#include <array>
-#include <charconv>
 #include <cmath>
 
 namespace torvelix::cad {
@@ -18,14 +17,7 @@ constexpr const char* kFontFamilies = "DejaVu Sans, Arial, Liberation Sans, sans
 
 // Four decimals (a tenth of a micrometre) without trailing zeros.
 std::string num(double value) {
-    std::array<char, 400> digits{};
-    const auto result = std::to_chars(digits.data(), digits.data() + digits.size(), value,
-                                      std::chars_format::fixed, 4);
-    std::string text(digits.data(), result.ptr);
-    while (text.find('.') != std::string::npos && (text.back() == '0' || text.back() == '.')) {
-        text.pop_back();
-    }
-    return text == "-0" ? "0" : text;
+    return formatTrimmedDecimals(value, 4);
 }
 
 // Text content for XML: markup characters as entities, control characters (which XML

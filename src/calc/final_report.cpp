@@ -1,9 +1,8 @@
-// The final calculation: the chosen spring computed again and its report, a list of
-// text lines with fixed-width labels (shown in the window, typed into documents).
+// The final calculation: the chosen spring computed again and its report as a record of
+// labelled values (the memo, the document and the command line are written from it).
 #include "class_record.h"
 #include "cp1251.h"
 #include "errors.h"
-#include "number_format.h"
 #include "number_parse.h"
 #include "selection.h"
 #include "spring_calc.h"
@@ -14,25 +13,72 @@ namespace torvelix::calc {
 
 namespace {
 
-std::string centred(const std::string& text, std::size_t codePoints) {
-    const std::size_t width = 62;
-    const std::size_t left = (width - codePoints) / 2;
-    return std::string(left, ' ') + text + std::string(width - codePoints - left, ' ');
+constexpr NumberFormat kFixed{NumberStyle::Fixed, 6};
+constexpr NumberFormat kGeneral{NumberStyle::General, 6};
+
+ReportValue value(const char* key, const char* symbol, const char* label, const char* unit,
+                  NumberFormat format, double number) {
+    ReportValue v;
+    v.key = key;
+    v.symbol = symbol;
+    v.label = label;
+    v.unit = unit;
+    v.format = format;
+    v.value = number;
+    return v;
+}
+
+ReportValue listItem(ReportValue v, const char* heading = "") {
+    v.listItem = true;
+    v.listHeading = heading;
+    return v;
+}
+
+std::vector<ReportValue> inputValues(const DesignState& s) {
+    return {
+        value("F1", "F1", "Сила при предварительной деформации", "Н", kFixed, s.F1),
+        value("F2", "F2", "Сила при рабочей деформации", "Н", kFixed, s.F2),
+        value("h", "h", "Рабочий ход", "мм", kFixed, s.h),
+        value("Vmax", "Vmax", "Скорость перемещения подвижного конца", "м/с", kFixed, s.Vmax),
+        value("Dmin", "Dn", "Наружный диаметр (min)", "мм", kFixed, s.Dmin),
+        value("Dmax", "Dn", "Наружный диаметр (max)", "мм", kFixed, s.Dmax),
+    };
+}
+
+// The values from the mean diameter on, after the wire lines.
+void appendComputedValues(std::vector<ReportValue>& r, const DesignState& s) {
+    r.push_back(value("D", "D", "Средний диаметр", "мм", kGeneral, s.D));
+    r.push_back(value("D1", "D1", "Наружный диаметр", "мм", kGeneral, s.D1));
+    r.push_back(value("D2", "D2", "Внутренний диаметр", "мм", kFixed, s.D2));
+    r.push_back(value("c1", "с1", "Жесткость одного витка", "Н/мм", kFixed, s.c1));
+    r.push_back(value("c", "с", "Жесткость пружины", "Н/мм", kFixed, s.c));
+    r.push_back(value("Vk", "Vk", "Критическая скорость", "м/с", kFixed, s.Vk));
+    r.push_back(value("n", "n", "Число рабочих витков", "", {NumberStyle::General, 4}, s.n));
+    r.push_back(value("n1", "n1", "Полное число витков", "", kGeneral, s.n1));
+    r.push_back(value("i", "i", "Индекс", "", kGeneral, s.i));
+    r.push_back(value("s1", "s1", "Предварительная деформация", "мм", kFixed, s.s1));
+    r.push_back(value("s2", "s2", "Рабочая деформация", "мм", kFixed, s.s2));
+    r.push_back(value("s3", "s3", "Максимальная деформация", "мм", kFixed, s.s3));
+    r.push_back(value("s3p", "s\"3", "Максимальная деформация одного витка", "мм", kFixed, s.s3p));
+    r.push_back(value("L0", "L0", "Длина в свободном состоянии", "мм", kFixed, s.L0));
+    r.push_back(listItem(value("L1", "L1", "при предварительной деформации", "мм", kFixed, s.L1)));
+    r.push_back(listItem(value("L2", "L2", "при рабочей деформации", "мм", kFixed, s.L2)));
+    r.push_back(listItem(value("L3", "L3", "при максимальной деформации", "мм", kFixed, s.L3)));
+    r.push_back(value("L", "L", "Длина развернутой проволоки", "мм", kFixed, s.L));
+    r.push_back(value("t", "t", "Шаг в свободном состоянии", "мм", kFixed, s.t));
+    r.push_back(listItem(
+        value("tau1", "tau1", "предварительной деформации", "МПа", kFixed, s.tau1),
+        "Напряжение при"));
+    r.push_back(listItem(value("tau2", "tau2", "рабочей деформации", "МПа", kFixed, s.tau2)));
+    r.push_back(
+        value("tau3", "tau3", "Максимальное касательное напряжение", "МПа", kFixed, s.tau3));
+    r.push_back(value("tau", "tau", "Расчетное касательное напряжение", "МПа", kFixed, s.tau));
+    r.push_back(value("m", "m", "Масса", "кг", kFixed, s.m));
+    r.push_back(value("V", "V", "Занимаемый объем", "мм^3", kFixed, s.V));
+    r.push_back(value("U", "U", "Макс. энергия при рабочей деформации", "мДж", kFixed, s.U));
 }
 
 } // namespace
-
-std::vector<std::string> reportHeader() {
-    const std::string equals(62, '=');
-    return {
-        equals,
-        "   " + std::string(12, '_') + " Программа \" T O R V E L A \" " + std::string(15, '_') +
-            "   ",
-        centred("Torvelix design office, 2026", 28),
-        centred("Design office  *  E-Mail: torvelix@example.org", 46),
-        equals,
-    };
-}
 
 ReportOutcome finalCalculation(DesignState& s, const ControlStates& controls,
                                MessageSink& messages) {
@@ -44,78 +90,46 @@ ReportOutcome finalCalculation(DesignState& s, const ControlStates& controls,
     }
     out.replaceReport = true;
     if (!ComputeSpring(s, controls, controls.eNum, messages)) {
-        // A report from the previous spring's values would be wrong: none is written.
+        // A report from the previous spring's values would be wrong: none is made.
         return out;
     }
 
-    auto& r = out.mm2;
-    r = reportHeader();
-    r.push_back("");
-    r.push_back("===================== Исходные данные ========================");
-    r.push_back("");
-    r.push_back("Сила при предварительной деформации,   F1,   (Н)   : " + formatFixed(s.F1));
-    r.push_back("Сила при рабочей деформации,           F2,   (Н)   : " + formatFixed(s.F2));
-    r.push_back("Рабочий ход,                           h,    (мм)  : " + formatFixed(s.h));
-    r.push_back("Скорость перемещения подвижного конца, Vmax, (м/с) : " + formatFixed(s.Vmax));
-    r.push_back("Наружный диаметр (min),                Dn,   (мм)  : " + formatFixed(s.Dmin));
-    r.push_back("Наружный диаметр (max),                Dn,   (мм)  : " + formatFixed(s.Dmax));
-    r.push_back("Стандарт на заготовку:");
+    ReportRecord& r = out.report.emplace();
+    r.inputs = inputValues(s);
     const tables::ClassRecord& record = tables::classRecordOrNone(controls.classItem);
     if (record.wireClassChoice()) {
-        r.push_back(controls.wire == WireClass::II ? kWireClassIICaption : kWireClassIIACaption);
+        // The captions begin with the list's "- ".
+        const std::string caption =
+            controls.wire == WireClass::II ? kWireClassIICaption : kWireClassIIACaption;
+        r.blankStandard = caption.substr(2);
     } else {
-        r.push_back("- " + controls.LZagot);
+        r.blankStandard = controls.LZagot;
     }
-    r.push_back("");
-    r.push_back("==================== Результаты расчетов =====================");
-    r.push_back("");
-    r.push_back("Номер пружины по ГОСТ " + s.SpringGost + "-86" + std::string(21, ' ') + ": " +
-                controls.eNum);
-    r.push_back("");
-    r.push_back("Сила при максимальной деформации,      F3,   (Н)   : " + formatGeneral(s.F3));
+    r.springGost = s.SpringGost;
+    r.numberText = controls.eNum;
+    // The computation has converted the number already.
+    r.number = torvelix::parseInteger(controls.eNum);
+
+    r.results.push_back(
+        value("F3", "F3", "Сила при максимальной деформации", "Н", kGeneral, s.F3));
     if (record.threeStrand) {
-        r.push_back("Диаметр троса,                         d1,   (мм)  : " + formatGeneral(s.d));
+        r.results.push_back(value("d1", "d1", "Диаметр троса", "мм", kGeneral, s.d));
+        // The cable's wire is written from its row's field as it stands.
         const std::string path = tables::TablePath(s.tables, s.SpringGost);
         try {
-            const std::string row =
-                tables::ReadTableLine(path, torvelix::parseInteger(controls.eNum));
-            r.push_back("Диаметр проволоки,                     d,    (мм)  : " +
-                        torvelix::cp1251ToUtf8(tables::fieldAt(row, tables::spring_layout::kD)));
+            const std::string row = tables::ReadTableLine(path, r.number);
+            ReportValue wire = value("d", "d", "Диаметр проволоки", "мм",
+                                     {NumberStyle::AsRead, 6}, s.d);
+            wire.asRead =
+                torvelix::cp1251ToUtf8(tables::fieldAt(row, tables::spring_layout::kD));
+            r.results.push_back(wire);
         } catch (const TableIoError&) {
             messages.show(MessageIcon::Error, "Ошибка работы с файлом " + path);
         }
     } else {
-        r.push_back("Диаметр проволоки,                     d,    (мм)  : " + formatGeneral(s.d));
+        r.results.push_back(value("d", "d", "Диаметр проволоки", "мм", kGeneral, s.d));
     }
-    r.push_back("Средний диаметр,                       D,    (мм)  : " + formatGeneral(s.D));
-    r.push_back("Наружный диаметр,                      D1,   (мм)  : " + formatGeneral(s.D1));
-    r.push_back("Внутренний диаметр,                    D2,   (мм)  : " + formatFixed(s.D2));
-    r.push_back("Жесткость одного витка,                с1,   (Н/мм): " + formatFixed(s.c1));
-    r.push_back("Жесткость пружины,                     с,    (Н/мм): " + formatFixed(s.c));
-    r.push_back("Критическая скорость,                  Vk,   (м/с) : " + formatFixed(s.Vk));
-    r.push_back("Число рабочих витков,                  n           : " + formatGeneral(s.n, 4));
-    r.push_back("Полное число витков,                   n1          : " + formatGeneral(s.n1));
-    r.push_back("Индекс,                                i           : " + formatGeneral(s.i));
-    r.push_back("Предварительная деформация,            s1,   (мм)  : " + formatFixed(s.s1));
-    r.push_back("Рабочая деформация,                    s2,   (мм)  : " + formatFixed(s.s2));
-    r.push_back("Максимальная деформация,               s3,   (мм)  : " + formatFixed(s.s3));
-    r.push_back("Максимальная деформация одного витка,  s\"3,  (мм)  : " + formatFixed(s.s3p));
-    r.push_back("Длина в свободном состоянии,           L0,   (мм)  : " + formatFixed(s.L0));
-    r.push_back("  -   при предварительной деформации,  L1,   (мм)  : " + formatFixed(s.L1));
-    r.push_back("  -   при рабочей деформации,          L2,   (мм)  : " + formatFixed(s.L2));
-    r.push_back("  -   при максимальной деформации,     L3,   (мм)  : " + formatFixed(s.L3));
-    r.push_back("Длина развернутой проволоки,           L,    (мм)  : " + formatFixed(s.L));
-    r.push_back("Шаг в свободном состоянии,             t,    (мм)  : " + formatFixed(s.t));
-    r.push_back("Напряжение при ");
-    r.push_back("  -   предварительной деформации,      tau1, (МПа) : " + formatFixed(s.tau1));
-    r.push_back("  -   рабочей деформации,              tau2, (МПа) : " + formatFixed(s.tau2));
-    r.push_back("Максимальное касательное напряжение,   tau3, (МПа) : " + formatFixed(s.tau3));
-    r.push_back("Расчетное касательное напряжение,      tau,  (МПа) : " + formatFixed(s.tau));
-    r.push_back("Масса,                                 m,    (кг)  : " + formatFixed(s.m));
-    r.push_back("Занимаемый объем,                      V,    (мм^3): " + formatFixed(s.V));
-    r.push_back("Макс. энергия при рабочей деформации,  U,    (мДж) : " + formatFixed(s.U));
-    r.push_back(" ");
-    r.push_back(std::string(62, '='));
+    appendComputedValues(r.results, s);
     return out;
 }
 

@@ -1,10 +1,9 @@
 // The preliminary selection: the class's spring table filtered by F3 (the relative
 // inertia gap of GOST 13765-86 around F2) and by the outer-diameter range; every
-// fitting spring computed and listed with its verdicts or its main dimensions.
+// fitting spring computed and recorded with its values and its four checks.
 #include "class_record.h"
 #include "cp1251.h"
 #include "errors.h"
-#include "number_format.h"
 #include "number_parse.h"
 #include "selection.h"
 #include "spring_calc.h"
@@ -20,42 +19,56 @@ struct Candidate {
     const std::string* row; // the row exactly as read (Windows-1251)
 };
 
-// The entry of the candidate list: the number padded with blanks to four characters,
-// then the row.
-std::string entryText(long long number, const std::string& row) {
-    std::string entry = std::to_string(number);
-    if (entry.size() < 4) {
-        entry.append(4 - entry.size(), ' ');
+// The four checks as the computation just decided them, with the values compared.
+SpringChecks checksOf(const DesignState& s, bool stabilityCheck) {
+    const auto verdict = [](bool failed) { return failed ? Verdict::Failed : Verdict::Passed; };
+    SpringChecks checks;
+    checks.collision = {verdict(s.Collision), s.Vmax, s.Vk};
+    checks.index = {verdict(s.IndexOut), s.i, s.i <= 8 ? 4.0 : 12.0};
+    checks.strength = {verdict(s.Overstress), s.tau, s.tau3};
+    if (stabilityCheck) {
+        checks.stability = {verdict(s.Unstable), s.L0 / s.D, 2.62 / s.Mu};
     }
-    return entry + row;
+    return checks;
 }
 
-void appendDataLines(std::vector<std::string>& mm1, const DesignState& s, int classItem,
-                     const std::string& row) {
+// The record of a spring just computed from its row.
+CandidateRecord recordOf(const DesignState& s, const ControlStates& controls, long long number,
+                         const std::string& row) {
     using namespace tables::spring_layout;
-    mm1.push_back("Сила при максимальной деформации (Н) :" + formatGeneral(s.F3));
-    if (tables::classRecordOrNone(classItem).threeStrand) {
-        mm1.push_back("Диаметр троса                   (мм) :" + formatGeneral(s.d));
-        mm1.push_back("Диаметр проволоки               (мм) :" +
-                      torvelix::cp1251ToUtf8(tables::fieldAt(row, kD)));
-    } else {
-        mm1.push_back("Диаметр проволоки               (мм) :" + formatGeneral(s.d));
+    CandidateRecord r;
+    r.number = number;
+    r.computed = true;
+    r.F3 = s.F3;
+    r.d = s.d;
+    r.D1 = {s.D1, torvelix::cp1251ToUtf8(tables::fieldAt(row, kOuterD))};
+    if (tables::classRecordOrNone(controls.classItem).threeStrand) {
+        // The cable's wire is listed from the same field as the cable.
+        r.cableWireD = TableField{s.d, torvelix::cp1251ToUtf8(tables::fieldAt(row, kD))};
     }
-    mm1.push_back("Наружный диаметр пружины        (мм) :" +
-                  torvelix::cp1251ToUtf8(tables::fieldAt(row, kOuterD)));
-    mm1.push_back("Число рабочих витков                 :" + formatGeneral(s.n));
-    mm1.push_back("Высота пружины                  (мм) :" + formatFixed(s.L0));
-    mm1.push_back("  - при максимальной деформации      :" + formatFixed(s.L3));
-    mm1.push_back("  - при предварительной деформации   :" + formatFixed(s.L1));
-    mm1.push_back("  - при рабочей деформации           :" + formatFixed(s.L2));
-    mm1.push_back("Индекс  пружины                      :" + formatGeneral(s.i));
+    r.c1 = s.c1;
+    r.s3p = s.s3p;
+    r.n = s.n;
+    r.n1 = s.n1;
+    r.D = s.D;
+    r.i = s.i;
+    r.L0 = s.L0;
+    r.L1 = s.L1;
+    r.L2 = s.L2;
+    r.L3 = s.L3;
+    r.t = s.t;
+    r.c = s.c;
+    r.m = s.m;
+    r.Vk = s.Vk;
+    r.tau1 = s.tau1;
+    r.tau2 = s.tau2;
+    r.tau3 = s.tau3;
+    r.tau = s.tau;
+    r.checks = checksOf(s, controls.stabilityCheck);
+    return r;
 }
 
 } // namespace
-
-std::string candidateEntry(long long number, const std::string& row) {
-    return entryText(number, row);
-}
 
 SelectionOutcome preliminarySelection(DesignState& s, ControlStates& controls,
                                       MessageSink& messages) {
@@ -112,35 +125,20 @@ SelectionOutcome preliminarySelection(DesignState& s, ControlStates& controls,
         return out;
     }
 
+    out.list.springGost = s.SpringGost;
     for (const auto& c : fits) {
-        controls.eNum = std::to_string(c.number);
-        const bool computed = ComputeSpring(s, controls, c.number, read, messages);
-        out.mm1.push_back("Номер пружины по ГОСТ " + s.SpringGost + "-86       :" + controls.eNum);
-        if (!computed) {
-            // Nothing of this spring is known: list none of the previous spring's values.
-            out.mm1.push_back("Расчет пружины не выполнен.");
+        if (!ComputeSpring(s, controls, c.number, read, messages)) {
+            // Nothing of this spring is known: its record holds none of the previous
+            // spring's values.
+            CandidateRecord failed;
+            failed.number = c.number;
+            out.list.candidates.push_back(failed);
             controls.eNum = "0";
-            out.mm1.push_back("");
             continue;
         }
-        if (s.Collision) {
-            out.mm1.push_back("Происходит соударение витков.");
-        }
-        if (s.IndexOut) {
-            out.mm1.push_back("Индекс пружины выходит за диапазон 4...12.");
-        }
-        if (s.Overstress) {
-            out.mm1.push_back("Прочность пружины не выдержана.");
-        }
-        if (s.Unstable) {
-            out.mm1.push_back("Устойчивость пружины не выдержана.");
-        }
-        if (s.Collision || s.IndexOut || s.Overstress || s.Unstable) {
-            controls.eNum = std::string("0"); // moved in: GCC 12 -Wrestrict misfires on "0"
-        } else {
-            appendDataLines(out.mm1, s, controls.classItem, *c.row);
-        }
-        out.mm1.push_back("");
+        out.list.candidates.push_back(recordOf(s, controls, c.number, *c.row));
+        controls.eNum = out.list.candidates.back().passes() ? std::to_string(c.number)
+                                                            : std::string("0");
     }
     return out;
 }

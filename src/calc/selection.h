@@ -2,18 +2,19 @@
 // Leaving the candidate page forward: the final calculation and its report.
 #pragma once
 
+#include "candidate_record.h"
 #include "control_states.h"
 #include "design_state.h"
 #include "message_sink.h"
+#include "report_record.h"
 
-#include <string>
-#include <vector>
+#include <optional>
 
 namespace torvelix::calc {
 
 struct SelectionOutcome {
-    std::vector<std::string> mm1; // the candidate memo's lines (the memo is cleared first)
-    bool clearReport = false;     // no candidate: the report memo mm2 is cleared too
+    CandidateList list;       // every candidate (none when the spring table was not read)
+    bool clearReport = false; // no candidate: the report memo mm2 is cleared too
 };
 
 // Runs ParseInputs, the two filters of the class's spring table and one ComputeSpring
@@ -23,21 +24,15 @@ struct SelectionOutcome {
 SelectionOutcome preliminarySelection(DesignState& state, ControlStates& controls,
                                       MessageSink& messages);
 
-// The candidate list's entry for a row: its number padded with blanks to four
-// characters, then the row as read ("7   " + row, "1234" + row).
-std::string candidateEntry(long long number, const std::string& row);
-
-// The report's first five lines: the banner, author and contact lines.
-std::vector<std::string> reportHeader();
-
 struct ReportOutcome {
-    bool replaceReport = false;   // false: mm2 keeps its lines (no spring number chosen)
-    std::vector<std::string> mm2; // the new report (empty when the computation failed)
+    bool replaceReport = false; // false: mm2 keeps its lines (no spring number chosen)
+    // The new report; none when the computation failed (the report is then cleared).
+    std::optional<ReportRecord> report;
 };
 
-// Computes the spring in controls.eNum again and writes the report. With "0" or an
+// Computes the spring in controls.eNum again and makes its report. With "0" or an
 // empty number it warns and keeps the report; when the computation fails (its message
-// shown) the report is cleared and none is written.
+// shown) the report is cleared and none is made.
 ReportOutcome finalCalculation(DesignState& state, const ControlStates& controls,
                                MessageSink& messages);
 

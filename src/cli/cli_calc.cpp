@@ -1,4 +1,5 @@
 // `torvelix calc`: the calculation without the window, from the same defaults.
+#include "calc_text.h"
 #include "cli_options.h"
 #include "commands.h"
 #include "console_messages.h"
@@ -46,13 +47,6 @@ int usage(const std::string& error) {
     std::fprintf(stderr, "torvelix calc: %s\n(see torvelix calc --help)\n",
                  escapeInvalidUtf8(error).c_str());
     return 2;
-}
-
-void printLines(const std::vector<std::string>& lines) {
-    for (const auto& line : lines) {
-        std::fputs(line.c_str(), stdout);
-        std::fputc('\n', stdout);
-    }
 }
 
 } // namespace
@@ -159,7 +153,7 @@ int runCalcCommand(const std::vector<std::string>& args, const std::string& exeP
         return 1;
     }
     if (!reportOnly) {
-        printLines(v.candidates.mm1);
+        std::fputs(output::candidateListText(session.candidateRecords()).c_str(), stdout);
     }
 
     if (auto num = options.values.find("--num"); num != options.values.end()) {
@@ -170,20 +164,19 @@ int runCalcCommand(const std::vector<std::string>& args, const std::string& exeP
     }
 
     const workflow::StepOutcome final = session.changePage(true);
+    // The final calculation ran: the dashed line, then its report (none when the
+    // spring could not be computed, also when its number then failed to convert).
+    const calc::ReportRecord* report =
+        session.reportRecord() ? &*session.reportRecord() : nullptr;
+    if (session.reportReplaced()) {
+        std::fputs(output::finalCalculationText(report, reportOnly).c_str(), stdout);
+    }
+    std::fflush(stdout);
     if (final.error) {
         messages.show(MessageIcon::Error, *final.error);
         return 1;
     }
-    // The final calculation ran: the dashed line, then its report (none when the
-    // spring could not be computed).
-    const bool computed = session.reportReplaced() && !v.report.mm2.empty();
-    if (session.reportReplaced()) {
-        if (!reportOnly) {
-            std::puts(std::string(62, '-').c_str());
-        }
-        printLines(v.report.mm2);
-    }
-    std::fflush(stdout);
+    const bool computed = session.reportReplaced() && report;
 
     if (auto docx = options.values.find("--docx"); docx != options.values.end()) {
         if (!computed) {
@@ -191,7 +184,7 @@ int runCalcCommand(const std::vector<std::string>& args, const std::string& exeP
             return 1;
         }
         try {
-            wordexport::writeReportDocx(v.report.mm2, docx->second);
+            wordexport::writeReportDocument(*report, docx->second);
         } catch (const std::exception& error) {
             messages.show(MessageIcon::Error, error.what());
             return 1;

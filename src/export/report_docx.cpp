@@ -7,6 +7,7 @@
 #include "docx_package.h"
 #include "docx_word_backend.h"
 #include "file_write.h"
+#include "report_text.h"
 #include "word_export.h"
 
 namespace torvelix::wordexport {
@@ -22,6 +23,10 @@ void writeReportDocx(const std::vector<std::string>& lines, const std::string& p
     } catch (const AutomationFailure& error) {
         throw std::runtime_error(error.what());
     }
+}
+
+void writeReportDocument(const calc::ReportRecord& report, const std::string& path) {
+    writeReportDocx(output::reportMemoLines(report), path);
 }
 
 } // namespace torvelix::wordexport

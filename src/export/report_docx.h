@@ -1,6 +1,8 @@
 // The report as a .docx file without showing it: the command line's --docx.
 #pragma once
 
+#include "report_record.h"
+
 #include <string>
 #include <vector>
 
@@ -11,5 +13,8 @@ namespace torvelix::wordexport {
 // writes it to path atomically. Throws std::runtime_error with the reason when the
 // document cannot be made or written; path is then left as it was.
 void writeReportDocx(const std::vector<std::string>& lines, const std::string& path);
+
+// The report memo's lines of the record, typed and written as above.
+void writeReportDocument(const calc::ReportRecord& report, const std::string& path);
 
 } // namespace torvelix::wordexport

@@ -3,10 +3,10 @@
 // diagram with its forces and lengths.
 #include "eskd_drawing.h"
 #include "geometry_support.h"
+#include "number_format.h"
 
 #include <algorithm>
 #include <cmath>
-#include <cstdio>
 
 namespace torvelix::geometry {
 
@@ -110,9 +110,7 @@ void drawDimensions(DrawingState& state, const DrawingParams& p, double k, doubl
 }
 
 std::string force(double value) {
-    char text[32];
-    std::snprintf(text, sizeof text, "%.6g", value);
-    return text;
+    return formatCStyleGeneral(value, 6);
 }
 
 // Above the view with a break: force against length from the free length L0 (no force) to

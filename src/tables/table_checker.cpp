@@ -4,12 +4,12 @@
 #include "class_record.h"
 #include "cp1251.h"
 #include "errors.h"
+#include "number_format.h"
 #include "number_parse.h"
 #include "table_fields.h"
 #include "table_files.h"
 #include "table_layouts.h"
 
-#include <charconv>
 #include <cmath>
 #include <fstream>
 #include <optional>
@@ -44,10 +44,7 @@ constexpr int kWireFieldsRead[] = {
     wire_layout::kClassIIALowerField + 1};
 
 std::string numberText(double value) {
-    char buffer[64];
-    auto result =
-        std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::general, 6);
-    return std::string(buffer, result.ptr);
+    return formatCStyleGeneral(value, 6);
 }
 
 std::string columns(ColumnSpan span) {

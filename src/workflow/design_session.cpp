@@ -2,10 +2,12 @@
 // pages, the leave steps of the title, inputs and candidate pages, and the page change.
 #include "design_session.h"
 
+#include "candidate_text.h"
 #include "class_record.h"
 #include "errors.h"
 #include "number_format.h"
 #include "number_parse.h"
+#include "report_text.h"
 #include "selection.h"
 
 #include <utility>
@@ -157,12 +159,15 @@ void DesignSession::leaveStep(Page page, bool forward) {
 
 void DesignSession::ppList2Leave() {
     values_.candidates.mm1.clear();
+    candidateRecords_ = {};
     calc::ControlStates controls = controlValues();
     calc::SelectionOutcome outcome = calc::preliminarySelection(state_, controls, messages_);
     values_.candidates.eNum = controls.eNum;
-    values_.candidates.mm1 = std::move(outcome.mm1);
+    candidateRecords_ = std::move(outcome.list);
+    values_.candidates.mm1 = output::candidateMemoLines(candidateRecords_);
     if (outcome.clearReport) {
         values_.report.mm2.clear();
+        reportRecord_.reset();
     }
 }
 
@@ -175,8 +180,10 @@ bool DesignSession::ppList3Leave() {
         if (!outcome.replaceReport) {
             return true;
         }
-        values_.report.mm2 = std::move(outcome.mm2);
-        if (values_.report.mm2.empty()) {
+        reportRecord_ = std::move(outcome.report);
+        values_.report.mm2 =
+            reportRecord_ ? output::reportMemoLines(*reportRecord_) : std::vector<std::string>{};
+        if (!reportRecord_) {
             // The spring could not be computed (its message shown): there is no report to
             // go on to. A three-strand spring number that is not a whole number also
             // gets its conversion message, as the report's wire line would give it.
@@ -189,6 +196,7 @@ bool DesignSession::ppList3Leave() {
     } catch (const IntegerConversionError&) {
         // The report had been cleared and begun when the spring number failed to convert.
         values_.report.mm2.clear();
+        reportRecord_.reset();
         throw;
     }
 }

@@ -5,10 +5,12 @@
 // values its options give and steps through the same pages.
 #pragma once
 
+#include "candidate_record.h"
 #include "control_states.h"
 #include "design_state.h"
 #include "drawing_request.h"
 #include "message_sink.h"
+#include "report_record.h"
 #include "wizard_values.h"
 
 #include <optional>
@@ -44,6 +46,11 @@ public:
     // Whether the last final calculation ran and replaced the report (left empty when
     // the spring could not be computed).
     bool reportReplaced() const { return reportReplaced_; }
+    // The records the candidate memo and the report memo were last written from: the
+    // candidates of the last preliminary selection (none once one failed) and the report
+    // of the last final calculation (none when its spring could not be computed).
+    const calc::CandidateList& candidateRecords() const { return candidateRecords_; }
+    const std::optional<calc::ReportRecord>& reportRecord() const { return reportRecord_; }
 
     // The page buttons: enabled when the rules give a page, whose side effects run.
     void refreshButtons();
@@ -88,6 +95,8 @@ private:
     bool DrawOnly_ = false;
     calc::Fixing RememberedFixing_ = calc::Fixing::None;
     bool reportReplaced_ = false;
+    calc::CandidateList candidateRecords_;
+    std::optional<calc::ReportRecord> reportRecord_;
 };
 
 } // namespace torvelix::workflow

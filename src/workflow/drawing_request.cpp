@@ -5,9 +5,8 @@
 
 #include "errors.h"
 #include "eskd_driver.h"
+#include "number_format.h"
 #include "number_parse.h"
-
-#include <cstdio>
 
 namespace torvelix::workflow {
 
@@ -15,9 +14,7 @@ namespace {
 
 // The mass as the title block writes it: three significant digits, decimal comma.
 std::string massText(double kilograms) {
-    char text[32];
-    std::snprintf(text, sizeof text, "%.3g", kilograms);
-    std::string mass = text;
+    std::string mass = formatCStyleGeneral(kilograms, 3);
     for (char& c : mass) {
         if (c == '.') {
             c = ',';

@@ -5,6 +5,7 @@
 #include "pdf_writer.h"
 
 #include "dxf_writer.h"
+#include "number_format.h"
 
 #include <QAction>
 #include <QCloseEvent>
@@ -225,7 +226,7 @@ void DrawingWindow::cancelPick() {
 
 void DrawingWindow::showCursor(const Point& point) {
     cursorLabel_->setText(
-        QStringLiteral("X: %1  Y: %2").arg(point.x, 0, 'f', 3).arg(point.y, 0, 'f', 3));
+        QString::fromStdString("X: " + formatDecimals(point.x, 3) + "  Y: " + formatDecimals(point.y, 3)));
 }
 
 void DrawingWindow::refresh() {
