@@ -101,7 +101,7 @@ bool computeCustomSpring(DesignState& state, const ControlStates& controls, doub
     checkRowDiameters(state.SpringKind == SpringKind::ThreeStrand, d, D1);
 
     std::string path = tables::TablePath(state.tables, tables::kClassTableNumber);
-    SpringRow row;
+    ComputedRow row;
     WireTable wire;
     try {
         checkClassCoversDiameter(state, controls.classItem, d);

@@ -118,9 +118,9 @@ double rowCapacity(const RowMethodInput& in) {
     return std::numbers::pi * std::pow(in.d, 3.0) * in.tau3 / (8 * k * D);
 }
 
-SpringRow springRow(const RowMethodInput& in) {
+ComputedRow springRow(const RowMethodInput& in) {
     checkRowMethodInput(in);
-    SpringRow row;
+    ComputedRow row;
     row.F3 = rowCapacity(in);
     // The capacity and the checked stress are one formula worked in two orders; a
     // rounding of the last bit must not fail the spring that sits at tau3.

@@ -22,7 +22,7 @@ struct RowMethodInput {
 };
 
 // One row of a spring table: F3 in N, c1 in N/mm, s3' in mm.
-struct SpringRow {
+struct ComputedRow {
     double F3 = 0;
     double c1 = 0;
     double s3p = 0;
@@ -48,6 +48,6 @@ double rowCapacity(const RowMethodInput& input);
 // significant digits and s3' = F3 / c1 to three; three-strand s3' the cable's
 // deflection, at most what keeps the free pitch at 0.6 D, cut to three significant
 // digits, and c1 = F3 / s3' to four. Throws UserError as checkRowMethodInput.
-SpringRow springRow(const RowMethodInput& input);
+ComputedRow springRow(const RowMethodInput& input);
 
 } // namespace torvelix::calc

@@ -46,7 +46,7 @@ int main(int argc, char** argv) {
                 record->threeStrand,
                 calc::rowMethodTau3(*record, tauFactor, calc::WireClass::II, wire, d), d,
                 parseNumber(outerText)};
-            const calc::SpringRow row = calc::springRow(input);
+            const calc::ComputedRow row = calc::springRow(input);
             std::cout << formatGeneral(row.F3, 17) << ' ' << formatGeneral(row.c1, 17) << ' '
                       << formatGeneral(row.s3p, 17) << '\n';
         } catch (const UserError& e) {
