@@ -6,7 +6,7 @@ set -euo pipefail
 PACKAGES=(
     build-essential cmake pkg-config git
     qt6-base-dev libgl-dev
-    libdxflib-dev libzip-dev
+    libdxflib-dev libzip-dev nlohmann-json3-dev
     libgtest-dev libgmock-dev googletest libbenchmark-dev
     clang libclang-rt-14-dev clang-format
     python3 python3-ezdxf python3-docx

@@ -331,18 +331,34 @@ def tau3_of(spring_class, d_text):
     return spring_class.tau_factor * lower_strength(d_text, spring_class.wire_class)
 
 
+def row_force(spring_class, d_text, outer):
+    """The force at which a spring of the class with wire (or cable) d_text and outer
+    diameter outer reaches its tau3, unrounded: what a table row's F3 is chosen against,
+    and the F3 of a spring computed outside the tables."""
+    capacity_of = three_capacity if spring_class.three_strand else single_capacity
+    return capacity_of(float(d_text), outer, tau3_of(spring_class, d_text))
+
+
+def row_texts(spring_class, d, outer, f3):
+    """(c1 text, s3' text) of the row of wire (or cable) d and outer diameter outer at
+    force f3, as a table writes them."""
+    if spring_class.three_strand:
+        # Force, deflection and stiffness of one coil agree: c1 = F3 / s3'.
+        s3_text = three_deflection(d, outer, f3)
+        c1_text = sig_text(f3 / float(s3_text), 4, 7)
+    else:
+        c1_text = sig_text(single_stiffness(d, outer), 4, 7)
+        s3_text = sig_text(f3 / float(c1_text), 3, 5)
+    return c1_text, s3_text
+
+
 def spring_rows(spring_class, forces):
     """Rows (F3 text, d text, D1 text, c1 text, s3' text) of a spring table, ordered by
     F3, then d."""
-    if spring_class.three_strand:
-        capacity_of, stiffness_of = three_capacity, three_stiffness
-    else:
-        capacity_of, stiffness_of = single_capacity, single_stiffness
     capacities = {}
     for d_text in spring_class.diameters:
-        tau3 = tau3_of(spring_class, d_text)
         capacities[d_text] = capacities_of(
-            float(d_text), lambda dd, outer, tau3=tau3: capacity_of(dd, outer, tau3))
+            float(d_text), lambda dd, outer, d_text=d_text: row_force(spring_class, d_text, outer))
     rows = []
     for f3, f3_text in forces:
         for d_text in spring_class.diameters:
@@ -350,14 +366,7 @@ def spring_rows(spring_class, forces):
             if chosen is None:
                 continue
             outer, outer_text = chosen
-            d = float(d_text)
-            if spring_class.three_strand:
-                # Force, deflection and stiffness of one coil agree: c1 = F3 / s3'.
-                s3_text = three_deflection(d, outer, f3)
-                c1_text = sig_text(f3 / float(s3_text), 4, 7)
-            else:
-                c1_text = sig_text(stiffness_of(d, outer), 4, 7)
-                s3_text = sig_text(f3 / float(c1_text), 3, 5)
+            c1_text, s3_text = row_texts(spring_class, float(d_text), outer, f3)
             rows.append((f3_text, d_text, outer_text, c1_text, s3_text))
     return rows
 

@@ -103,6 +103,8 @@ struct TableSources {
     const std::string& wirePath;
     std::function<std::string(long long)> springLine; // throws TableIoError
     std::function<const WireTable&()> wire;           // throws TableIoError
+    // A spring outside the table: its row values, taken instead of a line by number.
+    const SpringRowValues* givenRow = nullptr;
 };
 
 bool compute(DesignState& s, const ControlStates& controls, const std::string& eNum,
@@ -131,7 +133,7 @@ bool ComputeSpring(DesignState& s, const ControlStates& controls, const std::str
     std::optional<WireTable> wire;
     const TableSources sources{
         springPath, wirePath, [&](long long k) { return tables::ReadTableLine(springPath, k); },
-        [&]() -> const WireTable& { return wire.emplace(readWireTable(wirePath)); }};
+        [&]() -> const WireTable& { return wire.emplace(readWireTable(wirePath)); }, nullptr};
     return compute(s, controls, eNum, sources, messages);
 }
 
@@ -139,8 +141,16 @@ bool ComputeSpring(DesignState& s, const ControlStates& controls, long long numb
                    SelectionTables& tables, MessageSink& messages) {
     const TableSources sources{tables.springPath(), tables.wirePath(),
                                [&](long long k) { return tables.springLine(k); },
-                               [&]() -> const WireTable& { return tables.wire(); }};
+                               [&]() -> const WireTable& { return tables.wire(); }, nullptr};
     return compute(s, controls, std::to_string(number), sources, messages);
+}
+
+bool ComputeSpring(DesignState& s, const ControlStates& controls, const SpringRowValues& row,
+                   const std::string& springName, const WireTable& wire,
+                   const std::string& wirePath, MessageSink& messages) {
+    const TableSources sources{wirePath, wirePath, nullptr,
+                               [&]() -> const WireTable& { return wire; }, &row};
+    return compute(s, controls, springName, sources, messages);
 }
 
 namespace {
@@ -151,14 +161,23 @@ bool compute(DesignState& s, const ControlStates& controls, const std::string& e
     const bool three = s.SpringKind == SpringKind::ThreeStrand;
     try {
         // Spring row.
-        const long long k = torvelix::parseInteger(eNum);
-        const std::string row = sources.springLine(k);
-        s.F3 = tables::SpringRowField(row, 1);
-        s.D1 = tables::SpringRowField(row, 3);
-        s.d = tables::SpringRowField(row, 2);
-        s.d1 = s.d;
-        s.c1 = tables::SpringRowField(row, 4);
-        s.s3p = tables::SpringRowField(row, 5);
+        if (sources.givenRow) {
+            s.F3 = sources.givenRow->F3;
+            s.D1 = sources.givenRow->D1;
+            s.d = sources.givenRow->d;
+            s.d1 = s.d;
+            s.c1 = sources.givenRow->c1;
+            s.s3p = sources.givenRow->s3p;
+        } else {
+            const long long k = torvelix::parseInteger(eNum);
+            const std::string row = sources.springLine(k);
+            s.F3 = tables::SpringRowField(row, 1);
+            s.D1 = tables::SpringRowField(row, 3);
+            s.d = tables::SpringRowField(row, 2);
+            s.d1 = s.d;
+            s.c1 = tables::SpringRowField(row, 4);
+            s.s3p = tables::SpringRowField(row, 5);
+        }
 
         // Wire row: the line whose diameter equals d, else the table's last line.
         namedLast = &sources.wirePath;
@@ -224,8 +243,9 @@ bool compute(DesignState& s, const ControlStates& controls, const std::string& e
         s.U = requireFinite(s.F3 * s.s3 / 2);
         return true;
     } catch (const ArithmeticFault&) {
+        const std::string name = sources.givenRow ? eNum : "№ " + eNum;
         messages.show(MessageIcon::Error,
-                      "Ошибка расчета пружины № " + eNum + ". Проверьте исходные данные.");
+                      "Ошибка расчета пружины " + name + ". Проверьте исходные данные.");
     } catch (const TableIoError&) {
         messages.show(MessageIcon::Error, "Не могу найти таблицу " + *namedLast);
     } catch (const UserError&) {

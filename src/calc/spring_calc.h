@@ -33,4 +33,18 @@ bool ComputeSpring(DesignState& state, const ControlStates& controls, const std:
 bool ComputeSpring(DesignState& state, const ControlStates& controls, long long number,
                    SelectionTables& tables, MessageSink& messages);
 
+// The five values of a spring-table row: F3 in N, d (or cable d1), D1 in mm, c1 in
+// N/mm, s3' in mm.
+struct SpringRowValues {
+    double F3 = 0, d = 0, D1 = 0, c1 = 0, s3p = 0;
+};
+
+// The same for a spring that is no line of a table, given by its row values; `wire` is
+// the wire table read from wirePath (named in the message of a wire row that does not
+// convert). The failure message of an arithmetic fault names the spring by springName:
+// "Ошибка расчета пружины " + springName + ". Проверьте исходные данные."
+bool ComputeSpring(DesignState& state, const ControlStates& controls, const SpringRowValues& row,
+                   const std::string& springName, const WireTable& wire,
+                   const std::string& wirePath, MessageSink& messages);
+
 } // namespace torvelix::calc
