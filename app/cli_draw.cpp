@@ -5,10 +5,8 @@
 #include "console_messages.h"
 #include "design_session.h"
 #include "drawing_document.h"
-#include "dxf_writer.h"
 #include "number_parse.h"
 #include "pdf_writer.h"
-#include "svg_writer.h"
 #include "tech_file.h"
 #include "utf8_text.h"
 
@@ -59,15 +57,19 @@ const char* kDrawHelp =
     "                    --start is the sheet's lower-left corner, --tt needs no\n"
     "                    --tt-corner (the requirements stand above the title block)\n"
     "  --material TEXT --mass TEXT  the title block's material and mass (with --eskd)\n"
-    "  -o, --output FILE the DXF file to write; a name ending in .svg writes an SVG\n"
-    "                    picture of the drawing instead, .pdf a PDF page at true scale\n"
+    "  --designation TEXT --spring-name TEXT  the title block's designation (by\n"
+    "                    default the spring number and standard of --tt) and name\n"
+    "                    (by default Пружина) (with --eskd)\n"
+    "  -o, --output FILE the DXF file to write; a name ending in .svg (any letter case)\n"
+    "                    writes an SVG picture of the drawing instead, .pdf a PDF page\n"
+    "                    at true scale\n"
     "\n"
     "Messages go to standard error as 'error: ...' or 'warning: ...'. Exit status:\n"
-    "0 drawn and saved; 1 a failure was reported (after a failure while drawing the\n"
-    "file still holds what was drawn); 2 bad command line.\n";
+    "0 drawn and saved; 1 a failure was reported (nothing is written then, and a file\n"
+    "already there keeps its content); 2 bad command line.\n";
 
 // PDF pages need Qt's fonts: a GUI application, offscreen when there is no display.
-void writePdfHeadless(const cad::DrawingDocument& doc, const std::string& path) {
+void ensureGuiApplication() {
     if (QGuiApplication::instance() == nullptr) {
         if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) {
             qputenv("QT_QPA_PLATFORM", "offscreen");
@@ -79,7 +81,18 @@ void writePdfHeadless(const cad::DrawingDocument& doc, const std::string& path) 
         qInstallMessageHandler([](QtMsgType, const QMessageLogContext&, const QString&) {});
         static QGuiApplication application(argc, argv);
     }
-    cad::writePdf(doc, path);
+}
+
+// The window's formats; the PDF writer starts its GUI application first.
+cad::OutputFormats headlessOutputFormats() {
+    cad::OutputFormats formats = cad::drawingOutputFormats();
+    cad::OutputFormat pdf = cad::pdfOutputFormat();
+    pdf.bytes = [bytes = pdf.bytes](const cad::DrawingDocument& doc) {
+        ensureGuiApplication();
+        return bytes(doc);
+    };
+    formats.add(std::move(pdf));
+    return formats;
 }
 
 int usage(const std::string& error) {
@@ -118,10 +131,11 @@ int runDrawCommand(const std::vector<std::string>& rawArgs, const std::string& e
         args.push_back(word == "-o" ? "--output" : word == "-h" ? "--help" : word);
     }
     const auto options = parseOptions(
-        args, {"--view",        "--ends", "--D0",        "--d",      "--t",        "--n",
-               "--break-coils", "--L0",   "--L1",        "--L2",     "--L3",       "--F1",
-               "--F2",          "--F3",   "--start",     "--end",    "--tilemode", "--cvport",
-               "--dimscale",    "--tt",   "--tt-corner", "--output", "--material", "--mass"},
+        args, {"--view",        "--ends",       "--D0",        "--d",      "--t",        "--n",
+               "--break-coils", "--L0",         "--L1",        "--L2",     "--L3",       "--F1",
+               "--F2",          "--F3",         "--start",     "--end",    "--tilemode", "--cvport",
+               "--dimscale",    "--tt",         "--tt-corner", "--output", "--material", "--mass",
+               "--designation", "--spring-name"},
         {"--diagram", "--inscribe", "--help", "--eskd"});
     if (options.has("--help")) {
         std::fputs(kDrawHelp, stdout);
@@ -153,8 +167,9 @@ int runDrawCommand(const std::vector<std::string>& rawArgs, const std::string& e
     if (eskd && (inscribe || options.has("--tt-corner"))) {
         return usage("--eskd places the sheet by --start: no --inscribe, --end or --tt-corner");
     }
-    if (!eskd && (options.has("--material") || options.has("--mass"))) {
-        return usage("--material and --mass go with --eskd");
+    if (!eskd && (options.has("--material") || options.has("--mass") ||
+                  options.has("--designation") || options.has("--spring-name"))) {
+        return usage("--material, --mass, --designation and --spring-name go with --eskd");
     }
     if (!eskd && options.has("--tt") != options.has("--tt-corner")) {
         return usage("--tt and --tt-corner go together");
@@ -266,6 +281,12 @@ int runDrawCommand(const std::vector<std::string>& rawArgs, const std::string& e
     }
     request.sheet.Material = value("--material");
     request.sheet.Mass = value("--mass");
+    if (options.has("--designation")) {
+        request.sheet.Designation = value("--designation");
+    }
+    if (options.has("--spring-name")) {
+        request.sheet.Name = value("--spring-name");
+    }
 
     cad::ScriptedPointSource picks(points);
     document->setPointSource(&picks);
@@ -273,19 +294,12 @@ int runDrawCommand(const std::vector<std::string>& rawArgs, const std::string& e
     cad::DrawingSession drawing;
     workflow::drawRequest(drawing, request, connector, sink);
     document->setPointSource(nullptr);
+    if (sink.anyShown()) {
+        return 1; // the drawing failed: an existing file stays as it was
+    }
     try {
         const std::string output = value("--output");
-        const auto endsWith = [&output](const char* lower, const char* upper) {
-            return output.size() >= 4 && (output.compare(output.size() - 4, 4, lower) == 0 ||
-                                          output.compare(output.size() - 4, 4, upper) == 0);
-        };
-        if (endsWith(".pdf", ".PDF")) {
-            writePdfHeadless(*document, output);
-        } else if (endsWith(".svg", ".SVG")) {
-            cad::writeSvg(*document, output);
-        } else {
-            cad::writeDxf(*document, output);
-        }
+        headlessOutputFormats().choose(output).write(*document, output);
     } catch (const std::runtime_error& e) {
         sink.show(MessageIcon::Error, e.what());
         return 1;
