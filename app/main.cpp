@@ -18,7 +18,7 @@ int main(int argc, char** argv) {
     }
     torvelix::ignoreBrokenPipe();
     torvelix::cli::CliServices services;
-    services.writePdf = torvelix::app::writePdfHeadless;
+    services.drawingFormats.add(torvelix::app::headlessPdfFormat());
     const int status =
         torvelix::cli::runCommandLine(std::vector<std::string>(argv + 1, argv + argc),
                                       torvelix::executablePath(argv[0]), services);

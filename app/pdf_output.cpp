@@ -8,7 +8,9 @@
 
 namespace torvelix::app {
 
-void writePdfHeadless(const cad::DrawingDocument& doc, const std::string& path) {
+namespace {
+
+void ensureGuiApplication() {
     if (QGuiApplication::instance() == nullptr) {
         if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) {
             qputenv("QT_QPA_PLATFORM", "offscreen");
@@ -20,7 +22,17 @@ void writePdfHeadless(const cad::DrawingDocument& doc, const std::string& path) 
         qInstallMessageHandler([](QtMsgType, const QMessageLogContext&, const QString&) {});
         static QGuiApplication application(argc, argv);
     }
-    cad::writePdf(doc, path);
+}
+
+} // namespace
+
+cad::OutputFormat headlessPdfFormat() {
+    cad::OutputFormat pdf = cad::pdfOutputFormat();
+    pdf.bytes = [bytes = pdf.bytes](const cad::DrawingDocument& doc) {
+        ensureGuiApplication();
+        return bytes(doc);
+    };
+    return pdf;
 }
 
 } // namespace torvelix::app

@@ -3,7 +3,7 @@
 # default) on a virtual X server: builds the capture program in build/ and clicks a
 # typical run through, under the openbox window manager. Needs Xvfb (xvfb-run),
 # openbox and ImageMagick's import.
-# Usage: scripts/screenshots.sh [FOLDER]
+# Usage: scripts/screenshots.sh [FOLDER] [WIDTHxHEIGHT]  (a window of that size)
 set -euo pipefail
 cd "$(dirname "$0")/.."
 folder=$(realpath -m "${1:-docs/screenshots}")
@@ -13,7 +13,7 @@ done
 [ -f build/CMakeCache.txt ] || cmake -S . -B build
 cmake --build build -j2 --target capture_pages
 mkdir -p "$folder"
-TORVELIX_SCREENSHOT_DIR="$folder" QT_QPA_PLATFORM=xcb \
+TORVELIX_SCREENSHOT_DIR="$folder" TORVELIX_SCREENSHOT_SIZE="${2:-}" QT_QPA_PLATFORM=xcb \
     xvfb-run -a -s "-screen 0 1920x1080x24" \
     sh -c 'openbox & sleep 1; build/tests/capture_pages; status=$?; kill $!; exit $status'
 echo "pictures written to $folder"

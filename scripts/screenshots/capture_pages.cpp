@@ -2,7 +2,8 @@
 // ImageMagick's import while a typical run is clicked through; not a test. Run by
 // scripts/screenshots.sh under xvfb-run with QT_QPA_PLATFORM=xcb, writing page0.png
 // .. page7.png into the folder TORVELIX_SCREENSHOT_DIR names, and drawing.png, the
-// screen with the drawing window beside the wizard after a drawing.
+// screen with the drawing window beside the wizard after a drawing. TORVELIX_SCREENSHOT_SIZE
+// ("1500x950") takes them in a window of that size instead of the default one.
 #include "shell_fixture.h"
 
 #include "drawing_window.h"
@@ -22,6 +23,10 @@ TEST_F(Screenshots, EveryPageOfATypicalRun) {
     const QString folder = qEnvironmentVariable("TORVELIX_SCREENSHOT_DIR");
     ASSERT_FALSE(folder.isEmpty()) << "TORVELIX_SCREENSHOT_DIR names no folder";
     TForm1& form = open();
+    const QStringList size = qEnvironmentVariable("TORVELIX_SCREENSHOT_SIZE").split('x');
+    if (size.size() == 2) {
+        form.resize(size[0].toInt(), size[1].toInt());
+    }
     form.show();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(&form));
     const auto capture = [&](int page) {

@@ -5,9 +5,7 @@
 #include "console_messages.h"
 #include "design_session.h"
 #include "drawing_document.h"
-#include "dxf_writer.h"
 #include "number_parse.h"
-#include "svg_writer.h"
 #include "tech_file.h"
 #include "utf8_text.h"
 
@@ -56,12 +54,16 @@ const char* kDrawHelp =
     "                    --start is the sheet's lower-left corner, --tt needs no\n"
     "                    --tt-corner (the requirements stand above the title block)\n"
     "  --material TEXT --mass TEXT  the title block's material and mass (with --eskd)\n"
-    "  -o, --output FILE the DXF file to write; a name ending in .svg writes an SVG\n"
-    "                    picture of the drawing instead, .pdf a PDF page at true scale\n"
+    "  --designation TEXT --spring-name TEXT  the title block's designation (by\n"
+    "                    default the spring number and standard of --tt) and name\n"
+    "                    (by default Пружина) (with --eskd)\n"
+    "  -o, --output FILE the DXF file to write; a name ending in .svg (any letter case)\n"
+    "                    writes an SVG picture of the drawing instead, .pdf a PDF page\n"
+    "                    at true scale\n"
     "\n"
     "Messages go to standard error as 'error: ...' or 'warning: ...'. Exit status:\n"
-    "0 drawn and saved; 1 a failure was reported (after a failure while drawing the\n"
-    "file still holds what was drawn); 2 bad command line.\n";
+    "0 drawn and saved; 1 a failure was reported (nothing is written then, and a file\n"
+    "already there keeps its content); 2 bad command line.\n";
 
 int usage(const std::string& error) {
     std::fprintf(stderr, "torvelix draw: %s\n(see torvelix draw --help)\n",
@@ -100,10 +102,11 @@ int runDrawCommand(const std::vector<std::string>& rawArgs, const std::string& e
         args.push_back(word == "-o" ? "--output" : word == "-h" ? "--help" : word);
     }
     const auto options = parseOptions(
-        args, {"--view",        "--ends", "--D0",        "--d",      "--t",        "--n",
-               "--break-coils", "--L0",   "--L1",        "--L2",     "--L3",       "--F1",
-               "--F2",          "--F3",   "--start",     "--end",    "--tilemode", "--cvport",
-               "--dimscale",    "--tt",   "--tt-corner", "--output", "--material", "--mass"},
+        args, {"--view",        "--ends",       "--D0",        "--d",      "--t",        "--n",
+               "--break-coils", "--L0",         "--L1",        "--L2",     "--L3",       "--F1",
+               "--F2",          "--F3",         "--start",     "--end",    "--tilemode", "--cvport",
+               "--dimscale",    "--tt",         "--tt-corner", "--output", "--material", "--mass",
+               "--designation", "--spring-name"},
         {"--diagram", "--inscribe", "--help", "--eskd"});
     if (options.has("--help")) {
         std::fputs(kDrawHelp, stdout);
@@ -135,8 +138,9 @@ int runDrawCommand(const std::vector<std::string>& rawArgs, const std::string& e
     if (eskd && (inscribe || options.has("--tt-corner"))) {
         return usage("--eskd places the sheet by --start: no --inscribe, --end or --tt-corner");
     }
-    if (!eskd && (options.has("--material") || options.has("--mass"))) {
-        return usage("--material and --mass go with --eskd");
+    if (!eskd && (options.has("--material") || options.has("--mass") ||
+                  options.has("--designation") || options.has("--spring-name"))) {
+        return usage("--material, --mass, --designation and --spring-name go with --eskd");
     }
     if (!eskd && options.has("--tt") != options.has("--tt-corner")) {
         return usage("--tt and --tt-corner go together");
@@ -248,6 +252,12 @@ int runDrawCommand(const std::vector<std::string>& rawArgs, const std::string& e
     }
     request.sheet.Material = value("--material");
     request.sheet.Mass = value("--mass");
+    if (options.has("--designation")) {
+        request.sheet.Designation = value("--designation");
+    }
+    if (options.has("--spring-name")) {
+        request.sheet.Name = value("--spring-name");
+    }
 
     cad::ScriptedPointSource picks(points);
     document->setPointSource(&picks);
@@ -255,23 +265,17 @@ int runDrawCommand(const std::vector<std::string>& rawArgs, const std::string& e
     cad::DrawingSession drawing;
     workflow::drawRequest(drawing, request, connector, sink);
     document->setPointSource(nullptr);
+    if (sink.anyShown()) {
+        return 1; // the drawing failed: an existing file stays as it was
+    }
     try {
         const std::string output = value("--output");
-        const auto endsWith = [&output](const char* lower, const char* upper) {
-            return output.size() >= 4 && (output.compare(output.size() - 4, 4, lower) == 0 ||
-                                          output.compare(output.size() - 4, 4, upper) == 0);
-        };
-        if (endsWith(".pdf", ".PDF")) {
-            if (!services.writePdf) {
-                sink.show(MessageIcon::Error, "PDF output is not available in this program");
-                return 1;
-            }
-            services.writePdf(*document, output);
-        } else if (endsWith(".svg", ".SVG")) {
-            cad::writeSvg(*document, output);
-        } else {
-            cad::writeDxf(*document, output);
+        const cad::OutputFormat* format = services.drawingFormats.forPath(output);
+        if (format == nullptr && cad::hasSuffix(output, "pdf")) {
+            sink.show(MessageIcon::Error, "PDF output is not available in this program");
+            return 1;
         }
+        (format != nullptr ? *format : services.drawingFormats.fallback()).write(*document, output);
     } catch (const std::runtime_error& e) {
         sink.show(MessageIcon::Error, e.what());
         return 1;

@@ -2,18 +2,18 @@
 // the words after the program's name. Qt-free; the executable gives what needs Qt.
 #pragma once
 
-#include "drawing_document.h"
+#include "output_formats.h"
 
-#include <functional>
 #include <string>
 #include <vector>
 
 namespace torvelix::cli {
 
-// What the executable lends the commands: writing a PDF page (Qt's writer). Without
-// it, `draw -o FILE.pdf` reports that PDF output is not available.
+// What the executable lends the commands: the drawing's output formats. The built-in
+// ones (DXF, SVG) are there by default; the executable adds PDF, which needs Qt. Without
+// it, `draw -o FILE.pdf` writes what the fallback format writes, as for any other name.
 struct CliServices {
-    std::function<void(const cad::DrawingDocument&, const std::string&)> writePdf;
+    cad::OutputFormats drawingFormats = cad::builtinOutputFormats();
 };
 
 // words: the command and its options (argv from 1); exePath: the running executable's

@@ -163,13 +163,20 @@ void TForm1::resizeEvent(QResizeEvent* event) {
     }
     // The forms that would stay at the top get half the height gained beyond the
     // default size above them, so that they stand in the middle of an enlarged window.
+    // Likewise half the width gained goes to each side: the forms keep their default
+    // width, so that labels stay beside their edits.
     const int gained = std::max(0, height() - kDefaultHeight);
+    const int widened = std::max(0, width() - kDefaultWidth);
     for (QSpacerItem* spacer : ui_.formSpacers) {
         // Never more than the page can spare: the spacer gives way before the form does.
         spacer->changeSize(0, gained / 2, QSizePolicy::Minimum, QSizePolicy::Maximum);
     }
     for (int page = 5; page <= 7; ++page) {
-        ui_.Notebook1->widget(page)->layout()->invalidate();
+        QLayout* layout = ui_.Notebook1->widget(page)->layout();
+        const QMargins margins = layout->contentsMargins();
+        layout->setContentsMargins(kPageSideMargin + widened / 2, margins.top(),
+                                   kPageSideMargin + widened / 2, margins.bottom());
+        layout->invalidate();
     }
 }
 

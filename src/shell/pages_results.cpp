@@ -315,6 +315,13 @@ QWidget* buildList7(WizardControls& ui, bool withDrawingWindow) {
     graf->addWidget(makeLabel("Label34", "L3, (мм)", gbGraf), 3, 3);
     graf->addWidget(ui.diagramEdits[3], 3, 4);
     graf->setColumnStretch(5, 1);
+    // Tab goes down the forces' column, then down the lengths' one.
+    const std::array<QWidget*, 7> diagramOrder = {
+        ui.cbox90,          ui.diagramEdits[4], ui.diagramEdits[5], ui.diagramEdits[6],
+        ui.diagramEdits[1], ui.diagramEdits[2], ui.diagramEdits[3]};
+    for (std::size_t k = 0; k + 1 < diagramOrder.size(); ++k) {
+        QWidget::setTabOrder(diagramOrder[k], diagramOrder[k + 1]);
+    }
 
     ui.sbAutoCad = new QToolButton(page);
     ui.sbAutoCad->setObjectName("sbAutoCad");

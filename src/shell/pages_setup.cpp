@@ -48,7 +48,7 @@ QWidget* newPage(const QString& name, const QString& headlineName, const QString
     auto* page = new QWidget;
     page->setObjectName(name);
     auto* layout = new QVBoxLayout(page);
-    layout->setContentsMargins(8, 4, 8, 4);
+    layout->setContentsMargins(kPageSideMargin, 4, kPageSideMargin, 4);
     layout->setSpacing(4);
     if (!headline.isEmpty()) {
         layout->addWidget(new ShadowLabel(headlineName, headline, page));
@@ -293,10 +293,9 @@ QWidget* buildList2(WizardControls& ui) {
         "Поджат целый виток, зашлифовано 3/4 дуги витка",
         "Поджато 3/4 витка, зашлифовано 3/4 дуги витка"};
     for (int tag = 1; tag <= 4; ++tag) {
-        // The finishes carry no hint of their own; the picture shows the form.
-        QToolButton* button =
-            makeImageButton(QStringLiteral("sb2%1a").arg(tag), tag,
-                            endCoilPicture(tag, QSize(64, 40)), {}, ui.finishGroup, finish);
+        QToolButton* button = makeImageButton(QStringLiteral("sb2%1a").arg(tag), tag,
+                                              endCoilPicture(tag, QSize(64, 40)),
+                                              finishHints[tag - 1], ui.finishGroup, finish);
         button->setAccessibleName(finishHints[tag - 1]);
         finishLayout->addWidget(button, tag - 1, 0, 1, 2, Qt::AlignHCenter);
     }
@@ -311,11 +310,12 @@ QWidget* buildList2(WizardControls& ui) {
     QLabel* Label46 = makeLabel("Label46", "n3", finish);
     Label47->setToolTip("Число опорных витков");
     Label46->setToolTip("Число обработанных витков");
-    finishLayout->setRowStretch(4, 1);
-    finishLayout->addWidget(Label47, 5, 0, Qt::AlignHCenter);
-    finishLayout->addWidget(Label46, 5, 1, Qt::AlignHCenter);
-    finishLayout->addWidget(ui.eN2, 6, 0);
-    finishLayout->addWidget(ui.eN3, 6, 1);
+    // The edits stay under the pictures however tall the window is.
+    finishLayout->addWidget(Label47, 4, 0, Qt::AlignHCenter);
+    finishLayout->addWidget(Label46, 4, 1, Qt::AlignHCenter);
+    finishLayout->addWidget(ui.eN2, 5, 0);
+    finishLayout->addWidget(ui.eN3, 5, 1);
+    finishLayout->setRowStretch(6, 1);
 
     auto* columns = new QHBoxLayout;
     columns->addLayout(left, 1);

@@ -114,6 +114,8 @@ QWidget* buildList7(WizardControls& ui, bool withDrawingWindow);
 
 // A page with its shadowed headline (none when headline is empty).
 QWidget* newPage(const QString& name, const QString& headlineName, const QString& headline);
+// The left and right margin of a page's content at the window's default width.
+inline constexpr int kPageSideMargin = 8;
 
 // Background of the page-0 mode buttons when up and when down.
 inline constexpr const char* kModeUpColour = "#f4f4f4";

@@ -268,7 +268,8 @@ void DesignSession::fillGeometry() {
             g.diagram[k] = general(lengthsAndForces[k]);
         }
     }
-    g.freeLengthEnabled = values_.options.diagram;
+    // The complete drawing draws the spring as long as L0 in every view.
+    g.freeLengthEnabled = values_.options.diagram || values_.options.eskd;
     g.diagramEnabled = values_.options.diagram;
     g.breakCoilsEnabled = values_.options.view == geometry::ViewType::WithBreak;
 }

@@ -104,7 +104,15 @@ geometry::EskdSheetInfo DesignSession::eskdSheetValues() const {
     if (values_.options.requirements) {
         info.TechLines = cad::numberedTechLines(cad::buildTechRequirements(tt));
     }
-    if (!tt.e6Num.empty()) {
+    // In the calculation the spring is the one chosen, by the standard of its class,
+    // whether or not the requirements page was visited; in the drawing mode the page
+    // names it.
+    const int klass = values_.klass.classItem;
+    if (!DrawOnly_ && !values_.candidates.eNum.empty() && klass >= 0 &&
+        klass < static_cast<int>(kSpringGostItems.size())) {
+        info.Designation =
+            values_.candidates.eNum + " " + kSpringGostItems[static_cast<std::size_t>(klass)];
+    } else if (!tt.e6Num.empty()) {
         info.Designation = tt.e6Num + " " + tt.comb6Gost;
     }
     // The material as the class page names it: the blank standard of the class (as read

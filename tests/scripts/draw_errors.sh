@@ -55,8 +55,8 @@ expect 1 "error: Длина пружины L3 не должна равнятьс
 # Zero lengths without the diagram draw the spring.
 expect 0 "" yes --view broken --ends 1 $ok --L0 0
 
-# Failures while drawing: the message, the file with what was drawn.
-expect 1 "error: Расстояние между точками меньше длины пружины в сжатом состоянии!" yes \
+# Failures while drawing: the message, and no file (a half drawing is no drawing).
+expect 1 "error: Расстояние между точками меньше длины пружины в сжатом состоянии!" no \
     --view full --ends 2 --D0 20 --d 2 --n 8 --L3 40 --inscribe --end 39,0
 # Geometry that cannot be drawn is named, not reported as a CAD link failure.
 expect 1 "error: Шаг пружины t должен быть больше диаметра проволоки d!" no \
@@ -64,12 +64,8 @@ expect 1 "error: Шаг пружины t должен быть больше ди
 expect 1 "error: Средний диаметр пружины D0 слишком велик для чертежа (больше 1000000 мм)!" no \
     --view broken --ends 2 --D0 1e15 --d 2 --t 6 --n 5
 # A start point near the largest double: refused after the pick, no number beyond it.
-expect 1 "error: Точка лежит слишком далеко от начала координат (координата больше 1E9 мм)!" yes \
+expect 1 "error: Точка лежит слишком далеко от начала координат (координата больше 1E9 мм)!" no \
     --view full --ends 2 $ok --start 1.7e308,0
-if grep -qiE '^-?(inf|nan)' "$work/out.dxf"; then
-    echo "FAIL: a non-finite number in the file" >&2
-    fails=$((fails + 1))
-fi
 
 # A file that cannot be written: the message, status 1.
 "$exe" draw --view full --ends 1 $ok -o "$work/no/such/dir/out.dxf" 2> "$work/err.txt"

@@ -72,6 +72,24 @@ TEST_F(OptionRules, OnlyTheViewWithABreakKeepsDiagramAndRequirements) {
     EXPECT_FALSE(v().geometry.freeLengthEnabled);
 }
 
+TEST_F(OptionRules, TheCompleteDrawingTakesTheFreeLengthInEveryView) {
+    v().title.calculation = false;
+    ASSERT_TRUE(session.changePage(true).done); // the drawing options
+    session.sb71Click(geometry::ViewType::Full);
+    ASSERT_TRUE(session.changePage(true).done);
+    EXPECT_FALSE(v().geometry.freeLengthEnabled); // no diagram, no complete drawing
+    ASSERT_TRUE(session.changePage(false).done);
+    v().options.eskd = true;
+    ASSERT_TRUE(session.changePage(true).done);
+    EXPECT_TRUE(v().geometry.freeLengthEnabled);
+    EXPECT_FALSE(v().geometry.diagramEnabled);
+    // Typed in, it makes the complete drawing of the full view.
+    v().geometry.diagram[0] = "60";
+    DrawingRequest request;
+    EXPECT_TRUE(session.prepareDrawing(request).done);
+    EXPECT_TRUE(request.eskd);
+}
+
 TEST_F(OptionRules, TheDrawingRequestIsRefusedOrMendedBeforeAnythingIsDrawn) {
     v().title.calculation = false;
     ASSERT_TRUE(session.changePage(true).done);

@@ -79,6 +79,20 @@ TEST_F(PageFlow, CalculationRunsThroughEveryPageAndFillsTheDrawingPages) {
     EXPECT_TRUE(messages.messages.empty()) << texts().front();
 }
 
+TEST_F(PageFlow, TheCompleteDrawingNamesTheChosenSpringWithoutTheRequirementsPage) {
+    forward(4); // class, inputs, candidates (spring 1 proposed), report
+    ASSERT_EQ(v().page, Page::Report);
+    forward(1);
+    v().options.eskd = true; // no requirements: page 6 is never shown
+    forward(1);
+    ASSERT_EQ(v().page, Page::Geometry);
+    EXPECT_TRUE(v().requirements.tt.e6Num.empty());
+    workflow::DrawingRequest request;
+    ASSERT_TRUE(session.prepareDrawing(request).done);
+    // Item 0 of the classification is the class of GOST 13766-86; the table's one row is 1.
+    EXPECT_EQ(request.sheet.Designation, "1 ГОСТ 13766-86");
+}
+
 TEST_F(PageFlow, DrawingModeGoesFromTheTitleToTheDrawingPagesAndBack) {
     v().title.calculation = false;
     forward(1);

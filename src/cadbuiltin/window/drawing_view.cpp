@@ -71,7 +71,7 @@ void DrawingView::zoomAt(const QPointF& anchor, double factor) {
 Extents DrawingView::drawingExtents() const {
     Extents box;
     for (const Entity& e : document_->entities(document_->activeSpace())) {
-        box.add(entityExtents(e));
+        box.add(paintedExtents(e));
     }
     return box;
 }
@@ -178,22 +178,7 @@ void DrawingView::paintEvent(QPaintEvent*) {
             }
             break;
         }
-        case Entity::Kind::Text: {
-            // The model's text height is that of the capitals, about 0.7 of the font size.
-            const double pixels = e.height * scale_ / 0.7;
-            if (pixels < 1.0 || pixels > 4000.0) {
-                break;
-            }
-            QFont font = painter.font();
-            font.setPixelSize(std::max(1, static_cast<int>(std::lround(pixels))));
-            painter.save();
-            painter.setFont(font);
-            painter.translate(toScreen(e.a));
-            painter.rotate(-e.rotation * 180.0 / kPi);
-            painter.drawText(QPointF(0, 0), QString::fromStdString(e.text));
-            painter.restore();
-            break;
-        }
+        case Entity::Kind::Text:
         case Entity::Kind::Hatch:
         case Entity::Kind::Dimension:
             paintEntity(painter, e,

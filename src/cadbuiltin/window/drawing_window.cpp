@@ -4,7 +4,6 @@
 
 #include "pdf_writer.h"
 
-#include "dxf_writer.h"
 #include "number_format.h"
 
 #include <QAction>
@@ -75,7 +74,7 @@ void runVariablesDialog(QWidget* parent, DrawingDocument& document) {
 } // namespace
 
 DrawingWindow::DrawingWindow(std::shared_ptr<DrawingDocument> document, QWidget* parent)
-    : QMainWindow(parent), document_(std::move(document)) {
+    : QMainWindow(parent), document_(std::move(document)), formats_(drawingOutputFormats()) {
     if (!document_) {
         throw std::invalid_argument("DrawingWindow needs a document");
     }
@@ -133,14 +132,22 @@ void DrawingWindow::createActions() {
         file->addAction(QStringLiteral("Новый чертеж"), this, &DrawingWindow::confirmNewDrawing);
     newAction_->setObjectName("actionNewDrawing");
     newAction_->setShortcut(QKeySequence::New);
-    saveAction_ =
-        file->addAction(QStringLiteral("Сохранить как DXF…"), this, &DrawingWindow::saveAs);
-    saveAction_->setObjectName("actionSaveDxf");
-    saveAction_->setShortcut(QKeySequence::Save);
+    // One save command per format: "actionSaveDxf", "actionSaveSvg", "actionSavePdf".
+    for (const OutputFormat& format : formats_.all()) {
+        const QString name = QString::fromStdString(format.name);
+        QAction* save = file->addAction(QStringLiteral("Сохранить как %1…").arg(name), this,
+                                        [this, name] { saveAsFormat(name); });
+        save->setObjectName(QStringLiteral("actionSave") + name.left(1) + name.mid(1).toLower());
+        if (saveAction_ == nullptr) {
+            saveAction_ = save;
+            saveAction_->setShortcut(QKeySequence::Save);
+        }
+    }
     file->addSeparator();
-    QAction* pdf =
-        file->addAction(QStringLiteral("Сохранить как PDF…"), this, &DrawingWindow::savePdf);
-    pdf->setObjectName("actionSavePdf");
+    QAction* print = file->addAction(QStringLiteral("Печать…"), this, &DrawingWindow::print);
+    print->setObjectName("actionPrint");
+    print->setShortcut(QKeySequence::Print);
+    file->addSeparator();
     QAction* close = file->addAction(QStringLiteral("Закрыть"), this, &QWidget::close);
     close->setObjectName("actionClose");
 
@@ -225,8 +232,8 @@ void DrawingWindow::cancelPick() {
 }
 
 void DrawingWindow::showCursor(const Point& point) {
-    cursorLabel_->setText(
-        QString::fromStdString("X: " + formatDecimals(point.x, 3) + "  Y: " + formatDecimals(point.y, 3)));
+    cursorLabel_->setText(QString::fromStdString("X: " + formatDecimals(point.x, 3) +
+                                                 "  Y: " + formatDecimals(point.y, 3)));
 }
 
 void DrawingWindow::refresh() {
@@ -247,38 +254,57 @@ void DrawingWindow::newDrawing() {
 }
 
 bool DrawingWindow::saveDxf(const QString& path, QString* error) {
+    return saveIn(formats_.fallback(), path, error);
+}
+
+bool DrawingWindow::saveIn(const OutputFormat& format, const QString& path, QString* error) {
     try {
-        writeDxf(*document_, path.toStdString());
+        format.write(*document_, path.toStdString());
     } catch (const std::exception& failure) {
         if (error != nullptr) {
             *error = QString::fromStdString(failure.what());
         }
         return false;
     }
-    savedRevision_ = document_->revision();
-    updateState();
+    if (&format == &formats_.fallback()) {
+        savedRevision_ = document_->revision();
+        updateState();
+    }
     return true;
 }
 
 bool DrawingWindow::saveAs() {
+    return saveAsFormat(QString::fromStdString(formats_.fallback().name));
+}
+
+bool DrawingWindow::saveAsFormat(const QString& name) {
+    const OutputFormat* format = formats_.byName(name.toStdString());
+    if (format == nullptr) {
+        format = &formats_.fallback();
+    }
     // The dialog does not ask about replacing: the name may still gain its extension,
     // and the question is asked for the name that is written.
     const QString path =
         saveNameSource_
             ? saveNameSource_()
-            : QFileDialog::getSaveFileName(this, QStringLiteral("Сохранить как DXF"), QString(),
-                                           QStringLiteral("Чертежи DXF (*.dxf)"), nullptr,
-                                           QFileDialog::DontConfirmOverwrite);
+            : QFileDialog::getSaveFileName(this, QStringLiteral("Сохранить как %1").arg(name),
+                                           QString(), QString::fromStdString(format->filter),
+                                           nullptr, QFileDialog::DontConfirmOverwrite);
     if (path.isEmpty()) {
         return false;
     }
-    return saveAsPath(path);
+    return saveAsPath(path, format);
 }
 
-bool DrawingWindow::saveAsPath(QString path) {
-    const QFileInfo chosen(path);
-    if (chosen.suffix().isEmpty()) {
-        path += QStringLiteral(".dxf");
+bool DrawingWindow::saveAsPath(QString path, const OutputFormat* format) {
+    if (format == nullptr) {
+        format = &formats_.fallback();
+    }
+    if (QFileInfo(path).suffix().isEmpty()) {
+        path += QStringLiteral(".") + QString::fromStdString(format->suffixes.front());
+    }
+    if (const OutputFormat* named = formats_.forPath(path.toStdString())) {
+        format = named;
     }
     if (QFileInfo::exists(path)) {
         const auto answer =
@@ -291,7 +317,7 @@ bool DrawingWindow::saveAsPath(QString path) {
         }
     }
     QString error;
-    if (!saveDxf(path, &error)) {
+    if (!saveIn(*format, path, &error)) {
         QMessageBox::warning(this, kTitle, error);
         return false;
     }
@@ -317,23 +343,6 @@ bool DrawingWindow::confirmDiscard() {
 
 void DrawingWindow::clearMarkers() {
     view_->clearMarkers();
-}
-
-// The page at true scale: a sheet of the complete drawing at its format.
-void DrawingWindow::savePdf() {
-    QString path = QFileDialog::getSaveFileName(this, QStringLiteral("Сохранить как PDF"),
-                                                QString(), QStringLiteral("Документы PDF (*.pdf)"));
-    if (path.isEmpty()) {
-        return;
-    }
-    if (QFileInfo(path).suffix().compare(QStringLiteral("pdf"), Qt::CaseInsensitive) != 0) {
-        path += QStringLiteral(".pdf");
-    }
-    try {
-        writePdf(*document_, path.toStdString());
-    } catch (const std::exception& error) {
-        QMessageBox::warning(this, kTitle, QString::fromStdString(error.what()));
-    }
 }
 
 void DrawingWindow::confirmNewDrawing() {

@@ -1,10 +1,11 @@
 // The drawing window of the built-in CAD backend: a top-level window that shows the
 // drawing document, asks the user for points, saves the drawing as DXF and starts a new
-// drawing. It stays on screen when the main window is minimised for picking.
+// drawing, and prints it. It stays on screen when the main window is minimised for picking.
 #pragma once
 
 #include "drawing_document.h"
 #include "drawing_view.h"
+#include "output_formats.h"
 
 #include <QMainWindow>
 
@@ -16,6 +17,7 @@
 class QAction;
 class QEventLoop;
 class QLabel;
+class QPrinter;
 
 namespace torvelix::cad {
 
@@ -42,16 +44,22 @@ public:
 
     // Writes the drawing as DXF; on failure returns false with the reason in `error`.
     bool saveDxf(const QString& path, QString* error = nullptr);
+    // Writes the drawing in `format`; on failure returns false with the reason in `error`
+    // and an existing file keeps its content. A DXF save marks the drawing saved.
+    bool saveIn(const OutputFormat& format, const QString& path, QString* error = nullptr);
+    // The formats the save commands offer: DXF, SVG, PDF.
+    const OutputFormats& outputFormats() const { return formats_; }
 
     // Whether the drawing has changes that no save has written.
     bool hasUnsavedDrawing() const;
     // Asks "Сохранить чертеж?" (Да / Нет / Отмена) when the drawing has unsaved changes.
     // True when the caller may go on: nothing to save, saved, or "Нет".
     bool confirmDiscard();
-    // The save with a name already chosen: ".dxf" is added to a name without an
-    // extension, and an existing file is replaced only after the user agrees. True when
-    // the drawing was written.
-    bool saveAsPath(QString path);
+    // The save with a name already chosen. The format is the one the name's suffix names
+    // (in any letter case), else `format` (by default DXF), whose suffix is added to a name
+    // without one; an existing file is replaced only after the user agrees. True when the
+    // drawing was written.
+    bool saveAsPath(QString path, const OutputFormat* format = nullptr);
     // Where the save dialog's answer comes from; by default the file dialog. An empty
     // answer means the user cancelled.
     void setSaveNameSource(std::function<QString()> source) { saveNameSource_ = std::move(source); }
@@ -72,9 +80,19 @@ protected:
 public slots:
     // The file dialog, then saveAsPath. True when the drawing was written.
     bool saveAs();
+    // The same in the named format.
+    bool saveAsFormat(const QString& name);
+    // The print dialog, then printTo.
+    void print();
+
+public:
+    // The drawing on the printer's pages at its true scale, from the paper's corner; the
+    // printer's page is first set to the drawing's (trueScalePage), which the print
+    // dialog may change.
+    static void preparePrinter(QPrinter& printer, const DrawingDocument& document);
+    void printTo(QPrinter& printer);
 
 private slots:
-    void savePdf();
     void confirmNewDrawing();
     void editVariables();
     void showCursor(const torvelix::cad::Point& point);
@@ -97,6 +115,7 @@ private:
     std::optional<Point> picked_;
     std::uint64_t savedRevision_ = 0;
     std::function<QString()> saveNameSource_;
+    OutputFormats formats_;
 };
 
 // Point requests answered by clicks in a drawing window.

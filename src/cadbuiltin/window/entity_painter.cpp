@@ -1,6 +1,7 @@
 // Entity painting shared by the drawing view and the PDF output.
 #include "entity_painter.h"
 
+#include <QFontMetricsF>
 #include <QPainterPath>
 
 #include <algorithm>
@@ -14,26 +15,53 @@ int sixteenths(double radians) {
     return static_cast<int>(std::lround(radians * 180.0 / kPi * 16.0));
 }
 
+// Texts are laid out in this font at a fixed size and scaled to their height, so that
+// their width grows with the zoom exactly as their height does (a font at a few pixels
+// is hinted wider) and the measured bounds hold at every scale.
+constexpr double kReferencePixels = 100.0;
+// The drawing's text height is that of the capitals, about 0.7 of the font size.
+constexpr double kCapitalsPerFontSize = 0.7;
+
+QFont drawingFont() {
+    QFont font;
+    font.setFamilies({QStringLiteral("DejaVu Sans"), QStringLiteral("Arial")});
+    font.setPixelSize(static_cast<int>(kReferencePixels));
+    font.setHintingPreference(QFont::PreferNoHinting);
+    return font;
+}
+
 void paintText(QPainter& painter, const std::string& text, const Point& at, double height,
                double rotation, const PaintFrame& frame) {
-    // The drawing's text height is that of the capitals, about 0.7 of the font size.
-    const double size = height * frame.unitsPerMm / 0.7;
+    const double size = height * frame.unitsPerMm / kCapitalsPerFontSize;
     if (!(size >= 0.5) || size > 4000.0) {
         return;
     }
-    QFont font = painter.font();
-    font.setFamilies({QStringLiteral("DejaVu Sans"), QStringLiteral("Arial")});
-    font.setPixelSize(std::max(1, static_cast<int>(std::lround(size))));
     painter.save();
-    painter.setFont(font);
+    painter.setFont(drawingFont());
     painter.translate(frame.map(at));
     painter.rotate(-rotation * 180.0 / kPi);
-    if (size < 1) {
-        painter.scale(size, size);
-    }
+    painter.scale(size / kReferencePixels, size / kReferencePixels);
     painter.setPen(QPen(painter.pen().color()));
     painter.drawText(QPointF(0, 0), QString::fromStdString(text));
     painter.restore();
+}
+
+// The box of a text painted `height` high at `at`, turned by `rotation`.
+Extents paintedTextExtents(const std::string& text, const Point& at, double height,
+                           double rotation) {
+    const QFontMetricsF metrics(drawingFont());
+    const double mmPerPixel = height / kCapitalsPerFontSize / kReferencePixels;
+    const double width = metrics.horizontalAdvance(QString::fromStdString(text)) * mmPerPixel;
+    const double above = metrics.ascent() * mmPerPixel;
+    const double below = metrics.descent() * mmPerPixel;
+    Extents box;
+    for (const Point corner :
+         {Point{at.x, at.y - below, 0}, Point{at.x + width, at.y - below, 0},
+          Point{at.x, at.y + above, 0}, Point{at.x + width, at.y + above, 0}}) {
+        const Point p = rotatePoint(corner, at, rotation);
+        box.add(p.x, p.y);
+    }
+    return box;
 }
 
 QPen layerPen(const QPen& base, const DrawingDocument& doc, const Entity& e,
@@ -113,6 +141,18 @@ void paintEntity(QPainter& painter, const Entity& e, const PaintFrame& frame) {
         break;
     }
     }
+}
+
+Extents paintedExtents(const Entity& e) {
+    Extents box = entityExtents(e);
+    if (e.kind == Entity::Kind::Text) {
+        box.add(paintedTextExtents(e.text, e.a, e.height, e.rotation));
+    } else if (e.kind == Entity::Kind::Dimension) {
+        const DimensionPicture picture = dimensionPicture(e);
+        box.add(
+            paintedTextExtents(dimensionText(e), picture.textAt, e.height, picture.textRotation));
+    }
+    return box;
 }
 
 void paintSpace(QPainter& painter, const DrawingDocument& doc, Space space,

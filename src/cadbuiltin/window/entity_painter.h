@@ -22,6 +22,11 @@ struct PaintFrame {
 // dimension lines); texts and arrows are filled with the pen's colour.
 void paintEntity(QPainter& painter, const Entity& entity, const PaintFrame& frame);
 
+// The bounds of an entity as it is painted: texts (and the texts of dimensions) measured
+// in the font they are painted in, which the estimate of entityExtents may fall short of.
+// Needs a QGuiApplication (fonts).
+Extents paintedExtents(const Entity& entity);
+
 // Every entity of the space, each with its layer's lineweight and linetype.
 void paintSpace(QPainter& painter, const DrawingDocument& doc, Space space,
                 const PaintFrame& frame);

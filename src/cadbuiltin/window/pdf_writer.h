@@ -4,6 +4,7 @@
 #pragma once
 
 #include "drawing_document.h"
+#include "output_formats.h"
 
 #include <string>
 
@@ -15,5 +16,11 @@ std::string pdfBytes(const DrawingDocument& doc);
 // Writes pdfBytes to `path` through the program's atomic file writer. Throws
 // FileWriteError with a message naming the file when it cannot be written.
 void writePdf(const DrawingDocument& doc, const std::string& path);
+
+// PDF as an output format ("pdf", pdfBytes); it needs a QGuiApplication when it writes.
+OutputFormat pdfOutputFormat();
+
+// Every format of the drawing: DXF (the fallback), SVG and PDF.
+OutputFormats drawingOutputFormats();
 
 } // namespace torvelix::cad
