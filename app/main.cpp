@@ -4,6 +4,7 @@
 #include "output_status.h"
 #include "pipe_signal.h"
 #include "utf8_text.h"
+#include "window_arguments.h"
 
 #include <cstdio>
 #include <exception>
@@ -23,9 +24,11 @@ const char* kHelp =
     "  torvelix COMMAND --help  the options of one command\n"
     "  torvelix --version       the program's version\n"
     "\n"
-    "The standard tables are read from files beside the executable, named\n"
-    "<program>_<number>.dat (for example torvelix_13766.dat), or, when there are\n"
-    "none, from ../share/torvelix/ next to the executable's folder.\n";
+    "Each standard table, <program>_<number>.dat (for example torvelix_13766.dat),\n"
+    "is looked for in $XDG_DATA_HOME/torvelix/ (default ~/.local/share/torvelix/),\n"
+    "then /etc/torvelix/, then beside the executable, then in ../share/torvelix/\n"
+    "next to the executable's folder (torvelix check-tables says where each was\n"
+    "found).\n";
 
 } // namespace
 
@@ -66,6 +69,9 @@ int main(int argc, char** argv) {
     // No subcommand, or Qt's own options (-platform, -style ...): the window.
     if (argc < 2 ||
         (first.rfind("-", 0) == 0 && first != "--help" && first != "-h" && first != "--version")) {
+        if (const int refused = checkWindowArguments(argc, argv); refused >= 0) {
+            return refused;
+        }
         return runWindow(argc, argv);
     }
     torvelix::ignoreBrokenPipe();

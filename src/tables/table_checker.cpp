@@ -8,6 +8,7 @@
 #include "table_fields.h"
 #include "table_files.h"
 #include "table_layouts.h"
+#include "table_search.h"
 
 #include <charconv>
 #include <cmath>
@@ -310,10 +311,9 @@ std::string formatFault(const TableFault& fault) {
 }
 
 TablePathOf tablesOfExecutable(const std::string& exePath) {
-    TableState state;
-    state.ExeBase = ExeBase(exePath);
-    state.TableBase = findTableBase(exePath);
-    return [state](const std::string& number) { return TablePath(state, number); };
+    return [search = tableSearchOf(exePath)](const std::string& number) {
+        return locateTable(search, number).path;
+    };
 }
 
 TablePathOf tablesInFolder(const std::string& folder) {
