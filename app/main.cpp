@@ -4,6 +4,7 @@
 #include "output_status.h"
 #include "pdf_output.h"
 #include "pipe_signal.h"
+#include "window_arguments.h"
 #include "window_main.h"
 
 #include <string>
@@ -14,6 +15,9 @@ int main(int argc, char** argv) {
     // No subcommand, or Qt's own options (-platform, -style ...): the window.
     if (argc < 2 ||
         (first.rfind("-", 0) == 0 && first != "--help" && first != "-h" && first != "--version")) {
+        if (const int refused = torvelix::app::checkWindowArguments(argc, argv); refused >= 0) {
+            return refused;
+        }
         return torvelix::app::runWindow(argc, argv);
     }
     torvelix::ignoreBrokenPipe();

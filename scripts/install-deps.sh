@@ -1,20 +1,48 @@
 #!/usr/bin/env bash
-# Installs every Debian 12 package the project needs to build, run and test.
-# Runs as root, or through sudo. Packages already present are skipped quickly.
+# Installs the Debian 12 packages the project needs, as root or through sudo;
+# packages already present are skipped quickly.
+#   --run      only what building and running the program needs (scripts/run.sh)
+#   --package  that, and what the Debian package build and its checks need
+#   (none)     everything: the program, the tests, the package build
 set -euo pipefail
 
-PACKAGES=(
-    build-essential cmake pkg-config git
-    qt6-base-dev libgl-dev
+# Building and running the program.
+RUN=(
+    build-essential cmake pkg-config
+    qt6-base-dev libgl-dev qt6-translations-l10n
     libdxflib-dev libzip-dev nlohmann-json3-dev
+    xdg-utils
+)
+# The tests and what they check with (readers of the files written, the window under a
+# virtual X server, the formatting, the fuzz targets, the manual page, the metainfo).
+TEST=(
+    git
     libgtest-dev libgmock-dev googletest libbenchmark-dev
     clang libclang-rt-14-dev clang-format
     python3 python3-ezdxf python3-docx
-    xvfb xauth xdg-utils imagemagick ghostscript fonts-dejavu-core fonts-liberation
+    xvfb xauth imagemagick ghostscript fonts-dejavu-core fonts-liberation
     libreoffice-writer-nogui
-    openbox xdotool x11-utils qt6-translations-l10n
-    desktop-file-utils man-db lintian
+    openbox xdotool x11-utils
+    desktop-file-utils man-db appstream
+    nlohmann-json3-dev python3-jsonschema python3-gmsh
 )
+# The Debian package: debhelper, the build dependencies of debian/control that the
+# program does not use yet, and the checks of the result.
+PACKAGE=(
+    debhelper dpkg-dev fakeroot lintian devscripts
+    libocct-data-exchange-dev libocct-foundation-dev libocct-modeling-algorithms-dev
+    libocct-modeling-data-dev
+)
+
+case "${1:-}" in
+--run) PACKAGES=("${RUN[@]}") ;;
+--package) PACKAGES=("${RUN[@]}" "${TEST[@]}" "${PACKAGE[@]}") ;;
+"") PACKAGES=("${RUN[@]}" "${TEST[@]}" "${PACKAGE[@]}") ;;
+*)
+    echo "usage: $0 [--run|--package]" >&2
+    exit 2
+    ;;
+esac
 
 missing=()
 for p in "${PACKAGES[@]}"; do

@@ -1,21 +1,25 @@
 #!/usr/bin/env bash
-# Builds a Release tree with the distribution's compiler and linker flags
-# (dpkg-buildflags) into build-package/ and makes the Debian package
-# build-package/torvelix_<version>_<arch>.deb with CPack; the package's dependencies
-# are computed from the linked libraries (dpkg-shlibdeps). Then lintian checks it.
+# Builds the Debian package from debian/ with dpkg-buildpackage -us -uc -b (the
+# distribution's flags, the tests run at build time) in a copy of the tree under
+# build-package/, so that the results land there: torvelix_<version>_<arch>.deb, its
+# -dbgsym package and the .changes file. Then lintian checks them.
+# Arguments go to dpkg-buildpackage (-Pnocheck leaves the tests out).
+# DEB_BUILD_OPTIONS defaults to parallel=<cores>.
 set -euo pipefail
 cd "$(dirname "$0")/.."
-bash scripts/install-deps.sh
-DIR=build-package
-CXXFLAGS="$(dpkg-buildflags --get CPPFLAGS) $(dpkg-buildflags --get CXXFLAGS)"
-LDFLAGS="$(dpkg-buildflags --get LDFLAGS)"
-cmake -S . -B "$DIR" -DCMAKE_BUILD_TYPE=Release -DBUILD_TESTING=OFF \
-    -DCMAKE_CXX_FLAGS="$CXXFLAGS" -DCMAKE_EXE_LINKER_FLAGS="$LDFLAGS" >/dev/null
-cmake --build "$DIR" -j"$(nproc)"
-rm -f "$DIR"/torvelix_*.deb
-(cd "$DIR" && cpack -G DEB >/dev/null)
-deb=$(ls "$DIR"/torvelix_*.deb)
-echo "Package: $deb"
-dpkg-deb --info "$deb" | sed -n 's/^ \(Depends\|Recommends\|Version\|Architecture\):/  \1:/p'
-lintian "$deb"
-echo "lintian: no errors"
+bash scripts/install-deps.sh --package
+out=build-package
+rm -rf "$out"
+mkdir -p "$out/torvelix"
+# The files of the work tree that git knows or would add: no build folders.
+git ls-files -z --cached --others --exclude-standard |
+    tar --null -T - --ignore-failed-read -cf - | tar -xf - -C "$out/torvelix"
+(cd "$out/torvelix" &&
+    DEB_BUILD_OPTIONS="${DEB_BUILD_OPTIONS:-parallel=$(nproc)}" dpkg-buildpackage -us -uc -b "$@")
+rm -rf "$out/torvelix"
+changes=$(ls "$out"/torvelix_*.changes)
+echo "Built: $(cd "$out" && ls ./*.deb | tr '\n' ' ')"
+dpkg-deb --info "$out"/torvelix_*_"$(dpkg --print-architecture)".deb |
+    sed -n 's/^ \(Depends\|Recommends\|Version\|Architecture\):/  \1:/p'
+lintian --pedantic --fail-on error,warning "$changes"
+echo "lintian: no errors or warnings"

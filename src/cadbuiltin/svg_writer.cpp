@@ -64,13 +64,16 @@ void writeText(std::string& out, const std::string& text, const Point& at, doubl
     out += "<text x=\"" + num(at.x) + "\" y=\"" + num(-at.y) + "\" font-size=\"" +
            num(height / 0.73) + "\"";
     if (characters > 0) {
-        out += " textLength=\"" + num(0.7 * height * static_cast<double>(characters)) +
-               "\" lengthAdjust=\"spacingAndGlyphs\"";
+        out += " textLength=\"";
+        out += num(0.7 * height * static_cast<double>(characters));
+        out += "\" lengthAdjust=\"spacingAndGlyphs\"";
     }
     if (rotation != 0) {
         out += " transform=\"rotate(" + num(-rotation * 180 / kPi) + " " + xy(at) + ")\"";
     }
-    out += ">" + escapeXml(text) + "</text>\n";
+    out += '>';
+    out += escapeXml(text);
+    out += "</text>\n";
 }
 
 void writeArc(std::string& out, const Entity& e) {
@@ -145,7 +148,10 @@ std::string strokeOf(const DrawingDocument& doc, const Entity& e) {
         for (std::size_t i = 0; i < type->pattern.size(); ++i) {
             // A dot is drawn as a very short dash.
             const double length = std::max(std::abs(type->pattern[i]), 0.1);
-            attributes += (i ? " " : "") + num(length);
+            if (i > 0) {
+                attributes += ' ';
+            }
+            attributes += num(length);
         }
         attributes += "\"";
     }

@@ -23,9 +23,11 @@ const char* kHelp =
     "  torvelix COMMAND --help  the options of one command\n"
     "  torvelix --version       the program's version\n"
     "\n"
-    "The standard tables are read from files beside the executable, named\n"
-    "<program>_<number>.dat (for example torvelix_13766.dat), or, when there are\n"
-    "none, from ../share/torvelix/ next to the executable's folder.\n";
+    "Each standard table, <program>_<number>.dat (for example torvelix_13766.dat),\n"
+    "is looked for in $XDG_DATA_HOME/torvelix/ (default ~/.local/share/torvelix/),\n"
+    "then /etc/torvelix/, then beside the executable, then in ../share/torvelix/\n"
+    "next to the executable's folder (torvelix check-tables says where each was\n"
+    "found).\n";
 
 int runCommand(const std::vector<std::string>& words, const std::string& exePath,
                const CliServices& services) {

@@ -4,6 +4,7 @@
 
 #include "button_art.h"
 #include "shipped_estimates.h"
+#include "table_search.h"
 
 #include <QFrame>
 #include <QGridLayout>
@@ -97,7 +98,8 @@ QWidget* buildList0(WizardControls& ui, const std::string& exePath) {
     // While shipped estimate tables are in use, say so: their spring numbers are not
     // the standards' numbers.
     const std::string notice =
-        tables::estimateNotice(tables::shippedEstimatesIn(tables::tablesOfExecutable(exePath)));
+        tables::estimateNotice(tables::shippedEstimatesIn(tables::tablesOfExecutable(exePath)),
+                               tables::tableGuidePath(exePath));
     if (!notice.empty()) {
         QLabel* LEstimate = makeLabel("LEstimate", QString::fromStdString(notice), page);
         LEstimate->setWordWrap(true);

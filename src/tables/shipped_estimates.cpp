@@ -82,14 +82,15 @@ std::vector<std::string> shippedEstimatesIn(const TablePathOf& pathOf) {
     return numbers;
 }
 
-std::string estimateNotice(const std::vector<std::string>& numbers) {
+std::string estimateNotice(const std::vector<std::string>& numbers, const std::string& guidePath) {
     if (numbers.empty()) {
         return {};
     }
     return std::string(numbers.size() == 1 ? "Таблица пружин " : "Таблицы пружин ") +
            numberRuns(numbers) +
            " — расчетная оценка, номера пружин не по ГОСТ; как заменить их таблицами "
-           "стандарта — в data/README.md.";
+           "стандарта — в " +
+           guidePath + ".";
 }
 
 } // namespace torvelix::tables

@@ -20,7 +20,9 @@ std::uint32_t crc32(std::string_view bytes);
 // generator wrote it). A missing or unreadable file is not an estimate.
 std::vector<std::string> shippedEstimatesIn(const TablePathOf& pathOf);
 
-// The title page's one-line notice for those tables, empty when there are none.
-std::string estimateNotice(const std::vector<std::string>& numbers);
+// The title page's one-line notice for those tables, empty when there are none; it
+// sends the reader to the tables' guide (tableGuidePath).
+std::string estimateNotice(const std::vector<std::string>& numbers,
+                           const std::string& guidePath = "data/README.md");
 
 } // namespace torvelix::tables

@@ -9,6 +9,7 @@
 #include "table_fields.h"
 #include "table_files.h"
 #include "table_layouts.h"
+#include "table_search.h"
 
 #include <cmath>
 #include <fstream>
@@ -307,10 +308,9 @@ std::string formatFault(const TableFault& fault) {
 }
 
 TablePathOf tablesOfExecutable(const std::string& exePath) {
-    TableState state;
-    state.ExeBase = ExeBase(exePath);
-    state.TableBase = findTableBase(exePath);
-    return [state](const std::string& number) { return TablePath(state, number); };
+    return [search = tableSearchOf(exePath)](const std::string& number) {
+        return locateTable(search, number).path;
+    };
 }
 
 TablePathOf tablesInFolder(const std::string& folder) {

@@ -23,8 +23,8 @@ std::string formatFault(const TableFault& fault);
 // Full file name of a table number ("9389", "13764", "13766" ...).
 using TablePathOf = std::function<std::string(const std::string& number)>;
 
-// Names of an executable's tables where the program reads them: findTableBase +
-// "_" + number + ".dat" (beside it, else in the installed data folder).
+// Names of an executable's tables where the program reads them: the search order of
+// table_search.h (the user's, the site's, then beside it or in the installed data folder).
 TablePathOf tablesOfExecutable(const std::string& exePath);
 
 // Names in a folder as the sources keep them: folder + "/" + number + ".dat".

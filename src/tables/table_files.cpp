@@ -2,6 +2,7 @@
 #include "table_files.h"
 
 #include "errors.h"
+#include "table_search.h"
 
 #include <filesystem>
 #include <fstream>
@@ -105,13 +106,21 @@ std::string findTableBase(const std::string& exePath) {
 }
 
 std::string TablePath(const TableState& state, const std::string& number) {
+    if (const auto found = state.Found.find(number); found != state.Found.end()) {
+        return found->second;
+    }
     const std::string& base = state.TableBase.empty() ? state.ExeBase : state.TableBase;
     return base + "_" + number + ".dat";
 }
 
 void CheckTables(TableState& state, const std::string& exePath, MessageSink& messages) {
     state.ExeBase = ExeBase(exePath);
-    state.TableBase = findTableBase(exePath);
+    const TableSearch search = tableSearchOf(exePath);
+    state.TableBase = search.shippedBase;
+    state.Found.clear();
+    for (const char* number : kTableNumbers) {
+        state.Found[number] = locateTable(search, number).path;
+    }
     state.TablesOk = true;
     state.CheckPending = false;
     for (const char* number : kTableNumbers) {

@@ -8,6 +8,7 @@
 
 #include <array>
 #include <cstddef>
+#include <map>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -21,6 +22,9 @@ struct TableState {
     std::string ExeBase;
     // Empty until the presence check has looked for the tables: then ExeBase is used.
     std::string TableBase;
+    // Filled by the presence check: each table's file where it was found (the user's
+    // or the site's override, else TableBase's).
+    std::map<std::string, std::string> Found;
     bool TablesOk = false;
     bool CheckPending = true;
 };
@@ -45,13 +49,15 @@ std::vector<std::string> tableBaseCandidates(const std::string& exePath);
 // mixed from two places; the first candidate (beside the executable) when none does.
 std::string findTableBase(const std::string& exePath);
 
-// TableBase (ExeBase before the tables were looked for) + "_" + number + ".dat".
+// The table's file found by the presence check; before it, TableBase (ExeBase before
+// the tables were looked for) + "_" + number + ".dat".
 std::string TablePath(const TableState& state, const std::string& number);
 
-// The presence check: sets ExeBase from exePath and TableBase by findTableBase, sets
-// TablesOk, clears CheckPending, then opens each table and reads its first line. At
-// the first file that cannot be read: clears TablesOk, shows "Не могу найти таблицу
-// <path>\n\rЗагрузка программы прекращена" (error icon) and stops.
+// The presence check: sets ExeBase from exePath, TableBase by findTableBase and each
+// table's file by the search order of table_search.h, sets TablesOk, clears CheckPending, then
+// opens each table and reads its first line. At the first file that cannot be read: clears
+// TablesOk, shows "Не могу найти таблицу <path>\n\rЗагрузка программы прекращена" (error icon) and
+// stops.
 void CheckTables(TableState& state, const std::string& exePath, MessageSink& messages);
 
 // No table line needs more than 163 bytes. A longer line (a file with CR-only line

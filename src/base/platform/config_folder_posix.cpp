@@ -1,4 +1,5 @@
-// The user's settings folder on a free desktop: the XDG base directory rule.
+// The user's settings and data folders on a free desktop (the XDG base directory
+// rule), and the system's configuration folder.
 #include "config_folder.h"
 
 #include <pwd.h>
@@ -20,10 +21,10 @@ std::string homeFolder() {
     return "/";
 }
 
-} // namespace
-
-std::string userConfigFolder() {
-    if (const char* configured = std::getenv("XDG_CONFIG_HOME");
+// $variable when it holds an absolute path (a relative one is to be ignored), else
+// the home folder's subfolder.
+std::string xdgFolder(const char* variable, const std::string& underHome) {
+    if (const char* configured = std::getenv(variable);
         configured != nullptr && configured[0] == '/') {
         return configured;
     }
@@ -31,7 +32,21 @@ std::string userConfigFolder() {
     if (home.size() > 1 && home.back() == '/') {
         home.pop_back();
     }
-    return home == "/" ? "/.config" : home + "/.config";
+    return home == "/" ? "/" + underHome : home + "/" + underHome;
+}
+
+} // namespace
+
+std::string userConfigFolder() {
+    return xdgFolder("XDG_CONFIG_HOME", ".config");
+}
+
+std::string userDataFolder() {
+    return xdgFolder("XDG_DATA_HOME", ".local/share");
+}
+
+std::string siteConfigFolder() {
+    return "/etc";
 }
 
 } // namespace torvelix
