@@ -66,17 +66,22 @@ const char* kDrawHelp =
     "0 drawn and saved; 1 a failure was reported (after a failure while drawing the\n"
     "file still holds what was drawn); 2 bad command line.\n";
 
-// PDF pages need Qt's fonts: a GUI application, offscreen when there is no display.
+// PDF pages need Qt's fonts: a GUI application on the offscreen platform, whatever
+// QT_QPA_PLATFORM says (a platform that cannot start here would end the program). A
+// fatal message of Qt is printed before Qt ends the program; its notes are not ours.
 void writePdfHeadless(const cad::DrawingDocument& doc, const std::string& path) {
     if (QGuiApplication::instance() == nullptr) {
-        if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) {
-            qputenv("QT_QPA_PLATFORM", "offscreen");
-        }
+        qputenv("QT_QPA_PLATFORM", "offscreen");
         static int argc = 1;
         static char name[] = "torvelix";
         static char* argv[] = {name, nullptr};
-        // Qt's own notes (a missing runtime folder) are no messages of this program.
-        qInstallMessageHandler([](QtMsgType, const QMessageLogContext&, const QString&) {});
+        qInstallMessageHandler([](QtMsgType type, const QMessageLogContext&, const QString& text) {
+            if (type == QtFatalMsg || type == QtCriticalMsg) {
+                std::fprintf(stderr, "%s: Qt: %s\n", type == QtFatalMsg ? "error" : "warning",
+                             escapeInvalidUtf8(oneLine(text.toStdString())).c_str());
+                std::fflush(stderr);
+            }
+        });
         static QGuiApplication application(argc, argv);
     }
     cad::writePdf(doc, path);

@@ -3,6 +3,7 @@
 #include "exe_path.h"
 #include "output_status.h"
 #include "pipe_signal.h"
+#include "standard_streams.h"
 #include "utf8_text.h"
 
 #include <cstdio>
@@ -62,6 +63,9 @@ int runCommand(int argc, char** argv) {
 
 int main(int argc, char** argv) {
     using namespace torvelix::app;
+    // A closed standard descriptor would be taken by the next file opened (a drawing
+    // being written would receive the program's output).
+    torvelix::ensureStandardDescriptors();
     const std::string first = argc < 2 ? "" : argv[1];
     // No subcommand, or Qt's own options (-platform, -style ...): the window.
     if (argc < 2 ||
