@@ -4,6 +4,7 @@
 #include "output_status.h"
 #include "pdf_output.h"
 #include "pipe_signal.h"
+#include "standard_streams.h"
 #include "window_arguments.h"
 #include "window_main.h"
 
@@ -11,6 +12,9 @@
 #include <vector>
 
 int main(int argc, char** argv) {
+    // A closed standard descriptor would be taken by the next file opened (a drawing
+    // being written would receive the program's output).
+    torvelix::ensureStandardDescriptors();
     const std::string first = argc < 2 ? "" : argv[1];
     // No subcommand, or Qt's own options (-platform, -style ...): the window.
     if (argc < 2 ||

@@ -23,8 +23,8 @@ TEST=(
     xvfb xauth imagemagick ghostscript fonts-dejavu-core fonts-liberation
     libreoffice-writer-nogui
     openbox xdotool x11-utils
-    desktop-file-utils man-db appstream
-    nlohmann-json3-dev python3-jsonschema python3-gmsh
+    desktop-file-utils man-db appstream acl attr
+    python3-jsonschema python3-gmsh
 )
 # The Debian package: debhelper, the build dependencies of debian/control that the
 # program does not use yet, and the checks of the result.

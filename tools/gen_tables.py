@@ -538,14 +538,26 @@ ESTIMATES_INC = os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "
                              "shipped_estimates.inc")
 
 
+def table_rows(content):
+    """The lines of a table as the program reads them: split at LF, one CR before it
+    dropped, a last line without LF kept, nothing after a final LF."""
+    lines = content.split(b"\n")
+    if lines[-1] == b"":
+        lines.pop()
+    return [line[:-1] if line.endswith(b"\r") else line for line in lines]
+
+
 def estimates_inc(files):
-    """The program's record of the shipped spring tables: number, size and CRC-32 of
-    each, by which it recognises a table that is still this computed estimate."""
-    lines = ["// Written by tools/gen_tables.py with data/*.dat: number, size, CRC-32 of each",
-             "// shipped spring table (a computed estimate). Do not edit."]
+    """The program's record of the shipped spring tables: number, row count and CRC-32
+    of the rows (each followed by LF) of each, by which it recognises a table whose rows
+    are still this computed estimate, whatever its line ends."""
+    lines = ["// Written by tools/gen_tables.py with data/*.dat: number, row count and CRC-32",
+             "// of the rows (line ends left out) of each shipped spring table (a computed",
+             "// estimate). Do not edit."]
     for number in SPRING_TABLES:
-        content = files[number]
-        lines.append('{"%s", %d, 0x%08Xu},' % (number, len(content), zlib.crc32(content)))
+        rows = table_rows(files[number])
+        text = b"".join(row + b"\n" for row in rows)
+        lines.append('{"%s", %d, 0x%08Xu},' % (number, len(rows), zlib.crc32(text)))
     return "\n".join(lines) + "\n"
 
 

@@ -12,8 +12,15 @@ namespace torvelix {
 // above U+10FFFF).
 bool isValidUtf8(std::string_view bytes);
 
-// The text with every byte that is not part of a well-formed UTF-8 character written
-// as \xNN (two upper-case hex digits), so that a message stays valid UTF-8.
+// The text as a message quotes it (a file name, a table field): every byte that is not
+// part of a well-formed UTF-8 character and every control character (C0 with NUL, CR
+// and LF, DEL) written as \xNN (two upper-case hex digits), a C1 control as \u0080 ..
+// \u009F, so that a message is valid UTF-8, is never cut at a NUL and sends no
+// terminal a command.
+std::string escapeForMessage(std::string_view bytes);
+
+// A whole message as it is shown: escaped as escapeForMessage, except CR and LF, which
+// are the message's own line breaks.
 std::string escapeInvalidUtf8(std::string_view bytes);
 
 // Whether the UTF-8 text holds a non-character (U+FFFE, U+FFFF, U+FDD0 .. U+FDEF and

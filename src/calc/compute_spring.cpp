@@ -6,6 +6,7 @@
 #include "errors.h"
 #include "number_parse.h"
 #include "selection_tables.h"
+#include "spring_row_check.h"
 #include "table_fields.h"
 #include "table_files.h"
 
@@ -177,6 +178,14 @@ bool compute(DesignState& s, const ControlStates& controls, const std::string& e
             s.d1 = s.d;
             s.c1 = tables::SpringRowField(row, 4);
             s.s3p = tables::SpringRowField(row, 5);
+            // A row that `check-tables` rejects (s3' of 0 makes t = d; a value of 1e308
+            // overflows) gives no spring.
+            if (const auto check = tables::checkSpringRow(row, three); !check.faults.empty()) {
+                messages.show(MessageIcon::Error, "Ошибка в таблице " + sources.springPath +
+                                                      ", строка " + std::to_string(k) + ": " +
+                                                      check.faults.front());
+                return false;
+            }
         }
 
         // Wire row: the line whose diameter equals d, else the table's last line.

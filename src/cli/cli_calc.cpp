@@ -160,6 +160,12 @@ int runCalcCommand(const std::vector<std::string>& args, const std::string& exeP
         v.candidates.eNum = num->second;
     } else if (v.candidates.eNum == "0") {
         std::fflush(stdout);
+        if (auto docx = options.values.find("--docx"); docx != options.values.end()) {
+            // An older document under that name must not pass for this run's report.
+            messages.show(MessageIcon::Error, "no spring proposed: no report written to " +
+                                                  escapeForMessage(docx->second));
+            return 1;
+        }
         return messages.anyShown() ? 1 : 0;
     }
 

@@ -27,7 +27,7 @@ std::string oneLine(const std::string& text) {
 void ConsoleMessageSink::show(MessageIcon icon, const std::string& text) {
     ++count_;
     std::fprintf(stderr, "%s%s\n", icon == MessageIcon::Error ? "error: " : "warning: ",
-                 oneLine(escapeInvalidUtf8(text)).c_str());
+                 escapeInvalidUtf8(oneLine(text)).c_str());
     std::fflush(stderr);
 }
 

@@ -2,13 +2,13 @@
 #include "tech_file.h"
 
 #include "cp1251.h"
+#include "file_read.h"
 #include "number_parse.h"
 #include "utf8_text.h"
 
 #include <cmath>
 #include <cstdio>
 #include <filesystem>
-#include <fstream>
 #include <map>
 #include <sstream>
 
@@ -34,20 +34,18 @@ std::string readTextFile(const std::string& path, const std::string& shownPath, 
     if (std::filesystem::is_directory(path, ec)) {
         return shownPath + " is a folder, not a requirements file";
     }
-    std::ifstream in(path, std::ios::binary);
-    if (!in) {
-        return "cannot read " + shownPath;
-    }
-    // At most one byte more than the limit is read, whatever the file is.
-    std::string bytes(kMaxTechFileBytes + 1, '\0');
-    in.read(bytes.data(), static_cast<std::streamsize>(bytes.size()));
-    if (in.bad()) {
-        return "cannot read " + shownPath;
-    }
-    bytes.resize(static_cast<std::size_t>(in.gcount()));
-    if (bytes.size() > kMaxTechFileBytes) {
+    // A FIFO or a device is refused before a byte is read: it would never end.
+    std::string bytes;
+    switch (readRegularFile(path, kMaxTechFileBytes, bytes)) {
+    case ReadOutcome::Read:
+        break;
+    case ReadOutcome::NotRegular:
+        return shownPath + " is not a regular file, not a requirements file";
+    case ReadOutcome::TooLarge:
         return shownPath + " is larger than " + std::to_string(kMaxTechFileBytes >> 20) +
                " MiB, not a requirements file";
+    case ReadOutcome::Unreadable:
+        return "cannot read " + shownPath;
     }
     if (bytes.rfind("\xEF\xBB\xBF", 0) == 0) {
         bytes.erase(0, 3);
@@ -74,7 +72,7 @@ std::string readTextFile(const std::string& path, const std::string& shownPath, 
 } // namespace
 
 std::string readTechFile(const std::string& path, cad::TechRequirementControls& c) {
-    const std::string shownPath = escapeInvalidUtf8(path);
+    const std::string shownPath = escapeForMessage(path);
     std::string text;
     if (std::string problem = readTextFile(path, shownPath, text); !problem.empty()) {
         return problem;

@@ -13,10 +13,11 @@ namespace torvelix::cli {
 inline constexpr std::size_t kMaxTechFileBytes = 1 << 20;
 
 // Reads the file into the page's controls; empty on success, else what is wrong with
-// it (a command-line error). The file must be readable and not a folder, at most
-// kMaxTechFileBytes long, and text: UTF-8 (a BOM is skipped), or Windows-1251 when it
-// is not UTF-8; control characters other than tab, CR and LF, and non-characters
-// (U+FFFE, U+FFFF ...), are refused.
+// it (a command-line error). The file must be a readable regular file (a FIFO or a
+// device is refused without waiting on it), at most kMaxTechFileBytes long, and
+// text: UTF-8 (a BOM is skipped), or Windows-1251 when it is not UTF-8; control
+// characters other than tab, CR and LF, and non-characters (U+FFFE, U+FFFF ...), are
+// refused.
 std::string readTechFile(const std::string& path, cad::TechRequirementControls& c);
 
 } // namespace torvelix::cli

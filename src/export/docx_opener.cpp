@@ -5,6 +5,7 @@
 #include "process.h"
 
 #include <cstdlib>
+#include <filesystem>
 #include <stdexcept>
 
 namespace torvelix::wordexport {
@@ -26,7 +27,10 @@ std::string resolveOpener(const std::string& configured) {
 }
 
 void launchOpener(const std::string& openerPath, const std::string& file) {
-    const int status = startProgram(openerPath, file);
+    // An absolute path: a relative one starting with '-' would be read as an option.
+    std::error_code error;
+    const std::filesystem::path absolute = std::filesystem::absolute(file, error);
+    const int status = startProgram(openerPath, error ? file : absolute.string());
     if (status != 0) {
         throw std::runtime_error(openerPath + " could not show " + file + " (exit status " +
                                  std::to_string(status) + ")");

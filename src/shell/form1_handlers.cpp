@@ -5,7 +5,6 @@
 #include "wizard_binding.h"
 #include "word_export.h"
 
-#include <QDir>
 
 #include <string>
 #include <vector>
@@ -79,8 +78,7 @@ void TForm1::bbPrintClick() {
         wordexport::exportToWord(lines, connector, *messages_);
         if (own && own->shownFiles().size() > shownBefore) {
             const QString path = QString::fromStdString(own->shownFiles().back());
-            ui_.LDocument->setText("Документ: " + QDir::toNativeSeparators(path));
-            ui_.LDocument->setToolTip(path);
+            ui_.LDocument->setPath(QStringLiteral("Документ: "), path);
         }
     } catch (const std::exception& error) {
         showGeneralError(error.what());

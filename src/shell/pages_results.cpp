@@ -76,11 +76,9 @@ QWidget* buildList4(WizardControls& ui) {
     auto* row = new QHBoxLayout;
     row->addWidget(ui.bbPrint);
     // Where the last exported document was written, so that the user can find it.
-    ui.LDocument = new QLabel(page);
+    ui.LDocument = new PathLabel(page);
     ui.LDocument->setObjectName("LDocument");
-    ui.LDocument->setTextInteractionFlags(Qt::TextSelectableByMouse);
     row->addWidget(ui.LDocument, 1);
-    row->addStretch();
     layout->addLayout(row);
     return page;
 }

@@ -2,6 +2,7 @@
 // builders of the eight pages that make them.
 #pragma once
 
+#include "path_label.h"
 #include "widgets.h"
 
 #include <QCheckBox>
@@ -60,7 +61,7 @@ struct WizardControls {
     QLineEdit* eNum = nullptr;
     QPlainTextEdit* mm2 = nullptr;
     QPushButton* bbPrint = nullptr;
-    QLabel* LDocument = nullptr; // where the last exported document was written
+    PathLabel* LDocument = nullptr; // where the last exported document was written
 
     // Page 5.
     QButtonGroup* viewGroup = nullptr;    // sb71 .. sb74 under tags 71 .. 74

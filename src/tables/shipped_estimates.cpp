@@ -1,10 +1,12 @@
-// Recognising the shipped estimate tables by their recorded size and CRC-32.
+// Recognising the shipped estimate tables by the rows the calculation reads from them:
+// their number and the CRC-32 of their text, line ends left out.
 #include "shipped_estimates.h"
 
-#include <array>
-#include <filesystem>
-#include <fstream>
+#include "errors.h"
+#include "table_files.h"
+
 #include <optional>
+#include <utility>
 
 namespace torvelix::tables {
 
@@ -12,7 +14,7 @@ namespace {
 
 struct ShippedTable {
     const char* number;
-    std::uintmax_t size;
+    std::size_t rows;
     std::uint32_t crc32;
 };
 
@@ -21,19 +23,19 @@ constexpr ShippedTable kShippedTables[] = {
 #include "shipped_estimates.inc"
 };
 
-// The file's bytes when it is a regular file of exactly `size` bytes.
-std::optional<std::string> contentOfSize(const std::string& path, std::uintmax_t size) {
-    std::error_code ec;
-    if (!std::filesystem::is_regular_file(path, ec) ||
-        std::filesystem::file_size(path, ec) != size || ec) {
+// The rows as the calculation reads them (CR LF or LF line ends, a last line with or
+// without one), each followed by LF, and their count; nothing when the file cannot be read.
+std::optional<std::pair<std::size_t, std::string>> rowsOf(const std::string& path) {
+    try {
+        const std::vector<std::string> rows = readAllTableLines(path);
+        std::string text;
+        for (const std::string& row : rows) {
+            text.append(row).append(1, '\n');
+        }
+        return std::make_pair(rows.size(), std::move(text));
+    } catch (const TableIoError&) {
         return std::nullopt;
     }
-    std::ifstream in(path, std::ios::binary);
-    std::string bytes(static_cast<std::size_t>(size), '\0');
-    if (!in.read(bytes.data(), static_cast<std::streamsize>(size))) {
-        return std::nullopt;
-    }
-    return bytes;
 }
 
 // "13766, 13768…13776": runs of consecutive numbers joined.
@@ -74,8 +76,8 @@ std::uint32_t crc32(std::string_view bytes) {
 std::vector<std::string> shippedEstimatesIn(const TablePathOf& pathOf) {
     std::vector<std::string> numbers;
     for (const ShippedTable& table : kShippedTables) {
-        const auto bytes = contentOfSize(pathOf(table.number), table.size);
-        if (bytes && crc32(*bytes) == table.crc32) {
+        const auto rows = rowsOf(pathOf(table.number));
+        if (rows && rows->first == table.rows && crc32(rows->second) == table.crc32) {
             numbers.push_back(table.number);
         }
     }

@@ -15,9 +15,10 @@ namespace torvelix::tables {
 // CRC-32 (the polynomial of zip and zlib) of the bytes.
 std::uint32_t crc32(std::string_view bytes);
 
-// The spring-table numbers ("13766" ...) whose file is still, byte for byte, the
-// estimate the program was shipped with (same size and CRC-32 as recorded when the
-// generator wrote it). A missing or unreadable file is not an estimate.
+// The spring-table numbers ("13766" ...) whose file still holds the rows of the estimate
+// the program was shipped with: the rows as the calculation reads them (line ends and a
+// final line end do not count) are as many, and of the same CRC-32, as the generator
+// recorded. A missing or unreadable file is not an estimate.
 std::vector<std::string> shippedEstimatesIn(const TablePathOf& pathOf);
 
 // The title page's one-line notice for those tables, empty when there are none; it

@@ -93,10 +93,18 @@ TEST(FileWrite, WritesThroughASymbolicLinkToTheFileItNames) {
     EXPECT_EQ(readText(real), "new");
     EXPECT_EQ(mode(real), 0600u);
 
-    // A link to a file that does not exist yet creates that file.
-    fs::create_symlink("real/made.dxf", scratch.file("dangling.dxf"));
-    writeFileAtomically(scratch.file("dangling.dxf"), "made");
-    EXPECT_EQ(readText(scratch.file("real/made.dxf")), "made");
+    // A link to a file that does not exist is refused by its name: a write through it
+    // would create a file wherever it points.
+    const std::string dangling = scratch.file("dangling.dxf");
+    fs::create_symlink("real/made.dxf", dangling);
+    EXPECT_EQ(refusal(dangling), "Не удалось записать файл " + dangling +
+                                     ": символическая ссылка " + dangling +
+                                     " ведет к несуществующему файлу " + scratch.file("real/made.dxf"));
+    EXPECT_FALSE(fs::exists(scratch.file("real/made.dxf")));
+    // A link to a folder on the way to a new file is followed.
+    fs::create_symlink("real", scratch.file("folder-link"));
+    writeFileAtomically(scratch.file("folder-link/new.dxf"), "new");
+    EXPECT_EQ(readText(scratch.file("real/new.dxf")), "new");
 }
 
 TEST(FileWrite, AFailureLeavesTheOldFileAndNoTemporaryFile) {

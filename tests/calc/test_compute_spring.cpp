@@ -145,8 +145,10 @@ TEST_F(ComputeSpringTest, IndexBoundsAreInsideTheRange) {
     ComputeSpring(state, controls, "3", messages);
     EXPECT_EQ(state.i, 12);
     EXPECT_FALSE(state.IndexOut);
-    ComputeSpring(state, controls, "4", messages);
-    EXPECT_TRUE(state.IndexOut);
+    // An index of (30 - 2) / 2 = 14 is a row that `check-tables` rejects: no spring.
+    EXPECT_FALSE(ComputeSpring(state, controls, "4", messages));
+    EXPECT_EQ(texts().back(), "Ошибка в таблице " + folder.tablePath("13766") +
+                                  ", строка 4: index (D1 - d) / d = 14 is outside 4 .. 12");
 }
 
 TEST_F(ComputeSpringTest, CollisionAndOverstressAreStrict) {
@@ -197,15 +199,15 @@ TEST_F(ComputeSpringTest, NoFixingEverSetIsAnArithmeticFault) {
 }
 
 TEST_F(ComputeSpringTest, TableFailuresNameTheFileAndKeepEarlierMembers) {
-    ComputeSpring(state, controls, "4", messages); // IndexOut set, D1 30
-    ASSERT_TRUE(state.IndexOut);
+    ASSERT_TRUE(ComputeSpring(state, controls, "3", messages)); // D1 26
+    state.IndexOut = true;                                      // a flag to keep
     messages.messages.clear();
 
     // Line past the end: empty row, F3 does not convert; nothing of the row is taken.
     EXPECT_FALSE(ComputeSpring(state, controls, "7", messages));
     EXPECT_EQ(texts(),
               std::vector<std::string>{"Не могу найти таблицу " + folder.tablePath("13766")});
-    EXPECT_EQ(state.D1, 30);
+    EXPECT_EQ(state.D1, 26);
     EXPECT_TRUE(state.IndexOut); // flags keep the previous spring's values
 
     // A bad c1: F3, D1 and d are new, the rest keeps its values.
@@ -236,16 +238,32 @@ TEST_F(ComputeSpringTest, NonFiniteStepsAreReportedAsCalculationErrors) {
             std::vector<std::string>{"Ошибка расчета пружины № 1. Проверьте исходные данные."})
             << c.what;
     }
-    // F3 = 0 in the table.
-    folder.write("13766", {SpringRow("0", "2.00", "16", "30", "3.33")});
-    state.F1 = 20;
-    state.F2 = 80;
-    state.h = 10;
-    EXPECT_FALSE(ComputeSpring(state, controls, "1", messages));
-    // An index of exactly 1 (D = d) divides by zero in the stress factor.
-    folder.write("13766", {SpringRow("100", "2.00", "4", "30", "3.33")});
-    EXPECT_FALSE(ComputeSpring(state, controls, "1", messages));
-    EXPECT_EQ(texts().back(), "Ошибка расчета пружины № 1. Проверьте исходные данные.");
+}
+
+// The rows that would divide by zero, overflow or draw a pitch of d are the ones that
+// `check-tables` rejects: the calculation refuses them first, naming table, line, value.
+TEST_F(ComputeSpringTest, RowsThatFailTheTableChecksAreRefused) {
+    const std::string table = folder.tablePath("13766");
+    struct Case {
+        std::string row;
+        std::string fault;
+    };
+    const Case cases[] = {
+        {SpringRow("0", "2.00", "16", "30", "3.33"), "field 1 F3 is 0, not a positive number"},
+        // s3' = 0: the free pitch would be d, coils touching.
+        {SpringRow("100", "2.00", "16", "30", "0"), "field 5 s3' is 0, not a positive number"},
+        // D = d: an index of exactly (4 - 2) / 2 = 1 divides by zero in the stress factor.
+        {SpringRow("100", "2.00", "4", "30", "3.33"), "index (D1 - d) / d = 1 is outside 4 .. 12"},
+        // 1e308 * 1 against 100: c1 * s3' overflows nothing yet disagrees with F3.
+        {SpringRow("100", "2.00", "16", "1e308", "1"),
+         "F3 100 differs from c1 * s3' = 1e+308 by more than 1 %"},
+    };
+    for (const Case& c : cases) {
+        folder.write("13766", {SpringRow("100", "2.00", "16", "30", "3.33"), c.row});
+        EXPECT_FALSE(ComputeSpring(state, controls, "2", messages)) << c.row;
+        EXPECT_EQ(texts().back(), "Ошибка в таблице " + table + ", строка 2: " + c.fault);
+    }
+    EXPECT_TRUE(ComputeSpring(state, controls, "1", messages));
 }
 
 TEST_F(ComputeSpringTest, ThreeStrandSpring) {

@@ -87,10 +87,16 @@ err_has "an overlong first line" "Неверное число '######'"
 run 1 "check-tables on an overlong line" "$prog" check-tables
 out_has "check-tables, overlong line" "$(table 13766):1: the line is longer than 4096 bytes"
 fresh_tables
-# A --tt file that never ends.
+# A --tt file that never ends, and one that never starts (a FIFO nobody writes): only
+# regular files are read, and neither holds the program.
 run 2 "--tt /dev/zero" "$exe" draw --view broken --ends 1 --D0 20 --d 2 --t 6 --n 5 \
     --tt /dev/zero --tt-corner 0,0 -o "$work/tt.svg"
-err_has "--tt /dev/zero" "larger than 1 MiB"
+err_has "--tt /dev/zero" "/dev/zero is not a regular file"
+mkfifo "$work/tt-fifo"
+run 2 "--tt naming a FIFO" "$exe" draw --view broken --ends 1 --D0 20 --d 2 --t 6 --n 5 \
+    --tt "$work/tt-fifo" --tt-corner 0,0 -o "$work/tt.svg"
+err_has "--tt FIFO" "$work/tt-fifo is not a regular file"
+rm -f "$work/tt-fifo" "$work/tt.svg"
 
 # --- check-tables: faults the calculation would meet -------------------------------
 : >"$(table 13767)"                                            # empty spring table
@@ -259,6 +265,9 @@ for kind in dxf docx; do
         skip "$kind: no way to run as an unprivileged user (runuser, nobody)"
     fi
 done
+
+. "$src/tests/scripts/lib/trust_writer.sh"
+. "$src/tests/scripts/lib/trust_inputs.sh"
 
 if [ $failures -gt 0 ]; then
     exit 1

@@ -3,10 +3,16 @@
 #include "shell_fixture.h"
 
 #include "docx_word_backend.h"
+#include "path_label.h"
 
+#include <QAction>
+#include <QApplication>
 #include <QCheckBox>
+#include <QClipboard>
 #include <QPlainTextEdit>
 #include <QRegularExpression>
+
+#include <filesystem>
 
 namespace torvelix::shell::testing {
 namespace {
@@ -39,8 +45,11 @@ QString reportValue(const QString& report, const QString& label) {
 }
 
 TEST_F(TypicalRun, CandidatesReportAndDrawingPagesFollowTheChosenSpring) {
-    torvelix::testing::ScratchFolder shown;
-    wordexport::DocxWordConnector word({shown.path().string(), "true"});
+    // A folder of a long name: the page must not widen to show the document's path.
+    torvelix::testing::ScratchFolder scratch;
+    const std::string shown = scratch.file(std::string(200, 'd'));
+    std::filesystem::create_directory(shown);
+    wordexport::DocxWordConnector word({shown, "true"});
     wordConnector_ = &word;
     const TForm1& form = open();
 
@@ -79,10 +88,22 @@ TEST_F(TypicalRun, CandidatesReportAndDrawingPagesFollowTheChosenSpring) {
     // The report goes to the word processor once per visit of the page.
     auto* print = find<QPushButton>("bbPrint");
     ASSERT_TRUE(print->isEnabled());
+    const int width = form.width();
     print->click();
     EXPECT_FALSE(print->isEnabled());
-    EXPECT_EQ(word.shownFiles().size(), 1u);
+    ASSERT_EQ(word.shownFiles().size(), 1u);
     EXPECT_TRUE(messages_.messages.empty());
+    // The path is elided in the middle; the whole of it is in the tooltip and copied by
+    // the label's action.
+    QApplication::processEvents();
+    EXPECT_EQ(form.width(), width);
+    const QString path = QString::fromStdString(word.shownFiles().back());
+    auto* document = find<PathLabel>("LDocument");
+    EXPECT_EQ(document->toolTip(), path);
+    EXPECT_TRUE(document->text().startsWith("Документ: ")) << document->text().toStdString();
+    EXPECT_TRUE(document->text().contains(QChar(0x2026))) << document->text().toStdString();
+    document->copyAction()->trigger();
+    EXPECT_EQ(QApplication::clipboard()->text(), path);
 
     next();
     ASSERT_EQ(currentPage(), 5);

@@ -1,9 +1,14 @@
-// The file writer on POSIX systems: an exclusive temporary file (O_EXCL) beside the
-// target, fsync, permission bits carried over, rename.
+// The file writer on POSIX systems: links resolved as the kernel would follow them, the
+// new content in a temporary file beside the target (unnamed where the system allows),
+// fsync, owner, mode and attributes carried over, rename; a file that a rename would take
+// from its owner or its other hard links is rewritten in place after a backup copy.
 #include "file_write.h"
 
-#include <array>
+#include "platform/posix_write.h"
+#include "utf8_text.h"
+
 #include <cerrno>
+#include <climits>
 #include <cstring>
 #include <fcntl.h>
 #include <filesystem>
@@ -14,7 +19,7 @@
 
 namespace torvelix {
 
-namespace {
+namespace posixwrite {
 
 std::string errorReason(int error) {
     switch (error) {
@@ -44,37 +49,172 @@ std::string errorReason(int error) {
     }
 }
 
-std::string replaceMessage(const std::string& path, const std::string& reason) {
-    return "Не удалось записать файл " + path + ": " + reason;
-}
-
-// A failure inside the writer: errno's reason, or a refusal of our own.
-struct Failure {
-    std::string reason;
-};
-
-[[noreturn]] void fail(int error) {
+void fail(int error) {
     throw Failure{errorReason(error)};
 }
 
-// The file that a write to path replaces: symbolic links followed (a dangling one to
-// the file it names, which is then created).
-std::string resolveLinks(const std::string& path) {
-    std::filesystem::path current = path;
-    for (int hop = 0; hop < 40; ++hop) {
-        struct stat info {};
-        if (::lstat(current.c_str(), &info) != 0 || !S_ISLNK(info.st_mode)) {
-            return current.string();
-        }
-        std::error_code error;
-        const std::filesystem::path link = std::filesystem::read_symlink(current, error);
-        if (error) {
-            fail(error.value());
-        }
-        current = link.is_absolute() ? link : current.parent_path() / link;
+Folder::Folder(const std::string& path) : path_(path) {
+#ifdef O_PATH
+    fd_ = ::open(path.c_str(), O_PATH | O_DIRECTORY | O_CLOEXEC);
+#else
+    fd_ = ::open(path.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+#endif
+    if (fd_ < 0) {
+        fail(errno);
     }
-    fail(ELOOP);
 }
+
+Folder::~Folder() {
+    ::close(fd_);
+}
+
+namespace {
+
+// The folder is the reason when it refuses a new file.
+[[noreturn]] void failInFolder(int error, const Folder& folder) {
+    if (error == EACCES || error == EPERM) {
+        throw Failure{"нет доступа к папке " + escapeForMessage(folder.path())};
+    }
+    fail(error);
+}
+
+} // namespace
+
+namespace {
+
+std::string randomName(const std::string& prefix, const std::string& suffix) {
+    static constexpr char kLetters[] = "abcdefghijklmnopqrstuvwxyz0123456789";
+    std::random_device seed;
+    std::mt19937 generator(seed());
+    std::uniform_int_distribution<std::size_t> pick(0, sizeof kLetters - 2);
+    std::string name = prefix;
+    for (int i = 0; i < 8; ++i) {
+        name += kLetters[pick(generator)];
+    }
+    return name + suffix;
+}
+
+} // namespace
+
+int createExclusive(const Folder& folder, const std::string& prefix, const std::string& suffix,
+                    mode_t mode, std::string& name) {
+    for (int attempt = 0; attempt < 100; ++attempt) {
+        const std::string candidate = randomName(prefix, suffix);
+        const int fd = ::openat(folder.fd(), candidate.c_str(),
+                                O_RDWR | O_CREAT | O_EXCL | O_CLOEXEC | O_NOFOLLOW, mode);
+        if (fd >= 0) {
+            name = candidate;
+            return fd;
+        }
+        if (errno != EEXIST) {
+            failInFolder(errno, folder);
+        }
+    }
+    fail(EEXIST);
+}
+
+void writeAll(int fd, const char* data, std::size_t size) {
+    while (size > 0) {
+        const ssize_t written = ::write(fd, data, size);
+        if (written < 0) {
+            if (errno == EINTR) {
+                continue;
+            }
+            fail(errno);
+        }
+        data += written;
+        size -= static_cast<std::size_t>(written);
+    }
+}
+
+namespace {
+
+constexpr const char* kTemporaryPrefix = ".tvx";
+
+bool procFdAvailable() {
+    return ::access("/proc/self/fd", X_OK) == 0;
+}
+
+} // namespace
+
+TemporaryFile::TemporaryFile(const Folder& folder, mode_t mode, bool unnamed) : folder_(folder) {
+#ifdef O_TMPFILE
+    if (unnamed && procFdAvailable()) {
+        fd_ = ::openat(folder.fd(), ".", O_TMPFILE | O_RDWR | O_CLOEXEC, mode);
+        if (fd_ >= 0) {
+            return;
+        }
+        // EOPNOTSUPP, EISDIR or EINVAL: a file system without unnamed files.
+        if (errno == EACCES || errno == EPERM || errno == ENOSPC || errno == EDQUOT ||
+            errno == EROFS) {
+            failInFolder(errno, folder);
+        }
+    }
+#endif
+    SignalBlock block; // created and registered together
+    fd_ = createExclusive(folder, kTemporaryPrefix, "", mode, name_);
+    registered_ = std::make_unique<RegisteredName>(folder.fd(), name_);
+}
+
+TemporaryFile::~TemporaryFile() {
+    if (fd_ >= 0) {
+        ::close(fd_);
+    }
+    if (!kept_ && !name_.empty()) {
+        ::unlinkat(folder_.fd(), name_.c_str(), 0);
+    }
+}
+
+std::string TemporaryFile::path() const {
+    return folder_.path() + "/" + name_;
+}
+
+void TemporaryFile::sync() {
+    if (::fsync(fd_) != 0) {
+        fail(errno);
+    }
+}
+
+void TemporaryFile::giveName() {
+    if (!name_.empty()) {
+        return;
+    }
+    const std::string self = "/proc/self/fd/" + std::to_string(fd_);
+    for (int attempt = 0; attempt < 100; ++attempt) {
+        SignalBlock block; // linked and registered together
+        const std::string name = randomName(kTemporaryPrefix, "");
+        if (::linkat(AT_FDCWD, self.c_str(), folder_.fd(), name.c_str(), AT_SYMLINK_FOLLOW) == 0) {
+            name_ = name;
+            registered_ = std::make_unique<RegisteredName>(folder_.fd(), name_);
+            return;
+        }
+        if (errno != EEXIST) {
+            failInFolder(errno, folder_);
+        }
+    }
+    fail(EEXIST);
+}
+
+void TemporaryFile::keep() {
+    kept_ = true;
+    registered_.reset();
+}
+
+void TemporaryFile::closeFile() {
+    const int fd = fd_;
+    fd_ = -1;
+    if (::close(fd) != 0) {
+        fail(errno);
+    }
+}
+
+} // namespace posixwrite
+
+namespace {
+
+using posixwrite::Failure;
+using posixwrite::Folder;
+using posixwrite::TemporaryFile;
 
 bool inGroup(gid_t group) {
     if (group == ::getegid()) {
@@ -110,141 +250,64 @@ bool writableByBits(const struct stat& info) {
     return (info.st_mode & S_IWOTH) != 0;
 }
 
-mode_t currentUmask() {
-    // umask can only be read by setting it; it is put back at once.
-    const mode_t mask = ::umask(077);
-    ::umask(mask);
-    return mask;
-}
-
-// A new file named prefix + eight random letters + suffix, created exclusively and
-// readable by the user only; its descriptor, with path set.
-int createNewFile(const std::string& prefix, const std::string& suffix, std::string& path) {
-    static constexpr char kLetters[] = "abcdefghijklmnopqrstuvwxyz0123456789";
-    std::random_device seed;
-    std::mt19937 generator(seed());
-    std::uniform_int_distribution<std::size_t> pick(0, sizeof kLetters - 2);
-    for (int attempt = 0; attempt < 100; ++attempt) {
-        std::string name = prefix;
-        for (int i = 0; i < 8; ++i) {
-            name += kLetters[pick(generator)];
-        }
-        name += suffix;
-        const int fd =
-            ::open(name.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC | O_NOFOLLOW, 0600);
-        if (fd >= 0) {
-            path = name;
-            return fd;
-        }
-        if (errno != EEXIST) {
-            fail(errno);
-        }
-    }
-    fail(EEXIST);
-}
-
-void writeAll(int fd, std::string_view bytes) {
-    while (!bytes.empty()) {
-        const ssize_t written = ::write(fd, bytes.data(), bytes.size());
-        if (written < 0) {
-            if (errno == EINTR) {
-                continue;
-            }
-            fail(errno);
-        }
-        bytes.remove_prefix(static_cast<std::size_t>(written));
-    }
-}
-
-// The temporary file while it is being written: closed and removed unless kept.
-class TemporaryFile {
-public:
-    TemporaryFile(const std::string& prefix, const std::string& suffix)
-        : fd_(createNewFile(prefix, suffix, path_)) {}
-    ~TemporaryFile() {
-        if (fd_ >= 0) {
-            ::close(fd_);
-        }
-        if (!kept_) {
-            ::unlink(path_.c_str());
-        }
-    }
-    TemporaryFile(const TemporaryFile&) = delete;
-    TemporaryFile& operator=(const TemporaryFile&) = delete;
-
-    int fd() const { return fd_; }
-    const std::string& path() const { return path_; }
-
-    // Flushes the data to the disk and closes the file.
-    void finish() {
-        if (::fsync(fd_) != 0) {
-            fail(errno);
-        }
-        const int fd = fd_;
-        fd_ = -1;
-        if (::close(fd) != 0) {
-            fail(errno);
-        }
-    }
-    void keep() { kept_ = true; }
-
-private:
-    std::string path_;
-    int fd_ = -1;
-    bool kept_ = false;
-};
-
-void syncFolder(const std::string& file) {
-    const std::string folder = std::filesystem::path(file).parent_path().string();
-    const int fd =
-        ::open(folder.empty() ? "." : folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+void syncFolder(const std::string& folder) {
+    const int fd = ::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
     if (fd >= 0) {
         ::fsync(fd); // the rename itself is done; a failure here loses nothing
         ::close(fd);
     }
 }
 
-void replace(const std::string& path, const std::function<void(TemporaryFile&)>& fill) {
-    const std::string target = resolveLinks(path);
-    struct stat info {};
-    const bool exists = ::stat(target.c_str(), &info) == 0;
-    if (!exists && errno != ENOENT) {
-        fail(errno);
-    }
-    if (exists && !S_ISREG(info.st_mode)) {
+// Fills a temporary file beside the file path resolves to, then puts it in place.
+void replace(const std::string& path, bool unnamed,
+             const std::function<void(TemporaryFile&)>& fill) {
+    const posixwrite::Resolved target = posixwrite::resolveForWriting(path);
+    if (target.exists && !S_ISREG(target.info.st_mode)) {
         throw Failure{"это не обычный файл"};
     }
-    if (exists && !writableByBits(info)) {
+    if (target.exists && !writableByBits(target.info)) {
         throw Failure{"файл только для чтения"};
     }
-
-    TemporaryFile temporary(target + ".tmp-", "");
-    fill(temporary);
-    if (exists) {
-        if (info.st_uid != ::geteuid() || info.st_gid != ::getegid()) {
-            // Only the superuser (or a member of the group) may; otherwise the file
-            // becomes the writer's own, as any new file would.
-            [[maybe_unused]] const int ignored = ::fchown(temporary.fd(), info.st_uid, info.st_gid);
-        }
-        if (::fchmod(temporary.fd(), info.st_mode & 07777) != 0) {
-            fail(errno);
-        }
-    } else if (::fchmod(temporary.fd(), 0666 & ~currentUmask()) != 0) {
-        fail(errno);
+    const std::filesystem::path resolved(target.path);
+    const std::string name = resolved.filename().string();
+    if (name.size() > NAME_MAX) {
+        posixwrite::fail(ENAMETOOLONG);
     }
-    temporary.finish();
-    if (::rename(temporary.path().c_str(), target.c_str()) != 0) {
-        fail(errno);
+    const Folder folder(resolved.parent_path().empty() ? "." : resolved.parent_path().string());
+
+    // A new file is made with the usual mode, less the umask (or as the folder's
+    // default ACL says); a replacement starts private and takes the old file's.
+    TemporaryFile temporary(folder, target.exists ? 0600 : 0666, unnamed);
+    fill(temporary);
+    if (target.exists && (target.info.st_nlink > 1 ||
+                          !posixwrite::carryOver(temporary.fd(), target.path, target.info))) {
+        struct stat content {};
+        if (::fstat(temporary.fd(), &content) != 0) {
+            posixwrite::fail(errno);
+        }
+        posixwrite::rewriteInPlace(folder, name, target.info, temporary.fd(), content.st_size);
+        return;
+    }
+    temporary.sync();
+    temporary.giveName();
+    if (::renameat(folder.fd(), temporary.name().c_str(), folder.fd(), name.c_str()) != 0) {
+        posixwrite::fail(errno);
     }
     temporary.keep();
-    syncFolder(target);
+    syncFolder(folder.path());
+}
+
+std::string replaceMessage(const std::string& path, const std::string& reason) {
+    return "Не удалось записать файл " + escapeForMessage(path) + ": " + reason;
 }
 
 } // namespace
 
 void writeFileAtomically(const std::string& path, std::string_view bytes) {
     try {
-        replace(path, [bytes](TemporaryFile& temporary) { writeAll(temporary.fd(), bytes); });
+        replace(path, true, [bytes](TemporaryFile& temporary) {
+            posixwrite::writeAll(temporary.fd(), bytes.data(), bytes.size());
+        });
     } catch (const Failure& failure) {
         throw FileWriteError(replaceMessage(path, failure.reason), path, failure.reason);
     }
@@ -253,7 +316,7 @@ void writeFileAtomically(const std::string& path, std::string_view bytes) {
 void writeFileAtomicallyThrough(const std::string& path,
                                 const std::function<void(const std::string&)>& fill) {
     try {
-        replace(path, [&fill](TemporaryFile& temporary) {
+        replace(path, false, [&fill](TemporaryFile& temporary) {
             fill(temporary.path());
             // The file written must still be the one created exclusively.
             struct stat opened {};
@@ -271,18 +334,37 @@ void writeFileAtomicallyThrough(const std::string& path,
 
 std::string writeNewFile(const std::string& folder, const std::string& stem,
                          const std::string& suffix, std::string_view bytes) {
-    std::string prefix = folder;
-    if (!prefix.empty() && prefix.back() != '/') {
-        prefix += '/';
-    }
     try {
-        TemporaryFile file(prefix + stem + "-", suffix);
-        writeAll(file.fd(), bytes);
-        file.finish();
-        file.keep();
-        return file.path();
+        const Folder where(folder);
+        std::string name;
+        int fd = -1;
+        {
+            posixwrite::SignalBlock block;
+            fd = posixwrite::createExclusive(where, stem + "-", suffix, 0600, name);
+        }
+        std::string path = folder;
+        if (!path.empty() && path.back() != '/') {
+            path += '/';
+        }
+        path += name;
+        try {
+            posixwrite::writeAll(fd, bytes.data(), bytes.size());
+            if (::fsync(fd) != 0) {
+                posixwrite::fail(errno);
+            }
+        } catch (...) {
+            ::close(fd);
+            ::unlinkat(where.fd(), name.c_str(), 0);
+            throw;
+        }
+        if (::close(fd) != 0) {
+            ::unlinkat(where.fd(), name.c_str(), 0);
+            posixwrite::fail(errno);
+        }
+        return path;
     } catch (const Failure& failure) {
-        throw FileWriteError("Не удалось создать файл в папке " + folder + ": " + failure.reason,
+        throw FileWriteError("Не удалось создать файл в папке " + escapeForMessage(folder) + ": " +
+                                 failure.reason,
                              folder, failure.reason);
     }
 }

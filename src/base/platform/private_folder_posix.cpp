@@ -11,7 +11,10 @@ namespace torvelix {
 
 std::string privateTemporaryFolder(const std::string& stem) {
     std::error_code error;
-    const std::filesystem::path temp = std::filesystem::temp_directory_path(error);
+    // Absolute, so that a path handed to another program never reads as an option (a
+    // relative TMPDIR of "-x").
+    const std::filesystem::path temp =
+        std::filesystem::absolute(std::filesystem::temp_directory_path(error), error);
     if (error) {
         return {};
     }
