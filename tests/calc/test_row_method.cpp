@@ -60,13 +60,6 @@ TEST(RowMethod, ThreeStrandRowsByHand) {
     EXPECT_EQ(row.c1, 207.2);
 }
 
-TEST(RowMethod, ForceAtTheLimitOfTheIndexRange) {
-    // i = 4 and i = 12 exactly are covered: D1 = 5 d and 13 d.
-    EXPECT_GT(springRow({false, 795, 0.2, 1.0}).F3, 0);
-    EXPECT_GT(springRow({false, 795, 0.2, 2.6}).F3, 0);
-    EXPECT_GT(springRow({true, 1150, 2.8, 36.4}).F3, 0);
-}
-
 TEST(RowMethod, RefusesWhatItDoesNotCover) {
     const double nan = std::nan("");
     const double inf = std::numeric_limits<double>::infinity();
