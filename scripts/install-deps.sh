@@ -14,6 +14,7 @@ PACKAGES=(
     libreoffice-writer-nogui
     openbox xdotool x11-utils qt6-translations-l10n
     desktop-file-utils man-db lintian
+    locales
 )
 
 missing=()

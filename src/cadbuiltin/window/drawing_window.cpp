@@ -225,8 +225,8 @@ void DrawingWindow::cancelPick() {
 }
 
 void DrawingWindow::showCursor(const Point& point) {
-    cursorLabel_->setText(
-        QString::fromStdString("X: " + formatDecimals(point.x, 3) + "  Y: " + formatDecimals(point.y, 3)));
+    cursorLabel_->setText(QString::fromStdString("X: " + formatDecimals(point.x, 3) +
+                                                 "  Y: " + formatDecimals(point.y, 3)));
 }
 
 void DrawingWindow::refresh() {
