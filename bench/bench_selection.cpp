@@ -118,8 +118,8 @@ void BM_LargeTableSelectionAndReport(benchmark::State& bench) {
         auto selection = calc::preliminarySelection(state, controls, messages);
         auto report = calc::finalCalculation(state, controls, messages);
         const auto mm1 = output::candidateMemoLines(selection.list);
-        const auto mm2 = report.report ? output::reportMemoLines(*report.report)
-                                       : std::vector<std::string>{};
+        const auto mm2 =
+            report.report ? output::reportMemoLines(*report.report) : std::vector<std::string>{};
         benchmark::DoNotOptimize(mm1.data());
         benchmark::DoNotOptimize(mm2.data());
         candidates = selection.list.candidates.size();

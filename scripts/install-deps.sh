@@ -23,7 +23,7 @@ TEST=(
     xvfb xauth imagemagick ghostscript fonts-dejavu-core fonts-liberation
     libreoffice-writer-nogui
     openbox xdotool x11-utils
-    desktop-file-utils man-db appstream acl attr
+    desktop-file-utils man-db appstream acl attr locales
     python3-jsonschema python3-gmsh
 )
 # The Debian package: debhelper, the build dependencies of debian/control that the

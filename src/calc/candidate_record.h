@@ -57,14 +57,14 @@ struct CandidateRecord {
     double s3p = 0; // maximum deflection of one coil s3'
 
     // Computed values.
-    double n = 0, n1 = 0;                   // working and total coils
-    double D = 0, i = 0;                    // mean diameter and index
-    double L0 = 0, L1 = 0, L2 = 0, L3 = 0;  // free length and lengths at F1, F2, F3
-    double t = 0, c = 0;                    // free pitch and the spring's stiffness
-    double m = 0;                           // mass, kg
-    double Vk = 0;                          // critical speed, m/s
-    double tau1 = 0, tau2 = 0, tau3 = 0;    // stresses at F1, F2 and the highest one
-    double tau = 0;                         // computed stress at F3
+    double n = 0, n1 = 0;                  // working and total coils
+    double D = 0, i = 0;                   // mean diameter and index
+    double L0 = 0, L1 = 0, L2 = 0, L3 = 0; // free length and lengths at F1, F2, F3
+    double t = 0, c = 0;                   // free pitch and the spring's stiffness
+    double m = 0;                          // mass, kg
+    double Vk = 0;                         // critical speed, m/s
+    double tau1 = 0, tau2 = 0, tau3 = 0;   // stresses at F1, F2 and the highest one
+    double tau = 0;                        // computed stress at F3
 
     SpringChecks checks;
 

@@ -137,8 +137,8 @@ SelectionOutcome preliminarySelection(DesignState& s, ControlStates& controls,
             continue;
         }
         out.list.candidates.push_back(recordOf(s, controls, c.number, *c.row));
-        controls.eNum = out.list.candidates.back().passes() ? std::to_string(c.number)
-                                                            : std::string("0");
+        controls.eNum =
+            out.list.candidates.back().passes() ? std::to_string(c.number) : std::string("0");
     }
     return out;
 }

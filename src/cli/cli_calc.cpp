@@ -172,8 +172,7 @@ int runCalcCommand(const std::vector<std::string>& args, const std::string& exeP
     const workflow::StepOutcome final = session.changePage(true);
     // The final calculation ran: the dashed line, then its report (none when the
     // spring could not be computed, also when its number then failed to convert).
-    const calc::ReportRecord* report =
-        session.reportRecord() ? &*session.reportRecord() : nullptr;
+    const calc::ReportRecord* report = session.reportRecord() ? &*session.reportRecord() : nullptr;
     if (session.reportReplaced()) {
         std::fputs(output::finalCalculationText(report, reportOnly).c_str(), stdout);
     }

@@ -75,3 +75,26 @@ TEST(Formats, NonFiniteValuesAreNamed) {
     EXPECT_EQ(formatFixed(std::numeric_limits<double>::infinity()), "INF");
     EXPECT_EQ(formatFixed(-std::numeric_limits<double>::infinity()), "-INF");
 }
+
+TEST(CStyleFormats, GeneralAsTheCLocalePrintsIt) {
+    using torvelix::formatCStyleGeneral;
+    EXPECT_EQ(formatCStyleGeneral(12.5, 6), "12.5");
+    EXPECT_EQ(formatCStyleGeneral(1234567, 6), "1.23457e+06");
+    EXPECT_EQ(formatCStyleGeneral(0.00001234, 6), "1.234e-05");
+    EXPECT_EQ(formatCStyleGeneral(0.0001234, 6), "0.0001234");
+    EXPECT_EQ(formatCStyleGeneral(0.005005, 3), "0.005"); // 0.00500499999... in binary
+    EXPECT_EQ(formatCStyleGeneral(-80, 3), "-80");
+}
+
+TEST(CStyleFormats, DecimalsFixedAndTrimmed) {
+    using torvelix::formatDecimals;
+    using torvelix::formatTrimmedDecimals;
+    EXPECT_EQ(formatDecimals(2.5, 3), "2.500");
+    EXPECT_EQ(formatDecimals(-0.0001, 3), "-0.000");
+    EXPECT_EQ(formatDecimals(1e20, 1), "100000000000000000000.0"); // never an exponent
+    EXPECT_EQ(formatTrimmedDecimals(2.5, 4), "2.5");
+    EXPECT_EQ(formatTrimmedDecimals(3.00004, 4), "3");
+    EXPECT_EQ(formatTrimmedDecimals(-0.00001, 4), "0");
+    EXPECT_EQ(formatTrimmedDecimals(120, 3), "120"); // zeros before the point stay
+    EXPECT_EQ(formatTrimmedDecimals(0.1 + 0.2, 10), "0.3");
+}

@@ -168,10 +168,10 @@ TEST_F(RecordTest, SingleStrandReport) {
     for (const ReportValue& v : r.results) {
         keys.push_back(v.key);
     }
-    EXPECT_EQ(keys, (std::vector<std::string>{"F3", "d",  "D",  "D1",   "D2",   "c1",  "c",
-                                              "Vk", "n",  "n1", "i",    "s1",   "s2",  "s3",
-                                              "s3p", "L0", "L1", "L2",  "L3",   "L",   "t",
-                                              "tau1", "tau2", "tau3", "tau", "m", "V", "U"}));
+    EXPECT_EQ(keys, (std::vector<std::string>{"F3",   "d",    "D",    "D1",  "D2", "c1", "c",
+                                              "Vk",   "n",    "n1",   "i",   "s1", "s2", "s3",
+                                              "s3p",  "L0",   "L1",   "L2",  "L3", "L",  "t",
+                                              "tau1", "tau2", "tau3", "tau", "m",  "V",  "U"}));
     const auto at = [&](const char* key) {
         const ReportValue* v = r.find(key);
         EXPECT_NE(v, nullptr) << key;
