@@ -87,7 +87,8 @@ std::optional<double> numericField(std::string_view row, const std::string& name
     std::optional<double> value = tryParseNumber(text);
     if (!value) {
         out.add(path, line,
-                name + " (columns " + faultColumns(span) + ") " + faultQuoted(text) + " is not a number");
+                name + " (columns " + faultColumns(span) + ") " + faultQuoted(text) +
+                    " is not a number");
     }
     return value;
 }
@@ -110,7 +111,8 @@ std::optional<std::vector<double>> checkWireTable(const std::string& path, Fault
             const std::string name = "field " + std::to_string(field);
             auto value = numericField(row, name, wireFieldSpan(field), path, line, out);
             if (value && !(*value > 0)) {
-                out.add(path, line, name + " is " + faultNumber(*value) + ", not a positive number");
+                out.add(path, line,
+                        name + " is " + faultNumber(*value) + ", not a positive number");
             }
             if (field == wire_layout::kDiameterField && value) {
                 keys.push_back(*value);

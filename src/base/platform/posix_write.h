@@ -101,9 +101,9 @@ public:
     int fd() const { return fd_; }
     const std::string& name() const { return name_; } // empty while unnamed
     std::string path() const;
-    void sync();     // fsync; throws Failure
-    void giveName(); // links an unnamed file under a registered random name
-    void keep();     // the name stays; the file is closed
+    void sync();      // fsync; throws Failure
+    void giveName();  // links an unnamed file under a registered random name
+    void keep();      // the name stays; the file is closed
     void closeFile(); // throws Failure when the close reports an error
 
 private:
