@@ -3,6 +3,8 @@
 // written). Every other failure is reported where it happens.
 #pragma once
 
+#include "utf8_text.h"
+
 #include <stdexcept>
 #include <string>
 
@@ -13,13 +15,15 @@ public:
     using std::runtime_error::runtime_error;
 };
 
-// A typed or table text that is not a number. The message names the text and the
-// separator the program expects, since a Russian keyboard types a comma.
+// A typed or table text that is not a number. The message names the text (escaped: a
+// NUL would end the message there) and the separator the program expects, since a
+// Russian keyboard types a comma.
 class ConversionError : public UserError {
 public:
     explicit ConversionError(const std::string& text)
-        : UserError("Неверное число '" + text + "'. Дробную часть отделяйте точкой."), text_(text) {
-    }
+        : UserError("Неверное число '" + escapeForMessage(text) +
+                    "'. Дробную часть отделяйте точкой."),
+          text_(text) {}
     const std::string& text() const { return text_; }
 
 private:
@@ -30,7 +34,8 @@ private:
 class IntegerConversionError : public UserError {
 public:
     explicit IntegerConversionError(const std::string& text)
-        : UserError("Неверное число '" + text + "'. Номер пружины должен быть целым."),
+        : UserError("Неверное число '" + escapeForMessage(text) +
+                    "'. Номер пружины должен быть целым."),
           text_(text) {}
     const std::string& text() const { return text_; }
 

@@ -5,7 +5,6 @@
 #include "wizard_binding.h"
 #include "word_export.h"
 
-
 #include <string>
 #include <vector>
 

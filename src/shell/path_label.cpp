@@ -55,8 +55,7 @@ void PathLabel::showElided() {
     }
     const QFontMetrics metrics(font());
     const int room = std::max(0, contentsRect().width() - metrics.horizontalAdvance(caption_));
-    setText(caption_ +
-            metrics.elidedText(QDir::toNativeSeparators(path_), Qt::ElideMiddle, room));
+    setText(caption_ + metrics.elidedText(QDir::toNativeSeparators(path_), Qt::ElideMiddle, room));
 }
 
 } // namespace torvelix::shell

@@ -97,9 +97,9 @@ TEST(FileWrite, WritesThroughASymbolicLinkToTheFileItNames) {
     // would create a file wherever it points.
     const std::string dangling = scratch.file("dangling.dxf");
     fs::create_symlink("real/made.dxf", dangling);
-    EXPECT_EQ(refusal(dangling), "Не удалось записать файл " + dangling +
-                                     ": символическая ссылка " + dangling +
-                                     " ведет к несуществующему файлу " + scratch.file("real/made.dxf"));
+    EXPECT_EQ(refusal(dangling),
+              "Не удалось записать файл " + dangling + ": символическая ссылка " + dangling +
+                  " ведет к несуществующему файлу " + scratch.file("real/made.dxf"));
     EXPECT_FALSE(fs::exists(scratch.file("real/made.dxf")));
     // A link to a folder on the way to a new file is followed.
     fs::create_symlink("real", scratch.file("folder-link"));

@@ -53,11 +53,12 @@ void fail(int error) {
     throw Failure{errorReason(error)};
 }
 
-Folder::Folder(const std::string& path) : path_(path) {
+Folder::Folder(const std::string& path, bool followLink) : path_(path) {
+    const int noFollow = followLink ? 0 : O_NOFOLLOW;
 #ifdef O_PATH
-    fd_ = ::open(path.c_str(), O_PATH | O_DIRECTORY | O_CLOEXEC);
+    fd_ = ::open(path.c_str(), O_PATH | O_DIRECTORY | O_CLOEXEC | noFollow);
 #else
-    fd_ = ::open(path.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    fd_ = ::open(path.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC | noFollow);
 #endif
     if (fd_ < 0) {
         fail(errno);
@@ -273,7 +274,8 @@ void replace(const std::string& path, bool unnamed,
     if (name.size() > NAME_MAX) {
         posixwrite::fail(ENAMETOOLONG);
     }
-    const Folder folder(resolved.parent_path().empty() ? "." : resolved.parent_path().string());
+    const Folder folder(resolved.parent_path().empty() ? "." : resolved.parent_path().string(),
+                        false);
 
     // A new file is made with the usual mode, less the umask (or as the folder's
     // default ACL says); a replacement starts private and takes the old file's.

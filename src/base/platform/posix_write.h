@@ -68,7 +68,9 @@ bool carryOver(int fd, const std::string& path, const struct stat& info);
 // A folder held open (O_PATH) so that the names in it stay the ones checked.
 class Folder {
 public:
-    explicit Folder(const std::string& path); // throws Failure
+    // followLink false: a link in the folder's own place (swapped in after the path was
+    // resolved) is refused.
+    explicit Folder(const std::string& path, bool followLink = true); // throws Failure
     ~Folder();
     Folder(const Folder&) = delete;
     Folder& operator=(const Folder&) = delete;
@@ -101,9 +103,9 @@ public:
     int fd() const { return fd_; }
     const std::string& name() const { return name_; } // empty while unnamed
     std::string path() const;
-    void sync();     // fsync; throws Failure
-    void giveName(); // links an unnamed file under a registered random name
-    void keep();     // the name stays; the file is closed
+    void sync();      // fsync; throws Failure
+    void giveName();  // links an unnamed file under a registered random name
+    void keep();      // the name stays; the file is closed
     void closeFile(); // throws Failure when the close reports an error
 
 private:

@@ -28,8 +28,8 @@ int copyContent(int from, int to, off_t size) {
             return got < 0 ? errno : EIO; // the content ended early
         }
         for (ssize_t put = 0; put < got;) {
-            const ssize_t written = ::pwrite(to, buffer + put, static_cast<std::size_t>(got - put),
-                                             done + put);
+            const ssize_t written =
+                ::pwrite(to, buffer + put, static_cast<std::size_t>(got - put), done + put);
             if (written < 0 && errno == EINTR) {
                 continue;
             }

@@ -3,10 +3,10 @@
 # err_has, out_has, table, fresh_tables, $exe, $prog and $work.
 
 # --- calc --docx with no spring proposed -------------------------------------------
-# Class item 0 with F2 200 and D1 10 .. 12: candidates, each failing a check (the
-# stress), so no spring is proposed; an older document must not pass for this report.
+# The default inputs with an end moving at 100 m/s: candidates, the coils of each
+# colliding, so none is proposed; an older document must not pass for this report.
 echo "older document" >"$work/older.docx"
-run 1 "calc --docx with no spring proposed" "$prog" calc --F1 100 --F2 200 --docx "$work/older.docx"
+run 1 "calc --docx with no spring proposed" "$prog" calc --vmax 100 --docx "$work/older.docx"
 err_has "--docx, none proposed" "no spring proposed: no report written to $work/older.docx"
 [ "$(cat "$work/older.docx")" = "older document" ] || fail "--docx, none proposed: the old file changed"
 
@@ -53,9 +53,9 @@ done
 
 # --- What messages quote --------------------------------------------------------------
 # A NUL byte inside a field does not cut the message off.
-printf '   1\00006  1.00  2.4   1.474 0.678\r\n' >"$(table 13766)"
+printf '  1\000''05  1.00  2.4   1.474 0.678\r\n' >"$(table 13766)" # F3 "  1", NUL, "05"
 run 1 "a NUL byte in a table field" "$prog" calc
-err_has "NUL in a field" "Неверное число '   1\\x0006'"
+err_has "NUL in a field" "Неверное число '  1\\x0005'. Дробную часть отделяйте точкой."
 fresh_tables
 # Terminal control characters in a file name are written out, never sent raw.
 bad_name=$(printf '%s/esc\033[2J\007.svg' "$work")

@@ -50,10 +50,14 @@ if [ -n "$other" ]; then
         [ -e "$work/rootonly/made.$kind" ] && fail "$kind: a dangling link made root create a file"
     done
     # The link's owner may use it: it is theirs.
-    chown "$other" "$work/victim.dxf"
-    run 0 "link followed by its owner" as_other "${write_dxf[@]}" "$shared/planted.dxf"
-    [ "$(head -c 1 "$work/victim.dxf")" != v ] || fail "the link's owner could not write through it"
-    [ -z "$(ls -A "$shared" | grep -v -e '^planted\.' -e '^dangling\.')" ] ||
+    mkdir "$work/theirs"
+    echo theirs >"$work/theirs/file.dxf"
+    chown -R "$other" "$work/theirs"
+    as_other ln -s "$work/theirs/file.dxf" "$shared/theirs.dxf"
+    run 0 "link followed by its owner" as_other "${write_dxf[@]}" "$shared/theirs.dxf"
+    [ "$(head -c 6 "$work/theirs/file.dxf")" != theirs ] ||
+        fail "the link's owner could not write through it"
+    [ -z "$(ls -A "$shared" | grep -v -e '^planted\.' -e '^dangling\.' -e '^theirs\.')" ] ||
         fail "files left in the shared folder: $(ls -A "$shared" | tr '\n' ' ')"
 fi
 # A dangling link of one's own is refused too, by name.
