@@ -9,7 +9,7 @@ PACKAGES=(
     libdxflib-dev libzip-dev
     libgtest-dev libgmock-dev googletest libbenchmark-dev
     clang libclang-rt-14-dev clang-format
-    python3 python3-ezdxf python3-docx
+    python3 python3-ezdxf python3-docx python3-fonttools
     xvfb xauth xdg-utils imagemagick ghostscript fonts-dejavu-core fonts-liberation
     libreoffice-writer-nogui
     openbox xdotool x11-utils qt6-translations-l10n

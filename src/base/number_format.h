@@ -17,4 +17,9 @@ std::string formatGeneral(double value, int digits = 6);
 // digits: the general exponent form.
 std::string formatFixed(double value);
 
+// A size or force as a drawing writes it by ESKD: rounded at the given decimal (half away
+// from zero), trailing zeros and the separator dropped, a decimal comma, never exponent
+// form: 48.972 -> "48,972", 96 -> "96", 1.80 -> "1,8", 0.0004 (3) -> "0".
+std::string formatDrawingNumber(double value, int decimals = 3);
+
 } // namespace torvelix

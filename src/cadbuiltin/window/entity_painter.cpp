@@ -16,13 +16,15 @@ int sixteenths(double radians) {
 
 void paintText(QPainter& painter, const std::string& text, const Point& at, double height,
                double rotation, const PaintFrame& frame) {
-    // The drawing's text height is that of the capitals, about 0.7 of the font size.
-    const double size = height * frame.unitsPerMm / 0.7;
+    // The drawing's text height is that of the capitals, 1409 / 2048 of the font size in
+    // Liberation Sans, which has Arial's metrics: the ones the drawing measures texts with.
+    const double size = height * frame.unitsPerMm * 2048.0 / 1409.0;
     if (!(size >= 0.5) || size > 4000.0) {
         return;
     }
     QFont font = painter.font();
-    font.setFamilies({QStringLiteral("DejaVu Sans"), QStringLiteral("Arial")});
+    font.setFamilies({QStringLiteral("Liberation Sans"), QStringLiteral("Arial"),
+                      QStringLiteral("DejaVu Sans")});
     font.setPixelSize(std::max(1, static_cast<int>(std::lround(size))));
     painter.save();
     painter.setFont(font);
