@@ -3,8 +3,8 @@
 // allowance, drawn length, one view).
 #include "drawing_driver.h"
 
-#include "number_parse.h"
 #include "number_format.h"
+#include "number_parse.h"
 #include "spring_fit.h"
 #include "spring_geometry.h"
 
@@ -80,8 +80,7 @@ constexpr const char* kPitchNotPositive =
 std::string notBelow(const char* name, double value, const char* other, double limit,
                      const char* unit) {
     return std::string("Диаграмма нагружения: длина ") + name + " = " + formatGeneral(value) +
-           unit + "\rдолжна быть меньше длины " + other + " = " + formatGeneral(limit) + unit +
-           "!";
+           unit + "\rдолжна быть меньше длины " + other + " = " + formatGeneral(limit) + unit + "!";
 }
 
 } // namespace

@@ -67,10 +67,11 @@ std::optional<std::string> prepareEskdParams(DrawingParams& params) {
     const double shortest = geometry::smallestEndReach(params);
     if (geometry::endReach(params, params.L0) < shortest) {
         const double least = (params.n - 0.5) * params.t + 2 * shortest;
-        return "Длина пружины L0 = " + formatGeneral(params.L0) + " мм мала для n = " +
-               std::to_string(params.n) + " витков с шагом t = " + formatGeneral(params.t) +
-               " мм:\rс крайними витками этого вида пружина не короче " +
-               formatGeneral(least, 4) + " мм!";
+        return "Длина пружины L0 = " + formatGeneral(params.L0) +
+               " мм мала для n = " + std::to_string(params.n) +
+               " витков с шагом t = " + formatGeneral(params.t) +
+               " мм:\rс крайними витками этого вида пружина не короче " + formatGeneral(least, 4) +
+               " мм!";
     }
     return std::nullopt;
 }

@@ -179,8 +179,8 @@ std::string svgText(const DrawingDocument& doc) {
     out.reserve(4096 + entities.size() * 100);
     out += "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n";
     out += "<svg xmlns=\"http://www.w3.org/2000/svg\" width=\"" + num(width / unitsPerPaperMm) +
-           "mm\" height=\"" + num(height / unitsPerPaperMm) + "mm\" viewBox=\"" + num(left) + " " + num(top) + " " + num(width) + " " +
-           num(height) + "\">\n";
+           "mm\" height=\"" + num(height / unitsPerPaperMm) + "mm\" viewBox=\"" + num(left) + " " +
+           num(top) + " " + num(width) + " " + num(height) + "\">\n";
     out += "<rect x=\"" + num(left) + "\" y=\"" + num(top) + "\" width=\"" + num(width) +
            "\" height=\"" + num(height) + "\" fill=\"white\"/>\n";
     out += "<g fill=\"none\" stroke=\"black\" stroke-width=\"" + num(0.25 * unitsPerPaperMm) +

@@ -7,8 +7,8 @@
 #include <algorithm>
 #include <cmath>
 #include <optional>
-#include <utility>
 #include <stdexcept>
+#include <utility>
 
 namespace torvelix::geometry {
 

@@ -74,8 +74,7 @@ void hatchSections(DrawingState& state, const DrawingParams& p, double k) {
     }
 }
 
-void drawAxes(DrawingState& state, const DrawingParams& p, const SheetLayout& sheet,
-              double reach) {
+void drawAxes(DrawingState& state, const DrawingParams& p, const SheetLayout& sheet, double reach) {
     const double k = sheet.Scale;
     cad::CadSpace& space = target(state);
     const Point& s = state.PickStart;
@@ -100,7 +99,7 @@ void drawAxes(DrawingState& state, const DrawingParams& p, const SheetLayout& sh
 // "<>" and a mark when the drawing is true to size, else the value written out.
 std::string sizeText(double drawn, double value, const std::string& mark) {
     return std::abs(drawn - value) <= 1e-9 * std::max(1.0, value) ? "<>" + mark
-                                                                   : formatSize(value) + mark;
+                                                                  : formatSize(value) + mark;
 }
 
 void drawDimensions(DrawingState& state, const DrawingParams& p, const SheetLayout& sheet,

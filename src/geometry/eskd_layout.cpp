@@ -24,11 +24,11 @@ struct Scale {
     const char* text;
 };
 // The standard scales, largest first: a sheet takes the largest that fits.
-constexpr Scale kScales[] = {
-    {50, "50:1"},  {40, "40:1"},   {20, "20:1"},   {10, "10:1"},  {5, "5:1"},     {4, "4:1"},
-    {2.5, "2,5:1"}, {2, "2:1"},    {1, "1:1"},     {0.5, "1:2"},  {0.4, "1:2,5"}, {0.25, "1:4"},
-    {0.2, "1:5"},  {0.1, "1:10"},  {1.0 / 15, "1:15"}, {0.05, "1:20"}, {0.04, "1:25"},
-    {0.025, "1:40"}, {0.02, "1:50"}, {0.01, "1:100"}};
+constexpr Scale kScales[] = {{50, "50:1"},   {40, "40:1"},    {20, "20:1"},       {10, "10:1"},
+                             {5, "5:1"},     {4, "4:1"},      {2.5, "2,5:1"},     {2, "2:1"},
+                             {1, "1:1"},     {0.5, "1:2"},    {0.4, "1:2,5"},     {0.25, "1:4"},
+                             {0.2, "1:5"},   {0.1, "1:10"},   {1.0 / 15, "1:15"}, {0.05, "1:20"},
+                             {0.04, "1:25"}, {0.025, "1:40"}, {0.02, "1:50"},     {0.01, "1:100"}};
 
 // The frame: 20 mm at the binding edge, 5 mm elsewhere; the title block 185 x 55 mm in
 // its lower right corner, the requirements above it.
@@ -106,9 +106,8 @@ std::optional<SheetLayout> chooseSheet(const DrawingParams& p, const EskdSheetIn
             };
             // Above the title block and requirements, across the sheet; or left of them
             // over the whole height.
-            const Area areas[] = {
-                {innerLeft, 5 + kTitleHeight + techHeight, innerRight, innerTop},
-                {innerLeft, 5, innerRight - kTitleWidth, innerTop}};
+            const Area areas[] = {{innerLeft, 5 + kTitleHeight + techHeight, innerRight, innerTop},
+                                  {innerLeft, 5, innerRight - kTitleWidth, innerTop}};
             for (const Scale& scale : kScales) {
                 for (const Area& area : areas) {
                     SheetLayout sheet;
@@ -127,8 +126,7 @@ std::optional<SheetLayout> chooseSheet(const DrawingParams& p, const EskdSheetIn
                     const double k = scale.factor;
                     const PictureRoom room = pictureRoom(p, sheet);
                     const double width = length * k + room.left + room.right + 2 * kMargin;
-                    const double height =
-                        (p.D0 + p.d) * k + room.below + room.above + 2 * kMargin;
+                    const double height = (p.D0 + p.d) * k + room.below + room.above + 2 * kMargin;
                     if (width <= area.right - area.left && height <= area.top - area.bottom) {
                         out = sheet;
                         return true;

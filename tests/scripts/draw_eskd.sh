@@ -17,7 +17,7 @@ for view in full section cut; do
 done
 "$exe" draw --eskd --view cut $common -o "$work/cut.pdf"
 # Without --L0 there is no length to draw to.
-if "$exe" draw --eskd --view full --ends 3 --D0 20 --d 2 --n 8 -o "$work/x.dxf" 2>/dev/null; then
+if "$exe" draw --eskd --view full --ends 3 --D0 20 --d 2 --t 12 --n 8 -o "$work/x.dxf" 2>/dev/null; then
     echo "FAIL: --eskd without L0 drawn" >&2
     exit 1
 fi
