@@ -185,7 +185,7 @@ def measure(name, path, request):
 # End types with their support and ground coils (as the inputs page sets them) give the
 # free length L0 = n t + (n2 + 1 - n3) d of GOST 13765.
 EXTRA = {1: 1.0, 2: 3.0, 3: 1.5, 4: 1.0}
-SPRINGS = [(40, 4, 12), (10.2, 1.8, 2.89), (2, 0.3, 0.5)]
+SPRINGS = [(40, 4, 12), (10.2, 1.8, 2.89), (2, 0.3, 0.5), (0.5, 0.1, 0.2), (300, 30, 60)]
 tt = os.path.join(WORK, "tt.txt")
 with open(tt, "w", encoding="utf-8") as f:
     f.write("items=1,2,3,10,11\ne6Num=383\ncomb6Gost=ГОСТ 13766-86\ne6G=78500\ne6Tau=618\n"
