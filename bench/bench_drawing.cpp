@@ -4,6 +4,7 @@
 #include "drawing_document.h"
 #include "drawing_driver.h"
 #include "dxf_writer.h"
+#include "spring_fit.h"
 #include "spring_geometry.h"
 
 #include <benchmark/benchmark.h>
@@ -34,7 +35,7 @@ struct Drawing {
         state.PickStart = cad::Point{0, 0, 0};
         state.InsertPoint = state.PickStart;
         state.CoilTilt = std::atan(params.t / (2 * params.D0));
-        state.InsertPoint.x += cad::endAllowance(params, state.CoilTilt);
+        state.InsertPoint.x += geometry::endAllowance(params, state.CoilTilt);
         geometry::DrawFullView(state, params);
     }
 };

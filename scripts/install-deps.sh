@@ -19,7 +19,7 @@ TEST=(
     git
     libgtest-dev libgmock-dev googletest libbenchmark-dev
     clang libclang-rt-14-dev clang-format
-    python3 python3-ezdxf python3-docx
+    python3 python3-ezdxf python3-docx python3-fonttools
     xvfb xauth imagemagick ghostscript fonts-dejavu-core fonts-liberation
     libreoffice-writer-nogui
     openbox xdotool x11-utils

@@ -229,4 +229,32 @@ std::string formatTrimmedDecimals(double value, int decimals) {
     return text == "-0" ? "0" : text;
 }
 
+std::string formatDrawingNumber(double value, int decimals) {
+    if (!std::isfinite(value)) {
+        return nonFinite(value);
+    }
+    if (value == 0) {
+        return "0";
+    }
+    const double magnitude = std::fabs(value);
+    const Decimal probe = print(magnitude, 40);
+    const Decimal d = roundToDigits(magnitude, probe.pointPos + std::max(decimals, 0));
+    if (isZero(d)) {
+        return "0";
+    }
+    const std::string ds = stripTrailingZeros(d.digits);
+    const int p = d.pointPos;
+    const auto len = static_cast<int>(ds.size());
+    std::string text;
+    if (p <= 0) {
+        text = "0," + std::string(static_cast<std::size_t>(-p), '0') + ds;
+    } else if (p >= len) {
+        text = ds + std::string(static_cast<std::size_t>(p - len), '0');
+    } else {
+        text = ds.substr(0, static_cast<std::size_t>(p)) + "," +
+               ds.substr(static_cast<std::size_t>(p));
+    }
+    return (value < 0 ? "-" : "") + text;
+}
+
 } // namespace torvelix

@@ -31,4 +31,9 @@ std::string formatDecimals(double value, int decimals);
 // point dropped, no minus sign on a zero: 2.5 (4) -> "2.5", 3.00004 (4) -> "3", -0.00001 -> "0".
 std::string formatTrimmedDecimals(double value, int decimals);
 
+// A size or force as a drawing writes it by ESKD: rounded at the given decimal (half away
+// from zero), trailing zeros and the separator dropped, a decimal comma, never exponent
+// form: 48.972 -> "48,972", 96 -> "96", 1.80 -> "1,8", 0.0004 (3) -> "0".
+std::string formatDrawingNumber(double value, int decimals = 3);
+
 } // namespace torvelix

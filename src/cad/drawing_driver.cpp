@@ -3,7 +3,9 @@
 // allowance, drawn length, one view).
 #include "drawing_driver.h"
 
+#include "number_format.h"
 #include "number_parse.h"
+#include "spring_fit.h"
 #include "spring_geometry.h"
 
 #include <cmath>
@@ -60,27 +62,6 @@ CadSpace& chooseTargetSpace(CadDocument& document, int tileMode, int cvPort) {
     return document.ModelSpace();
 }
 
-// The pitch that fits the spring between the picked points: t = (distance - k d) / q.
-double fittedPitch(const DrawingParams& params, double distance) {
-    double k = 1;
-    double q = params.n - 0.5;
-    switch (params.EndType) {
-    case EndType::Open:
-        k = 1.01;
-        q = params.n + 1;
-        break;
-    case EndType::Closed:
-        k = 3;
-        break;
-    case EndType::ClosedGround:
-        k = 1.5;
-        break;
-    case EndType::ThreeQuarterGround:
-        break;
-    }
-    return (distance - k * params.d) / q;
-}
-
 constexpr double kLargestSizeMm = 1e6;
 // Picked points farther out than this leave no room for the spring's coordinates.
 constexpr double kFarthestPointMm = 1e9;
@@ -95,7 +76,48 @@ constexpr const char* kPitchNotAboveWire = "Расстояние между то
 constexpr const char* kPitchNotPositive =
     "Расстояние между точками слишком мало:\rшаг пружины t получается не больше нуля!";
 
+// "... длина L2 = 60 мм должна быть меньше длины L1 = 50 мм!" for two lengths out of order.
+std::string notBelow(const char* name, double value, const char* other, double limit,
+                     const char* unit) {
+    return std::string("Диаграмма нагружения: длина ") + name + " = " + formatGeneral(value) +
+           unit + "\rдолжна быть меньше длины " + other + " = " + formatGeneral(limit) + unit + "!";
+}
+
 } // namespace
+
+std::optional<std::string> checkDiagramLengths(const DrawingParams& p) {
+    const std::pair<const char*, double> lengths[] = {
+        {"L0", p.L0}, {"L1", p.L1}, {"L2", p.L2}, {"L3", p.L3}};
+    for (std::size_t i = 1; i < 4; ++i) {
+        if (!(lengths[i].second < lengths[i - 1].second)) {
+            return notBelow(lengths[i].first, lengths[i].second, lengths[i - 1].first,
+                            lengths[i - 1].second, " мм");
+        }
+    }
+    if (!(p.L3 > 0)) {
+        return "Диаграмма нагружения: длина L3 = " + formatGeneral(p.L3) +
+               " мм\rдолжна быть больше нуля!";
+    }
+    return std::nullopt;
+}
+
+std::optional<std::string> checkDiagramForces(const DrawingParams& p) {
+    const std::pair<const char*, double> forces[] = {{"F1", p.F1}, {"F2", p.F2}, {"F3", p.F3}};
+    for (const auto& [name, value] : forces) {
+        if (!std::isfinite(value) || value < 0 || value > kLargestSizeMm) {
+            return std::string("Диаграмма нагружения: сила ") + name + " = " +
+                   formatGeneral(value) + " Н\rдолжна быть не меньше нуля и не больше 1000000 Н!";
+        }
+    }
+    for (std::size_t i = 1; i < 3; ++i) {
+        if (!(forces[i - 1].second < forces[i].second)) {
+            return std::string("Диаграмма нагружения: сила ") + forces[i - 1].first + " = " +
+                   formatGeneral(forces[i - 1].second) + " Н\rдолжна быть меньше " +
+                   forces[i].first + " = " + formatGeneral(forces[i].second) + " Н!";
+        }
+    }
+    return std::nullopt;
+}
 
 DrawingParams buildDrawingParams(const DrawingControls& controls) {
     using torvelix::parseNumber;
@@ -169,21 +191,10 @@ std::optional<std::string> checkDrawingParams(const DrawingParams& p) {
     if (p.WithDiagram && p.ViewType == ViewType::WithBreak && p.L3 == p.L0) {
         return std::string("Длина пружины L3 не должна\rравняться длине в свободном состоянии L0!");
     }
-    return std::nullopt;
-}
-
-double endAllowance(const DrawingParams& params, double coilTilt) {
-    switch (params.EndType) {
-    case EndType::Open:
-        return 0.75 * params.t + params.d / (2 * std::cos(coilTilt));
-    case EndType::Closed:
-        return 1.5 * params.d;
-    case EndType::ClosedGround:
-        return 0.75 * params.d;
-    case EndType::ThreeQuarterGround:
-        break;
+    if (p.WithDiagram && p.ViewType == ViewType::WithBreak) {
+        return checkDiagramLengths(p);
     }
-    return 0.5 * params.d;
+    return std::nullopt;
 }
 
 bool tooFar(const Point& p) {
@@ -230,7 +241,7 @@ void DrawSpring(DrawingSession& session, DrawingParams& params, CadConnector& co
                 sink.show(MessageIcon::Error, kDistanceTooShort);
                 return;
             }
-            const double pitch = fittedPitch(params, distance);
+            const double pitch = geometry::inscribedPitch(params, distance);
             if (!(pitch > 0)) {
                 sink.show(MessageIcon::Error, kPitchNotPositive);
                 return;
@@ -241,8 +252,8 @@ void DrawSpring(DrawingSession& session, DrawingParams& params, CadConnector& co
             }
             params.t = pitch;
         }
-        state.CoilTilt = std::atan(params.t / (2 * params.D0));
-        const double allowance = endAllowance(params, state.CoilTilt);
+        state.CoilTilt = geometry::coilTiltFor(params.t, params.D0);
+        const double allowance = geometry::endAllowance(params, state.CoilTilt);
         if (params.WithDiagram) {
             double x = params.BreakCoils == 1 ? params.t : 2 * params.t;
             x += allowance;

@@ -75,7 +75,11 @@ inline constexpr const char* kPointTooFar =
     "Точка лежит слишком далеко от начала координат\r(координата больше 1E9 мм)!";
 bool tooFar(const Point& p);
 
-// The end allowance: how far the first working coil's top lies right of the start point.
-double endAllowance(const DrawingParams& params, double coilTilt);
+// The loading diagram's lengths in order (L3 < L2 < L1 < L0, L3 above zero) and its
+// forces (0 <= F1 < F2 < F3, finite): the text of the error box naming the first value out
+// of order, or nothing. The lengths are checked with every diagram, the forces where the
+// diagram is labelled with them (the complete drawing).
+std::optional<std::string> checkDiagramLengths(const DrawingParams& params);
+std::optional<std::string> checkDiagramForces(const DrawingParams& params);
 
 } // namespace torvelix::cad

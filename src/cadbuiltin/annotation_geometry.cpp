@@ -2,7 +2,9 @@
 // its text, the dimension and extension lines with their arrows, and the hatch lines
 // clipped to their loops. The file writers and the painters draw from these.
 #include "entity_geometry.h"
+
 #include "number_format.h"
+#include "text_metrics.h"
 
 #include <algorithm>
 #include <array>
@@ -33,16 +35,16 @@ Entity lineEntity(const Point& a, const Point& b) {
     return e;
 }
 
-// A drafting font's characters are about six tenths of the text height wide.
+// The sheet's font (Liberation Sans, Arial's metrics) measures the text.
 double textWidth(const std::string& text, double height) {
-    const auto characters = std::count_if(text.begin(), text.end(), [](char ch) {
-        return (static_cast<unsigned char>(ch) & 0xC0) != 0x80;
-    });
-    return 0.6 * height * static_cast<double>(characters);
+    return torvelix::textWidth(text, height);
 }
 
+// Sizes in the ESKD style: decimal comma, trailing zeros dropped, three decimals at most
+// (the dimension style's DIMDEC, DIMZIN and DIMDSEP say the same to a program that
+// rebuilds the text).
 std::string formatValue(double value) {
-    return formatTrimmedDecimals(value, 3);
+    return formatDrawingNumber(value, 3);
 }
 
 void replaceAll(std::string& text, const std::string& from, const std::string& to) {

@@ -9,6 +9,8 @@ namespace torvelix::cad {
 namespace {
 
 constexpr double kDegrees = 180.0 / kPi;
+// The spacing of ANSI31's lines at scale 1: 1/8 inch.
+constexpr double kAnsi31Spacing = 3.175;
 
 void point(DxfSink& out, int gc, const Point& p) {
     out.real(gc, p.x);
@@ -69,7 +71,9 @@ void writeDxfHatch(DxfSink& out, const Entity& hatch, const DxfEntityHead& h) {
     out.real(210, 0.0);
     out.real(220, 0.0);
     out.real(230, 1.0);
-    out.text(2, "_USER");
+    // ANSI31, the standard pattern of 45-degree lines every CAD program has, scaled from
+    // its 1/8 inch spacing to the hatch's.
+    out.text(2, "ANSI31");
     out.integer(70, 0); // pattern fill
     out.integer(71, 0); // not associative
     out.integer(91, static_cast<int>(hatch.loops.size()));
@@ -82,10 +86,10 @@ void writeDxfHatch(DxfSink& out, const Entity& hatch, const DxfEntityHead& h) {
         out.integer(97, 0);
     }
     out.integer(75, 1); // odd parity
-    out.integer(76, 0); // user-defined lines
+    out.integer(76, 1); // predefined pattern
     const double angle = hatch.patternAngle * kDegrees;
-    out.real(52, angle);
-    out.real(41, hatch.patternSpacing);
+    out.real(52, angle - 45.0);
+    out.real(41, hatch.patternSpacing / kAnsi31Spacing);
     out.integer(77, 0);
     out.integer(78, 1);
     out.real(53, angle);

@@ -45,6 +45,18 @@ void writeHeaderVariables(BufferWriter& dw, const DrawingDocument& doc) {
     dw.dxfString(7, kTextStyle);
     dw.dxfString(9, "$DIMSTYLE");
     dw.dxfString(2, "Standard");
+    // Dimension texts as the sheet writes them, for a program that rebuilds them from these
+    // variables: three decimals at most, trailing zeros dropped, a decimal comma.
+    dw.dxfString(9, "$DIMDEC");
+    dw.dxfInt(70, 3);
+    dw.dxfString(9, "$DIMZIN");
+    dw.dxfInt(70, 8);
+    dw.dxfString(9, "$DIMDSEP");
+    dw.dxfInt(70, ',');
+    dw.dxfString(9, "$DIMTXT");
+    dw.dxfReal(40, 3.5);
+    dw.dxfString(9, "$DIMASZ");
+    dw.dxfReal(40, 2.5);
     // Lineweights shown, so that outlines stand out from thin lines.
     dw.dxfString(9, "$LWDISPLAY");
     dw.dxfInt(290, 1);

@@ -1,6 +1,7 @@
 // Intersections, rotations and extents of the built-in drawing's entities.
 #include "entity_geometry.h"
 
+#include "text_metrics.h"
 #include "utf8.h"
 
 #include <algorithm>
@@ -360,9 +361,8 @@ Extents entityExtents(const Entity& entity) {
         break;
     }
     case Entity::Kind::Text: {
-        // Roughly the width of a drafting font: seven tenths of the height per character.
-        const auto characters = static_cast<double>(countCharacters(entity.text));
-        const double width = 0.7 * entity.height * characters;
+        // As wide as the sheet's font (Liberation Sans, Arial's metrics) writes it.
+        const double width = torvelix::textWidth(entity.text, entity.height);
         const Point origin = entity.a;
         for (const Point corner :
              {Point{origin.x, origin.y, 0}, Point{origin.x + width, origin.y, 0},

@@ -13,7 +13,10 @@ namespace torvelix::cad {
 namespace {
 
 constexpr double kMarginMm = 5.0;
-constexpr const char* kFontFamilies = "DejaVu Sans, Arial, Liberation Sans, sans-serif";
+// Liberation Sans has Arial's metrics, with which the drawing measures its texts.
+constexpr const char* kFontFamilies = "Liberation Sans, Arial, Arimo, sans-serif";
+// Its capital letters are 1409 / 2048 of the font size high.
+constexpr double kCapHeightPerSize = 1409.0 / 2048.0;
 
 // Four decimals (a tenth of a micrometre) without trailing zeros.
 std::string num(double value) {
@@ -51,23 +54,12 @@ std::string xy(const Point& p) {
     return num(p.x) + " " + num(-p.y);
 }
 
-// The drawing's text height is that of the capitals, about 0.73 of the font size in the
-// fonts named. The text is stretched or squeezed to the width the extents assume (seven
-// tenths of the height a character), so that none of it falls outside the picture.
+// The drawing's text height is that of the capitals; the font the texts were measured
+// with gives them the width the drawing made room for.
 void writeText(std::string& out, const std::string& text, const Point& at, double height,
                double rotation) {
-    std::size_t characters = 0;
-    for (std::size_t pos = 0; pos < text.size();) {
-        nextCodePoint(text, pos);
-        ++characters;
-    }
     out += "<text x=\"" + num(at.x) + "\" y=\"" + num(-at.y) + "\" font-size=\"" +
-           num(height / 0.73) + "\"";
-    if (characters > 0) {
-        out += " textLength=\"";
-        out += num(0.7 * height * static_cast<double>(characters));
-        out += "\" lengthAdjust=\"spacingAndGlyphs\"";
-    }
+           num(height / kCapHeightPerSize) + "\"";
     if (rotation != 0) {
         out += " transform=\"rotate(" + num(-rotation * 180 / kPi) + " " + xy(at) + ")\"";
     }
@@ -133,7 +125,7 @@ void writeEntity(std::string& out, const Entity& e) {
 
 // The stroke of an entity's layer: its lineweight (0.25 mm by default) and the dashes of
 // its linetype.
-std::string strokeOf(const DrawingDocument& doc, const Entity& e) {
+std::string strokeOf(const DrawingDocument& doc, const Entity& e, double unitsPerPaperMm) {
     const Layer* layer = doc.findLayer(e.layer);
     if (layer == nullptr ||
         (layer->lineweight == kLineweightDefault && layer->linetype == "CONTINUOUS")) {
@@ -141,7 +133,8 @@ std::string strokeOf(const DrawingDocument& doc, const Entity& e) {
     }
     std::string attributes;
     if (layer->lineweight != kLineweightDefault) {
-        attributes += " stroke-width=\"" + num(std::max(layer->lineweight, 5) / 100.0) + "\"";
+        attributes += " stroke-width=\"" +
+                      num(std::max(layer->lineweight, 5) / 100.0 * unitsPerPaperMm) + "\"";
     }
     if (const Linetype* type = doc.findLinetype(layer->linetype); type && !type->pattern.empty()) {
         attributes += " stroke-dasharray=\"";
@@ -169,23 +162,29 @@ std::string svgText(const DrawingDocument& doc) {
     if (box.empty) {
         box.add(0, 0);
     }
-    const double left = box.minX - kMarginMm;
-    const double top = -box.maxY - kMarginMm;
-    const double width = box.width() + 2 * kMarginMm;
-    const double height = box.height() + 2 * kMarginMm;
+    // A sheet is drawn at its scale: the picture is the sheet, in millimetres of paper, and
+    // line weights are paper millimetres. Any other drawing is shown 1:1 with a margin.
+    const bool sheet = doc.findLayer("Рамка") != nullptr;
+    const double unitsPerPaperMm = sheet ? doc.variable("DIMSCALE") : 1.0;
+    const double margin = sheet ? 0.0 : kMarginMm;
+    const double left = box.minX - margin;
+    const double top = -box.maxY - margin;
+    const double width = box.width() + 2 * margin;
+    const double height = box.height() + 2 * margin;
 
     std::string out;
     out.reserve(4096 + entities.size() * 100);
     out += "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n";
-    out += "<svg xmlns=\"http://www.w3.org/2000/svg\" width=\"" + num(width) + "mm\" height=\"" +
-           num(height) + "mm\" viewBox=\"" + num(left) + " " + num(top) + " " + num(width) + " " +
-           num(height) + "\">\n";
+    out += "<svg xmlns=\"http://www.w3.org/2000/svg\" width=\"" + num(width / unitsPerPaperMm) +
+           "mm\" height=\"" + num(height / unitsPerPaperMm) + "mm\" viewBox=\"" + num(left) + " " +
+           num(top) + " " + num(width) + " " + num(height) + "\">\n";
     out += "<rect x=\"" + num(left) + "\" y=\"" + num(top) + "\" width=\"" + num(width) +
            "\" height=\"" + num(height) + "\" fill=\"white\"/>\n";
-    out += "<g fill=\"none\" stroke=\"black\" stroke-width=\"0.25\" stroke-linecap=\"round\">\n";
+    out += "<g fill=\"none\" stroke=\"black\" stroke-width=\"" + num(0.25 * unitsPerPaperMm) +
+           "\" stroke-linecap=\"round\">\n";
     for (const Entity& e : entities) {
         if (e.kind != Entity::Kind::Text) {
-            const std::string stroke = strokeOf(doc, e);
+            const std::string stroke = strokeOf(doc, e, unitsPerPaperMm);
             if (!stroke.empty()) {
                 out += "<g" + stroke + ">";
             }

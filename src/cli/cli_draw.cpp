@@ -50,7 +50,8 @@ const char* kDrawHelp =
     "  --tt-corner X,Y[,Z]  lower-left corner of the requirements (needed with --tt)\n"
     "  --eskd            the complete drawing: layers, axes, hatching, dimensions, the\n"
     "                    labelled diagram, frame and title block on the smallest sheet\n"
-    "                    that holds it; needs --L0 (the spring is drawn that long);\n"
+    "                    that holds it; needs --L0 (the spring is drawn that long at\n"
+    "                    its pitch --t, the end coils taking up the difference);\n"
     "                    --start is the sheet's lower-left corner, --tt needs no\n"
     "                    --tt-corner (the requirements stand above the title block)\n"
     "  --material TEXT --mass TEXT  the title block's material and mass (with --eskd)\n"
@@ -128,7 +129,7 @@ int runDrawCommand(const std::vector<std::string>& rawArgs, const std::string& e
             return usage(std::string("missing ") + required);
         }
     }
-    if (!inscribe && !options.has("--eskd") && !options.has("--t")) {
+    if (!inscribe && !options.has("--t")) {
         return usage("missing --t (or --inscribe with --end)");
     }
     if (inscribe != options.has("--end")) {

@@ -56,6 +56,12 @@ struct DrawingState {
     // When above zero, the view with a break spans this length from PickStart (the gap of
     // the break widened to it) instead of one pitch more than the coils it shows.
     double BrokenViewLength = 0;
+    // The complete drawing's end coils: each closed end coil moved this far out from the
+    // working coils (its back edge spans the gap), so that the spring is as long as L0 at
+    // its own pitch; and open ends drawn as the last quarter turn, from the wire's cut
+    // end at PickStart on the axis up to the first coil's top. 0 and false: as specified.
+    double EndGap = 0;
+    bool QuarterOpenEnd = false;
     std::array<Point, 11> WorkPoints{}; // P0 .. P10
     WireOffset Offset;
     std::vector<EntityRef> CoilEntities;

@@ -22,8 +22,11 @@ struct EskdSheetInfo {
 };
 
 // The sheet: format, its size on paper, the scale (paper millimetres per drawing
-// millimetre) and its text, the lower-left corner in the drawing, and the region of the
-// sheet (paper millimetres from the corner) where the spring's picture is centred.
+// millimetre) and its text, the lower-left corner in the drawing, the region of the sheet
+// (paper millimetres from the corner) where the spring's picture is centred, and how the
+// spring is drawn there: the view (a view with a break that would leave no coil out is
+// drawn whole), the length it is drawn over (L0, or less where a break leaves coils out)
+// and whether the loading diagram stands above it.
 struct SheetLayout {
     std::string Format;
     double Width = 0;
@@ -32,9 +35,13 @@ struct SheetLayout {
     std::string ScaleText;
     Point Corner;
     double AreaLeft = 0, AreaBottom = 0, AreaRight = 0, AreaTop = 0;
+    ViewType DrawnView = ViewType::Full;
+    double ViewLength = 0;
+    bool Diagram = false;
 };
 
-// The layers and the dash-dot linetype of the complete drawing.
+// The layers and the dash-dot linetype of the complete drawing. The linetype's name is the
+// one CAD programs know by itself, so that they draw it dash-dot also without its pattern.
 inline constexpr const char* kLayerOutline = "Контур";
 inline constexpr const char* kLayerAxes = "Оси";
 inline constexpr const char* kLayerHatch = "Штриховка";
@@ -42,15 +49,26 @@ inline constexpr const char* kLayerDimensions = "Размеры";
 inline constexpr const char* kLayerDiagram = "Диаграмма";
 inline constexpr const char* kLayerFrame = "Рамка";
 inline constexpr const char* kLayerTitle = "Надписи";
-inline constexpr const char* kDashDot = "ШТРИХПУНКТИРНАЯ";
+inline constexpr const char* kDashDot = "DASHDOT";
 
-// The pitch with which the full view spans `length` (the end coils' outer faces that far
-// apart): (length - k d) / (n - 0.5) for closed ends, solved for the open end's tilt.
-double pitchForLength(const DrawingParams& params, double length);
+// Text heights on paper: dimensions and entries 3.5 mm, captions and forces 2.5 mm.
+inline constexpr double kDimensionTextMm = 3.5;
+inline constexpr double kSmallTextMm = 2.5;
 
-// The smallest of A4 portrait, A3 and A2 landscape that holds everything at the largest
-// standard scale that fits it; nothing when even A2 at 1:5 is too small.
+// The smallest of A4 portrait, A3, A2 and A1 landscape that holds the spring with its
+// dimensions and diagram at the largest standard scale that fits it; nothing when even A1
+// at the smallest scale is too small. The request is the one prepared for the sheet.
 std::optional<SheetLayout> chooseSheet(const DrawingParams& params, const EskdSheetInfo& info);
+
+// The paper millimetres a spring's picture needs around its outline, from left, right,
+// below and above, for the dimensions, the diagram and its labels.
+struct PictureRoom {
+    double left = 0, right = 0, below = 0, above = 0;
+};
+PictureRoom pictureRoom(const DrawingParams& params, const SheetLayout& sheet);
+
+// The diagram's height on paper: half the mean diameter, 20 to 40 mm.
+double diagramHeightMm(const DrawingParams& params, double scale);
 
 // Where the spring starts (its left end on the axis) on the placed sheet.
 Point springStartOnSheet(const DrawingParams& params, const SheetLayout& sheet);

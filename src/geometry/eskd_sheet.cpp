@@ -2,7 +2,10 @@
 // of the first form with its grid, captions and the design's entries, and the technical
 // requirements above it. Positions are paper millimetres from the sheet's corner.
 #include "eskd_drawing.h"
+#include "eskd_sheet_text.h"
 #include "geometry_support.h"
+
+#include <algorithm>
 
 namespace torvelix::geometry {
 
@@ -31,6 +34,39 @@ public:
             space_.AddText(text, at(x, y), height / sheet_.Scale);
         }
     }
+    // The text inside the cell from (x1, y1) to (x2, y2), `height` high where it fits:
+    // wrapped into lines when `wrap` allows and the cell is tall enough, then made smaller
+    // until the widest line fits, as drafters do; left-aligned or centred, and centred
+    // upright with room for the letters below the line.
+    void cellText(const std::string& text, double x1, double y1, double x2, double y2,
+                  double height, bool centred = false, bool wrap = false) {
+        if (text.empty()) {
+            return;
+        }
+        const double inset = 0.8;
+        const double width = x2 - x1 - 2 * inset;
+        std::vector<std::string> lines{text};
+        if (wrap && sheetTextWidth(text, height) > width) {
+            std::vector<std::string> wrapped = wrapText(text, height, width);
+            if (static_cast<double>(wrapped.size()) * height * 1.6 <= y2 - y1) {
+                lines = std::move(wrapped);
+            }
+        }
+        const auto count = static_cast<double>(lines.size());
+        // Capital height plus the part below the line (0.3 of it), 0.6 apart.
+        double h = std::min(height, (y2 - y1 - 2 * inset) / (1.3 * count + 0.6 * (count - 1)));
+        for (const std::string& line : lines) {
+            h = std::min(h, h * narrowingToFit(line, h, width));
+        }
+        const double block = h * (1.3 * count + 0.6 * (count - 1));
+        double baseline = (y1 + y2 + block) / 2 - h;
+        for (const std::string& line : lines) {
+            const double lineWidth = sheetTextWidth(line, h);
+            const double x = centred ? (x1 + x2 - lineWidth) / 2 : x1 + inset;
+            this->text(line, x, baseline, h);
+            baseline -= 1.9 * h;
+        }
+    }
 
 private:
     cad::CadSpace& space_;
@@ -39,6 +75,7 @@ private:
 
 // The title block's columns on the left (changes and signatures) and its rows, 5 mm each.
 constexpr double kLeftColumns[] = {7, 17, 40, 55};
+constexpr double kTitleBlockHeight = 55;
 
 } // namespace
 
@@ -86,31 +123,35 @@ void drawEskdSheet(DrawingState& state, cad::CadDocument& document, const SheetL
 
     document.SetActiveLayer(kLayerTitle);
     const char* captions[] = {"Изм.", "Лист", "№ докум.", "Подп.", "Дата"};
-    const double captionX[] = {0, 7, 17, 40, 55};
+    const double columns[] = {0, 7, 17, 40, 55, 65};
     for (int i = 0; i < 5; ++i) {
-        pen.text(captions[i], x0 + captionX[i] + 0.7, y0 + 31.2, 2.5);
+        pen.cellText(captions[i], x0 + columns[i], y0 + 30, x0 + columns[i + 1], y0 + 35,
+                     kSmallTextMm);
     }
     const char* signatures[] = {"Разраб.", "Пров.", "Т.контр.", "", "Н.контр.", "Утв."};
     for (int i = 0; i < 6; ++i) {
-        pen.text(signatures[i], x0 + 0.7, y0 + 26.2 - 5 * i, 2.5);
+        pen.cellText(signatures[i], x0, y0 + 25 - 5 * i, x0 + 17, y0 + 30 - 5 * i, kSmallTextMm);
     }
-    pen.text("Лит.", x0 + 137, y0 + 36.2, 2.5);
-    pen.text("Масса", x0 + 152, y0 + 36.2, 2.5);
-    pen.text("Масштаб", x0 + 168, y0 + 36.2, 2.5);
-    pen.text("Лист", x0 + 136, y0 + 16.2, 2.5);
-    pen.text("Листов 1", x0 + 157, y0 + 16.2, 2.5);
+    pen.cellText("Лит.", x0 + 135, y0 + 35, x0 + 150, y0 + 40, kSmallTextMm, true);
+    pen.cellText("Масса", x0 + 150, y0 + 35, x0 + 167, y0 + 40, kSmallTextMm, true);
+    pen.cellText("Масштаб", x0 + 167, y0 + 35, x0 + 185, y0 + 40, kSmallTextMm, true);
+    pen.cellText("Лист", x0 + 135, y0 + 15, x0 + 155, y0 + 20, kSmallTextMm);
+    pen.cellText("Листов 1", x0 + 155, y0 + 15, x0 + 185, y0 + 20, kSmallTextMm);
     // The entries: the name (7 mm) with the standard below it, the material, mass, scale.
-    pen.text(info.Name, x0 + 70, y0 + 28, 7);
-    pen.text(info.Designation, x0 + 68, y0 + 19, 3.5);
-    pen.text(info.Material, x0 + 67, y0 + 6, 3.5);
-    pen.text(info.Mass, x0 + 151.5, y0 + 26, 3.5);
-    pen.text(sheet.ScaleText, x0 + 169, y0 + 26, 5);
+    pen.cellText(info.Name, x0 + 65, y0 + 24, x0 + 135, y0 + 40, 7, true);
+    pen.cellText(info.Designation, x0 + 65, y0 + 15, x0 + 135, y0 + 24, kDimensionTextMm, true);
+    pen.cellText(info.Material, x0 + 65, y0, x0 + 135, y0 + 15, kDimensionTextMm, true, true);
+    pen.cellText(info.Mass, x0 + 150, y0 + 20, x0 + 167, y0 + 35, kDimensionTextMm, true);
+    pen.cellText(sheet.ScaleText, x0 + 167, y0 + 20, x0 + 185, y0 + 35, 5, true);
 
-    // The requirements above the title block, the first line on top, 6 mm apart.
-    const double lines = static_cast<double>(info.TechLines.size());
-    for (std::size_t i = 0; i < info.TechLines.size(); ++i) {
-        pen.text(info.TechLines[i], x0, y0 + 55 + 5 + 6 * (lines - 1 - static_cast<double>(i)),
-                 3.5);
+    // The requirements above the title block, 5 mm in from its edge, the first line on
+    // top, 6 mm apart, wrapped to the title block's width.
+    const std::vector<std::string> lines = techBlockLines(info.TechLines);
+    const double count = static_cast<double>(lines.size());
+    for (std::size_t i = 0; i < lines.size(); ++i) {
+        pen.text(lines[i], x0 + kTechIndentMm,
+                 y0 + kTitleBlockHeight + 5 + kTechPitchMm * (count - 1 - static_cast<double>(i)),
+                 kTechTextMm);
     }
     document.SetActiveLayer("0");
 }

@@ -35,6 +35,20 @@ void moveToTurnCentre(DrawingState& state, const Point& m) {
     state.InsertPoint.x = (m.x + state.InsertPoint.x) * 0.5;
 }
 
+// The far end coil: a half-turn copy of each end entity. An open end drawn as a quarter
+// turn fills only the slots it needs.
+void endCopies(DrawingState& state, int count) {
+    if (!state.QuarterOpenEnd) {
+        halfTurnCopies(state.EndEntities, count, state.InsertPoint, kEnd);
+        return;
+    }
+    for (const EntityRef& entity : state.EndEntities) {
+        if (entity) {
+            entity->ArrayPolar(2, 2 * kPi, state.InsertPoint);
+        }
+    }
+}
+
 } // namespace
 
 void DrawBrokenView(DrawingState& state, const DrawingParams& params) {
@@ -65,7 +79,7 @@ void DrawBrokenView(DrawingState& state, const DrawingParams& params) {
     }
     halfTurnCopies(state.CoilEntities, oneCoil ? 6 : 12, state.InsertPoint, kCoil);
     halfTurnCopies(state.BreakEntities, 1, state.InsertPoint, kBreak);
-    halfTurnCopies(state.EndEntities, 6, state.InsertPoint, kEnd);
+    endCopies(state, 6);
 }
 
 void DrawFullView(DrawingState& state, const DrawingParams& params) {
@@ -92,7 +106,7 @@ void DrawFullView(DrawingState& state, const DrawingParams& params) {
     m.y = P[1].y;
     DrawEndCoil(state, params);
     moveToTurnCentre(state, m);
-    halfTurnCopies(state.EndEntities, 6, state.InsertPoint, kEnd);
+    endCopies(state, 6);
 }
 
 void DrawSectionView(DrawingState& state, const DrawingParams& params) {
@@ -112,7 +126,7 @@ void DrawSectionView(DrawingState& state, const DrawingParams& params) {
     m.y = P[1].y;
     drawSectionEnd(state, params);
     moveToTurnCentre(state, m);
-    halfTurnCopies(state.EndEntities, 4, state.InsertPoint, kEnd);
+    endCopies(state, 4);
 }
 
 void DrawCutView(DrawingState& state, const DrawingParams& params) {
@@ -135,7 +149,7 @@ void DrawCutView(DrawingState& state, const DrawingParams& params) {
     m.y = P[1].y;
     drawCutEnd(state, params);
     moveToTurnCentre(state, m);
-    halfTurnCopies(state.EndEntities, 2, state.InsertPoint, kEnd);
+    endCopies(state, 2);
 }
 
 void drawView(DrawingState& state, const DrawingParams& params) {

@@ -98,3 +98,19 @@ TEST(CStyleFormats, DecimalsFixedAndTrimmed) {
     EXPECT_EQ(formatTrimmedDecimals(120, 3), "120"); // zeros before the point stay
     EXPECT_EQ(formatTrimmedDecimals(0.1 + 0.2, 10), "0.3");
 }
+
+// Sizes on a drawing: decimal comma, rounded at the decimal asked for, no trailing zeros.
+TEST(DrawingNumberFormat, CommaWithoutTrailingZeros) {
+    using torvelix::formatDrawingNumber;
+    EXPECT_EQ(formatDrawingNumber(48.972), "48,972");
+    EXPECT_EQ(formatDrawingNumber(96), "96");
+    EXPECT_EQ(formatDrawingNumber(1.80), "1,8");
+    EXPECT_EQ(formatDrawingNumber(2.0625), "2,063"); // an exact tie rounds away from zero
+    EXPECT_EQ(formatDrawingNumber(0.0004), "0");
+    EXPECT_EQ(formatDrawingNumber(-0.0004), "0");
+    EXPECT_EQ(formatDrawingNumber(0.05), "0,05");
+    EXPECT_EQ(formatDrawingNumber(-12.5, 0), "-13");
+    EXPECT_EQ(formatDrawingNumber(0.00622, 5), "0,00622");
+    EXPECT_EQ(formatDrawingNumber(1234567.25, 1), "1234567,3");
+    EXPECT_EQ(formatDrawingNumber(99.9996), "100");
+}

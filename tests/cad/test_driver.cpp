@@ -359,19 +359,4 @@ TEST_F(Driver, DiagramRescalesLengthsToTheDrawnLength) {
     EXPECT_NEAR(hi, drawn, 1e-9);
 }
 
-TEST(EndAllowance, OfEachEndType) {
-    DrawingParams p;
-    p.t = 6;
-    p.d = 2;
-    p.D0 = 20;
-    p.EndType = EndType::Open;
-    EXPECT_NEAR(endAllowance(p, std::atan(6.0 / 40)), 5.511, 5e-4);
-    p.EndType = EndType::Closed;
-    EXPECT_DOUBLE_EQ(endAllowance(p, 0), 3);
-    p.EndType = EndType::ClosedGround;
-    EXPECT_DOUBLE_EQ(endAllowance(p, 0), 1.5);
-    p.EndType = EndType::ThreeQuarterGround;
-    EXPECT_DOUBLE_EQ(endAllowance(p, 0), 1);
-}
-
 } // namespace

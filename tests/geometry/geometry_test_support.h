@@ -3,6 +3,7 @@
 #pragma once
 
 #include "geometry_fake_cad.h"
+#include "spring_fit.h"
 #include "spring_geometry.h"
 
 #include <algorithm>
@@ -30,18 +31,7 @@ inline std::string caseName(ViewType view, EndType endType) {
 // The driver's preparation: CoilTilt from t and D0, InsertPoint right of the start point
 // by the end allowance of the end type.
 inline double endAllowanceFor(const geometry::DrawingParams& p) {
-    const double tilt = std::atan(p.t / (2 * p.D0));
-    switch (p.EndType) {
-    case EndType::Open:
-        return 0.75 * p.t + p.d / (2 * std::cos(tilt));
-    case EndType::Closed:
-        return 1.5 * p.d;
-    case EndType::ClosedGround:
-        return 0.75 * p.d;
-    case EndType::ThreeQuarterGround:
-        break;
-    }
-    return 0.5 * p.d;
+    return geometry::endAllowance(p, geometry::coilTiltFor(p.t, p.D0));
 }
 
 inline void prepareAsDriver(geometry::DrawingState& s, const geometry::DrawingParams& p,

@@ -9,7 +9,7 @@ trap 'rm -rf "$work"' EXIT
 /usr/bin/python3 -c 'import ezdxf' 2>/dev/null || exit 77
 
 printf 'items=1,10\ne6Num=123\ncomb6Gost=ГОСТ 13766-86\n' > "$work/tt.txt"
-common="--ends 3 --D0 20 --d 2 --n 8 --L0 100 --start 1000,500 --tt $work/tt.txt"
+common="--ends 3 --D0 20 --d 2 --t 12.125 --n 8 --L0 100 --start 1000,500 --tt $work/tt.txt"
 "$exe" draw --eskd --view broken $common --diagram --L1 88 --L2 70 --L3 64 \
     --F1 20 --F2 80 --F3 100 --material 'Проволока II' --mass 0,012 -o "$work/broken.dxf"
 for view in full section cut; do
@@ -17,7 +17,7 @@ for view in full section cut; do
 done
 "$exe" draw --eskd --view cut $common -o "$work/cut.pdf"
 # Without --L0 there is no length to draw to.
-if "$exe" draw --eskd --view full --ends 3 --D0 20 --d 2 --n 8 -o "$work/x.dxf" 2>/dev/null; then
+if "$exe" draw --eskd --view full --ends 3 --D0 20 --d 2 --t 12 --n 8 -o "$work/x.dxf" 2>/dev/null; then
     echo "FAIL: --eskd without L0 drawn" >&2
     exit 1
 fi
@@ -32,10 +32,10 @@ def check(ok, message):
     if not ok:
         bad.append(message)
 
-# Independently: the pitch for closed ground ends is (L0 - 1.5 d) / (n - 0.5) = 97 / 7.5;
-# the outer diameter D0 + d = 22; the sheet A4 at 1:1 (100 mm plus the dimensions do not
-# fit 185 mm at 2:1), its corner at the start point given.
-pitch = 97 / 7.5
+# Independently: the pitch is the design's, t = (L0 - 1.5 d) / n = 97 / 8 for closed ground
+# ends (n2 = 2, n3 = 1.5); the outer diameter D0 + d = 22; the sheet A4 at 1:1 (100 mm plus
+# the dimensions do not fit 185 mm at 2:1), its corner at the start point given.
+pitch = 97 / 8
 for view in ("broken", "full", "section", "cut"):
     doc = ezdxf.readfile("%s/%s.dxf" % (work, view))
     audit = doc.audit()
@@ -48,6 +48,7 @@ for view in ("broken", "full", "section", "cut"):
     axis_type = layers["Оси"].dxf.linetype
     pattern = doc.linetypes.get(axis_type).pattern_tags.tags
     check(len([t for t in pattern if t.code == 49]) == 4, view + ": dash-dot pattern")
+    check(axis_type == "DASHDOT", view + ": the axes' linetype is " + axis_type)
     msp = doc.modelspace()
     outline = msp.query('*[layer=="Контур"]')
     check(len(outline) > 0 and all(e.dxftype() in ("LINE", "ARC", "CIRCLE") for e in outline),
@@ -63,7 +64,8 @@ for view in ("broken", "full", "section", "cut"):
     # Section and cut: two sections a coil and the ground end's section at either end.
     expected = 2 * 8 + 2 if view in ("section", "cut") else 0
     check(len(hatches) == expected, "%s: %d hatches, expected %d" % (view, len(hatches), expected))
-    check(all(abs(h.dxf.pattern_angle - 45) < 1e-9 for h in hatches), view + ": hatch at 45")
+    check(all(h.dxf.pattern_name == "ANSI31" and h.dxf.pattern_type == 1 and
+              abs(h.pattern.lines[0].angle - 45) < 1e-9 for h in hatches), view + ": ANSI31 at 45")
     measured = sorted(round(d.get_measurement(), 3) for d in msp.query("DIMENSION"))
     want = [2.0, round(pitch, 3), 22.0, 100.0]
     if view == "broken":
@@ -71,6 +73,10 @@ for view in ("broken", "full", "section", "cut"):
     check(measured == sorted(want), "%s: dimensions %s, expected %s" % (view, measured, sorted(want)))
     l0 = [d for d in msp.query("DIMENSION") if abs(d.get_measurement() - 100) < 1e-9]
     check(l0 and l0[0].dxf.text == "<>*", view + ": L0 marked as a reference size")
+    step = [d for d in msp.query("DIMENSION") if abs(d.get_measurement() - pitch) < 1e-9]
+    check(step and step[0].dxf.text == "<>*", view + ": the pitch marked as a reference size")
+    for var, value in (("$DIMDEC", 3), ("$DIMZIN", 8), ("$DIMDSEP", 44)):
+        check(doc.header.get(var) == value, "%s: %s is %r" % (view, var, doc.header.get(var)))
     frame = [e for e in msp.query('LINE[layer=="Рамка"]')]
     fx = [p[0] for e in frame for p in (e.dxf.start, e.dxf.end)]
     fy = [p[1] for e in frame for p in (e.dxf.start, e.dxf.end)]

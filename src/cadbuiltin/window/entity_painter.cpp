@@ -19,12 +19,14 @@ int sixteenths(double radians) {
 // their width grows with the zoom exactly as their height does (a font at a few pixels
 // is hinted wider) and the measured bounds hold at every scale.
 constexpr double kReferencePixels = 100.0;
-// The drawing's text height is that of the capitals, about 0.7 of the font size.
-constexpr double kCapitalsPerFontSize = 0.7;
+// The drawing's text height is that of the capitals, 1409 / 2048 of the font size in
+// Liberation Sans, which has Arial's metrics: the ones the drawing measures texts with.
+constexpr double kCapitalsPerFontSize = 1409.0 / 2048.0;
 
 QFont drawingFont() {
     QFont font;
-    font.setFamilies({QStringLiteral("DejaVu Sans"), QStringLiteral("Arial")});
+    font.setFamilies({QStringLiteral("Liberation Sans"), QStringLiteral("Arial"),
+                      QStringLiteral("DejaVu Sans")});
     font.setPixelSize(static_cast<int>(kReferencePixels));
     font.setHintingPreference(QFont::PreferNoHinting);
     return font;
