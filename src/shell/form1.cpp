@@ -19,6 +19,8 @@
 #include <QMessageBox>
 #include <QVBoxLayout>
 
+#include <utility>
+
 namespace torvelix::shell {
 
 namespace {
@@ -193,6 +195,10 @@ void TForm1::showEvent(QShowEvent* event) {
 bool TForm1::event(QEvent* event) {
     if (event->type() == QEvent::WindowActivate) {
         FormActivate();
+        if (std::exchange(drawingToFront_, false)) {
+            QMetaObject::invokeMethod(
+                this, [this] { showDrawingWindow(); }, Qt::QueuedConnection);
+        }
     }
     return QWidget::event(event);
 }

@@ -84,7 +84,8 @@ private:
 
     void restoreAfterDrawing(Qt::WindowStates before);
     // The built-in drawing window beside the wizard, in front (page 7's button).
-    void showDrawingWindow();
+    // True when the drawing window, beside the wizard where there is room, covers it.
+    bool showDrawingWindow();
     // False when the user keeps the program running rather than lose the drawing.
     bool confirmDrawingSaved();
     void showGeneralError(const std::string& text);
@@ -98,6 +99,7 @@ private:
     std::shared_ptr<cad::DrawingSession> drawingSession_;
     std::shared_ptr<BuiltinDrawing> builtinDrawing_;
     bool activatedOnce_ = false;
+    bool drawingToFront_ = false; // raise the drawing again at the wizard's next activation
     bool closeConfirmed_ = false;
     WizardControls ui_;
 };

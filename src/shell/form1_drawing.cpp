@@ -74,16 +74,20 @@ void TForm1::restoreAfterDrawing(Qt::WindowStates before) {
     activateWindow();
     if (builtinDrawing_ && !options_.cadConnector) {
         // The wizard would cover the drawing: both stay in sight, the drawing in front.
-        showDrawingWindow();
+        // The wizard, coming back from its minimised state, is activated (and raised) only
+        // once the window system has shown it again, after this: where the drawing covers
+        // it, the drawing is raised again then.
+        drawingToFront_ = showDrawingWindow();
     }
 }
 
-void TForm1::showDrawingWindow() {
+bool TForm1::showDrawingWindow() {
     if (!builtinDrawing_) {
-        return;
+        return false;
     }
     cad::DrawingWindow& drawing = *builtinDrawing_->window;
     const QScreen* where = screen() ? screen() : QGuiApplication::primaryScreen();
+    bool covers = false;
     if (where != nullptr) {
         // The drawing window's frame is not known before it is shown: the wizard's,
         // from the same window manager, stands for it.
@@ -96,6 +100,7 @@ void TForm1::showDrawingWindow() {
         const QRect place = placeBeside(frameGeometry(), outer, where->availableGeometry());
         drawing.move(place.topLeft());
         drawing.resize(place.size().shrunkBy(frame));
+        covers = place.intersects(frameGeometry());
     }
     if (drawing.isMinimized()) {
         drawing.showNormal();
@@ -104,6 +109,7 @@ void TForm1::showDrawingWindow() {
     }
     drawing.raise();
     drawing.activateWindow();
+    return covers;
 }
 
 bool TForm1::confirmDrawingSaved() {

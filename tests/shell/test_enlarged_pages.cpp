@@ -68,6 +68,7 @@ TEST_F(Enlarged, PagesFiveAndSixStandInTheMiddle) {
     find<QAbstractButton>("cb72")->setChecked(true);
     QApplication::processEvents();
     EXPECT_LE(offCentre("Panel2"), 30);
+    EXPECT_LE(find<QWidget>("Panel2")->width(), kDefaultWidth);
     next();
     ASSERT_EQ(currentPage(), 6);
     QApplication::processEvents();

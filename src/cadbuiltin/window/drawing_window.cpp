@@ -1,5 +1,6 @@
 // The drawing window: menus and tool bar, status line with the prompt and the cursor
-// position, point requests in a local event loop, saving as DXF, new drawing, variables.
+// position, point requests in a local event loop, saving in the registered formats, new
+// drawing, variables. Printing is in drawing_print.cpp.
 #include "drawing_window.h"
 
 #include "pdf_writer.h"

@@ -1,6 +1,7 @@
 // The drawing window of the built-in CAD backend: a top-level window that shows the
-// drawing document, asks the user for points, saves the drawing as DXF and starts a new
-// drawing, and prints it. It stays on screen when the main window is minimised for picking.
+// drawing document, asks the user for points, saves the drawing in each registered format
+// (DXF, SVG, PDF), prints it and starts a new drawing. It stays on screen when the main
+// window is minimised for picking.
 #pragma once
 
 #include "drawing_document.h"
