@@ -8,6 +8,7 @@
 #include "dxf_writer.h"
 #include "number_parse.h"
 #include "pdf_writer.h"
+#include "spring_solid.h"
 #include "svg_writer.h"
 #include "tech_file.h"
 #include "utf8_text.h"
@@ -61,6 +62,9 @@ const char* kDrawHelp =
     "  --material TEXT --mass TEXT  the title block's material and mass (with --eskd)\n"
     "  -o, --output FILE the DXF file to write; a name ending in .svg writes an SVG\n"
     "                    picture of the drawing instead, .pdf a PDF page at true scale\n"
+    "  --model           write the spring's 3D model instead of a drawing: -o FILE.step\n"
+    "                    (STEP AP214, mm) or FILE.stl (binary STL); free length --L0, or\n"
+    "                    n t + (n2 + 1 - n3) d with the end coils n2, n3 of --ends\n"
     "\n"
     "Messages go to standard error as 'error: ...' or 'warning: ...'. Exit status:\n"
     "0 drawn and saved; 1 a failure was reported (after a failure while drawing the\n"
@@ -122,7 +126,7 @@ int runDrawCommand(const std::vector<std::string>& rawArgs, const std::string& e
                "--break-coils", "--L0",   "--L1",        "--L2",     "--L3",       "--F1",
                "--F2",          "--F3",   "--start",     "--end",    "--tilemode", "--cvport",
                "--dimscale",    "--tt",   "--tt-corner", "--output", "--material", "--mass"},
-        {"--diagram", "--inscribe", "--help", "--eskd"});
+        {"--diagram", "--inscribe", "--help", "--eskd", "--model"});
     if (options.has("--help")) {
         std::fputs(kDrawHelp, stdout);
         return 0;
@@ -263,6 +267,10 @@ int runDrawCommand(const std::vector<std::string>& rawArgs, const std::string& e
     }
     if (!prepared.done) {
         return 1; // refused, its message shown
+    }
+    if (options.has("--model")) {
+        const auto model = model3d::modelFromDrawing(request.params);
+        return model3d::writeSpringModelShown(model, value("--output"), sink) ? 0 : 1;
     }
     request.sheet.Material = value("--material");
     request.sheet.Mass = value("--mass");

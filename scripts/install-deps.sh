@@ -7,6 +7,8 @@ PACKAGES=(
     build-essential cmake pkg-config git
     qt6-base-dev libgl-dev
     libdxflib-dev libzip-dev
+    libocct-modeling-algorithms-dev libocct-data-exchange-dev libocct-foundation-dev
+    libocct-modeling-data-dev libocct-ocaf-dev libtbb-dev python3-gmsh
     libgtest-dev libgmock-dev googletest libbenchmark-dev
     clang libclang-rt-14-dev clang-format
     python3 python3-ezdxf python3-docx

@@ -80,7 +80,10 @@ QWidget* buildList4(WizardControls& ui) {
     ui.LDocument->setObjectName("LDocument");
     ui.LDocument->setTextInteractionFlags(Qt::TextSelectableByMouse);
     row->addWidget(ui.LDocument, 1);
-    row->addStretch();
+    ui.bbModel4 = new QPushButton("3D-модель…", page);
+    ui.bbModel4->setObjectName("bbModel4");
+    ui.bbModel4->setToolTip("Сохранить 3D-модель пружины (STEP, STL)");
+    row->addWidget(ui.bbModel4);
     layout->addLayout(row);
     return page;
 }
@@ -334,6 +337,10 @@ QWidget* buildList7(WizardControls& ui, bool withDrawingWindow) {
     auto* drawingButtons = new QVBoxLayout;
     drawingButtons->addStretch(1);
     drawingButtons->addWidget(ui.bbShowDrawing);
+    ui.bbModel7 = new QPushButton("3D-модель…", page);
+    ui.bbModel7->setObjectName("bbModel7");
+    ui.bbModel7->setToolTip("Сохранить 3D-модель пружины (STEP, STL)");
+    drawingButtons->addWidget(ui.bbModel7);
     drawingButtons->addWidget(ui.sbAutoCad, 0, Qt::AlignHCenter);
 
     auto* lower = new QHBoxLayout;
