@@ -11,6 +11,8 @@ RUN=(
     build-essential cmake pkg-config
     qt6-base-dev libgl-dev qt6-translations-l10n
     libdxflib-dev libzip-dev nlohmann-json3-dev
+    libocct-modeling-algorithms-dev libocct-data-exchange-dev libocct-foundation-dev
+    libocct-modeling-data-dev libocct-ocaf-dev libtbb-dev
     xdg-utils
 )
 # The tests and what they check with (readers of the files written, the window under a
@@ -26,12 +28,9 @@ TEST=(
     desktop-file-utils man-db appstream acl attr locales
     python3-jsonschema python3-gmsh
 )
-# The Debian package: debhelper, the build dependencies of debian/control that the
-# program does not use yet, and the checks of the result.
+# The Debian package: debhelper and the checks of the result.
 PACKAGE=(
     debhelper dpkg-dev fakeroot lintian devscripts
-    libocct-data-exchange-dev libocct-foundation-dev libocct-modeling-algorithms-dev
-    libocct-modeling-data-dev
 )
 
 case "${1:-}" in

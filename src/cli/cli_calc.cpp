@@ -5,6 +5,7 @@
 #include "console_messages.h"
 #include "design_session.h"
 #include "report_docx.h"
+#include "spring_solid.h"
 #include "utf8_text.h"
 
 #include <cstdio>
@@ -38,6 +39,8 @@ const char* kCalcHelp =
     "  --num N            spring number to report (default: the proposed one)\n"
     "  --report-only      print only the report\n"
     "  --docx FILE        also write the report as a .docx document\n"
+    "  --model FILE       also write the spring's 3D model: FILE.step (STEP AP214, mm)\n"
+    "                     or FILE.stl (binary STL)\n"
     "\n"
     "Output: the candidate list, a line of 62 '-', then the report. Messages go to\n"
     "standard error as 'error: ...' or 'warning: ...'. Exit status: 0 success,\n"
@@ -55,7 +58,7 @@ int runCalcCommand(const std::vector<std::string>& args, const std::string& exeP
     const auto options =
         parseOptions(args,
                      {"--class", "--kind", "--strength", "--wire", "--F1", "--F2", "--h", "--vmax",
-                      "--dmin", "--dmax", "--n2", "--n3", "--fixing", "--num", "--docx"},
+                      "--dmin", "--dmax", "--n2", "--n3", "--fixing", "--num", "--docx", "--model"},
                      {"--no-stability", "--report-only", "--help"});
     if (!options.error.empty()) {
         return usage(options.error);
@@ -192,6 +195,17 @@ int runCalcCommand(const std::vector<std::string>& args, const std::string& exeP
             wordexport::writeReportDocument(*report, docx->second);
         } catch (const std::exception& error) {
             messages.show(MessageIcon::Error, error.what());
+            return 1;
+        }
+    }
+    if (auto model = options.values.find("--model"); model != options.values.end()) {
+        if (!computed || messages.anyShown()) {
+            messages.show(MessageIcon::Error, "no computed spring to write to " + model->second);
+            return 1;
+        }
+        const auto params = model3d::modelFromDesign(
+            session.state(), model3d::designationOf(v.candidates.eNum, session.state().SpringGost));
+        if (!model3d::writeSpringModelShown(params, model->second, messages)) {
             return 1;
         }
     }

@@ -6,6 +6,7 @@
 #include "design_session.h"
 #include "drawing_document.h"
 #include "number_parse.h"
+#include "spring_solid.h"
 #include "tech_file.h"
 #include "utf8_text.h"
 
@@ -61,6 +62,9 @@ const char* kDrawHelp =
     "  -o, --output FILE the DXF file to write; a name ending in .svg (any letter case)\n"
     "                    writes an SVG picture of the drawing instead, .pdf a PDF page\n"
     "                    at true scale\n"
+    "  --model           write the spring's 3D model instead of a drawing: -o FILE.step\n"
+    "                    (STEP AP214, mm) or FILE.stl (binary STL); free length --L0, or\n"
+    "                    n t + (n2 + 1 - n3) d with the end coils n2, n3 of --ends\n"
     "\n"
     "Messages go to standard error as 'error: ...' or 'warning: ...'. Exit status:\n"
     "0 drawn and saved; 1 a failure was reported (nothing is written then, and a file\n"
@@ -108,7 +112,7 @@ int runDrawCommand(const std::vector<std::string>& rawArgs, const std::string& e
                "--F2",          "--F3",         "--start",     "--end",    "--tilemode", "--cvport",
                "--dimscale",    "--tt",         "--tt-corner", "--output", "--material", "--mass",
                "--designation", "--spring-name"},
-        {"--diagram", "--inscribe", "--help", "--eskd"});
+        {"--diagram", "--inscribe", "--help", "--eskd", "--model"});
     if (options.has("--help")) {
         std::fputs(kDrawHelp, stdout);
         return 0;
@@ -250,6 +254,10 @@ int runDrawCommand(const std::vector<std::string>& rawArgs, const std::string& e
     }
     if (!prepared.done) {
         return 1; // refused, its message shown
+    }
+    if (options.has("--model")) {
+        const auto model = model3d::modelFromDrawing(request.params);
+        return model3d::writeSpringModelShown(model, value("--output"), sink) ? 0 : 1;
     }
     request.sheet.Material = value("--material");
     request.sheet.Mass = value("--mass");

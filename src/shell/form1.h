@@ -81,6 +81,8 @@ private:
     void connectHandlers();
     void bbPrintClick();
     void sbAutoCadClick();
+    // The 3D model of the calculated spring (report page) or of page 7's parameters.
+    void bbModelClick(bool fromReport);
 
     void restoreAfterDrawing(Qt::WindowStates before);
     // The built-in drawing window beside the wizard, in front (page 7's button).

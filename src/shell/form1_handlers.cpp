@@ -58,6 +58,8 @@ void TForm1::connectHandlers() {
     connect(ui_.bbPrint, &QPushButton::clicked, this, [this] { bbPrintClick(); });
     connect(ui_.sbAutoCad, &QToolButton::clicked, this, [this] { sbAutoCadClick(); });
     connect(ui_.bbShowDrawing, &QPushButton::clicked, this, [this] { showDrawingWindow(); });
+    connect(ui_.bbModel4, &QPushButton::clicked, this, [this] { bbModelClick(true); });
+    connect(ui_.bbModel7, &QPushButton::clicked, this, [this] { bbModelClick(false); });
 }
 
 void TForm1::bbPrintClick() {

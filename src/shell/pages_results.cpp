@@ -79,6 +79,10 @@ QWidget* buildList4(WizardControls& ui) {
     ui.LDocument = new PathLabel(page);
     ui.LDocument->setObjectName("LDocument");
     row->addWidget(ui.LDocument, 1);
+    ui.bbModel4 = new QPushButton("3D-модель…", page);
+    ui.bbModel4->setObjectName("bbModel4");
+    ui.bbModel4->setToolTip("Сохранить 3D-модель пружины (STEP, STL)");
+    row->addWidget(ui.bbModel4);
     layout->addLayout(row);
     return page;
 }
@@ -339,6 +343,10 @@ QWidget* buildList7(WizardControls& ui, bool withDrawingWindow) {
     auto* drawingButtons = new QVBoxLayout;
     drawingButtons->addStretch(1);
     drawingButtons->addWidget(ui.bbShowDrawing);
+    ui.bbModel7 = new QPushButton("3D-модель…", page);
+    ui.bbModel7->setObjectName("bbModel7");
+    ui.bbModel7->setToolTip("Сохранить 3D-модель пружины (STEP, STL)");
+    drawingButtons->addWidget(ui.bbModel7);
     drawingButtons->addWidget(ui.sbAutoCad, 0, Qt::AlignHCenter);
 
     auto* lower = new QHBoxLayout;

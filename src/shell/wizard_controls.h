@@ -61,7 +61,8 @@ struct WizardControls {
     QLineEdit* eNum = nullptr;
     QPlainTextEdit* mm2 = nullptr;
     QPushButton* bbPrint = nullptr;
-    PathLabel* LDocument = nullptr; // where the last exported document was written
+    PathLabel* LDocument = nullptr;  // where the last exported document was written
+    QPushButton* bbModel4 = nullptr; // the calculated spring's 3D model
 
     // Page 5.
     QButtonGroup* viewGroup = nullptr;    // sb71 .. sb74 under tags 71 .. 74
@@ -95,6 +96,7 @@ struct WizardControls {
     std::array<QLineEdit*, 7> diagramEdits{}; // e9_L0 .. e9_L3, e9_F1 .. e9_F3
     QToolButton* sbAutoCad = nullptr;
     QPushButton* bbShowDrawing = nullptr; // brings the built-in drawing window back
+    QPushButton* bbModel7 = nullptr;      // the 3D model of the drawing's parameters
 
     // Above the forms of pages 5, 6 and 7, which would otherwise stay at the top of a
     // window enlarged beyond its default size.
