@@ -3,7 +3,6 @@
 // so that the target holds either its old content or the whole new one.
 #pragma once
 
-#include <functional>
 #include <string>
 #include <string_view>
 
@@ -33,12 +32,6 @@ private:
 // bits; a new file gets 0666 less the umask. On any failure the old file is left as it
 // was, no temporary file remains, and FileWriteError is thrown.
 void writeFileAtomically(const std::string& path, std::string_view bytes);
-
-// As writeFileAtomically, for libraries that write a file by its name: fill gets the
-// temporary file's path (an empty file already created) and writes the whole content
-// there; an exception from fill leaves everything as it was and passes on.
-void writeFileAtomicallyThrough(const std::string& path,
-                                const std::function<void(const std::string&)>& fill);
 
 // Writes bytes to a new file in folder named stem + "-" + eight random letters +
 // suffix, readable by the user only, and returns its path; never replaces a file.

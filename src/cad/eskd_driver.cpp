@@ -85,7 +85,7 @@ void drawEskdSpring(DrawingSession& session, DrawingParams& params,
     } catch (const CadException&) {
         state.BrokenViewLength = 0;
         sink.show(MessageIcon::Warning, kCadLinkError);
-    } catch (const AutomationFailure&) {
+    } catch (const CadAutomationFailure&) {
         state.BrokenViewLength = 0;
         sink.show(MessageIcon::Warning, kCadNotLoaded);
     }

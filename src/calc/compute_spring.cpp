@@ -105,7 +105,7 @@ struct TableSources {
     std::function<const WireTable&()> wire;           // throws TableIoError
 };
 
-bool compute(DesignState& s, const ControlStates& controls, const std::string& eNum,
+bool compute(DesignState& s, const DesignInputs& controls, const std::string& eNum,
              const TableSources& tables, MessageSink& messages);
 
 } // namespace
@@ -124,7 +124,7 @@ double RoundIndex(double x) {
     return result == 0 ? 0.5 : result;
 }
 
-bool ComputeSpring(DesignState& s, const ControlStates& controls, const std::string& eNum,
+bool ComputeSpring(DesignState& s, const DesignInputs& controls, const std::string& eNum,
                    MessageSink& messages) {
     const std::string springPath = tables::TablePath(s.tables, s.SpringGost);
     const std::string wirePath = tables::TablePath(s.tables, tables::kWireTableNumber);
@@ -135,7 +135,7 @@ bool ComputeSpring(DesignState& s, const ControlStates& controls, const std::str
     return compute(s, controls, eNum, sources, messages);
 }
 
-bool ComputeSpring(DesignState& s, const ControlStates& controls, long long number,
+bool ComputeSpring(DesignState& s, const DesignInputs& controls, long long number,
                    SelectionTables& tables, MessageSink& messages) {
     const TableSources sources{tables.springPath(), tables.wirePath(),
                                [&](long long k) { return tables.springLine(k); },
@@ -145,7 +145,7 @@ bool ComputeSpring(DesignState& s, const ControlStates& controls, long long numb
 
 namespace {
 
-bool compute(DesignState& s, const ControlStates& controls, const std::string& eNum,
+bool compute(DesignState& s, const DesignInputs& controls, const std::string& eNum,
              const TableSources& sources, MessageSink& messages) {
     const std::string* namedLast = &sources.springPath;
     const bool three = s.SpringKind == SpringKind::ThreeStrand;

@@ -34,7 +34,7 @@ std::vector<std::string> reportHeader() {
     };
 }
 
-ReportOutcome finalCalculation(DesignState& s, const ControlStates& controls,
+ReportOutcome finalCalculation(DesignState& s, const DesignInputs& controls,
                                MessageSink& messages) {
     ReportOutcome out;
     if (controls.eNum == "0" || controls.eNum.empty()) {

@@ -57,7 +57,7 @@ std::string candidateEntry(long long number, const std::string& row) {
     return entryText(number, row);
 }
 
-SelectionOutcome preliminarySelection(DesignState& s, ControlStates& controls,
+SelectionOutcome preliminarySelection(DesignState& s, DesignInputs& controls,
                                       MessageSink& messages) {
     SelectionOutcome out;
     ParseInputs(s, controls);

@@ -2,7 +2,7 @@
 // Leaving the candidate page forward: the final calculation and its report.
 #pragma once
 
-#include "control_states.h"
+#include "design_inputs.h"
 #include "design_state.h"
 #include "message_sink.h"
 
@@ -20,7 +20,7 @@ struct SelectionOutcome {
 // per fitting candidate. Writes controls.eNum (the proposed spring number, or "0").
 // Throws ConversionError for an input or table number that does not convert; the
 // window then keeps the candidate memo empty and stays on the inputs page.
-SelectionOutcome preliminarySelection(DesignState& state, ControlStates& controls,
+SelectionOutcome preliminarySelection(DesignState& state, DesignInputs& controls,
                                       MessageSink& messages);
 
 // The candidate list's entry for a row: its number padded with blanks to four
@@ -38,7 +38,7 @@ struct ReportOutcome {
 // Computes the spring in controls.eNum again and writes the report. With "0" or an
 // empty number it warns and keeps the report; when the computation fails (its message
 // shown) the report is cleared and none is written.
-ReportOutcome finalCalculation(DesignState& state, const ControlStates& controls,
+ReportOutcome finalCalculation(DesignState& state, const DesignInputs& controls,
                                MessageSink& messages);
 
 } // namespace torvelix::calc

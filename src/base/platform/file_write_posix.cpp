@@ -7,6 +7,7 @@
 #include <cstring>
 #include <fcntl.h>
 #include <filesystem>
+#include <functional>
 #include <random>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -245,25 +246,6 @@ void replace(const std::string& path, const std::function<void(TemporaryFile&)>&
 void writeFileAtomically(const std::string& path, std::string_view bytes) {
     try {
         replace(path, [bytes](TemporaryFile& temporary) { writeAll(temporary.fd(), bytes); });
-    } catch (const Failure& failure) {
-        throw FileWriteError(replaceMessage(path, failure.reason), path, failure.reason);
-    }
-}
-
-void writeFileAtomicallyThrough(const std::string& path,
-                                const std::function<void(const std::string&)>& fill) {
-    try {
-        replace(path, [&fill](TemporaryFile& temporary) {
-            fill(temporary.path());
-            // The file written must still be the one created exclusively.
-            struct stat opened {};
-            struct stat named {};
-            if (::fstat(temporary.fd(), &opened) != 0 ||
-                ::lstat(temporary.path().c_str(), &named) != 0 || opened.st_ino != named.st_ino ||
-                opened.st_dev != named.st_dev) {
-                throw Failure{"временный файл подменен"};
-            }
-        });
     } catch (const Failure& failure) {
         throw FileWriteError(replaceMessage(path, failure.reason), path, failure.reason);
     }
