@@ -1,6 +1,7 @@
 // The command line run in-process: every golden case of `torvelix calc`, a drawing
 // written by `torvelix draw`, the table check, and the command-line errors.
 #include "command_line.h"
+#include "cp1251.h"
 #include "scratch_folder.h"
 #include "shipped_tables.h"
 
@@ -21,14 +22,14 @@ using torvelix::testing::readText;
 using torvelix::testing::ScratchFolder;
 using torvelix::testing::ShippedTables;
 
-struct Run {
+struct CliRun {
     int status = -1;
     std::string out, err;
 };
 
 // Runs the command line with standard output and standard error sent to files.
-Run run(const std::vector<std::string>& words, const std::string& exePath,
-        const CliServices& services = {}) {
+CliRun run(const std::vector<std::string>& words, const std::string& exePath,
+           const CliServices& services = {}) {
     ScratchFolder capture;
     const std::string outPath = capture.file("out"), errPath = capture.file("err");
     std::fflush(stdout);
@@ -38,7 +39,7 @@ Run run(const std::vector<std::string>& words, const std::string& exePath,
     std::FILE* err = std::fopen(errPath.c_str(), "wb");
     ::dup2(::fileno(out), 1);
     ::dup2(::fileno(err), 2);
-    Run result;
+    CliRun result;
     result.status = runCommandLine(words, exePath, services);
     std::fflush(stdout);
     std::fflush(stderr);
@@ -88,7 +89,7 @@ TEST_F(CommandLine, EveryGoldenCalculationCaseGivesItsOutputMessagesAndStatus) {
         for (const std::string& arg : linesOf(dir / "args")) {
             words.push_back(arg);
         }
-        const Run result = run(words, tables_.exePath());
+        const CliRun result = run(words, tables_.exePath());
         EXPECT_EQ(result.out, readText(dir / "expected.out"));
         EXPECT_EQ(replaced(result.err, tables_.dir().string(), "<DIR>"),
                   readText(dir / "expected.err"));
@@ -101,9 +102,9 @@ TEST_F(CommandLine, EveryGoldenCalculationCaseGivesItsOutputMessagesAndStatus) {
 TEST_F(CommandLine, DrawWritesTheDrawingAndRefusesWhatCannotBeDrawn) {
     ScratchFolder out;
     const std::string dxf = out.file("spring.dxf");
-    Run result = run({"draw", "--view", "full", "--ends", "3", "--D0", "40", "--d", "4", "--t",
-                      "12", "--n", "8", "-o", dxf},
-                     tables_.exePath());
+    CliRun result = run({"draw", "--view", "full", "--ends", "3", "--D0", "40", "--d", "4", "--t",
+                         "12", "--n", "8", "-o", dxf},
+                        tables_.exePath());
     EXPECT_EQ(result.status, 0) << result.err;
     EXPECT_EQ(result.err, "");
     const std::string drawing = readText(dxf);
@@ -157,15 +158,18 @@ TEST_F(CommandLine, TheTitleBlockTakesTheMaterialAndMassGivenAndNoneOtherwise) {
     words = base;
     words.insert(words.end(), {"--material", "Сталь 60С2А", "--mass", "0,123", "-o", named});
     ASSERT_EQ(run(words, tables_.exePath()).status, 0);
-    EXPECT_NE(readText(named).find("Сталь 60С2А"), std::string::npos);
+    // The drawing's texts are in Windows-1251.
+    const auto dxfText = [](const char* utf8) { return *torvelix::utf8ToCp1251(utf8); };
+    EXPECT_NE(readText(named).find(dxfText("Сталь 60С2А")), std::string::npos);
     EXPECT_NE(readText(named).find("0,123"), std::string::npos);
-    // No class was chosen: no class's blank standard or wire class stands in the block.
-    EXPECT_EQ(readText(plain).find("ГОСТ 2590"), std::string::npos);
-    EXPECT_EQ(readText(plain).find("ГОСТ 9389"), std::string::npos);
+    // No class was chosen: no class's blank standard or wire class stands in the block,
+    // and no material at all.
+    EXPECT_EQ(readText(plain).find(dxfText("Сталь")), std::string::npos);
+    EXPECT_EQ(readText(plain).find(dxfText("Проволока")), std::string::npos);
 }
 
 TEST_F(CommandLine, BadCommandLinesAreStatusTwoAndTablesAreChecked) {
-    Run result = run({"calc", "--frobnicate"}, tables_.exePath());
+    CliRun result = run({"calc", "--frobnicate"}, tables_.exePath());
     EXPECT_EQ(result.status, 2);
     EXPECT_EQ(result.out, "");
     EXPECT_NE(result.err.find("unknown option --frobnicate"), std::string::npos);

@@ -2,6 +2,7 @@
 // paragraphs, font, and the safety of the file writing.
 #include <gtest/gtest.h>
 
+#include "errors.h"
 #include "export_test_support.h"
 #include "report_docx.h"
 
