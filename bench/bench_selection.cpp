@@ -34,7 +34,7 @@ void reportCounters(benchmark::State& bench, std::size_t candidates) {
 // lists 35 candidates for F2 80 and 400; item 8 (three-strand, table 13774) lists 50 for F2 130.
 void BM_PreliminarySelection(benchmark::State& bench) {
     calc::DesignState state;
-    calc::ControlStates controls;
+    calc::DesignInputs controls;
     RecordingMessageSink messages;
     const int item = static_cast<int>(bench.range(0));
     controls.classItem = item;
@@ -101,7 +101,7 @@ private:
 void BM_LargeTableSelectionAndReport(benchmark::State& bench) {
     LargeTableFolder folder;
     calc::DesignState state;
-    calc::ControlStates controls;
+    calc::DesignInputs controls;
     RecordingMessageSink messages;
     controls.classItem = 0;
     calc::selectClassInto(state, folder.exePath(), 0, messages);

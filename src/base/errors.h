@@ -1,6 +1,7 @@
-// Errors that the program lets escape to its general error handler, which shows
-// their text as it stands (a number that does not convert, a file that cannot be
-// written). Every other failure is reported where it happens.
+// The one error model: every error a user gets to read is a UserError (or derived from
+// it), whose text is shown as it stands by the general error handler (a number that
+// does not convert, a file that cannot be written) or by the step that catches it.
+// Other exceptions (std::bad_alloc, a broken invariant) are never dressed up as one.
 #pragma once
 
 #include "utf8_text.h"
@@ -44,10 +45,10 @@ private:
 };
 
 // A table file that cannot be opened or read.
-class TableIoError : public std::runtime_error {
+class TableIoError : public UserError {
 public:
     explicit TableIoError(const std::string& path)
-        : std::runtime_error("cannot read " + path), path_(path) {}
+        : UserError("cannot read " + path), path_(path) {}
     const std::string& path() const { return path_; }
 
 private:

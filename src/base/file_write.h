@@ -4,7 +4,6 @@
 // rewritten in place behind a backup copy.
 #pragma once
 
-#include <functional>
 #include <string>
 #include <string_view>
 

@@ -17,7 +17,7 @@ std::optional<std::string> findProgram(const std::string& name);
 // Starts program with argument as its one argument (never parsed as shell text), its
 // input and output the null device, and waits at most two seconds for it. Its exit
 // status when it ended in that time; 0 when it is still running, left to run on its
-// own. Throws std::runtime_error "cannot start <program>[: <reason>]" when it cannot
+// own. Throws UserError "cannot start <program>[: <reason>]" when it cannot
 // be started.
 int startProgram(const std::string& program, const std::string& argument);
 

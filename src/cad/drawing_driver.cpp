@@ -29,27 +29,6 @@ int wholeCoils(double value) {
     return static_cast<int>(whole);
 }
 
-// Each group's first button down gives its choice; none down, the group's fourth.
-EndType endTypeDown(const DrawingControls& controls) {
-    if (controls.sb51) {
-        return EndType::Open;
-    }
-    if (controls.sb52) {
-        return EndType::Closed;
-    }
-    return controls.sb53 ? EndType::ClosedGround : EndType::ThreeQuarterGround;
-}
-
-ViewType viewTypeDown(const DrawingControls& controls) {
-    if (controls.sb71) {
-        return ViewType::WithBreak;
-    }
-    if (controls.sb72) {
-        return ViewType::Full;
-    }
-    return controls.sb73 ? ViewType::Section : ViewType::Cut;
-}
-
 // Model space with TILEMODE 1; paper space when a layout is current with its paper-space
 // viewport (CVPORT 1); model space when a model-space viewport of a layout is current.
 CadSpace& chooseTargetSpace(CadDocument& document, int tileMode, int cvPort) {
@@ -119,25 +98,26 @@ std::optional<std::string> checkDiagramForces(const DrawingParams& p) {
     return std::nullopt;
 }
 
-DrawingParams buildDrawingParams(const DrawingControls& controls) {
+DrawingParams buildDrawingParams(const DrawingInputs& inputs) {
     using torvelix::parseNumber;
     DrawingParams p;
-    p.BreakCoils = controls.cbox90ItemIndex + 1;
-    p.EndType = endTypeDown(controls);
-    p.ViewType = viewTypeDown(controls);
-    p.n = wholeCoils(parseNumber(controls.e9_n));
-    p.t = parseNumber(controls.e9_t);
-    p.D0 = parseNumber(controls.e9_D0);
-    p.d = parseNumber(controls.e9_d);
-    p.L0 = parseNumber(controls.e9_L0);
-    p.L1 = parseNumber(controls.e9_L1);
-    p.L2 = parseNumber(controls.e9_L2);
-    p.L3 = parseNumber(controls.e9_L3);
-    p.F1 = parseNumber(controls.e9_F1);
-    p.F2 = parseNumber(controls.e9_F2);
-    p.F3 = parseNumber(controls.e9_F3);
-    p.Inscribe = controls.cb90;
-    p.WithDiagram = controls.cb71;
+    p.BreakCoils = inputs.breakCoilsItem + 1;
+    p.EndType = inputs.ends;
+    p.ViewType = inputs.view;
+    p.n = wholeCoils(parseNumber(inputs.e9_n));
+    p.t = parseNumber(inputs.e9_t);
+    p.D0 = parseNumber(inputs.e9_D0);
+    p.d = parseNumber(inputs.e9_d);
+    const auto& values = inputs.lengthsAndForces;
+    p.L0 = parseNumber(values[0]);
+    p.L1 = parseNumber(values[1]);
+    p.L2 = parseNumber(values[2]);
+    p.L3 = parseNumber(values[3]);
+    p.F1 = parseNumber(values[4]);
+    p.F2 = parseNumber(values[5]);
+    p.F3 = parseNumber(values[6]);
+    p.Inscribe = inputs.inscribe;
+    p.WithDiagram = inputs.diagram;
     return p;
 }
 
@@ -269,7 +249,7 @@ void DrawSpring(DrawingSession& session, DrawingParams& params, CadConnector& co
         }
     } catch (const CadException&) {
         sink.show(MessageIcon::Warning, kCadLinkError);
-    } catch (const AutomationFailure&) {
+    } catch (const CadAutomationFailure&) {
         sink.show(MessageIcon::Warning, kCadNotLoaded);
     }
 }

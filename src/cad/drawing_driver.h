@@ -7,6 +7,7 @@
 #include "drawing_state.h"
 #include "message_sink.h"
 
+#include <array>
 #include <memory>
 #include <optional>
 #include <string>
@@ -25,16 +26,17 @@ struct DrawingSession {
     geometry::DrawingState Geometry;
 };
 
-// The controls of the options page and the geometric-parameters page, as plain values.
-struct DrawingControls {
-    int cbox90ItemIndex = -1; // selected item of cbox90 ("1", "2"), -1 when none
-    bool sb51 = true, sb52 = false, sb53 = false; // end coils: first down gives 1, 2, 3; else 4
-    bool sb71 = true, sb72 = false, sb73 = false; // view: first down gives 1, 2, 3; else 4
-    bool cb90 = false;                            // "- вписать "
-    bool cb71 = false;                            // "- диаграмма нагружения"
+// What the drawing options and the geometric parameters hold: the choices by name and
+// the texts as typed.
+struct DrawingInputs {
+    geometry::ViewType view = geometry::ViewType::WithBreak;
+    geometry::EndType ends = geometry::EndType::Open;
+    int breakCoilsItem = -1; // selected item of the break's coils ("1", "2"), -1 when none
+    bool inscribe = false;   // "- вписать ": the pitch fitted between two picked points
+    bool diagram = false;    // "- диаграмма нагружения"
     std::string e9_n = "6", e9_t = "6", e9_D0 = "20", e9_d = "3";
-    std::string e9_L0 = "0", e9_L1 = "0", e9_L2 = "0", e9_L3 = "0";
-    std::string e9_F1 = "0", e9_F2 = "0", e9_F3 = "0";
+    // L0, L1, L2, L3, F1, F2, F3.
+    std::array<std::string, 7> lengthsAndForces = {"0", "0", "0", "0", "0", "0", "0"};
 };
 
 // The messages of the driver.
@@ -46,10 +48,10 @@ inline constexpr const char* kZeroLengths =
 inline constexpr const char* kDistanceTooShort =
     "Расстояние между точками меньше\rдлины пружины в сжатом состоянии!";
 
-// Fills the request from the controls, parsing e9_n, e9_t, e9_D0, e9_d, e9_L0 .. e9_L3,
-// e9_F1 .. e9_F3 in that order (point as decimal separator; n keeps its whole part).
+// Fills the request from the inputs, parsing e9_n, e9_t, e9_D0, e9_d, then the lengths
+// and forces in their order (point as decimal separator; n keeps its whole part).
 // Throws torvelix::ConversionError for a text that is not a number.
-DrawingParams buildDrawingParams(const DrawingControls& controls);
+DrawingParams buildDrawingParams(const DrawingInputs& inputs);
 
 // The text of the error box for a request that cannot make a drawing, or nothing.
 // Shown with the error icon before anything is minimised or drawn.

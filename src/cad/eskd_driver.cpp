@@ -121,7 +121,7 @@ void drawEskdSpring(DrawingSession& session, DrawingParams& params,
         geometry::drawEskdSheet(state, document, *sheet, info);
     } catch (const CadException&) {
         sink.show(MessageIcon::Warning, kCadLinkError);
-    } catch (const AutomationFailure&) {
+    } catch (const CadAutomationFailure&) {
         sink.show(MessageIcon::Warning, kCadNotLoaded);
     }
 }

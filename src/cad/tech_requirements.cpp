@@ -100,7 +100,7 @@ void DrawTechRequirements(TechRequirements tt, CadConnector& connector, MessageS
         }
     } catch (const CadException&) {
         sink.show(MessageIcon::Warning, kCadLinkError);
-    } catch (const AutomationFailure&) {
+    } catch (const CadAutomationFailure&) {
         sink.show(MessageIcon::Warning, kTtCadNotLoaded);
     }
 }

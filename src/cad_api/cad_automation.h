@@ -5,9 +5,10 @@
 // behind it; the geometry never knows which.
 #pragma once
 
+#include "errors.h"
+
 #include <memory>
 #include <optional>
-#include <stdexcept>
 #include <string>
 #include <vector>
 
@@ -22,16 +23,16 @@ struct Point {
 
 // The automation layer itself failed: no running application, class not registered,
 // a member the running release does not know.
-class AutomationFailure : public std::runtime_error {
+class CadAutomationFailure : public UserError {
 public:
-    using std::runtime_error::runtime_error;
+    using UserError::UserError;
 };
 
 // The CAD application reported an exception during a call: a cancelled point
 // request, an end point it refuses (such as the empty result of an intersection).
-class CadException : public std::runtime_error {
+class CadException : public UserError {
 public:
-    using std::runtime_error::runtime_error;
+    using UserError::UserError;
 };
 
 class CadEntity {
@@ -64,7 +65,7 @@ public:
     virtual void AddText(const std::string& text, const Point& insertion, double height) = 0;
 
     // Members of later releases for the complete drawing. A release without them fails with
-    // AutomationFailure, which the defaults below stand for.
+    // CadAutomationFailure, which the defaults below stand for.
 
     // Parallel lines at `angle` (radians), `spacing` apart, filling the closed outer loop
     // made of the given entities: one circle, or lines and arcs joined end to end. The hatch
@@ -100,7 +101,7 @@ public:
     virtual CadSpace& PaperSpace() = 0;
     virtual CadUtility& Utility() = 0;
 
-    // Members of later releases for the complete drawing (AutomationFailure without them).
+    // Members of later releases for the complete drawing (CadAutomationFailure without them).
     // A linetype: dash lengths in drawing units, a dash positive, a gap negative, a dot 0.
     virtual void AddLinetype(const std::string& name, const std::string& description,
                              const std::vector<double>& pattern);
@@ -118,27 +119,27 @@ public:
 inline constexpr int kLineweightDefault = -3;
 
 inline EntityRef CadSpace::AddHatch(const std::vector<EntityRef>&, double, double) {
-    throw AutomationFailure("AddHatch");
+    throw CadAutomationFailure("AddHatch");
 }
 inline EntityRef CadSpace::AddDimRotated(const Point&, const Point&, const Point&, double,
                                          const std::string&) {
-    throw AutomationFailure("AddDimRotated");
+    throw CadAutomationFailure("AddDimRotated");
 }
 inline EntityRef CadSpace::AddDimDiametric(const Point&, const Point&, double, const std::string&) {
-    throw AutomationFailure("AddDimDiametric");
+    throw CadAutomationFailure("AddDimDiametric");
 }
 inline void CadDocument::AddLinetype(const std::string&, const std::string&,
                                      const std::vector<double>&) {
-    throw AutomationFailure("Linetypes.Add");
+    throw CadAutomationFailure("Linetypes.Add");
 }
 inline void CadDocument::AddLayer(const std::string&, int, int, const std::string&) {
-    throw AutomationFailure("Layers.Add");
+    throw CadAutomationFailure("Layers.Add");
 }
 inline void CadDocument::SetActiveLayer(const std::string&) {
-    throw AutomationFailure("ActiveLayer");
+    throw CadAutomationFailure("ActiveLayer");
 }
 inline void CadDocument::SetVariableReal(const std::string&, double) {
-    throw AutomationFailure("SetVariable");
+    throw CadAutomationFailure("SetVariable");
 }
 
 class CadApplication {
@@ -148,7 +149,7 @@ public:
 };
 
 // Attaches to the running application registered under className
-// ("AutoCAD.Application"). Throws AutomationFailure when there is none.
+// ("AutoCAD.Application"). Throws CadAutomationFailure when there is none.
 class CadConnector {
 public:
     virtual ~CadConnector() = default;

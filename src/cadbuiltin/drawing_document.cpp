@@ -113,7 +113,7 @@ void DrawingDocument::SetActiveLayer(const std::string& name) {
 void DrawingDocument::SetVariableReal(const std::string& name, double value) {
     try {
         setVariable(name, value);
-    } catch (const std::invalid_argument& e) {
+    } catch (const DrawingVariableError& e) {
         throw CadException(e.what());
     }
 }
@@ -161,23 +161,23 @@ void DrawingDocument::setVariable(const std::string& name, double value) {
     const bool whole = std::isfinite(value) && value == std::trunc(value);
     if (key == "TILEMODE") {
         if (!whole || (value != 0 && value != 1)) {
-            throw std::invalid_argument("TILEMODE может быть только 0 или 1.");
+            throw DrawingVariableError("TILEMODE может быть только 0 или 1.");
         }
         tileMode_ = static_cast<int>(value);
     } else if (key == "CVPORT") {
         if (!whole || value < 1 || value > 32767) {
-            throw std::invalid_argument("CVPORT должна быть целым числом от 1 до 32767.");
+            throw DrawingVariableError("CVPORT должна быть целым числом от 1 до 32767.");
         }
         cvport_ = static_cast<int>(value);
     } else if (key == "DIMSCALE") {
         // Zero would give the technical requirements a text height of zero.
         if (!std::isfinite(value) || value <= 0) {
-            throw std::invalid_argument("DIMSCALE должна быть положительным числом.");
+            throw DrawingVariableError("DIMSCALE должна быть положительным числом.");
         }
         dimScale_ = value;
         store_->dimScale = value;
     } else {
-        throw std::invalid_argument("Неизвестная системная переменная " + name + ".");
+        throw DrawingVariableError("Неизвестная системная переменная " + name + ".");
     }
     store_->changed();
 }
@@ -193,7 +193,7 @@ double DrawingDocument::variable(const std::string& name) const {
     if (key == "DIMSCALE") {
         return dimScale_;
     }
-    throw std::invalid_argument("Неизвестная системная переменная " + name + ".");
+    throw DrawingVariableError("Неизвестная системная переменная " + name + ".");
 }
 
 Space DrawingDocument::activeSpace() const {
@@ -244,10 +244,10 @@ BuiltinConnector::BuiltinConnector(std::shared_ptr<BuiltinCadApplication> applic
 
 std::shared_ptr<CadApplication> BuiltinConnector::Attach(const std::string& className) {
     if (className != "AutoCAD.Application") {
-        throw AutomationFailure("Класс " + className + " не зарегистрирован.");
+        throw CadAutomationFailure("Класс " + className + " не зарегистрирован.");
     }
     if (!application_) {
-        throw AutomationFailure("Нет запущенного приложения " + className + ".");
+        throw CadAutomationFailure("Нет запущенного приложения " + className + ".");
     }
     return application_;
 }

@@ -15,6 +15,13 @@
 
 namespace torvelix::cad {
 
+// A drawing variable that does not exist or cannot take the value given; the message
+// names the variable.
+class DrawingVariableError : public UserError {
+public:
+    using UserError::UserError;
+};
+
 // Answers the point requests of the document's utility object.
 class PointSource {
 public:
@@ -97,7 +104,7 @@ public:
     const Linetype* findLinetype(const std::string& name) const;
 
     // Sets TILEMODE (0 or 1), CVPORT (a whole number from 1) or DIMSCALE (above 0).
-    // Throws std::invalid_argument, with a message naming the variable, for another name
+    // Throws DrawingVariableError, with a message naming the variable, for another name
     // or a value the variable cannot take.
     void setVariable(const std::string& name, double value);
     double variable(const std::string& name) const;
@@ -147,7 +154,7 @@ private:
 
 // Attaches to the built-in application under the class name "AutoCAD.Application".
 // Without an application (nullptr), or for another class name, Attach throws
-// AutomationFailure.
+// CadAutomationFailure.
 class BuiltinConnector : public CadConnector {
 public:
     explicit BuiltinConnector(std::shared_ptr<BuiltinCadApplication> application);

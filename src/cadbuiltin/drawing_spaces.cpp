@@ -45,7 +45,7 @@ public:
     std::vector<double> IntersectWith(const CadEntity& other, int extendOption) override {
         const auto* otherHandle = dynamic_cast<const EntityHandle*>(&other);
         if (otherHandle == nullptr) {
-            throw AutomationFailure("Объект не принадлежит этому приложению.");
+            throw CadAutomationFailure("Объект не принадлежит этому приложению.");
         }
         if (extendOption < 0 || extendOption > 3) {
             throw CadException("Недопустимый режим продления объектов.");
@@ -75,7 +75,7 @@ public:
         if (e.kind == Entity::Kind::Arc) {
             return pointOnCircle(e.centre, e.radius, e.startAngle);
         }
-        throw AutomationFailure("У объекта нет начальной точки.");
+        throw CadAutomationFailure("У объекта нет начальной точки.");
     }
 
     Point EndPoint() const override {
@@ -86,7 +86,7 @@ public:
         if (e.kind == Entity::Kind::Arc) {
             return pointOnCircle(e.centre, e.radius, e.endAngle);
         }
-        throw AutomationFailure("У объекта нет конечной точки.");
+        throw CadAutomationFailure("У объекта нет конечной точки.");
     }
 
     void ArrayPolar(int itemCount, double angle, const Point& centre) override {
@@ -120,7 +120,7 @@ private:
     void setEnd(const std::vector<double>& values, bool start) {
         Entity& e = entity();
         if (e.kind != Entity::Kind::Line) {
-            throw AutomationFailure("Концы можно задавать только у отрезка.");
+            throw CadAutomationFailure("Концы можно задавать только у отрезка.");
         }
         const Point p = pointFromArray(values);
         (start ? e.a : e.b) = p;
@@ -140,7 +140,7 @@ constexpr double kDimArrowSize = 2.5;
 const Entity& shapeOf(const EntityRef& ref) {
     const auto* handle = dynamic_cast<const EntityHandle*>(ref.get());
     if (handle == nullptr) {
-        throw AutomationFailure("Объект не принадлежит этому приложению.");
+        throw CadAutomationFailure("Объект не принадлежит этому приложению.");
     }
     return handle->value();
 }

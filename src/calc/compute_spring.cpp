@@ -108,7 +108,7 @@ struct TableSources {
     const SpringRowValues* givenRow = nullptr;
 };
 
-bool compute(DesignState& s, const ControlStates& controls, const std::string& eNum,
+bool compute(DesignState& s, const DesignInputs& controls, const std::string& eNum,
              const TableSources& tables, MessageSink& messages);
 
 } // namespace
@@ -127,7 +127,7 @@ double RoundIndex(double x) {
     return result == 0 ? 0.5 : result;
 }
 
-bool ComputeSpring(DesignState& s, const ControlStates& controls, const std::string& eNum,
+bool ComputeSpring(DesignState& s, const DesignInputs& controls, const std::string& eNum,
                    MessageSink& messages) {
     const std::string springPath = tables::TablePath(s.tables, s.SpringGost);
     const std::string wirePath = tables::TablePath(s.tables, tables::kWireTableNumber);
@@ -138,7 +138,7 @@ bool ComputeSpring(DesignState& s, const ControlStates& controls, const std::str
     return compute(s, controls, eNum, sources, messages);
 }
 
-bool ComputeSpring(DesignState& s, const ControlStates& controls, long long number,
+bool ComputeSpring(DesignState& s, const DesignInputs& controls, long long number,
                    SelectionTables& tables, MessageSink& messages) {
     const TableSources sources{tables.springPath(), tables.wirePath(),
                                [&](long long k) { return tables.springLine(k); },
@@ -146,7 +146,7 @@ bool ComputeSpring(DesignState& s, const ControlStates& controls, long long numb
     return compute(s, controls, std::to_string(number), sources, messages);
 }
 
-bool ComputeSpring(DesignState& s, const ControlStates& controls, const SpringRowValues& row,
+bool ComputeSpring(DesignState& s, const DesignInputs& controls, const SpringRowValues& row,
                    const std::string& springName, const WireTable& wire,
                    const std::string& wirePath, MessageSink& messages) {
     const TableSources sources{wirePath, wirePath, nullptr,
@@ -156,7 +156,7 @@ bool ComputeSpring(DesignState& s, const ControlStates& controls, const SpringRo
 
 namespace {
 
-bool compute(DesignState& s, const ControlStates& controls, const std::string& eNum,
+bool compute(DesignState& s, const DesignInputs& controls, const std::string& eNum,
              const TableSources& sources, MessageSink& messages) {
     const std::string* namedLast = &sources.springPath;
     const bool three = s.SpringKind == SpringKind::ThreeStrand;

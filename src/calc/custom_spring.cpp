@@ -78,7 +78,7 @@ void checkClassCoversDiameter(const DesignState& state, int classItem, double d)
                     ".");
 }
 
-RowMethodInput customRowInput(const DesignState& state, const ControlStates& controls,
+RowMethodInput customRowInput(const DesignState& state, const DesignInputs& controls,
                               const WireTable& wireTable, double d, double D1) {
     const tables::ClassRecord& record = tables::classRecordOrNone(controls.classItem);
     const bool threeStrand = state.SpringKind == SpringKind::ThreeStrand;
@@ -93,7 +93,7 @@ RowMethodInput customRowInput(const DesignState& state, const ControlStates& con
     return input;
 }
 
-bool computeCustomSpring(DesignState& state, const ControlStates& controls, double d, double D1,
+bool computeCustomSpring(DesignState& state, const DesignInputs& controls, double d, double D1,
                          MessageSink& messages) {
     ParseInputs(state, controls);
     state.G = kSteelShearModulusMPa;

@@ -4,7 +4,7 @@
 #pragma once
 
 #include "class_record.h"
-#include "control_states.h"
+#include "design_inputs.h"
 #include "design_state.h"
 #include "message_sink.h"
 #include "row_method.h"
@@ -39,7 +39,7 @@ void checkClassCoversDiameter(const DesignState& state, int classItem, double d)
 
 // The method's input for the selected class: three-strand for class III, tau3 by
 // rowMethodTau3. Throws UserError when the kind (state.SpringKind) is not the class's.
-RowMethodInput customRowInput(const DesignState& state, const ControlStates& controls,
+RowMethodInput customRowInput(const DesignState& state, const DesignInputs& controls,
                               const WireTable& wireTable, double d, double D1);
 
 // Computes the spring of wire (or cable) diameter d and outer diameter D1 of the
@@ -50,7 +50,7 @@ RowMethodInput customRowInput(const DesignState& state, const ControlStates& con
 // diameter, class or kind the method does not cover (state's row values untouched);
 // a table that cannot be read shows "Не могу найти таблицу <path>" and returns false,
 // as does a failed computation (its message shown).
-bool computeCustomSpring(DesignState& state, const ControlStates& controls, double d, double D1,
+bool computeCustomSpring(DesignState& state, const DesignInputs& controls, double d, double D1,
                          MessageSink& messages);
 
 } // namespace torvelix::calc

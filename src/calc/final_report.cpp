@@ -79,7 +79,7 @@ void appendComputedValues(std::vector<ReportValue>& r, const DesignState& s) {
 
 } // namespace
 
-ReportOutcome finalCalculation(DesignState& s, const ControlStates& controls,
+ReportOutcome finalCalculation(DesignState& s, const DesignInputs& controls,
                                MessageSink& messages) {
     ReportOutcome out;
     if (controls.eNum == "0" || controls.eNum.empty()) {

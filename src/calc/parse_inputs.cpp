@@ -6,7 +6,7 @@
 
 namespace torvelix::calc {
 
-void ParseInputs(DesignState& state, const ControlStates& controls) {
+void ParseInputs(DesignState& state, const DesignInputs& controls) {
     if (controls.kind) {
         state.SpringKind = *controls.kind;
     }

@@ -33,7 +33,7 @@ SpringChecks checksOf(const DesignState& s, bool stabilityCheck) {
 }
 
 // The record of a spring just computed from its row.
-CandidateRecord recordOf(const DesignState& s, const ControlStates& controls, long long number,
+CandidateRecord recordOf(const DesignState& s, const DesignInputs& controls, long long number,
                          const std::string& row) {
     using namespace tables::spring_layout;
     CandidateRecord r;
@@ -70,7 +70,7 @@ CandidateRecord recordOf(const DesignState& s, const ControlStates& controls, lo
 
 } // namespace
 
-SelectionOutcome preliminarySelection(DesignState& s, ControlStates& controls,
+SelectionOutcome preliminarySelection(DesignState& s, DesignInputs& controls,
                                       MessageSink& messages) {
     SelectionOutcome out;
     ParseInputs(s, controls);

@@ -3,7 +3,7 @@
 #pragma once
 
 #include "candidate_record.h"
-#include "control_states.h"
+#include "design_inputs.h"
 #include "design_state.h"
 #include "message_sink.h"
 #include "report_record.h"
@@ -21,7 +21,7 @@ struct SelectionOutcome {
 // per fitting candidate. Writes controls.eNum (the proposed spring number, or "0").
 // Throws ConversionError for an input or table number that does not convert; the
 // window then keeps the candidate memo empty and stays on the inputs page.
-SelectionOutcome preliminarySelection(DesignState& state, ControlStates& controls,
+SelectionOutcome preliminarySelection(DesignState& state, DesignInputs& controls,
                                       MessageSink& messages);
 
 struct ReportOutcome {
@@ -33,7 +33,7 @@ struct ReportOutcome {
 // Computes the spring in controls.eNum again and makes its report. With "0" or an
 // empty number it warns and keeps the report; when the computation fails (its message
 // shown) the report is cleared and none is made.
-ReportOutcome finalCalculation(DesignState& state, const ControlStates& controls,
+ReportOutcome finalCalculation(DesignState& state, const DesignInputs& controls,
                                MessageSink& messages);
 
 } // namespace torvelix::calc

@@ -2,7 +2,7 @@
 // of GOST 13765-86, and the input parsing of the inputs page.
 #pragma once
 
-#include "control_states.h"
+#include "design_inputs.h"
 #include "design_state.h"
 #include "message_sink.h"
 #include "selection_tables.h"
@@ -12,7 +12,7 @@ namespace torvelix::calc {
 // Converts the inputs page into the design state in order (kind, F1, F2, h, Vmax,
 // Dmin, Dmax, n2, n3), each stored at once. Throws ConversionError at the first text
 // that does not convert; the members before it keep their new values.
-void ParseInputs(DesignState& state, const ControlStates& controls);
+void ParseInputs(DesignState& state, const DesignInputs& controls);
 
 // The two roundings: mode 1 to halves (quarter thresholds), mode 2 keeps the
 // hundredths and rounds the thousandths to 0, 0.005 or 0.01. A result of 0 is 0.5.
@@ -24,13 +24,13 @@ double RoundIndex(double x);
 // field failure, "Ошибка расчета пружины № <eNum>. Проверьте исходные данные." for an
 // arithmetic fault); members written before the failure keep their new values, all
 // others (the check flags included) their previous ones.
-bool ComputeSpring(DesignState& state, const ControlStates& controls, const std::string& eNum,
+bool ComputeSpring(DesignState& state, const DesignInputs& controls, const std::string& eNum,
                    MessageSink& messages);
 
 // The same for spring number `number` of the tables one selection has read: the row
 // is taken from the lines read, the wire table is read once for all candidates. The
 // results and messages are those of the computation above with the number as text.
-bool ComputeSpring(DesignState& state, const ControlStates& controls, long long number,
+bool ComputeSpring(DesignState& state, const DesignInputs& controls, long long number,
                    SelectionTables& tables, MessageSink& messages);
 
 // The five values of a spring-table row: F3 in N, d (or cable d1), D1 in mm, c1 in
@@ -43,7 +43,7 @@ struct SpringRowValues {
 // the wire table read from wirePath (named in the message of a wire row that does not
 // convert). The failure message of an arithmetic fault names the spring by springName:
 // "Ошибка расчета пружины " + springName + ". Проверьте исходные данные."
-bool ComputeSpring(DesignState& state, const ControlStates& controls, const SpringRowValues& row,
+bool ComputeSpring(DesignState& state, const DesignInputs& controls, const SpringRowValues& row,
                    const std::string& springName, const WireTable& wire,
                    const std::string& wirePath, MessageSink& messages);
 

@@ -8,9 +8,9 @@
 #include "spring_solid.h"
 #include "utf8_text.h"
 
+#include <array>
 #include <cstdio>
 #include <optional>
-#include <stdexcept>
 
 namespace torvelix::cli {
 
@@ -51,6 +51,18 @@ int usage(const std::string& error) {
                  escapeInvalidUtf8(error).c_str());
     return 2;
 }
+
+// The inputs page's options: each types its value into its field, as typed.
+constexpr std::array<std::pair<const char*, workflow::FieldId>, 8> kTypedInputs = {{
+    {"--F1", workflow::FieldId::ForceF1},
+    {"--F2", workflow::FieldId::ForceF2},
+    {"--h", workflow::FieldId::Stroke},
+    {"--vmax", workflow::FieldId::MaxSpeed},
+    {"--dmin", workflow::FieldId::MinOuterDiameter},
+    {"--dmax", workflow::FieldId::MaxOuterDiameter},
+    {"--n2", workflow::FieldId::SupportCoils},
+    {"--n3", workflow::FieldId::GroundCoils},
+}};
 
 } // namespace
 
@@ -118,41 +130,43 @@ int runCalcCommand(const std::vector<std::string>& args, const std::string& exeP
     // inputs, then the two leave steps.
     ConsoleMessageSink messages;
     workflow::DesignSession session(exePath, messages);
-    workflow::WizardValues& v = session.values();
-    session.refreshButtons();
-    if (session.tablesOk() && classItem != v.klass.classItem) {
-        v.klass.classItem = classItem;
-        session.rgKlasClick();
+    const workflow::WizardSnapshot& v = session.snapshot();
+    bool ready = session.start().done;
+    if (ready && classItem != v.design.classItem) {
+        ready = session.chooseClass(classItem).done;
     }
-    session.rbMinClick(strength);
-    if (session.tablesOk() && kind) {
-        v.klass.kind = kind;
-        session.cbVidChange();
+    ready = session.chooseStrength(strength).done && ready;
+    if (ready && kind) {
+        ready = session.chooseKind(kind).done;
     }
-    if (!session.tablesOk()) {
+    if (!ready) {
         return 1;
     }
-    v.klass.wire = wire == "II" ? calc::WireClass::II : calc::WireClass::IIA;
-    session.changePage(true); // to the class page
-    session.changePage(true); // to the inputs
-    workflow::InputsPage& in = v.inputs;
-    in.eF1 = value("--F1", in.eF1);
-    in.eF2 = value("--F2", in.eF2);
-    in.eH = value("--h", in.eH);
-    in.eV = value("--vmax", in.eV);
-    in.eDn1 = value("--dmin", in.eDn1);
-    in.eDn2 = value("--dmax", in.eDn2);
-    in.eN2 = value("--n2", in.eN2);
-    in.eN3 = value("--n3", in.eN3);
-    in.fixing = static_cast<calc::Fixing>(fixing[0] - '0');
-    if (options.flags.count("--no-stability")) {
-        in.stabilityCheck = false;
-        session.cbUstoshivostClick();
+    const bool onInputs =
+        session.chooseWire(wire == "II" ? calc::WireClass::II : calc::WireClass::IIA).done &&
+        session.goForward().done && // to the class page
+        session.goForward().done;   // to the inputs
+    if (!onInputs) {
+        return 1;
+    }
+    for (const auto& [option, field] : kTypedInputs) {
+        if (auto typed = options.values.find(option); typed != options.values.end()) {
+            if (!session.typeText(field, typed->second).done) {
+                return 1;
+            }
+        }
+    }
+    if (!session.chooseFixing(static_cast<calc::Fixing>(fixing[0] - '0')).done) {
+        return 1;
+    }
+    if (options.flags.count("--no-stability") &&
+        !session.setSwitch(workflow::FieldId::StabilityCheck, false).done) {
+        return 1;
     }
 
-    const workflow::StepOutcome selection = session.changePage(true);
+    const workflow::Outcome selection = session.goForward();
     if (selection.error) {
-        messages.show(MessageIcon::Error, *selection.error);
+        messages.show(MessageIcon::Error, selection.error->what());
         return 1;
     }
     if (!reportOnly) {
@@ -160,8 +174,10 @@ int runCalcCommand(const std::vector<std::string>& args, const std::string& exeP
     }
 
     if (auto num = options.values.find("--num"); num != options.values.end()) {
-        v.candidates.eNum = num->second;
-    } else if (v.candidates.eNum == "0") {
+        if (!session.typeText(workflow::FieldId::SpringNumber, num->second).done) {
+            return 1;
+        }
+    } else if (v.design.eNum == "0") {
         std::fflush(stdout);
         if (auto docx = options.values.find("--docx"); docx != options.values.end()) {
             // An older document under that name must not pass for this run's report.
@@ -172,7 +188,7 @@ int runCalcCommand(const std::vector<std::string>& args, const std::string& exeP
         return messages.anyShown() ? 1 : 0;
     }
 
-    const workflow::StepOutcome final = session.changePage(true);
+    const workflow::Outcome final = session.goForward();
     // The final calculation ran: the dashed line, then its report (none when the
     // spring could not be computed, also when its number then failed to convert).
     const calc::ReportRecord* report = session.reportRecord() ? &*session.reportRecord() : nullptr;
@@ -181,7 +197,7 @@ int runCalcCommand(const std::vector<std::string>& args, const std::string& exeP
     }
     std::fflush(stdout);
     if (final.error) {
-        messages.show(MessageIcon::Error, *final.error);
+        messages.show(MessageIcon::Error, final.error->what());
         return 1;
     }
     const bool computed = session.reportReplaced() && report;
@@ -193,7 +209,7 @@ int runCalcCommand(const std::vector<std::string>& args, const std::string& exeP
         }
         try {
             wordexport::writeReportDocument(*report, docx->second);
-        } catch (const std::exception& error) {
+        } catch (const UserError& error) {
             messages.show(MessageIcon::Error, error.what());
             return 1;
         }
@@ -204,7 +220,7 @@ int runCalcCommand(const std::vector<std::string>& args, const std::string& exeP
             return 1;
         }
         const auto params = model3d::modelFromDesign(
-            session.state(), model3d::designationOf(v.candidates.eNum, session.state().SpringGost));
+            session.state(), model3d::designationOf(v.design.eNum, session.state().SpringGost));
         if (!model3d::writeSpringModelShown(params, model->second, messages)) {
             return 1;
         }

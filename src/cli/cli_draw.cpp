@@ -10,10 +10,11 @@
 #include "tech_file.h"
 #include "utf8_text.h"
 
+#include "errors.h"
 #include <algorithm>
+#include <array>
 #include <cstdio>
 #include <optional>
-#include <stdexcept>
 
 namespace torvelix::cli {
 
@@ -69,6 +70,27 @@ const char* kDrawHelp =
     "Messages go to standard error as 'error: ...' or 'warning: ...'. Exit status:\n"
     "0 drawn and saved; 1 a failure was reported (nothing is written then, and a file\n"
     "already there keeps its content); 2 bad command line.\n";
+
+// The geometric options: each types its value into its field; the pitch and the
+// diagram's values are "0" when not given.
+struct TypedOption {
+    const char* option;
+    workflow::FieldId field;
+    const char* fallback; // null: the option is required
+};
+constexpr std::array<TypedOption, 11> kTypedGeometry = {{
+    {"--n", workflow::FieldId::WorkingCoils, nullptr},
+    {"--t", workflow::FieldId::Pitch, "0"},
+    {"--D0", workflow::FieldId::MeanDiameter, nullptr},
+    {"--d", workflow::FieldId::WireDiameter, nullptr},
+    {"--L0", workflow::FieldId::FreeLength, "0"},
+    {"--L1", workflow::FieldId::LengthL1, "0"},
+    {"--L2", workflow::FieldId::LengthL2, "0"},
+    {"--L3", workflow::FieldId::LengthL3, "0"},
+    {"--F1", workflow::FieldId::DiagramF1, "0"},
+    {"--F2", workflow::FieldId::DiagramF2, "0"},
+    {"--F3", workflow::FieldId::DiagramF3, "0"},
+}};
 
 int usage(const std::string& error) {
     std::fprintf(stderr, "torvelix draw: %s\n(see torvelix draw --help)\n",
@@ -154,10 +176,9 @@ int runDrawCommand(const std::vector<std::string>& rawArgs, const std::string& e
     // The drawing mode of the wizard: the title page leads to the drawing options.
     ConsoleMessageSink sink;
     workflow::DesignSession session(exePath, sink);
-    workflow::WizardValues& v = session.values();
-    v.title.calculation = false;
-    session.refreshButtons();
-    session.changePage(true);
+    if (!session.chooseMode(false).done || !session.start().done || !session.goForward().done) {
+        return 1;
+    }
 
     const std::string view = value("--view");
     const std::pair<const char*, geometry::ViewType> views[] = {
@@ -175,29 +196,34 @@ int runDrawCommand(const std::vector<std::string>& rawArgs, const std::string& e
     if (ends.size() != 1 || ends[0] < '1' || ends[0] > '4') {
         return usage("--ends is 1, 2, 3 or 4");
     }
-    v.options.ends = static_cast<geometry::EndType>(ends[0] - '0');
-    session.sb71Click(chosenView->second);
-    v.geometry.breakCoils = {-1, "2"};
-    if (options.has("--break-coils")) {
-        const std::string coils = value("--break-coils");
-        if (coils != "1" && coils != "2") {
-            return usage("--break-coils is 1 or 2");
-        }
-        v.geometry.breakCoils = {coils == "1" ? 0 : 1, coils};
+    const std::string coils = value("--break-coils", "2");
+    if (coils != "1" && coils != "2") {
+        return usage("--break-coils is 1 or 2");
     }
     // As in the window, the diagram and the requirements go with the view with a break.
     if (chosenView->second != geometry::ViewType::WithBreak &&
         (options.has("--diagram") || (options.has("--tt") && !eskd))) {
         return usage("--diagram and --tt go with --view broken only");
     }
-    v.options.diagram = options.has("--diagram");
-    v.options.requirements = options.has("--tt");
-    v.options.eskd = eskd;
+    cad::TechRequirementControls requirements;
     if (options.has("--tt")) {
-        if (std::string problem = readTechFile(value("--tt"), v.requirements.tt);
-            !problem.empty()) {
+        if (std::string problem = readTechFile(value("--tt"), requirements); !problem.empty()) {
             return usage(problem);
         }
+    }
+    using workflow::FieldId;
+    const bool chosen =
+        session.chooseEnds(static_cast<geometry::EndType>(ends[0] - '0')).done &&
+        session.chooseView(chosenView->second).done &&
+        session
+            .chooseItem(FieldId::BreakCoils,
+                        options.has("--break-coils") ? (coils == "1" ? 0 : 1) : -1, coils)
+            .done &&
+        session.setSwitch(FieldId::Diagram, options.has("--diagram")).done &&
+        session.setSwitch(FieldId::Requirements, options.has("--tt")).done &&
+        session.setSwitch(FieldId::Eskd, eskd).done;
+    if (!chosen) {
+        return 1;
     }
     std::vector<cad::Point> points;
     for (const char* name : {"--start", "--end", "--tt-corner"}) {
@@ -218,49 +244,53 @@ int runDrawCommand(const std::vector<std::string>& rawArgs, const std::string& e
             continue;
         }
         auto number = torvelix::tryParseNumber(value(option));
+        if (!number) {
+            return usage(std::string(option) + " needs a number");
+        }
         try {
-            if (!number) {
-                throw std::invalid_argument(std::string(option) + " needs a number");
-            }
             document->setVariable(variable, *number);
-        } catch (const std::invalid_argument& e) {
+        } catch (const cad::DrawingVariableError& e) {
             return usage(e.what());
         }
     }
 
-    // On to the geometric parameters, which the options give.
-    if (v.options.requirements) {
-        const cad::TechRequirementControls fromFile = v.requirements.tt;
-        session.changePage(true);
-        v.requirements.tt = fromFile;
+    // On to the geometric parameters, which the options give; the requirement page,
+    // when it is on, takes the file's values over its own.
+    if (options.has("--tt") &&
+        (!session.goForward().done || !session.fillRequirements(requirements).done)) {
+        return 1;
     }
-    session.changePage(true);
-    workflow::GeometryPage& g = v.geometry;
-    g.inscribe = inscribe;
-    g.e9_n = value("--n");
-    g.e9_t = value("--t", "0");
-    g.e9_D0 = value("--D0");
-    g.e9_d = value("--d");
-    const char* diagramOptions[] = {"--L0", "--L1", "--L2", "--L3", "--F1", "--F2", "--F3"};
-    for (std::size_t k = 0; k < g.diagram.size(); ++k) {
-        g.diagram[k] = value(diagramOptions[k], "0");
+    if (!session.goForward().done || !session.setSwitch(FieldId::Inscribe, inscribe).done) {
+        return 1;
+    }
+    for (const TypedOption& typed : kTypedGeometry) {
+        const std::string text =
+            typed.fallback ? value(typed.option, typed.fallback) : value(typed.option);
+        if (!session.typeText(typed.field, text).done) {
+            return 1;
+        }
     }
 
-    workflow::DrawingRequest request;
-    const workflow::StepOutcome prepared = session.prepareDrawing(request);
+    workflow::TitleBlockText titleBlock;
+    if (options.has("--material")) {
+        titleBlock.material = value("--material");
+    }
+    if (options.has("--mass")) {
+        titleBlock.mass = value("--mass");
+    }
+    workflow::DrawingOutcome prepared = session.makeDrawingRequest(titleBlock);
     if (prepared.error) {
-        sink.show(MessageIcon::Error, *prepared.error);
+        sink.show(MessageIcon::Error, prepared.error->what());
         return 1;
     }
     if (!prepared.done) {
         return 1; // refused, its message shown
     }
+    workflow::DrawingRequest& request = prepared.request;
     if (options.has("--model")) {
         const auto model = model3d::modelFromDrawing(request.params);
         return model3d::writeSpringModelShown(model, value("--output"), sink) ? 0 : 1;
     }
-    request.sheet.Material = value("--material");
-    request.sheet.Mass = value("--mass");
     if (options.has("--designation")) {
         request.sheet.Designation = value("--designation");
     }
@@ -285,7 +315,7 @@ int runDrawCommand(const std::vector<std::string>& rawArgs, const std::string& e
             return 1;
         }
         (format != nullptr ? *format : services.drawingFormats.fallback()).write(*document, output);
-    } catch (const std::runtime_error& e) {
+    } catch (const UserError& e) {
         sink.show(MessageIcon::Error, e.what());
         return 1;
     }

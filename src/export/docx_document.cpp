@@ -3,6 +3,7 @@
 #include "docx_document.h"
 
 #include "utf8.h"
+#include "word_automation.h"
 
 #include <cmath>
 #include <stdexcept>
@@ -112,7 +113,7 @@ void DocxDocument::selectWholeStory() {
 void DocxDocument::setFontName(const std::string& name) {
     const std::string clean = sanitizeUtf8(name, "");
     if (clean.find_first_not_of(' ') == std::string::npos) {
-        throw std::invalid_argument("Font name is empty.");
+        throw WordException("Font name is empty.");
     }
     insertion_.fontName = clean;
     if (wholeStorySelected_) {
@@ -129,7 +130,7 @@ void DocxDocument::setFontName(const std::string& name) {
 
 void DocxDocument::setFontSize(double points) {
     if (!std::isfinite(points) || points < 1 || points > kMaxFontSizePt) {
-        throw std::invalid_argument("The number must be between 1 and 1638.");
+        throw WordException("The number must be between 1 and 1638.");
     }
     const int halfPoints = static_cast<int>(std::lround(points * 2));
     insertion_.halfPoints = halfPoints;
@@ -149,7 +150,7 @@ void DocxDocument::TypeText(const std::string& text) {
     const std::string clean = sanitizeUtf8(text, "\t\v\f\r\n");
     const std::size_t keptBytes = wholeStorySelected_ ? 0 : textBytes_;
     if (clean.size() > maxTextBytes_ || keptBytes > maxTextBytes_ - clean.size()) {
-        throw std::length_error("The document is too large.");
+        throw WordException("The document is too large.");
     }
     if (wholeStorySelected_) {
         paragraphs_.assign(1, Paragraph{{}, insertion_});

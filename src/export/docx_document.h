@@ -39,13 +39,13 @@ public:
 
     void selectWholeStory();
     // Apply to the selection and to the text typed afterwards.
-    // Throw std::invalid_argument for an empty name or a size outside 1 .. 1638 points.
+    // Throw WordException for an empty name or a size outside 1 .. 1638 points.
     void setFontName(const std::string& name);
     void setFontSize(double points);
     // Typing over the whole story replaces it. A carriage return, a line feed, or the
     // pair CR LF ends the paragraph; invalid UTF-8 becomes U+FFFD and control
     // characters other than tab, vertical tab and form feed are dropped. Throws
-    // std::length_error, leaving the document unchanged, when the text would pass
+    // WordException, leaving the document unchanged, when the text would pass
     // the size bound.
     void TypeText(const std::string& text);
 

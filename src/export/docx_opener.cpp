@@ -1,6 +1,7 @@
 // Finds and starts the program that shows a written .docx document.
 #include "docx_opener.h"
 
+#include "errors.h"
 #include "open_document.h"
 #include "process.h"
 
@@ -20,10 +21,10 @@ std::string resolveOpener(const std::string& configured) {
         return *path;
     }
     if (name.find('/') != std::string::npos) {
-        throw std::runtime_error("no program to show .docx documents: " + name +
-                                 " is not an executable file");
+        throw UserError("no program to show .docx documents: " + name +
+                        " is not an executable file");
     }
-    throw std::runtime_error("no program to show .docx documents: " + name + " not found in PATH");
+    throw UserError("no program to show .docx documents: " + name + " not found in PATH");
 }
 
 void launchOpener(const std::string& openerPath, const std::string& file) {
@@ -32,8 +33,8 @@ void launchOpener(const std::string& openerPath, const std::string& file) {
     const std::filesystem::path absolute = std::filesystem::absolute(file, error);
     const int status = startProgram(openerPath, error ? file : absolute.string());
     if (status != 0) {
-        throw std::runtime_error(openerPath + " could not show " + file + " (exit status " +
-                                 std::to_string(status) + ")");
+        throw UserError(openerPath + " could not show " + file + " (exit status " +
+                        std::to_string(status) + ")");
     }
 }
 

@@ -1,6 +1,8 @@
 // Zips the parts of a .docx with libzip in memory.
 #include "docx_package.h"
 
+#include "errors.h"
+
 #include <memory>
 #include <stdexcept>
 #include <vector>
@@ -63,7 +65,7 @@ using ArchiveSource = std::unique_ptr<zip_source_t, ArchiveSourceDeleter>;
 [[noreturn]] void throwZipError(const std::string& what, zip_error_t* error) {
     const std::string reason = zip_error_strerror(error);
     zip_error_fini(error);
-    throw std::runtime_error("cannot build the .docx archive: " + what + ": " + reason);
+    throw UserError("cannot build the .docx archive: " + what + ": " + reason);
 }
 
 } // namespace
@@ -95,14 +97,13 @@ std::string buildDocxPackage(const DocxDocument& document) {
             zip_source_free(source);
             const std::string reason = zip_strerror(archive);
             zip_discard(archive);
-            throw std::runtime_error(std::string("cannot build the .docx archive: ") + name + ": " +
-                                     reason);
+            throw UserError(std::string("cannot build the .docx archive: ") + name + ": " + reason);
         }
     }
     if (zip_close(archive) != 0) {
         const std::string reason = zip_strerror(archive);
         zip_discard(archive);
-        throw std::runtime_error("cannot build the .docx archive: " + reason);
+        throw UserError("cannot build the .docx archive: " + reason);
     }
 
     zip_stat_t stat;
@@ -114,7 +115,7 @@ std::string buildDocxPackage(const DocxDocument& document) {
     const zip_int64_t read = zip_source_read(buffer.get(), bytes.data(), stat.size);
     zip_source_close(buffer.get());
     if (read < 0 || static_cast<zip_uint64_t>(read) != stat.size) {
-        throw std::runtime_error("cannot build the .docx archive: short read of the archive");
+        throw UserError("cannot build the .docx archive: short read of the archive");
     }
     return bytes;
 }

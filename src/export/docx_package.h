@@ -8,7 +8,7 @@
 
 namespace torvelix::wordexport {
 
-// The bytes of a .docx file holding the document. Throws std::runtime_error when
+// The bytes of a .docx file holding the document. Throws UserError when
 // the archive cannot be built.
 std::string buildDocxPackage(const DocxDocument& document);
 

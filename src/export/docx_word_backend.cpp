@@ -21,9 +21,9 @@ template <typename Call> void asWordCall(Call call) {
         call();
     } catch (const WordException&) {
         throw;
-    } catch (const AutomationFailure&) {
+    } catch (const WordAutomationFailure&) {
         throw;
-    } catch (const std::exception& error) {
+    } catch (const UserError& error) {
         throw WordException(error.what());
     }
 }
@@ -64,9 +64,9 @@ std::string temporaryFolder(const std::string& configured) {
                                                             : std::filesystem::path(configured);
     if (folder.empty() || error || !std::filesystem::is_directory(folder, error) ||
         !isWritableFolder(folder.string())) {
-        throw AutomationFailure("no writable temporary folder" +
-                                    (folder.empty() ? std::string() : ": " + folder.string()),
-                                kServerExecFailure);
+        throw WordAutomationFailure("no writable temporary folder" +
+                                        (folder.empty() ? std::string() : ": " + folder.string()),
+                                    kServerExecFailure);
     }
     return folder.string();
 }
@@ -132,10 +132,12 @@ void DocxWordApplication::SetVisible(bool visible) {
     for (; shownCount_ < documents_.size(); ++shownCount_) {
         try {
             show_(*documents_[shownCount_]);
-        } catch (const AutomationFailure&) {
+        } catch (const WordAutomationFailure&) {
             throw;
-        } catch (const std::exception& error) {
-            throw AutomationFailure(error.what(), kServerExecFailure);
+        } catch (const UserError& error) {
+            // The file could not be written or the opener not started: the application
+            // cannot show the document. Other exceptions (no memory) are no link failure.
+            throw WordAutomationFailure(error.what(), kServerExecFailure);
         }
     }
 }
@@ -149,14 +151,14 @@ DocxWordConnector::DocxWordConnector(DocxBackendOptions options)
 
 std::shared_ptr<WordApplication> DocxWordConnector::CreateObject(const std::string& progId) {
     if (progId != "Word.Application") {
-        throw AutomationFailure("class not registered: " + progId, kClassNotRegistered);
+        throw WordAutomationFailure("class not registered: " + progId, kClassNotRegistered);
     }
     const std::string folder = temporaryFolder(options_.tempDirectory);
     std::string opener;
     try {
         opener = resolveOpener(options_.opener);
-    } catch (const std::runtime_error& error) {
-        throw AutomationFailure(error.what(), kServerExecFailure);
+    } catch (const UserError& error) {
+        throw WordAutomationFailure(error.what(), kServerExecFailure);
     }
     auto shownFiles = shownFiles_;
     auto show = [folder, opener, shownFiles](const DocxDocument& document) {

@@ -18,7 +18,7 @@ namespace torvelix::wordexport {
 // An application object over DocxDocument. Documents(), Selection(), the font and
 // typing report their errors as WordException (no document open, a font size out
 // of range, a document grown past its bound). SetVisible(true) hands every
-// document not shown yet to show; an error there is an AutomationFailure, as for
+// document not shown yet to show; an error there is an WordAutomationFailure, as for
 // an application that cannot be started.
 class DocxWordApplication : public WordApplication {
 public:
@@ -64,7 +64,7 @@ struct DocxBackendOptions {
 };
 
 // Creates DocxWordApplication objects for "Word.Application". Throws
-// AutomationFailure for any other identifier (not registered), and when there is no
+// WordAutomationFailure for any other identifier (not registered), and when there is no
 // temporary folder to write to or no program to show the documents (cannot be
 // started), so that no document is made.
 class DocxWordConnector : public WordConnector {

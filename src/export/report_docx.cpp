@@ -2,8 +2,6 @@
 // the export to the word processor.
 #include "report_docx.h"
 
-#include <stdexcept>
-
 #include "docx_package.h"
 #include "docx_word_backend.h"
 #include "file_write.h"
@@ -19,9 +17,7 @@ void writeReportDocx(const std::vector<std::string>& lines, const std::string& p
     try {
         typeReport(application, lines);
     } catch (const WordException& error) {
-        throw std::runtime_error("cannot make the report document: " + std::string(error.what()));
-    } catch (const AutomationFailure& error) {
-        throw std::runtime_error(error.what());
+        throw UserError("cannot make the report document: " + std::string(error.what()));
     }
 }
 

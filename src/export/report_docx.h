@@ -10,7 +10,7 @@ namespace torvelix::wordexport {
 
 // Types lines into a new document exactly as the export to the word processor does
 // (Courier New 12 point, one paragraph per line, then one empty paragraph) and
-// writes it to path atomically. Throws std::runtime_error with the reason when the
+// writes it to path atomically. Throws UserError with the reason when the
 // document cannot be made or written; path is then left as it was.
 void writeReportDocx(const std::vector<std::string>& lines, const std::string& path);
 

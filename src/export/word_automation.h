@@ -14,25 +14,25 @@ namespace torvelix::wordexport {
 
 // The word processor answered a call with an error of its own; what() is its
 // description.
-class WordException : public std::runtime_error {
+class WordException : public UserError {
 public:
-    using std::runtime_error::runtime_error;
+    using UserError::UserError;
 };
 
 // The automation layer failed with a system error code: the programmatic
 // identifier is not registered, the application cannot be started, or a call is
 // refused. what() describes the cause; code() is the system error code.
-class AutomationFailure : public std::runtime_error {
+class WordAutomationFailure : public UserError {
 public:
-    AutomationFailure(const std::string& what, std::uint32_t code)
-        : std::runtime_error(what), code_(code) {}
+    WordAutomationFailure(const std::string& what, std::uint32_t code)
+        : UserError(what), code_(code) {}
     std::uint32_t code() const { return code_; }
 
 private:
     std::uint32_t code_;
 };
 
-// System error codes a backend reports with AutomationFailure.
+// System error codes a backend reports with WordAutomationFailure.
 inline constexpr std::uint32_t kClassNotRegistered = 0x80040154; // identifier unknown
 inline constexpr std::uint32_t kServerExecFailure = 0x80080005;  // cannot be started
 inline constexpr std::uint32_t kCallRejected = 0x80010001;       // call refused
@@ -83,7 +83,7 @@ public:
 };
 
 // Creates a new application object from its programmatic identifier
-// ("Word.Application"). Throws AutomationFailure when the identifier is not
+// ("Word.Application"). Throws WordAutomationFailure when the identifier is not
 // registered or the application cannot be started.
 class WordConnector {
 public:

@@ -9,7 +9,7 @@ namespace {
 // the automation layer reports that as a failure with a system code.
 template <typename T> std::shared_ptr<T> require(std::shared_ptr<T> object, const char* member) {
     if (!object) {
-        throw AutomationFailure(std::string(member) + " returned no object", kNoObject);
+        throw WordAutomationFailure(std::string(member) + " returned no object", kNoObject);
     }
     return object;
 }
@@ -39,7 +39,7 @@ void exportToWord(const std::vector<std::string>& lines, WordConnector& connecto
         typeReport(*application, lines);
     } catch (const WordException&) {
         messages.show(MessageIcon::Warning, kWordErrorMessage);
-    } catch (const AutomationFailure&) {
+    } catch (const WordAutomationFailure&) {
         messages.show(MessageIcon::Warning, kWordUnavailableMessage);
     }
 }

@@ -27,7 +27,7 @@ void typeReport(WordApplication& application, const std::vector<std::string>& li
 
 // Creates the application object through connector and runs typeReport as one
 // protected operation: the first failing call ends it. WordException and
-// AutomationFailure are shown through messages as warnings; any other error
+// WordAutomationFailure are shown through messages as warnings; any other error
 // (an unsupported member in particular) propagates to the caller.
 void exportToWord(const std::vector<std::string>& lines, WordConnector& connector,
                   MessageSink& messages);

@@ -29,9 +29,8 @@ inline Point offset(const Point& p, double dx, double dy) {
 }
 
 // The trim pattern: ask `of` for its crossing with `line`, unextended, and assign the
-// returned array as a whole to the line's start or end. An empty or ambiguous answer
-// is refused by the CAD side (cad::CadException). Returns the array.
-std::vector<double> trimStart(cad::CadEntity& line, cad::CadEntity& of);
+// returned array as a whole to the line's end. An empty or ambiguous answer is refused
+// by the CAD side (cad::CadException). Returns the array.
 std::vector<double> trimEnd(cad::CadEntity& line, cad::CadEntity& of);
 
 // One copy of every entity of the list turned by 180 degrees about the centre, in

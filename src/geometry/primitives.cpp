@@ -34,12 +34,6 @@ cad::CadEntity& filled(std::vector<EntityRef>& list, int slot, const char* listN
     return *ref;
 }
 
-std::vector<double> trimStart(cad::CadEntity& line, cad::CadEntity& of) {
-    std::vector<double> crossing = of.IntersectWith(line, 0);
-    line.SetStartPoint(crossing);
-    return crossing;
-}
-
 std::vector<double> trimEnd(cad::CadEntity& line, cad::CadEntity& of) {
     std::vector<double> crossing = of.IntersectWith(line, 0);
     line.SetEndPoint(crossing);

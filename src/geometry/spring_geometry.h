@@ -1,6 +1,6 @@
 // The spring drawing: coil primitives, end coils, the four views and the loading diagram.
 // Every entity goes through the CAD automation interface into state.TargetSpace, in a
-// fixed order. A failing CAD call (cad::CadException, cad::AutomationFailure) ends the
+// fixed order. A failing CAD call (cad::CadException, cad::CadAutomationFailure) ends the
 // drawing; what was created before it stays.
 #pragma once
 

@@ -2,6 +2,8 @@
 // page flow, the settings at start and at "Выход", activation.
 #include "form1.h"
 
+#include <cassert>
+
 #include "utf8_text.h"
 
 #include "button_art.h"
@@ -25,7 +27,6 @@ namespace torvelix::shell {
 
 namespace {
 
-constexpr int kPageCount = 8;
 const QString kSection = QStringLiteral("Общая");
 // The fixed texts the settings file carries under "Автор" and "E-Mail".
 const QString kAuthorText = QStringLiteral("Torvelix design office, 2026");
@@ -132,11 +133,12 @@ TForm1::TForm1(WindowOptions options, QWidget* parent)
     layout->addWidget(Bevel1);
     layout->addLayout(buttons);
 
+    bindings_ = fieldBindings(ui_);
     connectHandlers();
 
     // The controls are loaded: page 0 is current and the buttons are refreshed, which
     // runs the page-0 rule and with it the first class selection and the table check.
-    runStep([this] { session_->refreshButtons(); });
+    showOutcome(runStep([this] { return session_->start(); }));
     FormCreate();
 }
 
@@ -242,15 +244,19 @@ void TForm1::saveSettings() {
     ini.writeString(kSection, QStringLiteral("ЕСКД"), ui_.cbEskd->isChecked() ? "1" : "0");
 }
 
-void TForm1::runStep(const std::function<void()>& step) {
+workflow::Outcome TForm1::runStep(const std::function<workflow::Outcome()>& step) {
+    workflow::Outcome outcome;
     try {
-        readValues(ui_, session_->values());
-        step();
-        showValues(session_->values(), ui_);
+        [[maybe_unused]] const bool taken = readValues(ui_, bindings_, *session_);
+        assert(taken && "a widget bound to a field of another kind");
+        outcome = step();
     } catch (const std::exception& error) {
-        showValues(session_->values(), ui_);
+        showValues(session_->snapshot(), bindings_, ui_);
         showGeneralError(error.what());
+        return outcome;
     }
+    showValues(session_->snapshot(), bindings_, ui_);
+    return outcome;
 }
 
 void TForm1::showGeneralError(const std::string& text) {
@@ -267,20 +273,16 @@ void TForm1::showGeneralError(const std::string& text) {
 }
 
 void TForm1::changePage(bool forward) {
-    workflow::StepOutcome outcome;
-    runStep([&] { outcome = session_->changePage(forward); });
-    showOutcome(outcome);
+    showOutcome(
+        runStep([this, forward] { return forward ? session_->goForward() : session_->goBack(); }));
 }
 
-void TForm1::showOutcome(const workflow::StepOutcome& outcome) {
+void TForm1::showOutcome(const workflow::Outcome& outcome) {
     if (outcome.error) {
-        showGeneralError(*outcome.error);
-    }
-    if (outcome.focus.empty()) {
-        return;
+        showGeneralError(outcome.error->what());
     }
     // The edit to mend gets the focus with its whole text selected, to be typed over.
-    if (auto* edit = findChild<QLineEdit*>(QString::fromStdString(outcome.focus))) {
+    if (auto* edit = qobject_cast<QLineEdit*>(widgetOf(bindings_, outcome.mend))) {
         edit->setFocus(Qt::OtherFocusReason);
         edit->selectAll();
     }

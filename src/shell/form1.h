@@ -5,6 +5,7 @@
 
 #include "design_session.h"
 #include "message_sink.h"
+#include "wizard_binding.h"
 #include "wizard_controls.h"
 #include "word_automation.h"
 
@@ -13,6 +14,7 @@
 #include <functional>
 #include <memory>
 #include <string>
+#include <vector>
 
 namespace torvelix::cad {
 struct DrawingSession;
@@ -72,12 +74,12 @@ private:
     void bbExitClick();
     void saveSettings();
 
-    // Runs a step of the session on the values the widgets hold, then shows the
-    // values it left. An error that escapes goes to the general error handler.
-    void runStep(const std::function<void()>& step);
+    // Runs a command of the session on the values the widgets hold, then shows the
+    // snapshot it left. An error that escapes goes to the general error handler.
+    workflow::Outcome runStep(const std::function<workflow::Outcome()>& step);
     void changePage(bool forward);
     // An escaped error's text through the general error handler, then the edit to mend.
-    void showOutcome(const workflow::StepOutcome& outcome);
+    void showOutcome(const workflow::Outcome& outcome);
     void connectHandlers();
     void bbPrintClick();
     void sbAutoCadClick();
@@ -104,6 +106,7 @@ private:
     bool drawingToFront_ = false; // raise the drawing again at the wizard's next activation
     bool closeConfirmed_ = false;
     WizardControls ui_;
+    std::vector<FieldBinding> bindings_; // every field's widget
 };
 
 // A message sink showing modal message boxes (error or warning icon, one OK button).

@@ -28,11 +28,14 @@ TForm1::~TForm1() = default;
 
 void TForm1::sbAutoCadClick() {
     workflow::DrawingRequest request;
-    workflow::StepOutcome outcome;
-    runStep([&] { outcome = session_->prepareDrawing(request); });
-    if (!outcome.done) {
+    const workflow::Outcome prepared = runStep([this, &request] {
+        workflow::DrawingOutcome outcome = session_->makeDrawingRequest();
+        request = std::move(outcome.request);
+        return static_cast<workflow::Outcome>(outcome);
+    });
+    if (!prepared.done) {
         // Refused, or a field is not a number: nothing is minimised or drawn.
-        showOutcome(outcome);
+        showOutcome(prepared);
         return;
     }
 

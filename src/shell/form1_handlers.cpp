@@ -22,38 +22,56 @@ void TForm1::connectHandlers() {
         }
     });
 
-    connect(ui_.rgKlas.items, &QButtonGroup::idToggled, this, [this, &s](int, bool checked) {
-        if (checked) {
-            runStep([&s] { s.rgKlasClick(); });
-        }
-    });
-    connect(ui_.cbVid, &QComboBox::currentIndexChanged, this,
-            [this, &s] { runStep([&s] { s.cbVidChange(); }); });
-    connect(ui_.cbVid->lineEdit(), &QLineEdit::textEdited, this,
-            [this, &s] { runStep([&s] { s.cbVidChange(); }); });
-    connect(ui_.strengthGroup, &QButtonGroup::idClicked, this, [this, &s](int tag) {
-        runStep([&s, tag] { s.rbMinClick(static_cast<calc::StrengthChoice>(tag - 10)); });
+    // The choices with a rule of their own run it when clicked; the widgets' other
+    // values reach the session before every command (readValues).
+    const auto command = [this](std::function<workflow::Outcome()> step) {
+        showOutcome(runStep(step));
+    };
+    connect(ui_.rgKlas.items, &QButtonGroup::idToggled, this,
+            [this, &s, command](int, bool checked) {
+                if (checked) {
+                    command([this, &s] { return s.chooseClass(ui_.rgKlas.itemIndex()); });
+                }
+            });
+    const auto chooseKind = [this, &s, command] {
+        command([this, &s] {
+            const int item = ui_.cbVid->currentIndex();
+            std::optional<calc::SpringKind> kind;
+            if (item == 0 || item == 1) {
+                kind = item == 1 ? calc::SpringKind::ThreeStrand : calc::SpringKind::SingleStrand;
+            }
+            return s.chooseKind(kind);
+        });
+    };
+    connect(ui_.cbVid, &QComboBox::currentIndexChanged, this, chooseKind);
+    connect(ui_.cbVid->lineEdit(), &QLineEdit::textEdited, this, chooseKind);
+    connect(ui_.strengthGroup, &QButtonGroup::idClicked, this, [&s, command](int tag) {
+        command(
+            [&s, tag] { return s.chooseStrength(static_cast<calc::StrengthChoice>(tag - 10)); });
     });
 
-    connect(ui_.finishGroup, &QButtonGroup::idClicked, this, [this, &s](int tag) {
+    connect(ui_.finishGroup, &QButtonGroup::idClicked, this, [&s, command](int tag) {
         if (tag >= 1 && tag <= 4) {
-            runStep([&s, tag] { s.sb21aClick(static_cast<geometry::EndType>(tag)); });
+            command([&s, tag] { return s.chooseFinish(static_cast<geometry::EndType>(tag)); });
         }
     });
-    connect(ui_.fixingGroup, &QButtonGroup::idClicked, this, [this, &s](int tag) {
+    connect(ui_.fixingGroup, &QButtonGroup::idClicked, this, [&s, command](int tag) {
         if (tag >= 1 && tag <= 4) {
-            runStep([&s, tag] { s.sb21Click(static_cast<calc::Fixing>(tag)); });
+            command([&s, tag] { return s.chooseFixing(static_cast<calc::Fixing>(tag)); });
         }
     });
-    connect(ui_.cbUstoshivost, &QCheckBox::toggled, this,
-            [this, &s] { runStep([&s] { s.cbUstoshivostClick(); }); });
+    connect(ui_.cbUstoshivost, &QCheckBox::toggled, this, [&s, command](bool checked) {
+        command([&s, checked] { return s.setSwitch(workflow::FieldId::StabilityCheck, checked); });
+    });
 
-    connect(ui_.viewGroup, &QButtonGroup::idClicked, this, [this, &s](int tag) {
+    connect(ui_.viewGroup, &QButtonGroup::idClicked, this, [&s, command](int tag) {
         if (tag >= 71 && tag <= 74) {
-            runStep([&s, tag] { s.sb71Click(static_cast<geometry::ViewType>(tag - 70)); });
+            command([&s, tag] { return s.chooseView(static_cast<geometry::ViewType>(tag - 70)); });
         }
     });
-    connect(ui_.cb90, &QCheckBox::toggled, this, [this, &s] { runStep([&s] { s.cb90Click(); }); });
+    connect(ui_.cb90, &QCheckBox::toggled, this, [&s, command](bool checked) {
+        command([&s, checked] { return s.setSwitch(workflow::FieldId::Inscribe, checked); });
+    });
 
     connect(ui_.bbPrint, &QPushButton::clicked, this, [this] { bbPrintClick(); });
     connect(ui_.sbAutoCad, &QToolButton::clicked, this, [this] { sbAutoCadClick(); });
@@ -65,10 +83,12 @@ void TForm1::connectHandlers() {
 void TForm1::bbPrintClick() {
     try {
         // The lines of the report as they stand, edits included.
-        readValues(ui_, session_->values());
-        session_->values().report.printEnabled = false;
-        showValues(session_->values(), ui_);
-        const std::vector<std::string> lines = session_->values().report.mm2;
+        const workflow::Outcome begun = runStep([this] { return session_->beginExport(); });
+        if (!begun.done) {
+            showOutcome(begun);
+            return;
+        }
+        const std::vector<std::string> lines = session_->snapshot().report.mm2;
         if (!options_.wordConnector && !ownWordConnector_) {
             ownWordConnector_ = std::make_unique<wordexport::DocxWordConnector>();
         }

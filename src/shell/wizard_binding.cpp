@@ -1,28 +1,22 @@
-// Copying the pages' values between the wizard's widgets and the design session.
+// The window's {widget, field} table and the copying between the widgets and the
+// design session.
 #include "wizard_binding.h"
 
 #include <QSignalBlocker>
 
-#include <vector>
+#include <memory>
 
 namespace torvelix::shell {
 
 namespace {
 
-using workflow::WizardValues;
+using workflow::FieldId;
+using workflow::WizardSnapshot;
 
 // The requirement page's switches in item order.
 constexpr std::array<const char*, 11> kRequirementSwitches = {
     "ckb6Num", "ckb6G",   "ckb6Tau", "ckb6Nav",   "ckb6L", "ckb6n",
     "ckb6n1",  "ckb6HRC", "ckb6Dc",  "ckb6Sprav", "ckb6TT"};
-
-std::string textOf(const QLineEdit* edit) {
-    return edit->text().toStdString();
-}
-
-std::string textOf(const QComboBox* combo) {
-    return combo->currentText().toStdString();
-}
 
 std::vector<std::string> linesOf(const QPlainTextEdit* memo) {
     std::vector<std::string> lines;
@@ -90,105 +84,123 @@ constexpr int kNoFixingTag = 5; // the hidden sb25
 
 } // namespace
 
-void readValues(const WizardControls& ui, WizardValues& values) {
-    values.title.calculation = ui.sb01->isChecked();
-
-    workflow::ClassPage& klass = values.klass;
-    klass.classItem = ui.rgKlas.itemIndex();
-    switch (ui.cbVid->currentIndex()) {
-    case 0:
-        klass.kind = calc::SpringKind::SingleStrand;
-        break;
-    case 1:
-        klass.kind = calc::SpringKind::ThreeStrand;
-        break;
-    default:
-        klass.kind.reset();
-        break;
+std::vector<FieldBinding> fieldBindings(const WizardControls& ui) {
+    std::vector<FieldBinding> table = {
+        {ui.eDn1, FieldId::MinOuterDiameter},
+        {ui.eDn2, FieldId::MaxOuterDiameter},
+        {ui.eH, FieldId::Stroke},
+        {ui.eF1, FieldId::ForceF1},
+        {ui.eF2, FieldId::ForceF2},
+        {ui.eV, FieldId::MaxSpeed},
+        {ui.eN2, FieldId::SupportCoils},
+        {ui.eN3, FieldId::GroundCoils},
+        {ui.cbUstoshivost, FieldId::StabilityCheck},
+        {ui.mm1, FieldId::CandidateLines},
+        {ui.eNum, FieldId::SpringNumber},
+        {ui.mm2, FieldId::ReportLines},
+        {ui.cb71, FieldId::Diagram},
+        {ui.cb72, FieldId::Requirements},
+        {ui.cbEskd, FieldId::Eskd},
+        {ui.e6Num, FieldId::ReqNumber},
+        {ui.comb6Gost, FieldId::ReqGost},
+        {ui.e6G, FieldId::ReqShearModulus},
+        {ui.e6Tau, FieldId::ReqStress},
+        {ui.comb6Naviv, FieldId::ReqWinding},
+        {ui.e6L, FieldId::ReqLength},
+        {ui.e6n, FieldId::ReqCoils},
+        {ui.e6n1, FieldId::ReqTotalCoils},
+        {ui.e6HRC, FieldId::ReqHardness},
+        {ui.comb6Kontrol, FieldId::ReqGauge},
+        {ui.e6Dc, FieldId::ReqGaugeDiameter},
+        {ui.e6TT, FieldId::ReqOther},
+        {ui.e9_D0, FieldId::MeanDiameter},
+        {ui.e9_d, FieldId::WireDiameter},
+        {ui.e9_t, FieldId::Pitch},
+        {ui.e9_n, FieldId::WorkingCoils},
+        {ui.cb90, FieldId::Inscribe},
+        {ui.cbox90, FieldId::BreakCoils},
+    };
+    for (std::size_t k = 0; k < ui.diagramEdits.size(); ++k) {
+        table.push_back({ui.diagramEdits[k], workflow::kDiagramFields[k]});
     }
-    const int strength = ui.strengthGroup->checkedId();
-    if (strength >= 10 && strength <= 12) {
-        klass.strength = static_cast<calc::StrengthChoice>(strength - 10);
-    }
-    klass.wire = ui.rg1Mat2->isChecked() ? calc::WireClass::IIA : calc::WireClass::II;
-
-    workflow::InputsPage& in = values.inputs;
-    in.eDn1 = textOf(ui.eDn1);
-    in.eDn2 = textOf(ui.eDn2);
-    in.eH = textOf(ui.eH);
-    in.eF1 = textOf(ui.eF1);
-    in.eF2 = textOf(ui.eF2);
-    in.eV = textOf(ui.eV);
-    in.eN2 = textOf(ui.eN2);
-    in.eN3 = textOf(ui.eN3);
-    in.winding = ui.rgNavivka.itemIndex();
-    const int fixing = downTag(ui.fixingGroup);
-    in.fixing = fixing >= 1 && fixing <= 4 ? static_cast<calc::Fixing>(fixing) : calc::Fixing::None;
-    in.stabilityCheck = ui.cbUstoshivost->isChecked();
-    if (const int finish = downTag(ui.finishGroup); finish >= 1 && finish <= 4) {
-        in.finish = static_cast<geometry::EndType>(finish);
-    }
-
-    values.candidates.mm1 = linesOf(ui.mm1);
-    values.candidates.eNum = textOf(ui.eNum);
-    values.report.mm2 = linesOf(ui.mm2);
-
-    workflow::DrawingOptionsPage& options = values.options;
-    if (const int view = downTag(ui.viewGroup); view >= 71 && view <= 74) {
-        options.view = static_cast<geometry::ViewType>(view - 70);
-    }
-    if (const int ends = downTag(ui.endCoilGroup); ends >= 71 && ends <= 74) {
-        options.ends = static_cast<geometry::EndType>(ends - 70);
-    }
-    options.diagram = ui.cb71->isChecked();
-    options.requirements = ui.cb72->isChecked();
-    options.eskd = ui.cbEskd->isChecked();
-
-    cad::TechRequirementControls& tt = values.requirements.tt;
     const QWidget* page6 = ui.Notebook1->widget(static_cast<int>(workflow::Page::Requirements));
-    std::array<bool*, 11> switches = {&tt.ckb6Num, &tt.ckb6G,     &tt.ckb6Tau, &tt.ckb6Nav,
-                                      &tt.ckb6L,   &tt.ckb6n,     &tt.ckb6n1,  &tt.ckb6HRC,
-                                      &tt.ckb6Dc,  &tt.ckb6Sprav, &tt.ckb6TT};
-    for (std::size_t k = 0; k < switches.size(); ++k) {
-        const auto* box = page6->findChild<const QCheckBox*>(kRequirementSwitches[k]);
-        *switches[k] = box != nullptr && box->isChecked();
+    for (std::size_t k = 0; k < kRequirementSwitches.size(); ++k) {
+        if (auto* box = page6->findChild<QCheckBox*>(kRequirementSwitches[k])) {
+            table.push_back({box, workflow::kRequirementItems[k]});
+        }
     }
-    tt.e6Num = textOf(ui.e6Num);
-    tt.comb6Gost = textOf(ui.comb6Gost);
-    values.requirements.gostIndex = ui.comb6Gost->currentIndex();
-    tt.e6G = textOf(ui.e6G);
-    tt.e6Tau = textOf(ui.e6Tau);
-    tt.comb6Naviv = textOf(ui.comb6Naviv);
-    values.requirements.windingIndex = ui.comb6Naviv->currentIndex();
-    tt.e6L = textOf(ui.e6L);
-    tt.e6n = textOf(ui.e6n);
-    tt.e6n1 = textOf(ui.e6n1);
-    tt.e6HRC = textOf(ui.e6HRC);
-    tt.e6Dc = textOf(ui.e6Dc);
-    tt.e6TT = textOf(ui.e6TT);
-    tt.comb6Kontrol = textOf(ui.comb6Kontrol);
-    tt.comb6KontrolIndex = ui.comb6Kontrol->currentIndex();
-
-    workflow::GeometryPage& g = values.geometry;
-    g.e9_D0 = textOf(ui.e9_D0);
-    g.e9_d = textOf(ui.e9_d);
-    g.e9_t = textOf(ui.e9_t);
-    g.e9_n = textOf(ui.e9_n);
-    for (std::size_t k = 0; k < g.diagram.size(); ++k) {
-        g.diagram[k] = textOf(ui.diagramEdits[k]);
-    }
-    g.inscribe = ui.cb90->isChecked();
-    g.breakCoils = {ui.cbox90->currentIndex(), textOf(ui.cbox90)};
+    return table;
 }
 
-void showValues(const WizardValues& values, WizardControls& ui) {
-    const std::vector<QObject*> quiet = {
-        ui.modeGroup,   ui.rgKlas.items, ui.cbVid,         ui.strengthGroup, ui.rgNavivka.items,
-        ui.fixingGroup, ui.finishGroup,  ui.cbUstoshivost, ui.viewGroup,     ui.endCoilGroup,
-        ui.cb71,        ui.cb72,         ui.cbEskd,        ui.cb90,          ui.cbox90};
+QWidget* widgetOf(const std::vector<FieldBinding>& bindings, FieldId field) {
+    for (const FieldBinding& binding : bindings) {
+        if (binding.field == field) {
+            return binding.widget;
+        }
+    }
+    return nullptr;
+}
+
+bool readValues(const WizardControls& ui, const std::vector<FieldBinding>& bindings,
+                workflow::DesignSession& session) {
+    bool allTaken = true;
+    const auto take = [&allTaken](const workflow::Outcome& outcome) {
+        allTaken = allTaken && outcome.done;
+    };
+    for (const FieldBinding& binding : bindings) {
+        if (const auto* edit = qobject_cast<const QLineEdit*>(binding.widget)) {
+            take(session.typeText(binding.field, edit->text().toStdString()));
+        } else if (const auto* combo = qobject_cast<const QComboBox*>(binding.widget)) {
+            take(session.chooseItem(binding.field, combo->currentIndex(),
+                                    combo->currentText().toStdString()));
+        } else if (const auto* box = qobject_cast<const QCheckBox*>(binding.widget)) {
+            take(session.setSwitch(binding.field, box->isChecked()));
+        } else if (const auto* memo = qobject_cast<const QPlainTextEdit*>(binding.widget)) {
+            take(session.editLines(binding.field, linesOf(memo)));
+        } else {
+            allTaken = false;
+        }
+    }
+    // The choices without a rule of their own; those with one are sent when clicked.
+    take(session.chooseMode(ui.sb01->isChecked()));
+    take(session.chooseWire(ui.rg1Mat2->isChecked() ? calc::WireClass::IIA : calc::WireClass::II));
+    if (const int strength = ui.strengthGroup->checkedId(); strength >= 10 && strength <= 12) {
+        take(session.chooseStrength(static_cast<calc::StrengthChoice>(strength - 10)));
+    }
+    take(session.chooseWinding(ui.rgNavivka.itemIndex()));
+    if (const int ends = downTag(ui.endCoilGroup); ends >= 71 && ends <= 74) {
+        take(session.chooseEnds(static_cast<geometry::EndType>(ends - 70)));
+    }
+    return allTaken;
+}
+
+void showValues(const WizardSnapshot& values, const std::vector<FieldBinding>& bindings,
+                WizardControls& ui) {
+    std::vector<QObject*> quiet = {ui.modeGroup,     ui.rgKlas.items,    ui.cbVid,
+                                   ui.strengthGroup, ui.rgNavivka.items, ui.fixingGroup,
+                                   ui.finishGroup,   ui.viewGroup,       ui.endCoilGroup};
+    for (const FieldBinding& binding : bindings) {
+        quiet.push_back(binding.widget);
+    }
     std::vector<std::unique_ptr<QSignalBlocker>> blockers;
     for (QObject* object : quiet) {
         blockers.push_back(std::make_unique<QSignalBlocker>(object));
+    }
+
+    for (const FieldBinding& binding : bindings) {
+        const FieldId field = binding.field;
+        if (auto* edit = qobject_cast<QLineEdit*>(binding.widget)) {
+            show(edit, values.text(field));
+        } else if (auto* combo = qobject_cast<QComboBox*>(binding.widget)) {
+            show(combo, values.item(field), values.text(field));
+        } else if (auto* box = qobject_cast<QCheckBox*>(binding.widget)) {
+            box->setChecked(values.isOn(field));
+        } else if (auto* memo = qobject_cast<QPlainTextEdit*>(binding.widget)) {
+            show(memo, values.lines(field));
+        }
+        if (const std::optional<bool> enabled = values.enabled(field)) {
+            binding.widget->setEnabled(*enabled);
+        }
     }
 
     ui.Notebook1->setCurrentIndex(static_cast<int>(values.page));
@@ -196,83 +208,37 @@ void showValues(const WizardValues& values, WizardControls& ui) {
     ui.bbNext->setEnabled(values.nextEnabled);
     (values.title.calculation ? ui.sb01 : ui.sb02)->setChecked(true);
 
-    const workflow::ClassPage& klass = values.klass;
-    ui.rgKlas.setItemIndex(klass.classItem);
-    if (klass.kind) {
-        const int kind = *klass.kind == calc::SpringKind::ThreeStrand ? 1 : 0;
+    const calc::DesignInputs& design = values.design;
+    ui.rgKlas.setItemIndex(design.classItem);
+    if (design.kind) {
+        const int kind = *design.kind == calc::SpringKind::ThreeStrand ? 1 : 0;
         if (ui.cbVid->currentIndex() != kind) {
             ui.cbVid->setCurrentIndex(kind);
         }
     }
+    const workflow::ClassPage& klass = values.klass;
     check(ui.strengthGroup, 10 + static_cast<int>(klass.strength));
-    (klass.wire == calc::WireClass::IIA ? ui.rg1Mat2 : ui.rg1Mat1)->setChecked(true);
+    (design.wire == calc::WireClass::IIA ? ui.rg1Mat2 : ui.rg1Mat1)->setChecked(true);
     show(ui.LN1, klass.LN1);
     show(ui.LN2, klass.LN2);
     show(ui.LF3, klass.LF3);
     show(ui.Ld, klass.Ld);
     show(ui.LGOST, klass.LGOST);
-    show(ui.LZagot, klass.LZagot);
+    show(ui.LZagot, design.LZagot);
     ui.rg1Mat1->setVisible(klass.showWireClass);
     ui.rg1Mat2->setVisible(klass.showWireClass);
     ui.LZagot->setVisible(!klass.showWireClass);
 
-    const workflow::InputsPage& in = values.inputs;
-    show(ui.eDn1, in.eDn1);
-    show(ui.eDn2, in.eDn2);
-    show(ui.eH, in.eH);
-    show(ui.eF1, in.eF1);
-    show(ui.eF2, in.eF2);
-    show(ui.eV, in.eV);
-    show(ui.eN2, in.eN2);
-    show(ui.eN3, in.eN3);
-    ui.rgNavivka.setItemIndex(in.winding);
+    ui.rgNavivka.setItemIndex(values.inputs.winding);
     check(ui.fixingGroup,
-          in.fixing == calc::Fixing::None ? kNoFixingTag : static_cast<int>(in.fixing));
-    ui.cbUstoshivost->setChecked(in.stabilityCheck);
-    check(ui.finishGroup, static_cast<int>(in.finish));
+          design.fixing == calc::Fixing::None ? kNoFixingTag : static_cast<int>(design.fixing));
+    check(ui.finishGroup, static_cast<int>(values.inputs.finish));
 
-    show(ui.mm1, values.candidates.mm1);
     show(ui.L3Gost, values.candidates.L3Gost);
-    show(ui.eNum, values.candidates.eNum);
-    show(ui.mm2, values.report.mm2);
     ui.bbPrint->setEnabled(values.report.printEnabled);
 
-    const workflow::DrawingOptionsPage& options = values.options;
-    check(ui.viewGroup, tagOf(options.view));
-    check(ui.endCoilGroup, tagOf(options.ends));
-    ui.cb71->setChecked(options.diagram);
-    ui.cb72->setChecked(options.requirements);
-    ui.cb71->setEnabled(options.switchesEnabled);
-    ui.cb72->setEnabled(options.switchesEnabled);
-    ui.cbEskd->setChecked(options.eskd);
-
-    const cad::TechRequirementControls& tt = values.requirements.tt;
-    show(ui.e6Num, tt.e6Num);
-    show(ui.comb6Gost, values.requirements.gostIndex, tt.comb6Gost);
-    show(ui.e6G, tt.e6G);
-    show(ui.e6Tau, tt.e6Tau);
-    show(ui.comb6Naviv, values.requirements.windingIndex, tt.comb6Naviv);
-    show(ui.e6L, tt.e6L);
-    show(ui.e6n, tt.e6n);
-    show(ui.e6n1, tt.e6n1);
-    show(ui.e6HRC, tt.e6HRC);
-    show(ui.e6Dc, tt.e6Dc);
-    show(ui.e6TT, tt.e6TT);
-
-    const workflow::GeometryPage& g = values.geometry;
-    show(ui.e9_D0, g.e9_D0);
-    show(ui.e9_d, g.e9_d);
-    show(ui.e9_t, g.e9_t);
-    show(ui.e9_n, g.e9_n);
-    for (std::size_t k = 0; k < g.diagram.size(); ++k) {
-        show(ui.diagramEdits[k], g.diagram[k]);
-        ui.diagramEdits[k]->setEnabled(g.diagramEnabled);
-    }
-    ui.e9_L0->setEnabled(g.freeLengthEnabled);
-    ui.e9_t->setEnabled(g.pitchEnabled);
-    ui.cb90->setChecked(g.inscribe);
-    show(ui.cbox90, g.breakCoils.index, g.breakCoils.text);
-    ui.cbox90->setEnabled(g.breakCoilsEnabled);
+    check(ui.viewGroup, tagOf(values.drawing.view));
+    check(ui.endCoilGroup, tagOf(values.drawing.ends));
 }
 
 } // namespace torvelix::shell

@@ -4,7 +4,6 @@
 
 #include "candidate_text.h"
 #include "class_record.h"
-#include "errors.h"
 #include "number_format.h"
 #include "number_parse.h"
 #include "report_text.h"
@@ -21,36 +20,56 @@ using namespace std::string_literals;
 
 namespace {
 
-// A leave step that showed its own message and keeps the wizard on its page.
-struct PageKept {};
-
 Page offset(Page page, int by) {
     return static_cast<Page>(static_cast<int>(page) + by);
 }
 
 // Selects an item of a drop-down by index: its text, or none.
 template <std::size_t N>
-void selectItem(ComboValue& combo, const std::array<const char*, N>& items, int index) {
-    const bool valid = index >= 0 && index < static_cast<int>(N);
-    combo.index = valid ? index : -1;
-    combo.text = valid ? items[static_cast<std::size_t>(index)] : "";
+void selectItem(int& index, std::string& text, const std::array<const char*, N>& items, int item) {
+    const bool valid = item >= 0 && item < static_cast<int>(N);
+    index = valid ? item : -1;
+    text = valid ? items[static_cast<std::size_t>(item)] : "";
 }
 
-// The first of the named texts, in the order they are converted, that is not a number.
-std::string
-firstInvalidNumber(std::initializer_list<std::pair<const char*, const std::string*>> texts) {
-    for (const auto& [name, text] : texts) {
-        if (!tryParseNumber(*text)) {
-            return name;
+// The first of the fields, in the order they are converted, whose text is not a number.
+FieldId firstInvalidNumber(const WizardSnapshot& values, std::initializer_list<FieldId> fields) {
+    for (const FieldId field : fields) {
+        if (!tryParseNumber(values.text(field))) {
+            return field;
         }
     }
-    return {};
+    return FieldId::None;
 }
 
 } // namespace
 
 DesignSession::DesignSession(std::string exePath, MessageSink& messages)
-    : exePath_(std::move(exePath)), messages_(messages) {}
+    : exePath_(std::move(exePath)), messages_(messages) {
+    // The pages' texts are empty until the title page fills them.
+    calc::DesignInputs& d = values_.design;
+    d.eF1.clear();
+    d.eF2.clear();
+    d.eH.clear();
+    d.eV.clear();
+    d.eDn1.clear();
+    d.eDn2.clear();
+    d.LZagot = kDefaultBlank;
+    cad::DrawingInputs& g = values_.drawing;
+    g.e9_n.clear();
+    g.e9_t.clear();
+    g.e9_D0.clear();
+    g.e9_d.clear();
+    for (std::string& text : g.lengthsAndForces) {
+        text.clear();
+    }
+}
+
+Outcome DesignSession::start() {
+    refreshButtons();
+    // Drawing alone reads no table; a calculation needs them usable.
+    return !values_.title.calculation || tablesOk() ? Outcome::success() : Outcome{};
+}
 
 std::optional<Page> DesignSession::askNext(Page page) {
     std::optional<Page> next;
@@ -61,9 +80,9 @@ std::optional<Page> DesignSession::askNext(Page page) {
     case Page::Title:
         if (values_.title.calculation) {
             fillInputDefaults();
-            rgKlasClick();
+            selectClass();
         } else {
-            values_.options.ends = geometry::EndType::ClosedGround;
+            values_.drawing.ends = geometry::EndType::ClosedGround;
             next = Page::DrawingOptions;
         }
         break;
@@ -73,7 +92,7 @@ std::optional<Page> DesignSession::askNext(Page page) {
     case Page::Report:
         // The drawing's end coils follow the finish chosen for the calculation.
         values_.report.printEnabled = true;
-        values_.options.ends = values_.inputs.finish;
+        values_.drawing.ends = values_.inputs.finish;
         break;
     case Page::DrawingOptions:
         if (!values_.options.requirements) {
@@ -113,61 +132,70 @@ void DesignSession::refreshButtons() {
     values_.nextEnabled = askNext(page).has_value();
 }
 
-StepOutcome DesignSession::changePage(bool forward) {
+Outcome DesignSession::goForward() {
+    return changePage(true);
+}
+
+Outcome DesignSession::goBack() {
+    return changePage(false);
+}
+
+Outcome DesignSession::changePage(bool forward) {
     const Page page = values_.page;
     const std::optional<Page> target = forward ? askNext(page) : askPrior(page);
-    StepOutcome outcome;
     if (!target) {
-        return outcome;
+        return {};
     }
+    Outcome left;
     try {
-        leaveStep(page, forward);
-    } catch (const PageKept&) {
-        // The step has shown its own message: the page stays, the number to mend in focus.
-        outcome.focus = "eNum";
-        return outcome;
+        left = leaveStep(page, forward);
     } catch (const UserError& error) {
         // The change is abandoned: the page stays and no refresh runs.
-        outcome.error = error.what();
+        left.error = error;
         if (page == Page::Inputs) {
-            const InputsPage& in = values_.inputs;
-            outcome.focus = firstInvalidNumber({{"eF1", &in.eF1},
-                                                {"eF2", &in.eF2},
-                                                {"eH", &in.eH},
-                                                {"eV", &in.eV},
-                                                {"eDn1", &in.eDn1},
-                                                {"eDn2", &in.eDn2},
-                                                {"eN2", &in.eN2},
-                                                {"eN3", &in.eN3}});
+            left.mend = firstInvalidNumber(
+                values_, {FieldId::ForceF1, FieldId::ForceF2, FieldId::Stroke, FieldId::MaxSpeed,
+                          FieldId::MinOuterDiameter, FieldId::MaxOuterDiameter,
+                          FieldId::SupportCoils, FieldId::GroundCoils});
         } else if (page == Page::Candidates) {
-            outcome.focus = "eNum";
+            left.mend = FieldId::SpringNumber;
         }
-        return outcome;
+        return left;
+    }
+    if (!left.done) {
+        // The step has shown its own message: the page stays, the field to mend in focus.
+        return left;
     }
     values_.page = *target;
     refreshButtons();
-    outcome.done = true;
-    return outcome;
+    return Outcome::success();
 }
 
-void DesignSession::leaveStep(Page page, bool forward) {
+Outcome DesignSession::leaveStep(Page page, bool forward) {
     if (page == Page::Title) {
         DrawOnly_ = !values_.title.calculation;
     } else if (page == Page::Inputs && forward) {
         ppList2Leave();
     } else if (page == Page::Candidates && forward) {
         if (!ppList3Leave()) {
-            throw PageKept();
+            return Outcome{false, std::nullopt, FieldId::SpringNumber};
         }
     }
+    return Outcome::success();
 }
 
 void DesignSession::ppList2Leave() {
     values_.candidates.mm1.clear();
     candidateRecords_ = {};
-    calc::ControlStates controls = controlValues();
-    calc::SelectionOutcome outcome = calc::preliminarySelection(state_, controls, messages_);
-    values_.candidates.eNum = controls.eNum;
+    // The spring number changes only when the selection runs through.
+    const std::string typed = values_.design.eNum;
+    calc::SelectionOutcome outcome;
+    try {
+        outcome = calc::preliminarySelection(state_, values_.design, messages_);
+    } catch (...) {
+        values_.design.eNum = typed;
+        throw;
+    }
     candidateRecords_ = std::move(outcome.list);
     values_.candidates.mm1 = output::candidateMemoLines(candidateRecords_);
     if (outcome.clearReport) {
@@ -177,10 +205,10 @@ void DesignSession::ppList2Leave() {
 }
 
 bool DesignSession::ppList3Leave() {
-    const calc::ControlStates controls = controlValues();
+    const calc::DesignInputs& design = values_.design;
     reportReplaced_ = false;
     try {
-        calc::ReportOutcome outcome = calc::finalCalculation(state_, controls, messages_);
+        calc::ReportOutcome outcome = calc::finalCalculation(state_, design, messages_);
         reportReplaced_ = outcome.replaceReport;
         if (!outcome.replaceReport) {
             return true;
@@ -188,12 +216,13 @@ bool DesignSession::ppList3Leave() {
         reportRecord_ = std::move(outcome.report);
         values_.report.mm2 =
             reportRecord_ ? output::reportMemoLines(*reportRecord_) : std::vector<std::string>{};
+        designed_ = reportRecord_.has_value();
         if (!reportRecord_) {
             // The spring could not be computed (its message shown): there is no report to
             // go on to. A three-strand spring number that is not a whole number also
             // gets its conversion message, as the report's wire line would give it.
-            if (tables::classRecordOrNone(controls.classItem).threeStrand) {
-                parseInteger(controls.eNum);
+            if (tables::classRecordOrNone(design.classItem).threeStrand) {
+                (void)parseInteger(design.eNum);
             }
             return false;
         }
@@ -202,12 +231,13 @@ bool DesignSession::ppList3Leave() {
         // The report had been cleared and begun when the spring number failed to convert.
         values_.report.mm2.clear();
         reportRecord_.reset();
+        designed_ = false;
         throw;
     }
 }
 
 void DesignSession::fillInputDefaults() {
-    InputsPage& in = values_.inputs;
+    calc::DesignInputs& in = values_.design;
     in.eDn1 = "10"s;
     in.eDn2 = "12"s;
     in.eH = "10"s;
@@ -221,30 +251,24 @@ void DesignSession::fillInputDefaults() {
 void DesignSession::fillTechRequirements() {
     RequirementsPage& page = values_.requirements;
     cad::TechRequirementControls& tt = page.tt;
-    ComboValue gost{page.gostIndex, tt.comb6Gost};
-    ComboValue winding{page.windingIndex, tt.comb6Naviv};
     if (DrawOnly_) {
         tt.e6Num = "1"s;
-        selectItem(gost, kSpringGostItems, 0);
+        selectItem(page.gostIndex, tt.comb6Gost, kSpringGostItems, 0);
         tt.e6n = "0"s;
         tt.e6n1 = "0"s;
-        selectItem(winding, kWindingItems, 0);
+        selectItem(page.windingIndex, tt.comb6Naviv, kWindingItems, 0);
         tt.e6Tau = "0"s;
         tt.e6L = "0"s;
     } else {
         const auto general = [](double value) { return formatGeneral(value, 15); };
-        tt.e6Num = values_.candidates.eNum;
-        selectItem(gost, kSpringGostItems, values_.klass.classItem);
+        tt.e6Num = values_.design.eNum;
+        selectItem(page.gostIndex, tt.comb6Gost, kSpringGostItems, values_.design.classItem);
         tt.e6n = general(state_.n);
         tt.e6n1 = general(state_.n1);
-        selectItem(winding, kWindingItems, values_.inputs.winding);
+        selectItem(page.windingIndex, tt.comb6Naviv, kWindingItems, values_.inputs.winding);
         tt.e6Tau = general(state_.tau3);
         tt.e6L = general(state_.L);
     }
-    page.gostIndex = gost.index;
-    tt.comb6Gost = gost.text;
-    page.windingIndex = winding.index;
-    tt.comb6Naviv = winding.text;
     tt.e6G = "78500"s;
     tt.e6HRC = "32"s;
     tt.e6Dc.clear();
@@ -252,13 +276,13 @@ void DesignSession::fillTechRequirements() {
 }
 
 void DesignSession::fillGeometry() {
-    GeometryPage& g = values_.geometry;
+    cad::DrawingInputs& g = values_.drawing;
     if (DrawOnly_) {
         g.e9_D0 = "20"s;
         g.e9_d = "3"s;
         g.e9_t = "6"s;
         g.e9_n = "6"s;
-        g.diagram.fill("0");
+        g.lengthsAndForces.fill("0"s);
     } else {
         const auto general = [](double value, int digits = 6) {
             return formatGeneral(value, digits);
@@ -270,13 +294,13 @@ void DesignSession::fillGeometry() {
         const std::array<double, 7> lengthsAndForces = {state_.L0, state_.L1, state_.L2, state_.L3,
                                                         state_.F1, state_.F2, state_.F3};
         for (std::size_t k = 0; k < lengthsAndForces.size(); ++k) {
-            g.diagram[k] = general(lengthsAndForces[k]);
+            g.lengthsAndForces[k] = general(lengthsAndForces[k]);
         }
     }
     // The complete drawing draws the spring as long as L0 in every view.
-    g.freeLengthEnabled = values_.options.diagram || values_.options.eskd;
-    g.diagramEnabled = values_.options.diagram;
-    g.breakCoilsEnabled = values_.options.view == geometry::ViewType::WithBreak;
+    values_.geometry.freeLengthEnabled = g.diagram || values_.options.eskd;
+    values_.geometry.diagramEnabled = g.diagram;
+    values_.geometry.breakCoilsEnabled = g.view == geometry::ViewType::WithBreak;
 }
 
 } // namespace torvelix::workflow

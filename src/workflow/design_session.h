@@ -1,43 +1,57 @@
-// One design run behind both faces: the design state, the values of the wizard's
-// pages, the page flow of the two modes (which page comes next and before, what each
-// page runs when it is left, what is written into a page on arrival) and the rules of
-// the option controls. The window binds its widgets to it; the command line sets the
-// values its options give and steps through the same pages.
+// One design run behind both faces, as commands: choose a class, a kind, a finish, a
+// fixing, a view; type into a field; go forward or back; make the drawing request. Each
+// command applies its own rules (what a choice switches on or off, which page comes
+// next, what a page is filled with on arrival) and returns an outcome that names the
+// field to mend when it fails. The faces read the snapshot and never write it.
 #pragma once
 
 #include "candidate_record.h"
-#include "control_states.h"
 #include "design_state.h"
 #include "drawing_request.h"
+#include "errors.h"
+#include "field_id.h"
 #include "message_sink.h"
 #include "report_record.h"
-#include "wizard_values.h"
+#include "wizard_snapshot.h"
 
 #include <optional>
 #include <string>
+#include <vector>
 
 namespace torvelix::workflow {
 
-// What became of a step the user asked for (a page change, a drawing request).
-struct StepOutcome {
+// What became of a command. done: it did what was asked. Otherwise error holds a
+// UserError that escaped it (shown by the general error handler; a message a step
+// showed itself is not repeated here), and mend names the field to mend (focused with
+// its text selected), FieldId::None when there is none.
+struct [[nodiscard]] Outcome {
     bool done = false;
-    // An error the step let escape (a number that does not convert): shown by the
-    // general error handler.
-    std::optional<std::string> error;
-    // The edit to mend (its control name), focused with its text selected; empty: none.
-    std::string focus;
+    std::optional<UserError> error;
+    FieldId mend = FieldId::None;
+
+    static Outcome success() { return Outcome{true, std::nullopt, FieldId::None}; }
+};
+
+// The drawing request's outcome: with done set, request holds it.
+struct [[nodiscard]] DrawingOutcome : Outcome {
+    DrawingRequest request;
+};
+
+// The title block's material and mass as given from outside (the command line's
+// --material and --mass); what is not given comes from the design, when there is one.
+struct TitleBlockText {
+    std::optional<std::string> material;
+    std::optional<std::string> mass;
 };
 
 class DesignSession {
 public:
     // exePath: the running executable; the tables lie beside it. Messages of every
     // step go to messages, which must outlive the session. The title page is current;
-    // the face calls refreshButtons once it is ready, which runs the title page's rule:
-    // the inputs get their defaults, and the first class selection checks the tables.
+    // the face calls start once it is ready.
     DesignSession(std::string exePath, MessageSink& messages);
 
-    WizardValues& values() { return values_; }
-    const WizardValues& values() const { return values_; }
+    const WizardSnapshot& snapshot() const { return values_; }
     const calc::DesignState& state() const { return state_; }
     bool drawOnly() const { return DrawOnly_; }
     calc::Fixing rememberedFixing() const { return RememberedFixing_; }
@@ -52,51 +66,79 @@ public:
     const calc::CandidateList& candidateRecords() const { return candidateRecords_; }
     const std::optional<calc::ReportRecord>& reportRecord() const { return reportRecord_; }
 
-    // The page buttons: enabled when the rules give a page, whose side effects run.
-    void refreshButtons();
+    // The title page's rule: in calculation mode the inputs get their defaults and the
+    // first class selection checks the tables (not done when they are unusable).
+    Outcome start();
+
+    // The title page: calculation, or drawing only.
+    Outcome chooseMode(bool calculation);
+    // The class page. A class item (0 .. 10) runs the class selection; a three-strand
+    // kind pins the first item of class III; none: the kind's text is typed over.
+    Outcome chooseClass(int item);
+    Outcome chooseKind(std::optional<calc::SpringKind> kind);
+    Outcome chooseStrength(calc::StrengthChoice strength);
+    Outcome chooseWire(calc::WireClass wire);
+    // The inputs page: the winding item, the finish (writes the support and ground
+    // coils), the end fixing (switches the stability check on, remembering the fixing).
+    Outcome chooseWinding(int item);
+    Outcome chooseFinish(geometry::EndType finish);
+    Outcome chooseFixing(calc::Fixing fixing);
+    // The drawing options: the view (only the view with a break keeps the diagram and
+    // the requirements) and the end coils.
+    Outcome chooseView(geometry::ViewType view);
+    Outcome chooseEnds(geometry::EndType ends);
+
+    // A text field as typed. Not done for a field that holds no text.
+    Outcome typeText(FieldId field, const std::string& text);
+    // A switch; its rule runs when the switch changes (the stability check clears or
+    // restores the fixing; inscribing disables the pitch and the free length).
+    Outcome setSwitch(FieldId field, bool on);
+    // A drop-down: its selected item (-1: none) and the text it shows.
+    Outcome chooseItem(FieldId field, int index, const std::string& text);
+    // A memo's lines as edited.
+    Outcome editLines(FieldId field, const std::vector<std::string>& lines);
+    // The whole requirement page at once (the command line's requirements file).
+    Outcome fillRequirements(const cad::TechRequirementControls& requirements);
+    // The report's export has begun: its button is disabled until the page is left.
+    Outcome beginExport();
+
     // "Вперед" and "Назад": the leave step of the current page, then the new page.
-    StepOutcome changePage(bool forward);
+    Outcome goForward();
+    Outcome goBack();
 
-    // The option controls' handlers.
-    void rgKlasClick();
-    void cbVidChange();
-    void rbMinClick(calc::StrengthChoice choice);
-    void sb21aClick(geometry::EndType finish);
-    void sb21Click(calc::Fixing fixing);
-    void cbUstoshivostClick();
-    void sb71Click(geometry::ViewType view);
-    void cb90Click();
-
-    // The request of the AutoCAD button from pages 5 to 7. With done set, request holds
-    // it; a field that is not a number gives error and focus; a request that cannot
-    // make a drawing has been shown as an error message.
-    StepOutcome prepareDrawing(DrawingRequest& request);
-
-    // The switches and texts of the requirement page, as the drawing reads them.
-    cad::TechRequirementControls techRequirementValues() const;
+    // The drawing button's request from pages 5 to 7. A field that is not a number is
+    // named to mend; a request that cannot make a drawing is shown as an error message
+    // and not done. The title block's material and mass: as given, else from the design
+    // when there is one (a spring calculated in this run), else empty.
+    DrawingOutcome makeDrawingRequest(const TitleBlockText& given = {}) const;
 
 private:
+    Outcome changePage(bool forward);
     std::optional<Page> askNext(Page page);
     std::optional<Page> askPrior(Page page);
-    void leaveStep(Page page, bool forward);
+    void refreshButtons();
+    Outcome leaveStep(Page page, bool forward);
     void ppList2Leave();
     bool ppList3Leave();
     void fillInputDefaults();
     void fillTechRequirements();
     void fillGeometry();
-    void SelectClass();
-    calc::ControlStates controlValues() const;
-    geometry::EskdSheetInfo eskdSheetValues() const;
+    void selectClass();
+    void applyKindRule();
+    void applyStabilityRule();
+    void applyInscribeRule();
+    geometry::EskdSheetInfo eskdSheetValues(const TitleBlockText& given) const;
 
     std::string exePath_;
     MessageSink& messages_;
     calc::DesignState state_;
-    WizardValues values_;
+    WizardSnapshot values_;
     bool DrawOnly_ = false;
     calc::Fixing RememberedFixing_ = calc::Fixing::None;
     bool reportReplaced_ = false;
     calc::CandidateList candidateRecords_;
     std::optional<calc::ReportRecord> reportRecord_;
+    bool designed_ = false; // a spring was calculated and reported in calculation mode
 };
 
 } // namespace torvelix::workflow

@@ -1,6 +1,7 @@
-// The rules of the option controls: the class selection as the class page shows it,
-// the kind rule, strength, finish, end fixing with the stability check, the view type
-// and the fitted pitch; and the plain values the calculation reads.
+// The choice commands and their rules: the class selection as the class page shows it,
+// the kind rule, strength, wire, winding, finish, end fixing with the stability check,
+// view and end coils, and the fitted pitch's switch; typing, switching and picking by
+// field id.
 #include "design_session.h"
 
 #include "class_record.h"
@@ -8,48 +9,71 @@
 
 namespace torvelix::workflow {
 
-void DesignSession::rgKlasClick() {
-    SelectClass();
-    cbVidChange();
+Outcome DesignSession::chooseMode(bool calculation) {
+    values_.title.calculation = calculation;
+    return Outcome::success();
 }
 
-void DesignSession::SelectClass() {
+Outcome DesignSession::chooseClass(int item) {
+    values_.design.classItem = item;
+    selectClass();
+    return tablesOk() ? Outcome::success() : Outcome{};
+}
+
+void DesignSession::selectClass() {
     const tables::ClassSelection selection =
-        calc::selectClassInto(state_, exePath_, values_.klass.classItem, messages_);
-    if (!selection.rowRead) {
-        return;
+        calc::selectClassInto(state_, exePath_, values_.design.classItem, messages_);
+    if (selection.rowRead) {
+        ClassPage& page = values_.klass;
+        if (!selection.LN1.empty()) {
+            page.LN1 = selection.LN1;
+            page.LN2 = selection.LN2;
+        }
+        page.LF3 = selection.LF3;
+        page.Ld = selection.Ld;
+        page.LGOST = selection.LGOST;
+        // The wire-class pair stands where the blank standard is shown.
+        page.showWireClass = selection.showWireClass;
+        if (selection.LZagot) {
+            values_.design.LZagot = *selection.LZagot;
+        }
     }
-    ClassPage& page = values_.klass;
-    if (!selection.LN1.empty()) {
-        page.LN1 = selection.LN1;
-        page.LN2 = selection.LN2;
-    }
-    page.LF3 = selection.LF3;
-    page.Ld = selection.Ld;
-    page.LGOST = selection.LGOST;
-    // The wire-class pair stands where the blank standard is shown.
-    page.showWireClass = selection.showWireClass;
-    if (selection.LZagot) {
-        page.LZagot = *selection.LZagot;
-    }
+    applyKindRule();
 }
 
-void DesignSession::cbVidChange() {
-    ClassPage& page = values_.klass;
-    if (page.kind == calc::SpringKind::ThreeStrand &&
-        page.classItem != tables::kFirstThreeStrandItem) {
+Outcome DesignSession::chooseKind(std::optional<calc::SpringKind> kind) {
+    values_.design.kind = kind;
+    applyKindRule();
+    return tablesOk() ? Outcome::success() : Outcome{};
+}
+
+void DesignSession::applyKindRule() {
+    calc::DesignInputs& design = values_.design;
+    if (design.kind == calc::SpringKind::ThreeStrand &&
+        design.classItem != tables::kFirstThreeStrandItem) {
         // A three-strand spring is of the first item of class III.
-        page.classItem = tables::kFirstThreeStrandItem;
-        rgKlasClick();
+        design.classItem = tables::kFirstThreeStrandItem;
+        selectClass();
     }
 }
 
-void DesignSession::rbMinClick(calc::StrengthChoice choice) {
-    values_.klass.strength = choice;
-    state_.StrengthChoice = choice;
+Outcome DesignSession::chooseStrength(calc::StrengthChoice strength) {
+    values_.klass.strength = strength;
+    state_.StrengthChoice = strength;
+    return Outcome::success();
 }
 
-void DesignSession::sb21aClick(geometry::EndType finish) {
+Outcome DesignSession::chooseWire(calc::WireClass wire) {
+    values_.design.wire = wire;
+    return Outcome::success();
+}
+
+Outcome DesignSession::chooseWinding(int item) {
+    values_.inputs.winding = item;
+    return Outcome::success();
+}
+
+Outcome DesignSession::chooseFinish(geometry::EndType finish) {
     // Support coils n2 and ground coils n3 of each finish.
     struct Coils {
         const char* n2;
@@ -70,69 +94,109 @@ void DesignSession::sb21aClick(geometry::EndType finish) {
         break;
     }
     values_.inputs.finish = finish;
-    values_.inputs.eN2 = coils.n2;
-    values_.inputs.eN3 = coils.n3;
+    values_.design.eN2 = coils.n2;
+    values_.design.eN3 = coils.n3;
+    return Outcome::success();
 }
 
-void DesignSession::sb21Click(calc::Fixing fixing) {
-    InputsPage& page = values_.inputs;
-    page.fixing = fixing;
-    if (page.stabilityCheck) {
-        return;
+Outcome DesignSession::chooseFixing(calc::Fixing fixing) {
+    calc::DesignInputs& design = values_.design;
+    design.fixing = fixing;
+    if (!design.stabilityCheck) {
+        // Choosing a fixing switches the stability check on, with the fixing chosen.
+        RememberedFixing_ = fixing;
+        design.stabilityCheck = true;
+        applyStabilityRule();
     }
-    // Choosing a fixing switches the stability check on, with the fixing chosen.
-    RememberedFixing_ = fixing;
-    page.stabilityCheck = true;
-    cbUstoshivostClick();
+    return Outcome::success();
 }
 
-void DesignSession::cbUstoshivostClick() {
-    InputsPage& page = values_.inputs;
-    if (!page.stabilityCheck) {
-        page.fixing = calc::Fixing::None;
+void DesignSession::applyStabilityRule() {
+    calc::DesignInputs& design = values_.design;
+    if (!design.stabilityCheck) {
+        design.fixing = calc::Fixing::None;
     } else if (RememberedFixing_ != calc::Fixing::None) {
-        page.fixing = RememberedFixing_;
+        design.fixing = RememberedFixing_;
     }
 }
 
-void DesignSession::sb71Click(geometry::ViewType view) {
-    DrawingOptionsPage& page = values_.options;
-    page.view = view;
+Outcome DesignSession::chooseView(geometry::ViewType view) {
+    values_.drawing.view = view;
     // The loading diagram and the requirements go with the view with a break only.
     const bool withBreak = view == geometry::ViewType::WithBreak;
-    page.switchesEnabled = withBreak;
+    values_.options.switchesEnabled = withBreak;
     if (!withBreak) {
-        page.diagram = false;
-        page.requirements = false;
+        values_.drawing.diagram = false;
+        values_.options.requirements = false;
     }
+    return Outcome::success();
 }
 
-void DesignSession::cb90Click() {
-    GeometryPage& page = values_.geometry;
-    page.pitchEnabled = !page.inscribe;
-    page.freeLengthEnabled = !page.inscribe;
+Outcome DesignSession::chooseEnds(geometry::EndType ends) {
+    values_.drawing.ends = ends;
+    return Outcome::success();
 }
 
-calc::ControlStates DesignSession::controlValues() const {
-    calc::ControlStates c;
-    const ClassPage& klass = values_.klass;
-    const InputsPage& in = values_.inputs;
-    c.classItem = klass.classItem;
-    c.kind = klass.kind;
-    c.wire = klass.wire;
-    c.stabilityCheck = in.stabilityCheck;
-    c.fixing = in.fixing;
-    c.eF1 = in.eF1;
-    c.eF2 = in.eF2;
-    c.eH = in.eH;
-    c.eV = in.eV;
-    c.eDn1 = in.eDn1;
-    c.eDn2 = in.eDn2;
-    c.eN2 = in.eN2;
-    c.eN3 = in.eN3;
-    c.eNum = values_.candidates.eNum;
-    c.LZagot = klass.LZagot;
-    return c;
+void DesignSession::applyInscribeRule() {
+    const bool inscribe = values_.drawing.inscribe;
+    values_.geometry.pitchEnabled = !inscribe;
+    values_.geometry.freeLengthEnabled = !inscribe;
+}
+
+Outcome DesignSession::typeText(FieldId field, const std::string& text) {
+    std::string* slot = textSlot(values_, field);
+    if (slot == nullptr) {
+        return {};
+    }
+    *slot = text;
+    return Outcome::success();
+}
+
+Outcome DesignSession::setSwitch(FieldId field, bool on) {
+    bool* slot = switchSlot(values_, field);
+    if (slot == nullptr) {
+        return {};
+    }
+    if (*slot == on) {
+        return Outcome::success();
+    }
+    *slot = on;
+    if (field == FieldId::StabilityCheck) {
+        applyStabilityRule();
+    } else if (field == FieldId::Inscribe) {
+        applyInscribeRule();
+    }
+    return Outcome::success();
+}
+
+Outcome DesignSession::chooseItem(FieldId field, int index, const std::string& text) {
+    int* item = itemSlot(values_, field);
+    std::string* shown = textSlot(values_, field);
+    if (item == nullptr || shown == nullptr) {
+        return {};
+    }
+    *item = index;
+    *shown = text;
+    return Outcome::success();
+}
+
+Outcome DesignSession::editLines(FieldId field, const std::vector<std::string>& lines) {
+    std::vector<std::string>* slot = linesSlot(values_, field);
+    if (slot == nullptr) {
+        return {};
+    }
+    *slot = lines;
+    return Outcome::success();
+}
+
+Outcome DesignSession::fillRequirements(const cad::TechRequirementControls& requirements) {
+    values_.requirements.tt = requirements;
+    return Outcome::success();
+}
+
+Outcome DesignSession::beginExport() {
+    values_.report.printEnabled = false;
+    return Outcome::success();
 }
 
 } // namespace torvelix::workflow

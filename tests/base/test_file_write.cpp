@@ -112,27 +112,6 @@ TEST(FileWrite, AFailureLeavesTheOldFileAndNoTemporaryFile) {
     const std::string missing = scratch.file("no-such-folder/out.svg");
     EXPECT_EQ(refusal(missing),
               "Не удалось записать файл " + missing + ": нет такого файла или папки");
-
-    // A library writing by file name: it gets an empty file beside the target, and an
-    // exception from it leaves the target as it was.
-    const std::string path = scratch.file("out.dxf");
-    writeText(path, "old");
-    std::string temporary;
-    EXPECT_THROW(writeFileAtomicallyThrough(path,
-                                            [&](const std::string& name) {
-                                                temporary = name;
-                                                EXPECT_TRUE(fs::is_regular_file(name));
-                                                EXPECT_EQ(fs::file_size(name), 0u);
-                                                writeText(name, "half");
-                                                throw std::runtime_error("library failed");
-                                            }),
-                 std::runtime_error);
-    EXPECT_EQ(fs::path(temporary).parent_path(), scratch.path());
-    EXPECT_EQ(readText(path), "old");
-    EXPECT_EQ(scratch.entries(), std::vector<std::string>{"out.dxf"});
-
-    writeFileAtomicallyThrough(path, [](const std::string& name) { writeText(name, "whole"); });
-    EXPECT_EQ(readText(path), "whole");
 }
 
 TEST(FileWrite, ANewFileInAFolderIsPrivateAndNeverReplacesOne) {

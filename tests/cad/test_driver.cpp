@@ -17,8 +17,8 @@ using torvelix::testing::FakeConnector;
 
 namespace {
 
-DrawingControls controls() {
-    DrawingControls c;
+DrawingInputs controls() {
+    DrawingInputs c;
     c.e9_D0 = "20";
     c.e9_d = "2";
     c.e9_t = "6";
@@ -26,26 +26,26 @@ DrawingControls controls() {
     return c;
 }
 
-TEST(BuildDrawingParams, ReadsButtonsIndexAndNumbers) {
-    DrawingControls c = controls();
-    c.cbox90ItemIndex = 0;
-    c.sb51 = false;
-    c.sb53 = true;
-    c.sb71 = false;
-    c.sb72 = false;
-    c.sb73 = false;
+TEST(BuildDrawingParams, ReadsChoicesIndexAndNumbers) {
+    DrawingInputs c = controls();
+    c.breakCoilsItem = 0;
+    c.ends = EndType::ClosedGround;
+    c.view = ViewType::Cut;
     c.e9_n = "7.9";
-    c.e9_L3 = "12.5";
-    c.cb90 = true;
+    c.lengthsAndForces[3] = "12.5";
+    c.lengthsAndForces[6] = "300";
+    c.inscribe = true;
     DrawingParams p = buildDrawingParams(c);
     EXPECT_EQ(p.BreakCoils, 1);
     EXPECT_EQ(p.EndType, EndType::ClosedGround);
     EXPECT_EQ(p.ViewType, ViewType::Cut);
     EXPECT_EQ(p.n, 7); // whole part
     EXPECT_DOUBLE_EQ(p.L3, 12.5);
+    EXPECT_DOUBLE_EQ(p.F3, 300);
+    EXPECT_DOUBLE_EQ(p.F2, 0);
     EXPECT_TRUE(p.Inscribe);
     EXPECT_FALSE(p.WithDiagram);
-    c.cbox90ItemIndex = -1;
+    c.breakCoilsItem = -1;
     c.e9_n = "-0.7";
     EXPECT_EQ(buildDrawingParams(c).BreakCoils, 0);
     EXPECT_EQ(buildDrawingParams(c).n, 0);
@@ -53,39 +53,10 @@ TEST(BuildDrawingParams, ReadsButtonsIndexAndNumbers) {
     EXPECT_GT(buildDrawingParams(c).n, 255);
 }
 
-// Of each group of three buttons the first one down gives the choice; none down gives the
-// fourth. The two groups are set differently so that reading one for the other shows.
-TEST(BuildDrawingParams, FirstButtonDownOfEachGroupGivesTheChoice) {
-    struct Buttons {
-        bool first, second, third;
-    };
-    const Buttons rows[] = {
-        {true, true, true}, {false, true, true}, {false, false, true}, {false, false, false}};
-    const EndType ends[] = {EndType::Open, EndType::Closed, EndType::ClosedGround,
-                            EndType::ThreeQuarterGround};
-    const ViewType views[] = {ViewType::WithBreak, ViewType::Full, ViewType::Section,
-                              ViewType::Cut};
-    for (std::size_t i = 0; i < 4; ++i) {
-        SCOPED_TRACE(i);
-        const Buttons& end = rows[i];
-        const Buttons& view = rows[3 - i];
-        DrawingControls c = controls();
-        c.sb51 = end.first;
-        c.sb52 = end.second;
-        c.sb53 = end.third;
-        c.sb71 = view.first;
-        c.sb72 = view.second;
-        c.sb73 = view.third;
-        const DrawingParams p = buildDrawingParams(c);
-        EXPECT_EQ(p.EndType, ends[i]);
-        EXPECT_EQ(p.ViewType, views[3 - i]);
-    }
-}
-
 TEST(BuildDrawingParams, FirstTextThatIsNotANumberEscapes) {
-    DrawingControls c = controls();
+    DrawingInputs c = controls();
     c.e9_d = "2,5";
-    c.e9_F3 = "abc";
+    c.lengthsAndForces[6] = "abc";
     try {
         buildDrawingParams(c);
         FAIL() << "no conversion error";

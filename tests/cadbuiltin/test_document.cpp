@@ -49,7 +49,7 @@ TEST(DrawingDocument, EndPointMustBeExactlyOnePoint) {
     expectPoint(doc.entities(Space::Model)[1].b, 1, 5);
     // Only a line's ends can be set.
     EntityRef ring = doc.ModelSpace().AddCircle({0, 0, 0}, 1);
-    EXPECT_THROW(ring->SetStartPoint({1, 0, 0}), AutomationFailure);
+    EXPECT_THROW(ring->SetStartPoint({1, 0, 0}), CadAutomationFailure);
     EXPECT_THROW(first->IntersectWith(*apart, 7), CadException);
 }
 
@@ -113,11 +113,11 @@ TEST(DrawingDocument, VariablesAndTheActiveSpace) {
     doc.setVariable("DIMSCALE", 2.5);
     EXPECT_DOUBLE_EQ(doc.GetVariableReal("DIMSCALE"), 2.5);
     EXPECT_THROW(doc.GetVariableInt("LUNITS"), CadException);
-    EXPECT_THROW(doc.setVariable("TILEMODE", 2), std::invalid_argument);
-    EXPECT_THROW(doc.setVariable("CVPORT", 1.5), std::invalid_argument);
-    EXPECT_THROW(doc.setVariable("DIMSCALE", 0), std::invalid_argument);
-    EXPECT_THROW(doc.setVariable("DIMSCALE", NAN), std::invalid_argument);
-    EXPECT_THROW(doc.setVariable("LUNITS", 2), std::invalid_argument);
+    EXPECT_THROW(doc.setVariable("TILEMODE", 2), DrawingVariableError);
+    EXPECT_THROW(doc.setVariable("CVPORT", 1.5), DrawingVariableError);
+    EXPECT_THROW(doc.setVariable("DIMSCALE", 0), DrawingVariableError);
+    EXPECT_THROW(doc.setVariable("DIMSCALE", NAN), DrawingVariableError);
+    EXPECT_THROW(doc.setVariable("LUNITS", 2), DrawingVariableError);
     EXPECT_EQ(doc.GetVariableInt("TILEMODE"), 0);
 
     doc.ModelSpace().AddCircle({0, 0, 0}, 1);
@@ -177,9 +177,9 @@ TEST(Connector, AttachesOnlyToARunningApplicationByItsClassName) {
     BuiltinConnector connector(app);
     std::shared_ptr<CadApplication> attached = connector.Attach("AutoCAD.Application");
     EXPECT_EQ(&attached->ActiveDocument(), doc.get());
-    EXPECT_THROW(connector.Attach("Word.Application"), AutomationFailure);
+    EXPECT_THROW(connector.Attach("Word.Application"), CadAutomationFailure);
     BuiltinConnector nothingRunning(nullptr);
-    EXPECT_THROW(nothingRunning.Attach("AutoCAD.Application"), AutomationFailure);
+    EXPECT_THROW(nothingRunning.Attach("AutoCAD.Application"), CadAutomationFailure);
 }
 
 } // namespace

@@ -2,7 +2,7 @@
 #pragma once
 
 #include "class_values.h"
-#include "control_states.h"
+#include "design_inputs.h"
 #include "design_state.h"
 #include "message_sink.h"
 #include "table_fixture.h"
@@ -49,7 +49,7 @@ protected:
 
     TableFolder folder;
     calc::DesignState state;
-    calc::ControlStates controls;
+    calc::DesignInputs controls;
     RecordingMessageSink messages;
 };
 

@@ -2,6 +2,7 @@
 // paragraphs, font, and the safety of the file writing.
 #include <gtest/gtest.h>
 
+#include "errors.h"
 #include "export_test_support.h"
 #include "report_docx.h"
 
@@ -71,7 +72,7 @@ TEST(ReportDocx, AFileThatCannotBeWrittenIsAClearErrorAndLeavesNothingBehind) {
     try {
         writeReportDocx({"line"}, missingFolder);
         FAIL() << "no error";
-    } catch (const std::runtime_error& error) {
+    } catch (const UserError& error) {
         EXPECT_EQ(std::string(error.what()),
                   "Не удалось записать файл " + missingFolder + ": нет такого файла или папки");
     }
@@ -80,7 +81,7 @@ TEST(ReportDocx, AFileThatCannotBeWrittenIsAClearErrorAndLeavesNothingBehind) {
     const std::string folder = scratch.file("taken.docx");
     std::filesystem::create_directory(folder);
     writeText(folder + "/inside", "kept");
-    EXPECT_THROW(writeReportDocx({"line"}, folder), std::runtime_error);
+    EXPECT_THROW(writeReportDocx({"line"}, folder), UserError);
     EXPECT_EQ(readText(folder + "/inside"), "kept");
     EXPECT_EQ(scratch.entries(), std::vector<std::string>{"taken.docx"});
 }

@@ -52,7 +52,7 @@ private:
         case FailureKind::WordError:
             throw WordException("Word: command failed");
         case FailureKind::SystemError:
-            throw AutomationFailure("call rejected", kCallRejected);
+            throw WordAutomationFailure("call rejected", kCallRejected);
         case FailureKind::UnknownMember:
             throw UnsupportedMember(call.substr(0, call.find_first_of(" =")));
         case FailureKind::NoObject:

@@ -68,7 +68,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     }
 
     calc::DesignState state;
-    calc::ControlStates controls;
+    calc::DesignInputs controls;
     RecordingMessageSink messages;
     controls.kind = three ? calc::SpringKind::ThreeStrand : calc::SpringKind::SingleStrand;
     calc::selectClassInto(state, programPath(), item, messages);

@@ -4,7 +4,7 @@
 
 #include "form1.h"
 #include "number_format.h"
-#include "scratch_folder.h"
+#include "shipped_tables.h"
 
 #include <QApplication>
 #include <QComboBox>
@@ -35,26 +35,13 @@ inline void ensureApplication() {
     new QApplication(argc, argv);
 }
 
-// A folder with the thirteen tables named after the program <folder>/torvelix,
-// leaving out the table numbers given.
-class TableFolder {
+// The shipped tables copied beside <folder>/torvelix, with the window's names for
+// the program's base path and its settings file.
+class TableFolder : public torvelix::testing::ShippedTables {
 public:
-    explicit TableFolder(const std::vector<std::string>& missing = {}) {
-        for (const char* number : tables::kTableNumbers) {
-            if (std::find(missing.begin(), missing.end(), number) != missing.end()) {
-                continue;
-            }
-            const QString from = QString(TORVELIX_DATA_DIR) + "/" + number + ".dat";
-            const QString to = base() + "_" + number + ".dat";
-            EXPECT_TRUE(QFile::copy(from, to)) << to.toStdString();
-        }
-    }
-    QString base() const { return QString::fromStdString(dir_.file("torvelix")); }
-    std::string exePath() const { return base().toStdString(); }
+    using ShippedTables::ShippedTables;
+    QString base() const { return QString::fromStdString(exePath()); }
     QString iniPath() const { return base() + ".ini"; }
-
-private:
-    torvelix::testing::ScratchFolder dir_;
 };
 
 class WindowTest : public ::testing::Test {

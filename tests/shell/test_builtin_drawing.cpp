@@ -6,6 +6,7 @@
 
 #include "drawing_placement.h"
 #include "drawing_window.h"
+#include "message_box_answer.h"
 
 #include <QCheckBox>
 #include <QMessageBox>
@@ -26,17 +27,7 @@ cad::DrawingWindow* drawingWindowOnScreen() {
     return nullptr;
 }
 
-// Answers the next message box with `button`, noting its text.
-void answer(QMessageBox::StandardButton button, QString* text = nullptr) {
-    QTimer::singleShot(0, [button, text] {
-        auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
-        ASSERT_NE(box, nullptr) << "no message box is up";
-        if (text != nullptr) {
-            *text = box->text();
-        }
-        box->button(button)->click();
-    });
-}
+using torvelix::testing::answer;
 
 using BuiltinDrawing = WindowTest;
 

@@ -180,7 +180,7 @@ public:
     std::shared_ptr<cad::CadApplication> Attach(const std::string& className) override {
         attached.push_back(className);
         if (!running || className != "AutoCAD.Application") {
-            throw cad::AutomationFailure("no running application");
+            throw cad::CadAutomationFailure("no running application");
         }
         return application;
     }

@@ -18,9 +18,9 @@ protected:
             // D1 12, d 2: D = 10, i = 5; c1 30 N/mm with c = (80 - 20) / 10 = 6 N/mm: n = 5.
             folder.write(std::to_string(n), {SpringRow("100", "2.00", "12", "30", "3.33")});
         }
-        session.refreshButtons();
+        ASSERT_TRUE(session.start().done);
     }
-    workflow::WizardValues& v() { return session.values(); }
+    const workflow::WizardSnapshot& v() const { return session.snapshot(); }
 
     TableFolder folder;
     RecordingMessageSink messages;

@@ -19,7 +19,7 @@ protected:
     }
     void forward(int steps) {
         for (int k = 0; k < steps; ++k) {
-            ASSERT_TRUE(session.changePage(true).done) << "step " << k;
+            ASSERT_TRUE(session.goForward().done) << "step " << k;
         }
     }
 };
@@ -29,7 +29,7 @@ TEST_F(PageFlow, TitlePageFillsTheInputsAndSelectsTheFirstClass) {
     EXPECT_FALSE(v().priorEnabled);
     EXPECT_TRUE(v().nextEnabled);
     EXPECT_TRUE(session.tablesOk());
-    const InputsPage& in = v().inputs;
+    const calc::DesignInputs& in = v().design;
     EXPECT_EQ(
         std::vector<std::string>({in.eDn1, in.eDn2, in.eH, in.eF1, in.eF2, in.eV, in.eN2, in.eN3}),
         std::vector<std::string>({"10", "12", "10", "20", "80", "3", "2", "1.5"}));
@@ -43,7 +43,7 @@ TEST_F(PageFlow, CalculationRunsThroughEveryPageAndFillsTheDrawingPages) {
     EXPECT_EQ(v().candidates.L3Gost, "ГОСТ 13766-86");
     forward(1); // the preliminary selection
     EXPECT_EQ(v().page, Page::Candidates);
-    EXPECT_EQ(v().candidates.eNum, "1");
+    EXPECT_EQ(v().design.eNum, "1");
     ASSERT_FALSE(v().candidates.mm1.empty());
     forward(1); // the final calculation
     EXPECT_EQ(v().page, Page::Report);
@@ -52,11 +52,11 @@ TEST_F(PageFlow, CalculationRunsThroughEveryPageAndFillsTheDrawingPages) {
 
     // The drawing's end coils follow the finish; the requirements page is filled from the
     // computed spring when it is switched on.
-    v().inputs.finish = geometry::EndType::Closed;
+    ASSERT_TRUE(session.chooseFinish(geometry::EndType::Closed).done);
     forward(1);
     EXPECT_EQ(v().page, Page::DrawingOptions);
-    EXPECT_EQ(v().options.ends, geometry::EndType::Closed);
-    v().options.requirements = true;
+    EXPECT_EQ(v().drawing.ends, geometry::EndType::Closed);
+    ASSERT_TRUE(session.setSwitch(FieldId::Requirements, true).done);
     forward(1);
     EXPECT_EQ(v().page, Page::Requirements);
     const cad::TechRequirementControls& tt = v().requirements.tt;
@@ -68,13 +68,13 @@ TEST_F(PageFlow, CalculationRunsThroughEveryPageAndFillsTheDrawingPages) {
     forward(1);
     EXPECT_EQ(v().page, Page::Geometry);
     EXPECT_FALSE(v().nextEnabled);
-    EXPECT_EQ(v().geometry.e9_D0, "10"); // D = D1 - d
-    EXPECT_EQ(v().geometry.e9_d, "2");
-    EXPECT_EQ(v().geometry.e9_n, "5");
-    EXPECT_EQ(v().geometry.diagram[4], "20");  // F1
-    EXPECT_EQ(v().geometry.diagram[5], "80");  // F2
-    EXPECT_EQ(v().geometry.diagram[6], "100"); // F3
-    EXPECT_FALSE(v().geometry.diagramEnabled); // no diagram chosen
+    EXPECT_EQ(v().drawing.e9_D0, "10"); // D = D1 - d
+    EXPECT_EQ(v().drawing.e9_d, "2");
+    EXPECT_EQ(v().drawing.e9_n, "5");
+    EXPECT_EQ(v().drawing.lengthsAndForces[4], "20");  // F1
+    EXPECT_EQ(v().drawing.lengthsAndForces[5], "80");  // F2
+    EXPECT_EQ(v().drawing.lengthsAndForces[6], "100"); // F3
+    EXPECT_FALSE(v().geometry.diagramEnabled);         // no diagram chosen
     EXPECT_TRUE(v().geometry.breakCoilsEnabled);
     EXPECT_TRUE(messages.messages.empty()) << texts().front();
 }
@@ -94,61 +94,63 @@ TEST_F(PageFlow, TheCompleteDrawingNamesTheChosenSpringWithoutTheRequirementsPag
 }
 
 TEST_F(PageFlow, DrawingModeGoesFromTheTitleToTheDrawingPagesAndBack) {
-    v().title.calculation = false;
+    ASSERT_TRUE(session.chooseMode(false).done);
     forward(1);
     EXPECT_TRUE(session.drawOnly());
     EXPECT_EQ(v().page, Page::DrawingOptions);
-    EXPECT_EQ(v().options.ends, geometry::EndType::ClosedGround);
+    EXPECT_EQ(v().drawing.ends, geometry::EndType::ClosedGround);
 
     // Without requirements the requirement page is passed over both ways.
     forward(1);
     EXPECT_EQ(v().page, Page::Geometry);
-    EXPECT_EQ(std::vector<std::string>({v().geometry.e9_D0, v().geometry.e9_d, v().geometry.e9_t,
-                                        v().geometry.e9_n, v().geometry.diagram[0]}),
+    EXPECT_EQ(std::vector<std::string>({v().drawing.e9_D0, v().drawing.e9_d, v().drawing.e9_t,
+                                        v().drawing.e9_n, v().drawing.lengthsAndForces[0]}),
               std::vector<std::string>({"20", "3", "6", "6", "0"}));
-    ASSERT_TRUE(session.changePage(false).done);
+    ASSERT_TRUE(session.goBack().done);
     EXPECT_EQ(v().page, Page::DrawingOptions);
-    ASSERT_TRUE(session.changePage(false).done);
+    ASSERT_TRUE(session.goBack().done);
     EXPECT_EQ(v().page, Page::Title);
 
     // With them, the page gets the drawing mode's own defaults.
     forward(1);
-    v().options.requirements = true;
+    ASSERT_TRUE(session.setSwitch(FieldId::Requirements, true).done);
     forward(1);
     EXPECT_EQ(v().page, Page::Requirements);
     EXPECT_EQ(v().requirements.tt.e6Num, "1");
     EXPECT_EQ(v().requirements.gostIndex, 0);
     EXPECT_EQ(v().requirements.tt.e6L, "0");
     forward(1);
-    ASSERT_TRUE(session.changePage(false).done);
+    ASSERT_TRUE(session.goBack().done);
     EXPECT_EQ(v().page, Page::Requirements);
     EXPECT_TRUE(messages.messages.empty());
 }
 
 TEST_F(PageFlow, AnInputThatIsNotANumberKeepsThePageAndNamesTheEditToMend) {
     forward(2);
-    v().inputs.eDn2 = "12,5"; // the comma of a Russian keyboard
-    v().inputs.eV = "";
-    const StepOutcome outcome = session.changePage(true);
+    ASSERT_TRUE(session.typeText(FieldId::MaxOuterDiameter, "12,5").done); // a Russian comma
+    ASSERT_TRUE(session.typeText(FieldId::MaxSpeed, "").done);
+    const Outcome outcome = session.goForward();
     EXPECT_FALSE(outcome.done);
     EXPECT_EQ(v().page, Page::Inputs);
     // F1, F2, h, Vmax are converted before the diameters: the empty speed comes first.
-    EXPECT_EQ(outcome.focus, "eV");
+    EXPECT_EQ(outcome.mend, FieldId::MaxSpeed);
     ASSERT_TRUE(outcome.error);
-    EXPECT_EQ(*outcome.error, "Неверное число ''. Дробную часть отделяйте точкой.");
+    EXPECT_STREQ(outcome.error->what(), "Неверное число ''. Дробную часть отделяйте точкой.");
     EXPECT_TRUE(v().candidates.mm1.empty());
 
-    v().inputs.eV = "3";
-    EXPECT_EQ(session.changePage(true).focus, "eDn2");
+    ASSERT_TRUE(session.typeText(FieldId::MaxSpeed, "3").done);
+    EXPECT_EQ(session.goForward().mend, FieldId::MaxOuterDiameter);
+    // The spring number is left as it was by a selection that did not run through.
+    EXPECT_EQ(v().design.eNum, "");
 }
 
 TEST_F(PageFlow, AFailedFinalCalculationStaysOnTheCandidatesWithAnEmptyReport) {
     forward(3);
-    v().candidates.eNum = "2"; // the table has one row
-    const StepOutcome outcome = session.changePage(true);
+    ASSERT_TRUE(session.typeText(FieldId::SpringNumber, "2").done); // the table has one row
+    const Outcome outcome = session.goForward();
     EXPECT_FALSE(outcome.done);
     EXPECT_FALSE(outcome.error);
-    EXPECT_EQ(outcome.focus, "eNum");
+    EXPECT_EQ(outcome.mend, FieldId::SpringNumber);
     EXPECT_EQ(v().page, Page::Candidates);
     EXPECT_TRUE(session.reportReplaced());
     EXPECT_TRUE(v().report.mm2.empty());
@@ -156,9 +158,9 @@ TEST_F(PageFlow, AFailedFinalCalculationStaysOnTheCandidatesWithAnEmptyReport) {
 
     // "0" warns and keeps the report; the wizard goes on.
     messages.messages.clear();
-    v().report.mm2 = {"kept"};
-    v().candidates.eNum = "0";
-    EXPECT_TRUE(session.changePage(true).done);
+    ASSERT_TRUE(session.editLines(FieldId::ReportLines, {"kept"}).done);
+    ASSERT_TRUE(session.typeText(FieldId::SpringNumber, "0").done);
+    EXPECT_TRUE(session.goForward().done);
     EXPECT_FALSE(session.reportReplaced());
     EXPECT_EQ(v().report.mm2, std::vector<std::string>{"kept"});
     ASSERT_EQ(messages.messages.size(), 1u);

@@ -12,6 +12,7 @@
 #include <cstring>
 #include <fcntl.h>
 #include <filesystem>
+#include <functional>
 #include <random>
 #include <sys/stat.h>
 #include <unistd.h>

@@ -1,6 +1,8 @@
 // Finding a program along PATH and starting it with posix_spawn through /bin/sh.
 #include "process.h"
 
+#include "errors.h"
+
 #include <cerrno>
 #include <cstdlib>
 #include <cstring>
@@ -60,16 +62,16 @@ int startProgram(const std::string& program, const std::string& argument) {
     const int error =
         ::posix_spawn(&shell, "/bin/sh", nullptr, nullptr, const_cast<char* const*>(argv), environ);
     if (error != 0) {
-        throw std::runtime_error("cannot start " + program + ": " + std::strerror(error));
+        throw UserError("cannot start " + program + ": " + std::strerror(error));
     }
     int status = 0;
     while (::waitpid(shell, &status, 0) < 0) {
         if (errno != EINTR) {
-            throw std::runtime_error("cannot start " + program + ": " + std::strerror(errno));
+            throw UserError("cannot start " + program + ": " + std::strerror(errno));
         }
     }
     if (!WIFEXITED(status)) {
-        throw std::runtime_error("cannot start " + program);
+        throw UserError("cannot start " + program);
     }
     return WEXITSTATUS(status);
 }

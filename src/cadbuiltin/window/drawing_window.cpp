@@ -67,7 +67,7 @@ void runVariablesDialog(QWidget* parent, DrawingDocument& document) {
         document.setVariable("TILEMODE", tileMode->value());
         document.setVariable("CVPORT", cvport->value());
         document.setVariable("DIMSCALE", dimScale->value());
-    } catch (const std::invalid_argument& error) {
+    } catch (const DrawingVariableError& error) {
         QMessageBox::warning(parent, kTitle, QString::fromStdString(error.what()));
     }
 }

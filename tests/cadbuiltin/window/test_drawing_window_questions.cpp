@@ -2,6 +2,7 @@
 // saving before a drawing is dropped, the .dxf extension and replacing a file, the
 // marks of picked points, the whole drawing in view after the last entity arrives.
 #include "drawing_window.h"
+#include "message_box_answer.h"
 
 #include <QApplication>
 #include <QMessageBox>
@@ -15,17 +16,7 @@
 namespace torvelix::cad {
 namespace {
 
-// Answers the next message box with `button` once it is up, noting its text.
-void answer(QMessageBox::StandardButton button, QString* text = nullptr) {
-    QTimer::singleShot(0, [button, text] {
-        auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
-        ASSERT_NE(box, nullptr) << "no message box is up";
-        if (text != nullptr) {
-            *text = box->text();
-        }
-        box->button(button)->click();
-    });
-}
+using torvelix::testing::answer;
 
 class Questions : public ::testing::Test {
 protected:

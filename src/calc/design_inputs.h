@@ -1,5 +1,6 @@
-// The window's control states that the calculation reads, as plain values. The window
-// (or the command line) fills this; the calculation never touches a widget.
+// What the calculation reads of the design: the class, kind, wire class, stability
+// check and fixing by name, and the inputs' texts as typed. The design session holds
+// it and hands it to the calculation as it stands.
 #pragma once
 
 #include "choices.h"
@@ -9,7 +10,7 @@
 
 namespace torvelix::calc {
 
-struct ControlStates {
+struct DesignInputs {
     int classItem = 0; // rgKlas item index 0 .. 10 (-1: none selected)
     // The kind item selected in cbVid; none while its text is typed over.
     std::optional<SpringKind> kind;

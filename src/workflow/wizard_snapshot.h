@@ -1,11 +1,12 @@
-// What the eight pages of the design wizard hold, as plain values: the choices, the
-// texts as typed, the memos' lines, and which controls are enabled or shown. The
-// session reads and writes these; a face (the window, the command line) copies them
-// to and from its own controls.
+// What the eight pages of the design wizard hold, as the session leaves them: the
+// choices, the texts as typed, the memos' lines, and which controls are enabled or
+// shown. Only the session writes it; a face shows it in its own controls.
 #pragma once
 
 #include "choices.h"
-#include "drawing_state.h"
+#include "design_inputs.h"
+#include "drawing_driver.h"
+#include "field_id.h"
 #include "tech_requirements.h"
 
 #include <array>
@@ -27,13 +28,6 @@ enum class Page {
     Requirements,
     Geometry
 };
-inline constexpr int kPageCount = 8;
-
-// An editable drop-down: its selected item (-1: none) and the text it shows.
-struct ComboValue {
-    int index = -1;
-    std::string text;
-};
 
 // The item texts of the requirement page's drop-downs.
 inline constexpr std::array<const char*, 11> kSpringGostItems = {
@@ -44,35 +38,29 @@ inline constexpr std::array<const char*, 3> kWindingItems = {"правое", "л
 inline constexpr std::array<const char*, 2> kGaugeItems = {"контрольного стержня",
                                                            "контрольной гильзы"};
 
+// The blank standard the class page shows before any class is read.
+inline constexpr const char* kDefaultBlank = "Сталь горячекатаная круглая по ГОСТ 2590-71";
+
 struct TitlePage {
     bool calculation = true; // sb01 down ("Расчет"); else sb02 ("Черчение")
 };
 
+// What the class selection shows (the class, kind and wire are in the design inputs).
 struct ClassPage {
-    int classItem = 0;                    // rgKlas item 0 .. 10, -1 none
-    std::optional<calc::SpringKind> kind; // cbVid's item; none while its text is typed
     calc::StrengthChoice strength = calc::StrengthChoice::Minimum; // rbMin, rbSer, rbMax
-    calc::WireClass wire = calc::WireClass::II;                    // rg1Mat1, rg1Mat2
-    // What the class selection shows.
     std::string LN1 = "2*10", LN2 = "7", LF3 = "1,00...850", Ld = "1,00...850";
     std::string LGOST = "ГОСТ 13766-86";
-    std::string LZagot = "Сталь горячекатаная круглая по ГОСТ 2590-71";
     bool showWireClass = false; // the II / IIA pair stands where LZagot is
 };
 
 struct InputsPage {
-    std::string eDn1, eDn2, eH, eF1, eF2, eV; // empty until the title page fills them
-    std::string eN2 = "2", eN3 = "1.5";
     int winding = 0;                                            // rgNavivka item
-    calc::Fixing fixing = calc::Fixing::FixedFixed;             // sb21 .. sb24, None for sb25
-    bool stabilityCheck = true;                                 // cbUstoshivost
     geometry::EndType finish = geometry::EndType::ClosedGround; // sb21a .. sb24a
 };
 
 struct CandidatesPage {
     std::vector<std::string> mm1;
     std::string L3Gost = "ГОСТ 13766-86";
-    std::string eNum;
 };
 
 struct ReportPage {
@@ -81,9 +69,6 @@ struct ReportPage {
 };
 
 struct DrawingOptionsPage {
-    geometry::ViewType view = geometry::ViewType::WithBreak; // sb71 .. sb74
-    geometry::EndType ends = geometry::EndType::Open;        // sb51 .. sb54
-    bool diagram = false;        // cb71 "- диаграмма нагружения"
     bool requirements = false;   // cb72 "- технические требования"
     bool switchesEnabled = true; // cb71 and cb72 (the view with a break only)
     bool eskd = false;           // cbEskd: the complete drawing on a sheet
@@ -98,28 +83,46 @@ struct RequirementsPage {
 };
 
 struct GeometryPage {
-    std::string e9_D0, e9_d, e9_t, e9_n;
-    // e9_L0, e9_L1, e9_L2, e9_L3, e9_F1, e9_F2, e9_F3.
-    std::array<std::string, 7> diagram{};
-    bool inscribe = false;          // cb90 "- вписать "
-    ComboValue breakCoils{-1, "2"}; // cbox90
-    bool pitchEnabled = true;       // e9_t
-    bool freeLengthEnabled = true;  // e9_L0
-    bool diagramEnabled = true;     // e9_L1 .. e9_F3
-    bool breakCoilsEnabled = true;  // cbox90
+    std::string breakCoilsText = "2"; // cbox90's text (its item is in the drawing inputs)
+    bool pitchEnabled = true;         // e9_t
+    bool freeLengthEnabled = true;    // e9_L0
+    bool diagramEnabled = true;       // e9_L1 .. e9_F3
+    bool breakCoilsEnabled = true;    // cbox90
 };
 
-struct WizardValues {
+struct WizardSnapshot {
     Page page = Page::Title;
     bool priorEnabled = false, nextEnabled = true;
     TitlePage title;
+    // The class, kind, wire, fixing and the inputs' texts, as the calculation reads them.
+    calc::DesignInputs design;
     ClassPage klass;
     InputsPage inputs;
     CandidatesPage candidates;
     ReportPage report;
+    // The view, end coils, switches and geometric texts, as the drawing reads them.
+    cad::DrawingInputs drawing;
     DrawingOptionsPage options;
     RequirementsPage requirements;
     GeometryPage geometry;
+
+    // A field's value by its id: the text of a text field or drop-down, a switch's
+    // state, a drop-down's item, a memo's lines. Empty, false or -1 for a field of
+    // another kind.
+    std::string text(FieldId field) const;
+    bool isOn(FieldId field) const;
+    int item(FieldId field) const;
+    std::vector<std::string> lines(FieldId field) const;
+    // Whether the field takes input now; nothing for a field the session does not
+    // switch on and off.
+    std::optional<bool> enabled(FieldId field) const;
 };
+
+// The field's text slot (text fields and drop-downs), switch or memo; null when the
+// field is of another kind.
+std::string* textSlot(WizardSnapshot& values, FieldId field);
+bool* switchSlot(WizardSnapshot& values, FieldId field);
+int* itemSlot(WizardSnapshot& values, FieldId field);
+std::vector<std::string>* linesSlot(WizardSnapshot& values, FieldId field);
 
 } // namespace torvelix::workflow
