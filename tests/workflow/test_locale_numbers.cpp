@@ -66,31 +66,32 @@ protected:
     Written run() {
         RecordingMessageSink sink;
         DesignSession s(folder.exePath(), sink);
-        s.refreshButtons();
-        WizardValues& w = s.values();
+        EXPECT_TRUE(s.start().done);
+        const WizardSnapshot& w = s.snapshot();
         Written out;
         for (int k = 0; k < 2; ++k) {
-            EXPECT_TRUE(s.changePage(true).done);
+            EXPECT_TRUE(s.goForward().done);
         }
-        w.inputs.eF1 = "12.5";
-        EXPECT_TRUE(s.changePage(true).done);
+        EXPECT_TRUE(s.typeText(FieldId::ForceF1, "12.5").done);
+        EXPECT_TRUE(s.goForward().done);
         out.candidates = output::candidateListText(s.candidateRecords());
-        w.candidates.eNum = "1";
-        EXPECT_TRUE(s.changePage(true).done);
+        EXPECT_TRUE(s.typeText(FieldId::SpringNumber, "1").done);
+        EXPECT_TRUE(s.goForward().done);
         out.report =
             output::finalCalculationText(s.reportRecord() ? &*s.reportRecord() : nullptr, false);
-        EXPECT_TRUE(s.changePage(true).done);
-        w.options.diagram = true;
-        w.options.eskd = true;
-        EXPECT_TRUE(s.changePage(true).done);
+        EXPECT_TRUE(s.goForward().done);
+        EXPECT_TRUE(s.setSwitch(FieldId::Diagram, true).done);
+        EXPECT_TRUE(s.setSwitch(FieldId::Eskd, true).done);
+        EXPECT_TRUE(s.goForward().done);
         EXPECT_EQ(w.page, Page::Geometry);
-        out.geometryPage = w.geometry.e9_D0 + " " + w.geometry.e9_t + " " + w.geometry.e9_n;
-        for (const std::string& field : w.geometry.diagram) {
+        out.geometryPage = w.drawing.e9_D0 + " " + w.drawing.e9_t + " " + w.drawing.e9_n;
+        for (const std::string& field : w.drawing.lengthsAndForces) {
             out.geometryPage += " " + field;
         }
 
-        DrawingRequest request;
-        EXPECT_TRUE(s.prepareDrawing(request).done);
+        const DrawingOutcome prepared = s.makeDrawingRequest();
+        EXPECT_TRUE(prepared.done);
+        DrawingRequest request = prepared.request;
         auto document = std::make_shared<cad::DrawingDocument>();
         cad::ScriptedPointSource picks({cad::Point{}, cad::Point{}});
         document->setPointSource(&picks);

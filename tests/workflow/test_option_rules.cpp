@@ -171,21 +171,21 @@ TEST_F(OptionRules, EveryFieldTakesItsOwnKindOfValueAndRefusesTheOthers) {
 }
 
 TEST_F(OptionRules, TheCompleteDrawingTakesTheFreeLengthInEveryView) {
-    v().title.calculation = false;
-    ASSERT_TRUE(session.changePage(true).done); // the drawing options
-    session.sb71Click(geometry::ViewType::Full);
-    ASSERT_TRUE(session.changePage(true).done);
+    ASSERT_TRUE(session.chooseMode(false).done);
+    ASSERT_TRUE(session.goForward().done); // the drawing options
+    ASSERT_TRUE(session.chooseView(geometry::ViewType::Full).done);
+    ASSERT_TRUE(session.goForward().done);
     EXPECT_FALSE(v().geometry.freeLengthEnabled); // no diagram, no complete drawing
-    ASSERT_TRUE(session.changePage(false).done);
-    v().options.eskd = true;
-    ASSERT_TRUE(session.changePage(true).done);
+    ASSERT_TRUE(session.goBack().done);
+    ASSERT_TRUE(session.setSwitch(FieldId::Eskd, true).done);
+    ASSERT_TRUE(session.goForward().done);
     EXPECT_TRUE(v().geometry.freeLengthEnabled);
     EXPECT_FALSE(v().geometry.diagramEnabled);
     // Typed in, it makes the complete drawing of the full view.
-    v().geometry.diagram[0] = "60";
-    DrawingRequest request;
-    EXPECT_TRUE(session.prepareDrawing(request).done);
-    EXPECT_TRUE(request.eskd);
+    ASSERT_TRUE(session.typeText(FieldId::FreeLength, "60").done);
+    const DrawingOutcome outcome = session.makeDrawingRequest();
+    EXPECT_TRUE(outcome.done);
+    EXPECT_TRUE(outcome.request.eskd);
 }
 
 TEST_F(OptionRules, TheDrawingRequestIsRefusedOrMendedBeforeAnythingIsDrawn) {
