@@ -25,19 +25,22 @@ constexpr const char* kNoSpring =
 void TForm1::bbModelClick(bool fromReport) {
     std::optional<model3d::SpringModelParams> model;
     if (fromReport) {
-        if (!session_->reportReplaced() || session_->values().report.mm2.empty()) {
+        if (!session_->reportReplaced() || session_->snapshot().report.mm2.empty()) {
             messages_->show(MessageIcon::Error, kNoSpring);
             return;
         }
         const calc::DesignState& state = session_->state();
         model = model3d::modelFromDesign(
-            state, model3d::designationOf(session_->values().candidates.eNum, state.SpringGost));
+            state, model3d::designationOf(session_->snapshot().design.eNum, state.SpringGost));
     } else {
         workflow::DrawingRequest request;
-        workflow::StepOutcome outcome;
-        runStep([&] { outcome = session_->prepareDrawing(request); });
-        if (!outcome.done) {
-            showOutcome(outcome);
+        const workflow::Outcome prepared = runStep([this, &request] {
+            workflow::DrawingOutcome outcome = session_->makeDrawingRequest();
+            request = std::move(outcome.request);
+            return static_cast<workflow::Outcome>(outcome);
+        });
+        if (!prepared.done) {
+            showOutcome(prepared);
             return;
         }
         model = model3d::modelFromDrawing(request.params);
