@@ -83,12 +83,13 @@ TEST_F(PageFlow, TheCompleteDrawingNamesTheChosenSpringWithoutTheRequirementsPag
     forward(4); // class, inputs, candidates (spring 1 proposed), report
     ASSERT_EQ(v().page, Page::Report);
     forward(1);
-    v().options.eskd = true; // no requirements: page 6 is never shown
+    ASSERT_TRUE(session.setSwitch(FieldId::Eskd, true).done); // page 6 is never shown
     forward(1);
     ASSERT_EQ(v().page, Page::Geometry);
     EXPECT_TRUE(v().requirements.tt.e6Num.empty());
-    workflow::DrawingRequest request;
-    ASSERT_TRUE(session.prepareDrawing(request).done);
+    const workflow::DrawingOutcome made = session.makeDrawingRequest();
+    ASSERT_TRUE(made.done);
+    const workflow::DrawingRequest& request = made.request;
     // Item 0 of the classification is the class of GOST 13766-86; the table's one row is 1.
     EXPECT_EQ(request.sheet.Designation, "1 ГОСТ 13766-86");
 }
