@@ -4,6 +4,7 @@
 // rewritten in place behind a backup copy.
 #pragma once
 
+#include <functional>
 #include <string>
 #include <string_view>
 
