@@ -23,8 +23,7 @@ protected:
     void SetUp() override {
         setUpTables({SpringRow("100", "2.00", "16", "30", "3.33"),   // 1: D 14, i 7
                      SpringRow("100", "2.00", "10", "30", "3.33"),   // 2: i = 4
-                     SpringRow("100", "2.00", "26", "30", "3.33"),   // 3: i = 12
-                     SpringRow("100", "2.00", "30", "30", "3.33")}); // 4: D 28, i 14
+                     SpringRow("100", "2.00", "26", "30", "3.33")}); // 3: D 24, i = 12
     }
 };
 
@@ -53,24 +52,28 @@ TEST_F(CheckMarginsTest, FailingSpringByHand) {
     selectClass(1); // class II wire: tau3 = 0.3 * 1770 = 531
     state.Vmax = 4;
     controls.fixing = Fixing::FixedFree; // Mu 2
-    ASSERT_TRUE(ComputeSpring(state, controls, "4", messages));
+    ASSERT_TRUE(ComputeSpring(state, controls, "3", messages));
     const CheckMargins m = checkMargins(state, controls.stabilityCheck);
     // Vk = 0.2 * 531000 / 35440.090 = 2.9966064; / 4.
     EXPECT_NEAR(m.collision, 0.7491516, 1e-7);
     EXPECT_TRUE(state.Collision);
-    // i = 14: min(3.5, 12 / 14).
-    EXPECT_NEAR(m.index, 0.8571429, 1e-7);
-    EXPECT_TRUE(state.IndexOut);
-    // k = 55 / 52 + 0.615 / 14 = 1.1016209; tau = 1.1016209 * 2800 / pi = 981.83909.
-    EXPECT_NEAR(m.strength, 531 / 981.83909, 1e-7);
+    // i = 12, the limit: min(3, 12 / 12).
+    EXPECT_EQ(m.index, 1.0);
+    EXPECT_FALSE(state.IndexOut);
+    // k = 47 / 44 + 0.615 / 12 = 1.1194318; tau = 1.1194318 * 8 * 100 * 24 / (pi * 8)
+    // = 855.18292.
+    EXPECT_NEAR(m.strength, 531 / 855.18292, 1e-7);
     EXPECT_TRUE(state.Overstress);
-    // 2.62 / 2 = 1.31 over L0 / D = 29.666667 / 28 = 1.0595238: stable.
-    EXPECT_NEAR(*m.stability, 1.2364045, 1e-7);
+    // 2.62 / 2 = 1.31 over L0 / D = 29.666667 / 24 = 1.2361111: stable.
+    EXPECT_NEAR(*m.stability, 1.0597753, 1e-7);
     EXPECT_FALSE(state.Unstable);
     // The same spring of D 14 is not: 1.31 / 2.1190476.
     ASSERT_TRUE(ComputeSpring(state, controls, "1", messages));
     EXPECT_NEAR(*checkMargins(state, true).stability, 0.6182022, 1e-7);
     EXPECT_TRUE(state.Unstable);
+    // A table row beyond the index range is refused before it is computed, so an index of
+    // 14 reaches the margin only directly: min(14 / 4, 12 / 14).
+    EXPECT_NEAR(indexMargin(14), 0.8571429, 1e-7);
 }
 
 TEST_F(CheckMarginsTest, IndexAtItsLimitsIsExactlyOneAndPasses) {
