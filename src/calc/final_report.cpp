@@ -1,6 +1,7 @@
 // The final calculation: the chosen spring computed again and its report as a record of
 // labelled values (the memo, the document and the command line are written from it).
 #include "class_record.h"
+#include "report_values.h"
 #include "cp1251.h"
 #include "errors.h"
 #include "number_parse.h"
@@ -34,6 +35,9 @@ ReportValue listItem(ReportValue v, const char* heading = "") {
     return v;
 }
 
+} // namespace
+
+// The report's values shared with the custom spring's report (report_values.h).
 std::vector<ReportValue> inputValues(const DesignState& s) {
     return {
         value("F1", "F1", "Сила при предварительной деформации", "Н", kFixed, s.F1),
@@ -77,8 +81,6 @@ void appendComputedValues(std::vector<ReportValue>& r, const DesignState& s) {
     r.push_back(value("V", "V", "Занимаемый объем", "мм^3", kFixed, s.V));
     r.push_back(value("U", "U", "Макс. энергия при рабочей деформации", "мДж", kFixed, s.U));
 }
-
-} // namespace
 
 ReportOutcome finalCalculation(DesignState& s, const ControlStates& controls,
                                MessageSink& messages) {

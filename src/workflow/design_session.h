@@ -72,6 +72,13 @@ public:
     // make a drawing has been shown as an error message.
     StepOutcome prepareDrawing(DrawingRequest& request);
 
+    // A custom spring of wire (or cable) diameter d and outer diameter D1 of the chosen
+    // class, from the inputs as the candidate page has them: computed by the row method
+    // and reported as the final calculation reports (the report replaced; none when the
+    // computation failed, its message shown). A diameter, class or kind the method does
+    // not cover, or an input that does not convert, gives error. The page stays.
+    StepOutcome computeCustomSpring(double d, double D1);
+
     // The switches and texts of the requirement page, as the drawing reads them.
     cad::TechRequirementControls techRequirementValues() const;
 

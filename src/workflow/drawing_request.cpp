@@ -107,11 +107,11 @@ geometry::EskdSheetInfo DesignSession::eskdSheetValues() const {
     // In the calculation the spring is the one chosen, by the standard of its class,
     // whether or not the requirements page was visited; in the drawing mode the page
     // names it.
-    const int klass = values_.klass.classItem;
-    if (!DrawOnly_ && !values_.candidates.eNum.empty() && klass >= 0 &&
-        klass < static_cast<int>(kSpringGostItems.size())) {
+    const int classItem = values_.klass.classItem;
+    if (!DrawOnly_ && !values_.candidates.eNum.empty() && classItem >= 0 &&
+        classItem < static_cast<int>(kSpringGostItems.size())) {
         info.Designation =
-            values_.candidates.eNum + " " + kSpringGostItems[static_cast<std::size_t>(klass)];
+            values_.candidates.eNum + " " + kSpringGostItems[static_cast<std::size_t>(classItem)];
     } else if (!tt.e6Num.empty()) {
         info.Designation = tt.e6Num + " " + tt.comb6Gost;
     }
