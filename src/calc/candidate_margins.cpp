@@ -45,13 +45,13 @@ CandidateMargins candidateMargins(const CandidateRecord& c) {
     // The collision check holds Vmax against Vk, the index its index, strength tau
     // against tau3 and stability L0 / D against 2.62 / Mu: the last is the same
     // "value above its limit fails" ratio as strength.
-    m.collision = madeCheck(c.checks.collision, collisionMargin(c.checks.collision.limit,
-                                                                c.checks.collision.value));
+    m.collision = madeCheck(c.checks.collision,
+                            collisionMargin(c.checks.collision.limit, c.checks.collision.value));
     m.index = madeCheck(c.checks.index, indexMargin(c.checks.index.value));
     m.strength = madeCheck(c.checks.strength,
                            strengthMargin(c.checks.strength.limit, c.checks.strength.value));
-    m.stability = madeCheck(c.checks.stability, strengthMargin(c.checks.stability.limit,
-                                                               c.checks.stability.value));
+    m.stability = madeCheck(c.checks.stability,
+                            strengthMargin(c.checks.stability.limit, c.checks.stability.value));
     return m;
 }
 

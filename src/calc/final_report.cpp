@@ -1,10 +1,10 @@
 // The final calculation: the chosen spring computed again and its report as a record of
 // labelled values (the memo, the document and the command line are written from it).
 #include "class_record.h"
-#include "report_values.h"
 #include "cp1251.h"
 #include "errors.h"
 #include "number_parse.h"
+#include "report_values.h"
 #include "selection.h"
 #include "spring_calc.h"
 #include "table_fields.h"
@@ -70,9 +70,8 @@ void appendComputedValues(std::vector<ReportValue>& r, const DesignState& s) {
     r.push_back(listItem(value("L3", "L3", "при максимальной деформации", "мм", kFixed, s.L3)));
     r.push_back(value("L", "L", "Длина развернутой проволоки", "мм", kFixed, s.L));
     r.push_back(value("t", "t", "Шаг в свободном состоянии", "мм", kFixed, s.t));
-    r.push_back(listItem(
-        value("tau1", "tau1", "предварительной деформации", "МПа", kFixed, s.tau1),
-        "Напряжение при"));
+    r.push_back(listItem(value("tau1", "tau1", "предварительной деформации", "МПа", kFixed, s.tau1),
+                         "Напряжение при"));
     r.push_back(listItem(value("tau2", "tau2", "рабочей деформации", "МПа", kFixed, s.tau2)));
     r.push_back(
         value("tau3", "tau3", "Максимальное касательное напряжение", "МПа", kFixed, s.tau3));
@@ -112,18 +111,16 @@ ReportOutcome finalCalculation(DesignState& s, const ControlStates& controls,
     // The computation has converted the number already.
     r.number = torvelix::parseInteger(controls.eNum);
 
-    r.results.push_back(
-        value("F3", "F3", "Сила при максимальной деформации", "Н", kGeneral, s.F3));
+    r.results.push_back(value("F3", "F3", "Сила при максимальной деформации", "Н", kGeneral, s.F3));
     if (record.threeStrand) {
         r.results.push_back(value("d1", "d1", "Диаметр троса", "мм", kGeneral, s.d));
         // The cable's wire is written from its row's field as it stands.
         const std::string path = tables::TablePath(s.tables, s.SpringGost);
         try {
             const std::string row = tables::ReadTableLine(path, r.number);
-            ReportValue wire = value("d", "d", "Диаметр проволоки", "мм",
-                                     {NumberStyle::AsRead, 6}, s.d);
-            wire.asRead =
-                torvelix::cp1251ToUtf8(tables::fieldAt(row, tables::spring_layout::kD));
+            ReportValue wire =
+                value("d", "d", "Диаметр проволоки", "мм", {NumberStyle::AsRead, 6}, s.d);
+            wire.asRead = torvelix::cp1251ToUtf8(tables::fieldAt(row, tables::spring_layout::kD));
             r.results.push_back(wire);
         } catch (const TableIoError&) {
             messages.show(MessageIcon::Error, "Ошибка работы с файлом " + path);

@@ -28,8 +28,8 @@ struct ReportValue {
     std::string label;
     std::string unit; // "Н", "мм", "Н/мм", "м/с", "МПа", "кг", "мм^3", "мДж"; empty: none
     NumberFormat format;
-    double value = 0; // in that unit
-    std::string asRead; // NumberStyle::AsRead: the field's text (UTF-8, blanks kept)
+    double value = 0;        // in that unit
+    std::string asRead;      // NumberStyle::AsRead: the field's text (UTF-8, blanks kept)
     bool listItem = false;   // one item of a list under the line or heading before it
     std::string listHeading; // a heading line of its own that opens the list at this item
 };

@@ -1,6 +1,7 @@
 // `torvelix calc --batch FILE --format json`: a CSV file of designs, one per line under
 // a header naming the options, each written as one line of JSON (JSON Lines). A line
 // that fails gives its error and the batch goes on.
+#include "calc_batch.h"
 #include "calc_design.h"
 #include "calc_extended.h"
 #include "candidate_json.h"
@@ -25,7 +26,7 @@ std::string errorLine(int line, const std::string& error) {
 
 // The header's columns, checked against the design's option names; empty: an error
 // has been printed.
-std::vector<std::string> headerColumns(const CsvRecord& header, ConsoleMessageSink& messages) {
+std::vector<std::string> headerColumns(const CsvRecord& header, MessageSink& messages) {
     const std::vector<std::string>& names = designOptionNames();
     std::set<std::string> seen;
     for (const std::string& column : header.fields) {
@@ -48,7 +49,8 @@ std::string designLine(const CsvRecord& record, const std::vector<std::string>& 
         return errorLine(record.line, record.error);
     }
     if (record.fields.size() != columns.size()) {
-        return errorLine(record.line, std::to_string(record.fields.size()) + " fields, the header has " +
+        return errorLine(record.line, std::to_string(record.fields.size()) +
+                                          " fields, the header has " +
                                           std::to_string(columns.size()));
     }
     std::map<std::string, std::string> values;
@@ -78,31 +80,40 @@ std::string designLine(const CsvRecord& record, const std::vector<std::string>& 
 
 } // namespace
 
+BatchOutcome runBatchText(const std::string& text, const std::string& exePath,
+                          const std::function<void(const std::string&)>& writeLine,
+                          MessageSink& messages) {
+    BatchOutcome outcome;
+    const std::vector<CsvRecord> records = parseCsvRecords(text);
+    if (records.empty() || !records.front().error.empty()) {
+        messages.show(MessageIcon::Error, "the batch file has no header line");
+        return outcome;
+    }
+    const std::vector<std::string> columns = headerColumns(records.front(), messages);
+    if (columns.empty()) {
+        return outcome;
+    }
+    outcome.headerOk = true;
+    for (std::size_t k = 1; k < records.size(); ++k) {
+        bool failed = false;
+        writeLine(designLine(records[k], columns, exePath, failed));
+        ++outcome.designs;
+        outcome.failed += failed ? 1 : 0;
+    }
+    return outcome;
+}
+
 int runCalcBatch(const std::string& path, const std::string& exePath) {
     ConsoleMessageSink console;
     std::string text;
     if (readRegularFile(path, kMaxBatchBytes, text) != ReadOutcome::Read) {
-        console.show(MessageIcon::Error,
-                     "cannot read the batch file " + escapeForMessage(path));
+        console.show(MessageIcon::Error, "cannot read the batch file " + escapeForMessage(path));
         return 1;
     }
-    const std::vector<CsvRecord> records = parseCsvRecords(text);
-    if (records.empty() || !records.front().error.empty()) {
-        console.show(MessageIcon::Error, "the batch file has no header line");
-        return 1;
-    }
-    const std::vector<std::string> columns = headerColumns(records.front(), console);
-    if (columns.empty()) {
-        return 1;
-    }
-    bool anyFailed = false;
-    for (std::size_t k = 1; k < records.size(); ++k) {
-        bool failed = false;
-        std::fputs(designLine(records[k], columns, exePath, failed).c_str(), stdout);
-        anyFailed = anyFailed || failed;
-    }
+    const BatchOutcome outcome = runBatchText(
+        text, exePath, [](const std::string& line) { std::fputs(line.c_str(), stdout); }, console);
     std::fflush(stdout);
-    return anyFailed ? 1 : 0;
+    return !outcome.headerOk || outcome.failed > 0 ? 1 : 0;
 }
 
 } // namespace torvelix::cli

@@ -51,9 +51,9 @@ std::optional<double> parseDiameter(const std::string& text) {
 
 const std::vector<std::string>& designOptionNames() {
     static const std::vector<std::string> names = {
-        "class", "kind", "strength", "wire", "fixing", "stability", "F1",   "F2",
-        "h",     "vmax", "dmin",     "dmax", "n2",     "n3",        "num",  "sort",
-        "only-passing", "wire-d", "D1"};
+        "class", "kind", "strength",     "wire",   "fixing", "stability", "F1",
+        "F2",    "h",    "vmax",         "dmin",   "dmax",   "n2",        "n3",
+        "num",   "sort", "only-passing", "wire-d", "D1"};
     return names;
 }
 
@@ -142,8 +142,7 @@ DesignRequest parseDesignRequest(const std::map<std::string, std::string>& value
     return r;
 }
 
-DesignRun runDesign(const DesignRequest& request, const std::string& exePath,
-                    MessageSink& target) {
+DesignRun runDesign(const DesignRequest& request, const std::string& exePath, MessageSink& target) {
     DesignRun run;
     CountingSink messages(target);
     const auto finish = [&](int status) {

@@ -46,9 +46,9 @@ DesignRequest parseDesignRequest(const std::map<std::string, std::string>& value
 struct DesignRun {
     int status = 0; // 0: no message shown, 1: a failure or warning was reported
     bool tablesOk = true;
-    bool listed = false;             // the selection ran: candidates hold its list
-    calc::CandidateList candidates;  // sorted and filtered as asked
-    bool reportReplaced = false;     // the final calculation (or custom spring) ran
+    bool listed = false;            // the selection ran: candidates hold its list
+    calc::CandidateList candidates; // sorted and filtered as asked
+    bool reportReplaced = false;    // the final calculation (or custom spring) ran
     std::optional<calc::ReportRecord> report;
     std::string springDesignation; // the custom spring's; empty for a table's spring
 };

@@ -1,7 +1,7 @@
 // The extended calc: the design's options into a request, the design run, then its
 // output as the plain text (sorted and filtered as asked), JSON or CSV.
-#include "calc_design.h"
 #include "calc_extended.h"
+#include "calc_design.h"
 #include "calc_text.h"
 #include "candidate_csv.h"
 #include "candidate_json.h"
@@ -68,9 +68,9 @@ int writeText(const DesignRequest& request, const ParsedOptions& options,
         std::fputs(output::candidateListText(run.candidates).c_str(), stdout);
     }
     if (run.reportReplaced) {
-        std::fputs(output::finalCalculationText(run.report ? &*run.report : nullptr, reportOnly)
-                       .c_str(),
-                   stdout);
+        std::fputs(
+            output::finalCalculationText(run.report ? &*run.report : nullptr, reportOnly).c_str(),
+            stdout);
     }
     std::fflush(stdout);
     if (auto docx = options.values.find("--docx"); docx != options.values.end()) {

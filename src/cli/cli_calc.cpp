@@ -71,10 +71,9 @@ int usage(const std::string& error) {
 } // namespace
 
 int runCalcCommand(const std::vector<std::string>& args, const std::string& exePath) {
-    std::set<std::string> valueOptions = {"--class", "--kind", "--strength", "--wire",
-                                          "--F1",    "--F2",   "--h",        "--vmax",
-                                          "--dmin",  "--dmax", "--n2",       "--n3",
-                                          "--fixing", "--num", "--docx"};
+    std::set<std::string> valueOptions = {"--class", "--kind", "--strength", "--wire", "--F1",
+                                          "--F2",    "--h",    "--vmax",     "--dmin", "--dmax",
+                                          "--n2",    "--n3",   "--fixing",   "--num",  "--docx"};
     std::set<std::string> flagOptions = {"--no-stability", "--report-only", "--help"};
     // The extended calc's options (calc_extended.cpp).
     valueOptions.insert(extendedCalcValueOptions().begin(), extendedCalcValueOptions().end());
@@ -200,8 +199,7 @@ int runCalcCommand(const std::vector<std::string>& args, const std::string& exeP
     const workflow::StepOutcome final = session.changePage(true);
     // The final calculation ran: the dashed line, then its report (none when the
     // spring could not be computed, also when its number then failed to convert).
-    const calc::ReportRecord* report =
-        session.reportRecord() ? &*session.reportRecord() : nullptr;
+    const calc::ReportRecord* report = session.reportRecord() ? &*session.reportRecord() : nullptr;
     if (session.reportReplaced()) {
         std::fputs(output::finalCalculationText(report, reportOnly).c_str(), stdout);
     }

@@ -28,9 +28,9 @@ std::string checkJson(bool computed, const calc::Check& check, std::optional<dou
 }
 
 std::string reportJson(const calc::ReportRecord& report, const std::string& designation) {
-    const std::string spring = designation.empty() ? "ГОСТ " + report.springGost + "-86 № " +
-                                                         std::to_string(report.number)
-                                                   : designation;
+    const std::string spring =
+        designation.empty() ? "ГОСТ " + report.springGost + "-86 № " + std::to_string(report.number)
+                            : designation;
     std::string text = "{\"spring\":" + jsonString(spring) + ",\"values\":[";
     bool first = true;
     for (const auto* list : {&report.inputs, &report.results}) {
@@ -38,8 +38,8 @@ std::string reportJson(const calc::ReportRecord& report, const std::string& desi
             text += first ? "" : ",";
             first = false;
             text += "{\"symbol\":" + jsonString(v.symbol) + ",\"label\":" + jsonString(v.label) +
-                    ",\"unit\":" + jsonString(v.unit) +
-                    ",\"value\":" + formatJsonNumber(v.value) + "}";
+                    ",\"unit\":" + jsonString(v.unit) + ",\"value\":" + formatJsonNumber(v.value) +
+                    "}";
         }
     }
     return text + "]}";
@@ -58,9 +58,8 @@ std::string candidateJson(const calc::CandidateRecord& c) {
     const calc::CandidateMargins m = calc::candidateMargins(c);
     std::string text = "{\"number\":" + std::to_string(c.number);
     const std::pair<const char*, double> values[] = {
-        {"F3", c.F3}, {"d", c.d},   {"D1", c.D1.value}, {"n", c.n}, {"L0", c.L0},
-        {"L1", c.L1}, {"L2", c.L2}, {"L3", c.L3},       {"i", c.i}, {"t", c.t},
-        {"mass", c.m}};
+        {"F3", c.F3}, {"d", c.d},   {"D1", c.D1.value}, {"n", c.n}, {"L0", c.L0}, {"L1", c.L1},
+        {"L2", c.L2}, {"L3", c.L3}, {"i", c.i},         {"t", c.t}, {"mass", c.m}};
     for (const auto& [name, value] : values) {
         text += std::string(",\"") + name + "\":" + number(known(value));
     }
@@ -89,8 +88,8 @@ std::string calcOutputJson(const CalcOutput& out) {
     text += ",\"messages\":[";
     for (std::size_t k = 0; k < out.messages.size(); ++k) {
         const auto& message = out.messages[k];
-        text += std::string(k ? "," : "") + "{\"kind\":" +
-                (message.icon == MessageIcon::Error ? "\"error\"" : "\"warning\"") +
+        text += std::string(k ? "," : "") +
+                "{\"kind\":" + (message.icon == MessageIcon::Error ? "\"error\"" : "\"warning\"") +
                 ",\"text\":" + jsonString(message.text) + "}";
     }
     return text + "]}";
