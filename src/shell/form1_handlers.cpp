@@ -5,7 +5,6 @@
 #include "wizard_binding.h"
 #include "word_export.h"
 
-
 #include <string>
 #include <vector>
 
@@ -56,6 +55,9 @@ void TForm1::connectHandlers() {
     });
     connect(ui_.cb90, &QCheckBox::toggled, this, [this, &s] { runStep([&s] { s.cb90Click(); }); });
 
+    // A row of the candidate table chooses its spring for the final calculation.
+    connect(ui_.candidateTable, &CandidateTable::springChosen, this,
+            [this](const QString& number) { ui_.eNum->setText(number); });
     connect(ui_.bbPrint, &QPushButton::clicked, this, [this] { bbPrintClick(); });
     connect(ui_.sbAutoCad, &QToolButton::clicked, this, [this] { sbAutoCadClick(); });
     connect(ui_.bbShowDrawing, &QPushButton::clicked, this, [this] { showDrawingWindow(); });
