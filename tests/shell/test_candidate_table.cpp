@@ -91,7 +91,7 @@ TEST_F(CandidateTableTest, OrderAndFilterAreKeptInTheSettings) {
     auto* table = find<CandidateTable>("candidateTable");
     table->setSort(CandidateTable::Mass, Qt::DescendingOrder);
     table->passingOnly()->setChecked(true);
-    form_->close();
+    click("bbExit");
 
     open();
     table = find<CandidateTable>("candidateTable");
