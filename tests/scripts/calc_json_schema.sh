@@ -44,5 +44,15 @@ assert objects[4]["report"]["spring"] == "не по ГОСТ 13766…13776, ра
 # Stability off: no margin, the check counts as passed.
 assert all(c["checks"]["stability"] == {"ok": True, "margin": None}
            for c in objects[6]["candidates"] if c["F3"] is not None)
+# Each margin agrees with its verdict: 100 % or more exactly where the check passed.
+checked = 0
+for o in objects:
+    for c in o.get("candidates", []):
+        for name, check in c["checks"].items():
+            if check["margin"] is not None:
+                assert (check["margin"] >= 100) == check["ok"], (c["number"], name, check)
+                checked += 1
+        assert c["passes"] == all(ch["ok"] for ch in c["checks"].values())
+assert checked > 50, checked
 print("ok: %d objects valid" % len(objects))
 PY
