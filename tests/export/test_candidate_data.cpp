@@ -50,8 +50,7 @@ TEST(CandidateData, CsvHasAHeaderAndOneLinePerCandidate) {
     const std::string csv = candidatesCsv(list);
     const std::string header = csv.substr(0, csv.find("\r\n"));
     EXPECT_EQ(header.substr(0, 43), "number,F3,d,D1,n,L0,L1,L2,L3,i,t,mass,passe");
-    EXPECT_EQ(csv.substr(header.size() + 2),
-              "7,,,,,,,,,,,,false,false,,false,,false,,false,\r\n");
+    EXPECT_EQ(csv.substr(header.size() + 2), "7,,,,,,,,,,,,false,false,,false,,false,,false,\r\n");
 }
 
 } // namespace
