@@ -1,16 +1,19 @@
 // Pictures of the eight pages for the documentation, taken from the X server by
 // ImageMagick's import while a typical run is clicked through; not a test. Run by
 // scripts/screenshots.sh under xvfb-run with QT_QPA_PLATFORM=xcb, writing page0.png
-// .. page7.png into the folder TORVELIX_SCREENSHOT_DIR names, and drawing.png, the
-// screen with the drawing window beside the wizard after a drawing. TORVELIX_SCREENSHOT_SIZE
+// .. page7.png (and page3-table.png, the candidate table) into the folder TORVELIX_SCREENSHOT_DIR
+// names, and drawing.png, the screen with the drawing window beside the wizard after a drawing.
+// TORVELIX_SCREENSHOT_SIZE
 // ("1500x950") takes them in a window of that size instead of the default one.
 #include "shell_fixture.h"
 
+#include "candidate_table.h"
 #include "drawing_window.h"
 
 #include <QCheckBox>
 #include <QPlainTextEdit>
 #include <QProcess>
+#include <QTabWidget>
 #include <QTest>
 #include <QTimer>
 
@@ -51,6 +54,13 @@ TEST_F(Screenshots, EveryPageOfATypicalRun) {
     capture(2);
     next();
     capture(3);
+    // The same page with the candidate table, sorted by mass.
+    find<QTabWidget>("candidateTabs")->setCurrentIndex(1);
+    find<CandidateTable>("candidateTable")->setSort(CandidateTable::Mass, Qt::AscendingOrder);
+    QTest::qWait(400);
+    const QString table = folder + QStringLiteral("/page3-table.png");
+    EXPECT_EQ(QProcess::execute("import", {"-window", QString::number(form.winId()), table}), 0);
+    find<QTabWidget>("candidateTabs")->setCurrentIndex(0);
     next();
     capture(4);
     next();

@@ -4,6 +4,7 @@
 #include "cp1251.h"
 #include "errors.h"
 #include "number_parse.h"
+#include "report_values.h"
 #include "selection.h"
 #include "spring_calc.h"
 #include "table_fields.h"
@@ -34,6 +35,9 @@ ReportValue listItem(ReportValue v, const char* heading = "") {
     return v;
 }
 
+} // namespace
+
+// The report's values shared with the custom spring's report (report_values.h).
 std::vector<ReportValue> inputValues(const DesignState& s) {
     return {
         value("F1", "F1", "Сила при предварительной деформации", "Н", kFixed, s.F1),
@@ -76,8 +80,6 @@ void appendComputedValues(std::vector<ReportValue>& r, const DesignState& s) {
     r.push_back(value("V", "V", "Занимаемый объем", "мм^3", kFixed, s.V));
     r.push_back(value("U", "U", "Макс. энергия при рабочей деформации", "мДж", kFixed, s.U));
 }
-
-} // namespace
 
 ReportOutcome finalCalculation(DesignState& s, const DesignInputs& controls,
                                MessageSink& messages) {

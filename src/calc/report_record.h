@@ -42,6 +42,8 @@ struct ReportRecord {
     std::string springGost; // the spring table's standard number, "13766"
     std::string numberText; // the spring number exactly as typed
     long long number = 0;
+    // A spring of no table (custom_report.h): numberText then says so, number is 0.
+    bool customSpring = false;
     std::vector<ReportValue> results; // F3 .. U in the report's order
 
     // The value with the given key; null when the report has none (the cable's wire

@@ -1,4 +1,5 @@
 // `torvelix calc`: the calculation without the window, from the same defaults.
+#include "calc_extended.h"
 #include "calc_text.h"
 #include "cli_options.h"
 #include "commands.h"
@@ -41,6 +42,24 @@ const char* kCalcHelp =
     "  --docx FILE        also write the report as a .docx document\n"
     "  --model FILE       also write the spring's 3D model: FILE.step (STEP AP214, mm)\n"
     "                     or FILE.stl (binary STL)\n"
+    // Sorting, filtering, custom springs, data output and batches (calc_extended.cpp).
+    "  --sort mass|L0|F3|n|margin  order of the candidate list: mass, L0, F3 and n\n"
+    "                     ascending, margin (the smallest of a spring's four check\n"
+    "                     margins) descending, safest first; the sort is stable and\n"
+    "                     springs whose computation failed go last\n"
+    "  --only-passing     list only the springs that pass every check\n"
+    "  --wire-d X --D1 X  compute a spring of any wire (cable) diameter and outer\n"
+    "                     diameter of the class by the row method of GOST 13765-86 and\n"
+    "                     print its report (not a standard spring: it has no number)\n"
+    "  --format text|json|csv  text (default); json: one JSON object with the inputs,\n"
+    "                     the candidates with their check margins in percent, the\n"
+    "                     report's values and the messages; csv: the candidates\n"
+    "  --batch FILE       with --format json: one design per line of a CSV file whose\n"
+    "                     header names the options (class, kind, strength, wire, fixing,\n"
+    "                     stability, F1, F2, h, vmax, dmin, dmax, n2, n3, num, sort,\n"
+    "                     only-passing, wire-d, D1); one JSON object per line out, a\n"
+    "                     failed line's with its \"line\" and \"error\"; exit status 1\n"
+    "                     when any line failed\n"
     "\n"
     "Output: the candidate list, a line of 62 '-', then the report. Messages go to\n"
     "standard error as 'error: ...' or 'warning: ...'. Exit status: 0 success,\n"
@@ -67,11 +86,14 @@ constexpr std::array<std::pair<const char*, workflow::FieldId>, 8> kTypedInputs 
 } // namespace
 
 int runCalcCommand(const std::vector<std::string>& args, const std::string& exePath) {
-    const auto options =
-        parseOptions(args,
-                     {"--class", "--kind", "--strength", "--wire", "--F1", "--F2", "--h", "--vmax",
-                      "--dmin", "--dmax", "--n2", "--n3", "--fixing", "--num", "--docx", "--model"},
-                     {"--no-stability", "--report-only", "--help"});
+    std::set<std::string> valueOptions = {
+        "--class", "--kind", "--strength", "--wire", "--F1",     "--F2",  "--h",    "--vmax",
+        "--dmin",  "--dmax", "--n2",       "--n3",   "--fixing", "--num", "--docx", "--model"};
+    std::set<std::string> flagOptions = {"--no-stability", "--report-only", "--help"};
+    // The extended calc's options (calc_extended.cpp).
+    valueOptions.insert(extendedCalcValueOptions().begin(), extendedCalcValueOptions().end());
+    flagOptions.insert(extendedCalcFlagOptions().begin(), extendedCalcFlagOptions().end());
+    const auto options = parseOptions(args, valueOptions, flagOptions);
     if (!options.error.empty()) {
         return usage(options.error);
     }
@@ -81,6 +103,11 @@ int runCalcCommand(const std::vector<std::string>& args, const std::string& exeP
     }
     if (!options.positional.empty()) {
         return usage("unexpected argument '" + options.positional.front() + "'");
+    }
+    // Sorting, filtering, custom springs, data output and batches: without these
+    // options the output below stays the plain one.
+    if (usesExtendedCalc(options)) {
+        return runCalcExtended(options, exePath);
     }
 
     const auto value = [&](const std::string& name, const std::string& fallback) {

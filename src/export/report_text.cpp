@@ -76,8 +76,13 @@ std::vector<std::string> reportMemoLines(const calc::ReportRecord& report) {
     lines.push_back("");
     lines.push_back("==================== Результаты расчетов =====================");
     lines.push_back("");
-    lines.push_back("Номер пружины по ГОСТ " + report.springGost + "-86" + std::string(21, ' ') +
-                    ": " + report.numberText);
+    if (report.customSpring) {
+        // A custom spring has no number: the line says it is none of the tables'.
+        lines.push_back("Пружина" + std::string(44, ' ') + ": " + report.numberText);
+    } else {
+        lines.push_back("Номер пружины по ГОСТ " + report.springGost + "-86" +
+                        std::string(21, ' ') + ": " + report.numberText);
+    }
     lines.push_back("");
     appendValues(lines, report.results);
     lines.push_back(" ");

@@ -155,6 +155,12 @@ void TForm1::FormCreate() {
     const int height = ini.readInteger(kSection, QStringLiteral("Высота"), kDefaultHeight);
     const int width = ini.readInteger(kSection, QStringLiteral("Ширина"), kDefaultWidth);
     ui_.cbEskd->setChecked(ini.readInteger(kSection, QStringLiteral("ЕСКД"), 0) == 1);
+    ui_.candidateTable->setSort(
+        ini.readInteger(kSection, QStringLiteral("Сортировка"), CandidateTable::Number),
+        ini.readInteger(kSection, QStringLiteral("Порядок"), 0) == 1 ? Qt::DescendingOrder
+                                                                     : Qt::AscendingOrder);
+    ui_.candidateTable->passingOnly()->setChecked(
+        ini.readInteger(kSection, QStringLiteral("Только годные"), 0) == 1);
     // The stored measure is the outer size; the keeper applies it as such and centres
     // the window when it is first shown.
     new OuterSizeKeeper(*this, QSize(width, height));
@@ -242,6 +248,13 @@ void TForm1::saveSettings() {
     ini.writeString(kSection, QStringLiteral("Высота"), QString::number(outer.height()));
     ini.writeString(kSection, QStringLiteral("Ширина"), QString::number(outer.width()));
     ini.writeString(kSection, QStringLiteral("ЕСКД"), ui_.cbEskd->isChecked() ? "1" : "0");
+    // The candidate table's order and filter.
+    ini.writeString(kSection, QStringLiteral("Сортировка"),
+                    QString::fromStdString(std::to_string(ui_.candidateTable->sortColumn())));
+    ini.writeString(kSection, QStringLiteral("Порядок"),
+                    ui_.candidateTable->sortOrder() == Qt::DescendingOrder ? "1" : "0");
+    ini.writeString(kSection, QStringLiteral("Только годные"),
+                    ui_.candidateTable->passingOnly()->isChecked() ? "1" : "0");
 }
 
 workflow::Outcome TForm1::runStep(const std::function<workflow::Outcome()>& step) {
@@ -252,10 +265,12 @@ workflow::Outcome TForm1::runStep(const std::function<workflow::Outcome()>& step
         outcome = step();
     } catch (const std::exception& error) {
         showValues(session_->snapshot(), bindings_, ui_);
+        ui_.candidateTable->setCandidates(session_->candidateRecords());
         showGeneralError(error.what());
         return outcome;
     }
     showValues(session_->snapshot(), bindings_, ui_);
+    ui_.candidateTable->setCandidates(session_->candidateRecords());
     return outcome;
 }
 

@@ -73,6 +73,9 @@ void TForm1::connectHandlers() {
         command([&s, checked] { return s.setSwitch(workflow::FieldId::Inscribe, checked); });
     });
 
+    // A row of the candidate table chooses its spring for the final calculation.
+    connect(ui_.candidateTable, &CandidateTable::springChosen, this,
+            [this](const QString& number) { ui_.eNum->setText(number); });
     connect(ui_.bbPrint, &QPushButton::clicked, this, [this] { bbPrintClick(); });
     connect(ui_.sbAutoCad, &QToolButton::clicked, this, [this] { sbAutoCadClick(); });
     connect(ui_.bbShowDrawing, &QPushButton::clicked, this, [this] { showDrawingWindow(); });

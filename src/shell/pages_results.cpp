@@ -8,6 +8,7 @@
 #include <QFrame>
 #include <QGridLayout>
 #include <QHBoxLayout>
+#include <QTabWidget>
 #include <QVBoxLayout>
 
 namespace torvelix::shell {
@@ -48,8 +49,14 @@ QWidget* buildList3(WizardControls& ui) {
     QWidget* page =
         newPage("List3", "RxLabel5", "Предварительный расчет параметров пружины по ГОСТ 13765-86");
     auto* layout = static_cast<QVBoxLayout*>(page->layout());
-    ui.mm1 = makeMemo("mm1", page);
-    layout->addWidget(ui.mm1, 1);
+    // The memo in one tab, the sortable table of the same candidates in the other.
+    auto* tabs = new QTabWidget(page);
+    tabs->setObjectName("candidateTabs");
+    ui.mm1 = makeMemo("mm1", tabs);
+    ui.candidateTable = new CandidateTable(tabs);
+    tabs->addTab(ui.mm1, "Отчет");
+    tabs->addTab(ui.candidateTable, "Таблица");
+    layout->addWidget(tabs, 1);
     ui.L3Gost = makeLabel("L3Gost", "ГОСТ 13766-86", page);
     ui.eNum = makeEdit("eNum", page, 60);
     auto* number = new QHBoxLayout;

@@ -2,6 +2,7 @@
 // builders of the eight pages that make them.
 #pragma once
 
+#include "candidate_table.h"
 #include "path_label.h"
 #include "widgets.h"
 
@@ -57,6 +58,7 @@ struct WizardControls {
 
     // Pages 3 and 4.
     QPlainTextEdit* mm1 = nullptr;
+    CandidateTable* candidateTable = nullptr; // the candidates as a table, beside mm1
     QLabel* L3Gost = nullptr;
     QLineEdit* eNum = nullptr;
     QPlainTextEdit* mm2 = nullptr;

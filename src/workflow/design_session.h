@@ -112,6 +112,13 @@ public:
     // when there is one (a spring calculated in this run), else empty.
     DrawingOutcome makeDrawingRequest(const TitleBlockText& given = {}) const;
 
+    // A custom spring of wire (or cable) diameter d and outer diameter D1 of the chosen
+    // class, from the inputs as the candidate page has them: computed by the row method
+    // and reported as the final calculation reports (the report replaced; none when the
+    // computation failed, its message shown). A diameter, class or kind the method does
+    // not cover, or an input that does not convert, gives error. The page stays.
+    Outcome computeCustomSpring(double d, double D1);
+
 private:
     Outcome changePage(bool forward);
     std::optional<Page> askNext(Page page);

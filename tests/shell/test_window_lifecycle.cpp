@@ -93,7 +93,8 @@ TEST_F(Lifecycle, ExitWritesTheSettingsAndClosesTheWindow) {
     EXPECT_EQ(ini, "[Общая]\r\nАвтор=Torvelix design office, 2026\r\n"
                    "E-Mail=torvelix@example.org\r\nВысота=" +
                        std::to_string(outer.height()) +
-                       "\r\nШирина=" + std::to_string(outer.width()) + "\r\nЕСКД=0\r\n");
+                       "\r\nШирина=" + std::to_string(outer.width()) +
+                       "\r\nЕСКД=0\r\nСортировка=0\r\nПорядок=0\r\nТолько годные=0\r\n");
     TForm1& again = open(folder.exePath());
     again.show();
     QCoreApplication::processEvents();

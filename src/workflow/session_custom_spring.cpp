@@ -1,0 +1,27 @@
+// The session's custom spring: the report of a spring that is no row of the class's
+// table, written into the report page as the final calculation's is.
+#include "custom_report.h"
+#include "design_session.h"
+#include "errors.h"
+#include "report_text.h"
+
+namespace torvelix::workflow {
+
+Outcome DesignSession::computeCustomSpring(double d, double D1) {
+    Outcome outcome;
+    try {
+        std::optional<calc::ReportRecord> report =
+            calc::customSpringReport(state_, values_.design, d, D1, messages_);
+        reportReplaced_ = true;
+        reportRecord_ = std::move(report);
+        values_.report.mm2 =
+            reportRecord_ ? output::reportMemoLines(*reportRecord_) : std::vector<std::string>{};
+        designed_ = reportRecord_.has_value();
+        outcome.done = reportRecord_.has_value();
+    } catch (const UserError& error) {
+        outcome.error = error;
+    }
+    return outcome;
+}
+
+} // namespace torvelix::workflow
