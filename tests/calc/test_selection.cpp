@@ -6,10 +6,10 @@
 using namespace torvelix;
 using namespace torvelix::calc;
 using torvelix::testing::CalcTest;
+using torvelix::testing::SpringRow;
 // Short texts are assigned as whole strings: copying a literal into an existing string
 // trips GCC 12's -Wrestrict at -O3 (a false alarm in its inlined replace).
 using namespace std::string_literals;
-using torvelix::testing::SpringRow;
 using torvelix::testing::wireRow;
 
 namespace {
