@@ -10,6 +10,8 @@ using namespace torvelix::calc;
 using torvelix::testing::CalcTest;
 using torvelix::testing::SpringRow;
 
+using namespace std::string_literals;
+
 namespace {
 
 // The rows of both springs: F3 100 N, d (or the cable's d1) 2.00 mm, c1 30 N/mm, s3' 3.33.
@@ -147,7 +149,7 @@ TEST_F(RecordTest, FailedChecksKeepTheirValues) {
 //   D2 = 12 - 2 * 2 = 8, L = 3.2 * 10 * 7 = 224, V = 0.785 * 12^2 * 26.333 = 2976.72,
 //   U = 100 * 16.667 / 2 = 833.333
 TEST_F(RecordTest, SingleStrandReport) {
-    controls.eNum = "1";
+    controls.eNum = "1"s;
     const ReportOutcome out = finalCalculation(state, controls, messages);
     ASSERT_TRUE(out.report);
     const ReportRecord& r = *out.report;
@@ -197,7 +199,7 @@ TEST_F(RecordTest, SingleStrandReport) {
 
 TEST_F(RecordTest, ThreeStrandReportHasTheCableAndItsWireAsRead) {
     useThreeStrand();
-    controls.eNum = "1";
+    controls.eNum = "1"s;
     const ReportOutcome out = finalCalculation(state, controls, messages);
     ASSERT_TRUE(out.report);
     const ReportRecord& r = *out.report;
@@ -215,7 +217,7 @@ TEST_F(RecordTest, ThreeStrandReportHasTheCableAndItsWireAsRead) {
 
 TEST_F(RecordTest, WireClassItemsNameTheChosenWire) {
     selectClass(5);
-    controls.eNum = "1";
+    controls.eNum = "1"s;
     controls.wire = WireClass::IIA;
     const ReportOutcome out = finalCalculation(state, controls, messages);
     ASSERT_TRUE(out.report);

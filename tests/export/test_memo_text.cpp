@@ -12,6 +12,8 @@ using namespace torvelix::output;
 using torvelix::testing::CalcTest;
 using torvelix::testing::SpringRow;
 
+using namespace std::string_literals;
+
 namespace {
 
 // Characters of a UTF-8 line (the memos' widths count characters, not bytes).
@@ -100,7 +102,7 @@ protected:
 };
 
 TEST_F(ReportTextTest, LinesLabelsAndFormats) {
-    controls.eNum = "1";
+    controls.eNum = "1"s;
     const auto r = report();
     ASSERT_EQ(r.size(), 52u);
     for (int k : {0, 1, 2, 3, 4, 6, 17, 51}) {
@@ -139,7 +141,7 @@ TEST_F(ReportTextTest, LinesLabelsAndFormats) {
 
 TEST_F(ReportTextTest, WireClassLineForItemsOneAndFive) {
     selectClass(5);
-    controls.eNum = "1";
+    controls.eNum = "1"s;
     controls.wire = WireClass::IIA;
     EXPECT_EQ(report().at(15), "- Проволока класса IIA по ГОСТ 9389-75");
     controls.wire = WireClass::II;
@@ -150,7 +152,7 @@ TEST_F(ReportTextTest, ThreeStrandReportHasCableAndRawWireLines) {
     state.SpringKind = SpringKind::ThreeStrand;
     selectClass(9);
     folder.write("13775", {SpringRow("106", " 2.0", "22", "30", "3.55")});
-    controls.eNum = "1";
+    controls.eNum = "1"s;
     const auto r = report();
     ASSERT_EQ(r.size(), 53u);
     EXPECT_EQ(r[22], "Диаметр троса,                         d1,   (мм)  : 2");
@@ -160,7 +162,7 @@ TEST_F(ReportTextTest, ThreeStrandReportHasCableAndRawWireLines) {
 }
 
 TEST_F(ReportTextTest, CommandLineTextOfAFinalCalculation) {
-    controls.eNum = "1";
+    controls.eNum = "1"s;
     auto out = finalCalculation(state, controls, messages);
     ASSERT_TRUE(out.report);
     const std::string dashes = std::string(62, '-') + "\n";
