@@ -133,24 +133,27 @@ TEST_F(CommandLine, DrawWritesTheDrawingAndRefusesWhatCannotBeDrawn) {
                  tables_.exePath());
     EXPECT_EQ(result.status, 1);
     EXPECT_FALSE(std::filesystem::exists(pdf));
-    // With one, it is the one called.
+    // With one registered, it is the one that writes, whatever the suffix's letter case.
     CliServices services;
-    std::string written;
-    services.writePdf = [&written](const torvelix::cad::DrawingDocument&, const std::string& path) {
-        written = path;
-    };
+    torvelix::cad::OutputFormat lent;
+    lent.name = "PDF";
+    lent.suffixes = {"pdf"};
+    lent.bytes = [](const torvelix::cad::DrawingDocument&) { return std::string("%PDF-lent"); };
+    services.drawingFormats.add(lent);
+    const std::string upper = out.file("spring.PDF");
     result = run({"draw", "--view", "full", "--ends", "3", "--D0", "40", "--d", "4", "--t", "12",
-                  "--n", "8", "-o", pdf},
+                  "--n", "8", "-o", upper},
                  tables_.exePath(), services);
     EXPECT_EQ(result.status, 0) << result.err;
-    EXPECT_EQ(written, pdf);
+    std::ifstream written(upper, std::ios::binary);
+    EXPECT_EQ(std::string(std::istreambuf_iterator<char>(written), {}), "%PDF-lent");
 }
 
 TEST_F(CommandLine, TheTitleBlockTakesTheMaterialAndMassGivenAndNoneOtherwise) {
     ScratchFolder out;
     const std::string plain = out.file("plain.dxf"), named = out.file("named.dxf");
-    const std::vector<std::string> base = {"draw", "--eskd", "--view", "full", "--ends",
-                                           "3",    "--D0",   "40",     "--d",  "4",
+    const std::vector<std::string> base = {"draw", "--eskd", "--view", "full", "--ends", "3",
+                                           "--D0", "40",     "--d",    "4",    "--t",    "12",
                                            "--n",  "8",      "--L0",   "110"};
     std::vector<std::string> words = base;
     words.insert(words.end(), {"-o", plain});
