@@ -129,10 +129,11 @@ protected:
 TEST_F(LocaleNumbers, TheRunIsTheSameAsInC) {
     const Written c = run();
     // The run writes the numbers this test is about: F1 in the report, the diagram's
-    // force 12.5 on the drawing, the mass with its decimal comma in the title block.
+    // force 12.5 on the drawing (a sheet writes it with a decimal comma), the mass with
+    // its decimal comma in the title block.
     EXPECT_NE(c.report.find("F1,   (Н)   : 12.500"), std::string::npos);
     EXPECT_NE(c.geometryPage.find(" 12.5 "), std::string::npos);
-    EXPECT_NE(c.dxf.find("F1 = 12.5 "), std::string::npos);
+    EXPECT_NE(c.dxf.find("F1 = 12,5 "), std::string::npos);
     EXPECT_NE(c.dxf.find("0,00"), std::string::npos);
 }
 
