@@ -117,7 +117,7 @@ SelectionOutcome preliminarySelection(DesignState& s, DesignInputs& controls,
         }
     }
 
-    controls.eNum = "0";
+    controls.eNum = std::string(1, '0');
     if (fits.empty()) {
         messages.show(MessageIcon::Warning,
                       "По стандарту пружину подобрать нельзя.\rИзмените исходные данные.");
@@ -133,7 +133,7 @@ SelectionOutcome preliminarySelection(DesignState& s, DesignInputs& controls,
             CandidateRecord failed;
             failed.number = c.number;
             out.list.candidates.push_back(failed);
-            controls.eNum = "0";
+            controls.eNum = std::string(1, '0');
             continue;
         }
         out.list.candidates.push_back(recordOf(s, controls, c.number, *c.row));

@@ -13,7 +13,11 @@ std::string formatSize(double value) {
 }
 
 std::string forceLabel(int number, double force) {
-    return "F" + std::to_string(number) + " = " + formatSize(force) + " Н";
+    // Appended piece by piece: GCC 12 at -O3 warns falsely (-Wrestrict) on a short
+    // literal joined to a string with operator+.
+    std::string label(1, 'F');
+    label.append(std::to_string(number)).append(" = ").append(formatSize(force)).append(" Н");
+    return label;
 }
 
 double sheetTextWidth(const std::string& text, double height) {
