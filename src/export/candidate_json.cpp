@@ -74,13 +74,19 @@ std::string candidateJson(const calc::CandidateRecord& c) {
 std::string calcOutputJson(const CalcOutput& out) {
     std::string text = "{\"inputs\":{";
     for (std::size_t k = 0; k < out.inputs.size(); ++k) {
-        text += (k ? "," : "") + jsonString(out.inputs[k].first) + ":" +
-                jsonString(out.inputs[k].second);
+        if (k > 0) {
+            text.append(1, ',');
+        }
+        text.append(jsonString(out.inputs[k].first)).append(1, ':');
+        text.append(jsonString(out.inputs[k].second));
     }
     text += "},\"candidates\":[";
     if (out.candidates) {
         for (std::size_t k = 0; k < out.candidates->candidates.size(); ++k) {
-            text += (k ? "," : "") + candidateJson(out.candidates->candidates[k]);
+            if (k > 0) {
+                text.append(1, ',');
+            }
+            text.append(candidateJson(out.candidates->candidates[k]));
         }
     }
     text += "],\"report\":";

@@ -138,7 +138,7 @@ TEST_F(OptionRules, EveryFieldTakesItsOwnKindOfValueAndRefusesTheOthers) {
          k <= static_cast<int>(FieldId::BreakCoils); ++k) {
         const auto field = static_cast<FieldId>(k);
         SCOPED_TRACE(k);
-        const std::string text = "v" + std::to_string(k);
+        const std::string text = std::string(1, 'v').append(std::to_string(k));
         switch (kindOf(field)) {
         case FieldKind::Text:
             ASSERT_TRUE(session.typeText(field, text).done);
