@@ -39,26 +39,6 @@ double roundQuarter(double fraction) {
     return 1;
 }
 
-double strandFactorOf(double i) {
-    if (i <= 4) {
-        return 1.029;
-    }
-    if (i <= 4.5) {
-        return 1.021;
-    }
-    if (i <= 5) {
-        return 1.015;
-    }
-    if (i <= 5.5) {
-        return 1.010;
-    }
-    // The band 5.5 < i < 6 takes the value of the next band.
-    if (i < 7) {
-        return 1.005;
-    }
-    return 1.0;
-}
-
 // The strength of the wire row chosen by the strength level: lower, mean or upper.
 double strength(const std::string& wireRow, int lowerField, StrengthChoice strengthChoice) {
     const double lower = tables::WireRowField(wireRow, lowerField);
@@ -112,6 +92,26 @@ bool compute(DesignState& s, const DesignInputs& controls, const std::string& eN
              const TableSources& tables, MessageSink& messages);
 
 } // namespace
+
+double StrandFactorOf(double i) {
+    if (i <= 4) {
+        return 1.029;
+    }
+    if (i <= 4.5) {
+        return 1.021;
+    }
+    if (i <= 5) {
+        return 1.015;
+    }
+    if (i <= 5.5) {
+        return 1.010;
+    }
+    // The band 5.5 < i < 6 takes the value of the next band.
+    if (i < 7) {
+        return 1.005;
+    }
+    return 1.0;
+}
 
 double RoundHalf(double x) {
     const double w = std::trunc(x);
@@ -212,7 +212,7 @@ bool compute(DesignState& s, const DesignInputs& controls, const std::string& eN
         s.i = RoundIndex(s.i);
         s.IndexOut = s.i < 4 || s.i > 12;
         if (three) {
-            s.StrandFactor = strandFactorOf(s.i);
+            s.StrandFactor = StrandFactorOf(s.i);
         }
         s.s1 = requireFinite(s.F1 / s.c);
         s.s2 = requireFinite(s.F2 / s.c);

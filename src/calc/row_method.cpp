@@ -30,24 +30,6 @@ double wahlFactor(double i) {
     return (4 * i - 1) / (4 * i - 4) + 0.615 / i;
 }
 
-// The factor on d1 of the solid height and pitch of a three-strand spring, by its
-// rounded index (the spring computation's bands).
-double strandFactor(double i) {
-    if (i <= 4) {
-        return 1.029;
-    }
-    if (i <= 4.5) {
-        return 1.021;
-    }
-    if (i <= 5) {
-        return 1.015;
-    }
-    if (i <= 5.5) {
-        return 1.010;
-    }
-    return i < 7 ? 1.005 : 1.0;
-}
-
 // The stress at F3 as the strength check of the spring computation works it out, in
 // the same order of operations.
 double checkedStress(const RowMethodInput& in, double F3) {
@@ -136,7 +118,8 @@ ComputedRow springRow(const RowMethodInput& in) {
         const double D = in.D1 - in.d;
         // The cable's own deflection would give pitches of several D, coils that
         // cannot exist: the deflection is held to what leaves the free pitch at 0.6 D.
-        const double room = kThreeStrandPitchRatio * D - in.d * strandFactor(RoundIndex(D / in.d));
+        const double room =
+            kThreeStrandPitchRatio * D - in.d * StrandFactorOf(RoundIndex(D / in.d));
         row.s3p = cutSignificant(std::min(row.F3 / threeStiffness(in.d, in.D1), room), 3);
         row.c1 = roundSignificant(row.F3 / row.s3p, 4);
     } else {

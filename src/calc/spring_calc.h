@@ -18,6 +18,9 @@ void ParseInputs(DesignState& state, const DesignInputs& controls);
 // hundredths and rounds the thousandths to 0, 0.005 or 0.01. A result of 0 is 0.5.
 double RoundHalf(double x);
 double RoundIndex(double x);
+// The factor on the cable diameter d1 of a three-strand spring's solid height and pitch,
+// by its rounded index i (1.029 at 4 and below, falling to 1 from 7 on).
+double StrandFactorOf(double i);
 
 // Computes the spring whose number is eNum. Returns false when the computation
 // failed: the message has been shown ("Не могу найти таблицу <path>" for a table or
