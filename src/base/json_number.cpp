@@ -4,10 +4,28 @@
 
 #include "number_format.h"
 
+#include <algorithm>
+#include <array>
 #include <charconv>
 #include <cmath>
 
 namespace torvelix {
+
+namespace {
+
+// The significant digits of the shortest text that converts back to the value exactly.
+int shortestDigits(double value) {
+    std::array<char, 64> buffer{};
+    const auto result = std::to_chars(buffer.data(), buffer.data() + buffer.size(), value,
+                                      std::chars_format::scientific);
+    int digits = 0;
+    for (const char* p = buffer.data(); p != result.ptr && *p != 'e'; ++p) {
+        digits += *p >= '0' && *p <= '9' ? 1 : 0;
+    }
+    return digits;
+}
+
+} // namespace
 
 std::string formatJsonNumber(double value) {
     if (!std::isfinite(value)) {
@@ -16,8 +34,10 @@ std::string formatJsonNumber(double value) {
     if (value == 0) {
         return "0";
     }
+    // No general form with fewer digits than the shortest exact text converts back, so
+    // the search starts there (at 15 at least); it nearly always ends at once.
     std::string text;
-    for (int digits = 15; digits <= 17; ++digits) {
+    for (int digits = std::max(15, shortestDigits(value)); digits <= 17; ++digits) {
         text = formatCStyleGeneral(value, digits);
         double back = 0;
         const auto result = std::from_chars(text.data(), text.data() + text.size(), back);

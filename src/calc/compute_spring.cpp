@@ -7,8 +7,8 @@
 #include "number_parse.h"
 #include "selection_tables.h"
 #include "spring_row_check.h"
+#include "table_cache.h"
 #include "table_fields.h"
-#include "table_files.h"
 
 #include <cmath>
 #include <functional>
@@ -133,8 +133,10 @@ bool ComputeSpring(DesignState& s, const DesignInputs& controls, const std::stri
     const std::string wirePath = tables::TablePath(s.tables, tables::kWireTableNumber);
     std::optional<WireTable> wire;
     const TableSources sources{
-        springPath, wirePath, [&](long long k) { return tables::ReadTableLine(springPath, k); },
-        [&]() -> const WireTable& { return wire.emplace(readWireTable(wirePath)); }, nullptr};
+        springPath, wirePath,
+        [&](long long k) { return tables::tableLine(s.tables, springPath, k); },
+        [&]() -> const WireTable& { return wire.emplace(readWireTable(s.tables, wirePath)); },
+        nullptr};
     return compute(s, controls, eNum, sources, messages);
 }
 

@@ -5,8 +5,8 @@
 #include "number_format.h"
 #include "number_parse.h"
 #include "spring_calc.h"
+#include "table_cache.h"
 #include "table_fields.h"
-#include "table_files.h"
 #include "table_layouts.h"
 
 namespace torvelix::calc {
@@ -40,7 +40,7 @@ double rowMethodTau3(const tables::ClassRecord& record, double tauFactor, WireCl
     const std::string& row = wireTable.rowFor(d);
     const auto key = tables::wireFieldSpan(tables::wire_layout::kDiameterField);
     const auto listed = torvelix::tryParseNumber(tables::fieldAt(row, key));
-    if (wireTable.lines.size() <= 1 || !listed || *listed != d) {
+    if (!wireTable.lines || wireTable.lines->size() <= 1 || !listed || *listed != d) {
         throw UserError("Диаметра " + formatGeneral(d) +
                         " мм нет в таблице проволоки ГОСТ 9389-75: предел прочности такой "
                         "проволоки неизвестен. Выберите диаметр из таблицы.");
@@ -54,8 +54,8 @@ void checkClassCoversDiameter(const DesignState& state, int classItem, double d)
     if (!record) {
         throw UserError("Не выбран класс пружины.");
     }
-    const std::string row = tables::ReadTableLine(
-        tables::TablePath(state.tables, tables::kClassTableNumber), classItem + 1LL);
+    const std::string row = tables::tableLine(
+        state.tables, tables::TablePath(state.tables, tables::kClassTableNumber), classItem + 1LL);
     const auto smallest =
         torvelix::tryParseNumber(tables::fieldAt(row, tables::class_layout::kSmallestD));
     const auto largest =
@@ -106,7 +106,7 @@ bool computeCustomSpring(DesignState& state, const DesignInputs& controls, doubl
     try {
         checkClassCoversDiameter(state, controls.classItem, d);
         path = tables::TablePath(state.tables, tables::kWireTableNumber);
-        wire = readWireTable(path);
+        wire = readWireTable(state.tables, path);
         row = springRow(customRowInput(state, controls, wire, d, D1));
     } catch (const TableIoError&) {
         messages.show(MessageIcon::Error, "Не могу найти таблицу " + path);

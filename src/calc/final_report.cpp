@@ -7,8 +7,8 @@
 #include "report_values.h"
 #include "selection.h"
 #include "spring_calc.h"
+#include "table_cache.h"
 #include "table_fields.h"
-#include "table_files.h"
 
 namespace torvelix::calc {
 
@@ -117,7 +117,7 @@ ReportOutcome finalCalculation(DesignState& s, const DesignInputs& controls,
         // The cable's wire is written from its row's field as it stands.
         const std::string path = tables::TablePath(s.tables, s.SpringGost);
         try {
-            const std::string row = tables::ReadTableLine(path, r.number);
+            const std::string row = tables::tableLine(s.tables, path, r.number);
             ReportValue wire =
                 value("d", "d", "Диаметр проволоки", "мм", {NumberStyle::AsRead, 6}, s.d);
             wire.asRead = torvelix::cp1251ToUtf8(tables::fieldAt(row, tables::spring_layout::kD));

@@ -7,8 +7,8 @@
 #include "number_parse.h"
 #include "selection.h"
 #include "spring_calc.h"
+#include "table_cache.h"
 #include "table_fields.h"
-#include "table_files.h"
 
 namespace torvelix::calc {
 
@@ -88,9 +88,9 @@ SelectionOutcome preliminarySelection(DesignState& s, DesignInputs& controls,
     s.Rho = 8000;
 
     const std::string path = tables::TablePath(s.tables, s.SpringGost);
-    std::vector<std::string> lines;
+    tables::SharedLines lines;
     try {
-        lines = tables::readAllTableLines(path);
+        lines = tables::tableLines(s.tables, path);
     } catch (const TableIoError&) {
         messages.show(MessageIcon::Error, "Не могу найти таблицу " + path);
         return out;
@@ -98,20 +98,24 @@ SelectionOutcome preliminarySelection(DesignState& s, DesignInputs& controls,
 
     // Every candidate is computed from the lines read here and one read of the wire
     // table.
-    SelectionTables read(path, std::move(lines),
+    SelectionTables read(s.tables, path, std::move(lines),
                          tables::TablePath(s.tables, tables::kWireTableNumber));
     const auto& rows = read.springLines();
     using namespace tables::spring_layout;
+    // A batch finds both columns converted already.
+    const tables::NumberColumn* f3Column = tables::cachedColumn(s.tables, path, kF3);
+    const tables::NumberColumn* d1Column = tables::cachedColumn(s.tables, path, kOuterDFilter);
     std::vector<Candidate> candidates;
     for (std::size_t k = 0; k < rows.size(); ++k) {
-        const double f3 = torvelix::parseTableNumber(tables::fieldAt(rows[k], kF3));
+        const double f3 = tables::numberAt(rows, k, kF3, f3Column);
         if (s.F3min <= f3 && f3 <= s.F3max) {
             candidates.push_back({static_cast<long long>(k + 1), &rows[k]});
         }
     }
     std::vector<Candidate> fits;
     for (const auto& c : candidates) {
-        const double d1 = torvelix::parseTableNumber(tables::fieldAt(*c.row, kOuterDFilter));
+        const double d1 =
+            tables::numberAt(rows, static_cast<std::size_t>(c.number - 1), kOuterDFilter, d1Column);
         if (s.Dmin <= d1 && d1 <= s.Dmax) {
             fits.push_back(c);
         }

@@ -10,40 +10,47 @@ namespace torvelix::calc {
 
 const std::string& WireTable::rowFor(double d) const {
     static const std::string kEmpty;
-    if (lines.empty()) {
+    if (!lines || lines->empty()) {
         return kEmpty;
     }
+    const std::vector<std::string>& rows = *lines;
     const auto first = static_cast<std::size_t>(tables::wire_layout::kHeadingLines);
     const auto span = tables::wireFieldSpan(tables::wire_layout::kDiameterField);
-    for (std::size_t n = first; n < lines.size(); ++n) {
+    for (std::size_t n = first; n < rows.size(); ++n) {
         // A key that did not convert throws here, where a line-by-line search meets it.
         const double key =
-            keys[n] ? *keys[n] : torvelix::parseTableNumber(tables::fieldAt(lines[n], span));
+            keys[n] ? *keys[n] : torvelix::parseTableNumber(tables::fieldAt(rows[n], span));
         if (key == d) {
-            return lines[n];
+            return rows[n];
         }
     }
-    return lines.back();
+    return rows.back();
 }
 
-WireTable readWireTable(const std::string& path) {
+WireTable readWireTable(const tables::TableState& state, const std::string& path) {
     WireTable table;
-    table.lines = tables::readAllTableLines(path);
-    table.keys.reserve(table.lines.size());
+    table.lines = tables::tableLines(state, path);
+    const std::vector<std::string>& rows = *table.lines;
     const auto span = tables::wireFieldSpan(tables::wire_layout::kDiameterField);
-    for (std::size_t n = 0; n < table.lines.size(); ++n) {
+    if (const tables::NumberColumn* keys = tables::cachedColumn(state, path, span)) {
+        // Converted once for the batch; the heading lines' keys are never used.
+        table.keys = *keys;
+        return table;
+    }
+    table.keys.reserve(rows.size());
+    for (std::size_t n = 0; n < rows.size(); ++n) {
         table.keys.push_back(n < static_cast<std::size_t>(tables::wire_layout::kHeadingLines)
                                  ? std::nullopt
-                                 : torvelix::tryParseNumber(tables::fieldAt(table.lines[n], span)));
+                                 : torvelix::tryParseNumber(tables::fieldAt(rows[n], span)));
     }
     return table;
 }
 
 std::string SelectionTables::springLine(long long k) const {
-    if (k <= 0 || k > static_cast<long long>(springLines_.size())) {
+    if (k <= 0 || k > static_cast<long long>(springLines_->size())) {
         return {};
     }
-    return springLines_[static_cast<std::size_t>(k - 1)];
+    return (*springLines_)[static_cast<std::size_t>(k - 1)];
 }
 
 const WireTable& SelectionTables::wire() {
@@ -52,7 +59,7 @@ const WireTable& SelectionTables::wire() {
     }
     if (!wire_) {
         try {
-            wire_ = readWireTable(wirePath_);
+            wire_ = readWireTable(state_, wirePath_);
         } catch (const TableIoError&) {
             wireFailed_ = true;
             throw;

@@ -4,6 +4,8 @@
 // so every selection sees the files as they are when it runs.
 #pragma once
 
+#include "table_cache.h"
+
 #include <optional>
 #include <string>
 #include <vector>
@@ -13,7 +15,7 @@ namespace torvelix::calc {
 // The wire table's lines with the diameter key of each data line converted once
 // (none where it does not convert).
 struct WireTable {
-    std::vector<std::string> lines;
+    tables::SharedLines lines;               // null until read
     std::vector<std::optional<double>> keys; // keys[0] belongs to the heading: unused
 
     // The row whose diameter equals d exactly, searched from the first data line; the
@@ -23,19 +25,21 @@ struct WireTable {
     const std::string& rowFor(double d) const;
 };
 
-// Reads the wire table. Throws TableIoError.
-WireTable readWireTable(const std::string& path);
+// Reads the wire table (from the tables read once, when the state holds them). Throws
+// TableIoError.
+WireTable readWireTable(const tables::TableState& state, const std::string& path);
 
 class SelectionTables {
 public:
-    SelectionTables(std::string springPath, std::vector<std::string> springLines,
-                    std::string wirePath)
-        : springPath_(std::move(springPath)), springLines_(std::move(springLines)),
+    // state: where the wire table is read from; it outlives the selection.
+    SelectionTables(const tables::TableState& state, std::string springPath,
+                    tables::SharedLines springLines, std::string wirePath)
+        : state_(state), springPath_(std::move(springPath)), springLines_(std::move(springLines)),
           wirePath_(std::move(wirePath)) {}
 
     const std::string& springPath() const { return springPath_; }
     const std::string& wirePath() const { return wirePath_; }
-    const std::vector<std::string>& springLines() const { return springLines_; }
+    const std::vector<std::string>& springLines() const { return *springLines_; }
 
     // Line k (1-based) as a read by number would return it: empty for k <= 0 and past
     // the end.
@@ -46,8 +50,9 @@ public:
     const WireTable& wire();
 
 private:
+    const tables::TableState& state_;
     std::string springPath_;
-    std::vector<std::string> springLines_;
+    tables::SharedLines springLines_;
     std::string wirePath_;
     std::optional<WireTable> wire_;
     bool wireFailed_ = false;

@@ -43,7 +43,8 @@ std::vector<std::string> headerColumns(const CsvRecord& header, MessageSink& mes
 }
 
 std::string designLine(const CsvRecord& record, const std::vector<std::string>& columns,
-                       const std::string& exePath, bool& failed) {
+                       const std::string& exePath,
+                       const std::shared_ptr<const tables::TableCache>& tables, bool& failed) {
     failed = true;
     if (!record.error.empty()) {
         return errorLine(record.line, record.error);
@@ -65,7 +66,8 @@ std::string designLine(const CsvRecord& record, const std::vector<std::string>& 
         return errorLine(record.line, request.error);
     }
     RecordingMessageSink messages;
-    const DesignRun run = runDesign(request, exePath, messages);
+    // Only the records are written: the memos' text is left out.
+    const DesignRun run = runDesign(request, exePath, messages, {tables, false});
     output::CalcOutput out;
     out.inputs = request.given;
     out.candidates = run.listed ? &run.candidates : nullptr;
@@ -74,8 +76,10 @@ std::string designLine(const CsvRecord& record, const std::vector<std::string>& 
     out.messages = messages.messages;
     failed = run.status != 0;
     // The line number goes first, before the members of the calculation's object.
-    return "{\"line\":" + std::to_string(record.line) + "," +
-           output::calcOutputJson(out).substr(1) + "\n";
+    std::string line = "{\"line\":";
+    line.append(std::to_string(record.line)).append(1, ',');
+    output::appendCalcOutputMembers(line, out);
+    return line.append("}\n");
 }
 
 } // namespace
@@ -94,9 +98,12 @@ BatchOutcome runBatchText(const std::string& text, const std::string& exePath,
         return outcome;
     }
     outcome.headerOk = true;
+    // The tables are read once for the whole batch; when they cannot be, every design
+    // looks for them itself and reports what it finds.
+    const std::shared_ptr<const tables::TableCache> tables = tables::loadTableCache(exePath);
     for (std::size_t k = 1; k < records.size(); ++k) {
         bool failed = false;
-        writeLine(designLine(records[k], columns, exePath, failed));
+        writeLine(designLine(records[k], columns, exePath, tables, failed));
         ++outcome.designs;
         outcome.failed += failed ? 1 : 0;
     }

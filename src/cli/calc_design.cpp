@@ -142,7 +142,8 @@ DesignRequest parseDesignRequest(const std::map<std::string, std::string>& value
     return r;
 }
 
-DesignRun runDesign(const DesignRequest& request, const std::string& exePath, MessageSink& target) {
+DesignRun runDesign(const DesignRequest& request, const std::string& exePath, MessageSink& target,
+                    workflow::SessionSetup setup) {
     DesignRun run;
     CountingSink messages(target);
     const auto finish = [&](int status) {
@@ -153,7 +154,7 @@ DesignRun runDesign(const DesignRequest& request, const std::string& exePath, Me
     // The same steps as in the window: the title page's rule (the inputs' defaults, the
     // first class selection), the chosen class, strength, kind and wire class, the
     // inputs, then the two leave steps.
-    workflow::DesignSession session(exePath, messages);
+    workflow::DesignSession session(exePath, messages, std::move(setup));
     const workflow::WizardSnapshot& v = session.snapshot();
     const auto report = [&](const workflow::Outcome& outcome) {
         if (outcome.error) {

@@ -6,10 +6,12 @@
 #include "candidate_margins.h"
 #include "candidate_record.h"
 #include "choices.h"
+#include "design_session.h"
 #include "message_sink.h"
 #include "report_record.h"
 
 #include <map>
+#include <memory>
 #include <optional>
 #include <string>
 #include <utility>
@@ -56,7 +58,8 @@ struct DesignRun {
 // Runs the design as `torvelix calc` does: the title page's rule, the class, strength,
 // kind and wire, the inputs, then the selection and the final calculation (or the
 // custom spring alone). Messages go to messages as they come.
-DesignRun runDesign(const DesignRequest& request, const std::string& exePath,
-                    MessageSink& messages);
+// setup: the tables read once and no memo text, for a batch.
+DesignRun runDesign(const DesignRequest& request, const std::string& exePath, MessageSink& messages,
+                    workflow::SessionSetup setup = {});
 
 } // namespace torvelix::cli

@@ -33,4 +33,8 @@ std::string candidateJson(const calc::CandidateRecord& candidate);
 // The whole output as one line of JSON, without a line break.
 std::string calcOutputJson(const CalcOutput& output);
 
+// The output's members ("inputs" .. "messages") appended to text without the braces
+// around them, so that a caller can put members of its own first.
+void appendCalcOutputMembers(std::string& text, const CalcOutput& output);
+
 } // namespace torvelix::output

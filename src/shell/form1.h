@@ -35,6 +35,9 @@ struct WindowOptions {
     wordexport::WordConnector* wordConnector = nullptr;
     // The CAD application the spring is drawn into. Null: the built-in drawing window.
     cad::CadConnector* cadConnector = nullptr;
+    // The name the design's data is saved under (empty: cancelled). Null: the file
+    // dialog.
+    std::function<QString()> dataFileName;
 };
 
 // Caption of the window and of its message boxes.
@@ -73,6 +76,8 @@ private:
     void FormActivate();
     void bbExitClick();
     void saveSettings();
+    // The title block's edits with their keys in the settings file.
+    std::vector<std::pair<QLineEdit*, QString>> titleBlockKeys() const;
 
     // Runs a command of the session on the values the widgets hold, then shows the
     // snapshot it left. An error that escapes goes to the general error handler.
@@ -85,6 +90,10 @@ private:
     void sbAutoCadClick();
     // The 3D model of the calculated spring (report page) or of page 7's parameters.
     void bbModelClick(bool fromReport);
+    // A spring of the wire and outer diameter the user types, computed and reported.
+    void bbCustomClick();
+    // The design as JSON or the candidates as CSV, in a file the user names.
+    void bbSaveDataClick();
 
     void restoreAfterDrawing(Qt::WindowStates before);
     // The built-in drawing window beside the wizard, in front (page 7's button).

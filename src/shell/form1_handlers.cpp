@@ -69,6 +69,10 @@ void TForm1::connectHandlers() {
             command([&s, tag] { return s.chooseView(static_cast<geometry::ViewType>(tag - 70)); });
         }
     });
+    // The title block's entries are for the complete drawing only.
+    connect(ui_.cbEskd, &QCheckBox::toggled, this, [&s, command](bool checked) {
+        command([&s, checked] { return s.setSwitch(workflow::FieldId::Eskd, checked); });
+    });
     connect(ui_.cb90, &QCheckBox::toggled, this, [&s, command](bool checked) {
         command([&s, checked] { return s.setSwitch(workflow::FieldId::Inscribe, checked); });
     });
@@ -81,6 +85,8 @@ void TForm1::connectHandlers() {
     connect(ui_.bbShowDrawing, &QPushButton::clicked, this, [this] { showDrawingWindow(); });
     connect(ui_.bbModel4, &QPushButton::clicked, this, [this] { bbModelClick(true); });
     connect(ui_.bbModel7, &QPushButton::clicked, this, [this] { bbModelClick(false); });
+    connect(ui_.bbCustom, &QPushButton::clicked, this, [this] { bbCustomClick(); });
+    connect(ui_.bbSaveData, &QPushButton::clicked, this, [this] { bbSaveDataClick(); });
 }
 
 void TForm1::bbPrintClick() {

@@ -65,6 +65,10 @@ QWidget* buildList3(WizardControls& ui) {
     number->addWidget(ui.L3Gost);
     number->addWidget(ui.eNum);
     number->addStretch();
+    ui.bbCustom = new QPushButton("Своя пружина…", page);
+    ui.bbCustom->setObjectName("bbCustom");
+    ui.bbCustom->setToolTip("Рассчитать пружину с любыми d и D1 (не по ГОСТ 13766…13776)");
+    number->addWidget(ui.bbCustom);
     layout->addLayout(number);
     return page;
 }
@@ -89,6 +93,10 @@ QWidget* buildList4(WizardControls& ui) {
     ui.bbModel4 = new QPushButton("3D-модель…", page);
     ui.bbModel4->setObjectName("bbModel4");
     ui.bbModel4->setToolTip("Сохранить 3D-модель пружины (STEP, STL)");
+    ui.bbSaveData = new QPushButton("Сохранить данные…", page);
+    ui.bbSaveData->setObjectName("bbSaveData");
+    ui.bbSaveData->setToolTip("Сохранить расчет (JSON) или список пружин (CSV)");
+    row->addWidget(ui.bbSaveData);
     row->addWidget(ui.bbModel4);
     layout->addLayout(row);
     return page;
@@ -168,6 +176,34 @@ QWidget* buildList5(WizardControls& ui) {
     switchRow->addStretch();
     layout->addWidget(switches);
     layout->addWidget(ui.cbEskd);
+
+    // The title block's entries of the complete drawing, remembered between runs.
+    auto* title = new QGroupBox(" Основная надпись ", page);
+    title->setObjectName("GroupBoxTitle");
+    auto* titleGrid = new QGridLayout(title);
+    titleGrid->setContentsMargins(8, 2, 8, 4);
+    titleGrid->setVerticalSpacing(2);
+    const auto titleEdit = [title](const char* name, const char* tip) {
+        auto* edit = new QLineEdit(title);
+        edit->setObjectName(name);
+        edit->setToolTip(tip);
+        return edit;
+    };
+    ui.eDocument = titleEdit("eDocument", "Обозначение документа (графа 2)");
+    ui.eOrganisation = titleEdit("eOrganisation", "Наименование или код организации (графа 9)");
+    ui.eDeveloper = titleEdit("eDeveloper", "Фамилия разработчика");
+    ui.eChecker = titleEdit("eChecker", "Фамилия проверяющего");
+    titleGrid->addWidget(makeLabel("LDocumentDesignation", "Обозначение", title), 0, 0);
+    titleGrid->addWidget(ui.eDocument, 0, 1);
+    titleGrid->addWidget(makeLabel("LOrganisation", "Организация", title), 0, 2);
+    titleGrid->addWidget(ui.eOrganisation, 0, 3);
+    titleGrid->addWidget(makeLabel("LDeveloper", "Разраб.", title), 1, 0);
+    titleGrid->addWidget(ui.eDeveloper, 1, 1);
+    titleGrid->addWidget(makeLabel("LChecker", "Пров.", title), 1, 2);
+    titleGrid->addWidget(ui.eChecker, 1, 3);
+    titleGrid->setColumnStretch(1, 1);
+    titleGrid->setColumnStretch(3, 1);
+    layout->addWidget(title);
     layout->addStretch(1);
     return page;
 }

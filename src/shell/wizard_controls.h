@@ -61,10 +61,12 @@ struct WizardControls {
     CandidateTable* candidateTable = nullptr; // the candidates as a table, beside mm1
     QLabel* L3Gost = nullptr;
     QLineEdit* eNum = nullptr;
+    QPushButton* bbCustom = nullptr; // a spring of any wire and outer diameter
     QPlainTextEdit* mm2 = nullptr;
     QPushButton* bbPrint = nullptr;
-    PathLabel* LDocument = nullptr;  // where the last exported document was written
-    QPushButton* bbModel4 = nullptr; // the calculated spring's 3D model
+    PathLabel* LDocument = nullptr;    // where the last exported document was written
+    QPushButton* bbModel4 = nullptr;   // the calculated spring's 3D model
+    QPushButton* bbSaveData = nullptr; // the design as JSON, or the candidates as CSV
 
     // Page 5.
     QButtonGroup* viewGroup = nullptr;    // sb71 .. sb74 under tags 71 .. 74
@@ -72,6 +74,12 @@ struct WizardControls {
     QCheckBox* cb71 = nullptr;
     QCheckBox* cb72 = nullptr;
     QCheckBox* cbEskd = nullptr; // "- оформить по ЕСКД": the complete drawing on a sheet
+    // The complete drawing's title block: document designation, organisation,
+    // developer and checker.
+    QLineEdit* eDocument = nullptr;
+    QLineEdit* eOrganisation = nullptr;
+    QLineEdit* eDeveloper = nullptr;
+    QLineEdit* eChecker = nullptr;
 
     // Page 6.
     QLineEdit* e6Num = nullptr;

@@ -5,6 +5,7 @@
 #include "cp1251.h"
 #include "errors.h"
 #include "number_parse.h"
+#include "table_cache.h"
 #include "table_fields.h"
 #include "table_layouts.h"
 
@@ -28,7 +29,7 @@ ClassSelection SelectClass(TableState& state, const std::string& exePath, int it
     std::string row;
     try {
         // With no item selected line 0 is asked for, which reads as empty.
-        row = ReadTableLine(path, static_cast<long long>(item) + 1);
+        row = tableLine(state, path, static_cast<long long>(item) + 1);
     } catch (const TableIoError&) {
         fail();
         return out;

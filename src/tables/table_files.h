@@ -9,11 +9,14 @@
 #include <array>
 #include <cstddef>
 #include <map>
+#include <memory>
 #include <string>
 #include <string_view>
 #include <vector>
 
 namespace torvelix::tables {
+
+struct TableCache; // table_cache.h
 
 // Program-wide table values: the executable's base name, the base the table names
 // are formed from, whether the tables are usable, and whether the presence check has
@@ -27,6 +30,9 @@ struct TableState {
     std::map<std::string, std::string> Found;
     bool TablesOk = false;
     bool CheckPending = true;
+    // The tables read once for a run over many designs (a batch); null: each read goes
+    // to the file.
+    std::shared_ptr<const TableCache> Cache;
 };
 
 // Wire table, classification table, then the eleven spring tables, in the order

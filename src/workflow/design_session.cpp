@@ -44,8 +44,12 @@ FieldId firstInvalidNumber(const WizardSnapshot& values, std::initializer_list<F
 
 } // namespace
 
-DesignSession::DesignSession(std::string exePath, MessageSink& messages)
-    : exePath_(std::move(exePath)), messages_(messages) {
+DesignSession::DesignSession(std::string exePath, MessageSink& messages, SessionSetup setup)
+    : exePath_(std::move(exePath)), messages_(messages), memoText_(setup.memoText) {
+    if (setup.tables) {
+        state_.tables = setup.tables->checked;
+        state_.tables.Cache = std::move(setup.tables);
+    }
     // The pages' texts are empty until the title page fills them.
     calc::DesignInputs& d = values_.design;
     d.eF1.clear();
@@ -197,10 +201,13 @@ void DesignSession::ppList2Leave() {
         throw;
     }
     candidateRecords_ = std::move(outcome.list);
-    values_.candidates.mm1 = output::candidateMemoLines(candidateRecords_);
+    if (memoText_) {
+        values_.candidates.mm1 = output::candidateMemoLines(candidateRecords_);
+    }
     if (outcome.clearReport) {
         values_.report.mm2.clear();
         reportRecord_.reset();
+        customSpring_.reset();
     }
 }
 
@@ -214,8 +221,9 @@ bool DesignSession::ppList3Leave() {
             return true;
         }
         reportRecord_ = std::move(outcome.report);
-        values_.report.mm2 =
-            reportRecord_ ? output::reportMemoLines(*reportRecord_) : std::vector<std::string>{};
+        customSpring_.reset();
+        values_.report.mm2 = reportRecord_ && memoText_ ? output::reportMemoLines(*reportRecord_)
+                                                        : std::vector<std::string>{};
         designed_ = reportRecord_.has_value();
         if (!reportRecord_) {
             // The spring could not be computed (its message shown): there is no report to
@@ -231,6 +239,7 @@ bool DesignSession::ppList3Leave() {
         // The report had been cleared and begun when the spring number failed to convert.
         values_.report.mm2.clear();
         reportRecord_.reset();
+        customSpring_.reset();
         designed_ = false;
         throw;
     }

@@ -12,10 +12,13 @@
 #include "field_id.h"
 #include "message_sink.h"
 #include "report_record.h"
+#include "table_cache.h"
 #include "wizard_snapshot.h"
 
+#include <memory>
 #include <optional>
 #include <string>
+#include <utility>
 #include <vector>
 
 namespace torvelix::workflow {
@@ -44,12 +47,20 @@ struct TitleBlockText {
     std::optional<std::string> mass;
 };
 
+// How a session runs beyond its defaults: the tables read once for a run over many
+// designs (table_cache.h; null: the session reads the files as it goes), and whether the
+// memos' text is written (a run that takes only the records leaves the memos empty).
+struct SessionSetup {
+    std::shared_ptr<const tables::TableCache> tables;
+    bool memoText = true;
+};
+
 class DesignSession {
 public:
     // exePath: the running executable; the tables lie beside it. Messages of every
     // step go to messages, which must outlive the session. The title page is current;
     // the face calls start once it is ready.
-    DesignSession(std::string exePath, MessageSink& messages);
+    DesignSession(std::string exePath, MessageSink& messages, SessionSetup setup = {});
 
     const WizardSnapshot& snapshot() const { return values_; }
     const calc::DesignState& state() const { return state_; }
@@ -116,8 +127,19 @@ public:
     // class, from the inputs as the candidate page has them: computed by the row method
     // and reported as the final calculation reports (the report replaced; none when the
     // computation failed, its message shown). A diameter, class or kind the method does
-    // not cover, or an input that does not convert, gives error. The page stays.
+    // not cover, or an input that does not convert, gives error. On the candidate page a
+    // spring reported moves on to the report page, as the final calculation does; on
+    // any other page the page stays.
     Outcome computeCustomSpring(double d, double D1);
+
+    // The design's inputs by the names of the command line's options (class, kind,
+    // strength, wire, fixing, stability, F1 .. n3, then num, or wire-d and D1 for a
+    // custom spring), their texts as they stand.
+    std::vector<std::pair<std::string, std::string>> namedInputs() const;
+    // The design as data, by the file's suffix (any letter case): ".json" the object of
+    // `calc --format json` (the inputs, the candidates of the last selection, the report
+    // or null; no messages), ".csv" the candidates; none for any other suffix.
+    std::optional<std::string> designData(const std::string& path) const;
 
 private:
     Outcome changePage(bool forward);
@@ -146,6 +168,9 @@ private:
     calc::CandidateList candidateRecords_;
     std::optional<calc::ReportRecord> reportRecord_;
     bool designed_ = false; // a spring was calculated and reported in calculation mode
+    bool memoText_ = true;
+    // The custom spring's wire and outer diameters while its report stands.
+    std::optional<std::pair<double, double>> customSpring_;
 };
 
 } // namespace torvelix::workflow

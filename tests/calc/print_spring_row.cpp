@@ -25,7 +25,8 @@ int main(int argc, char** argv) {
         return 2;
     }
     const std::string folder = std::string(argv[1]) + "/";
-    const calc::WireTable wire = calc::readWireTable(folder + tables::kWireTableNumber + ".dat");
+    const calc::WireTable wire =
+        calc::readWireTable({}, folder + tables::kWireTableNumber + ".dat");
     const std::string classPath = folder + tables::kClassTableNumber + ".dat";
     std::string line;
     while (std::getline(std::cin, line)) {

@@ -3,6 +3,7 @@
 #include "calc_fixture.h"
 #include "errors.h"
 #include "selection.h"
+#include "table_cache.h"
 
 using namespace torvelix;
 using namespace torvelix::calc;
@@ -225,4 +226,45 @@ TEST_F(ReportTest, NoNumberKeepsTheReportAndAFailedComputationClearsIt) {
     EXPECT_TRUE(out.replaceReport);
     EXPECT_FALSE(out.report);
     EXPECT_EQ(texts().back(), "Не могу найти таблицу " + folder.tablePath("13766"));
+}
+
+// A batch reads the tables once: the selection then works from memory, with the same
+// candidates as from the files and the same error at a field that does not convert.
+TEST_F(SelectionTest, TablesReadOnceGiveTheSameCandidatesAndFaults) {
+    auto rows = filler(6);
+    rows.push_back(SpringRow("100", "2.00", "12", "30", "3.33")); // line 7 fits
+    table(rows);
+    const auto cache = tables::loadTableCache(folder.exePath());
+    ASSERT_TRUE(cache);
+    state.tables = cache->checked;
+    state.tables.Cache = cache;
+    // The files are gone: whatever is read now comes from memory.
+    folder.remove("13766");
+    folder.remove("9389");
+    auto out = preliminarySelection(state, controls, messages);
+    EXPECT_TRUE(messages.messages.empty());
+    ASSERT_EQ(out.list.candidates.size(), 1u);
+    EXPECT_EQ(out.list.candidates[0].number, 7);
+    EXPECT_TRUE(out.list.candidates[0].passes());
+    EXPECT_EQ(controls.eNum, "7");
+
+    // A force that does not convert stops the scan with its text, from memory as from
+    // the file.
+    rows.insert(rows.begin() + 2, SpringRow("1O0", "2.00", "12", "30", "3.33"));
+    table(rows);
+    folder.writeDefaultWire();
+    const auto errorOf = [&] {
+        try {
+            (void)preliminarySelection(state, controls, messages);
+        } catch (const ConversionError& e) {
+            return std::string(e.what());
+        }
+        return std::string("no error");
+    };
+    state.tables.Cache = tables::loadTableCache(folder.exePath());
+    ASSERT_TRUE(state.tables.Cache);
+    const std::string fromMemory = errorOf();
+    state.tables.Cache.reset();
+    EXPECT_EQ(fromMemory, errorOf());
+    EXPECT_NE(fromMemory.find("1O0'"), std::string::npos) << fromMemory;
 }

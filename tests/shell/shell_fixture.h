@@ -59,6 +59,7 @@ protected:
         options.generalError = [this](const std::string& text) { errors_.push_back(text); };
         options.wordConnector = wordConnector_;
         options.cadConnector = cadConnector_;
+        options.dataFileName = dataFileName_;
         form_ = std::make_unique<TForm1>(options);
         return *form_;
     }
@@ -92,6 +93,7 @@ protected:
     std::vector<std::string> errors_;
     wordexport::WordConnector* wordConnector_ = nullptr;
     cad::CadConnector* cadConnector_ = nullptr;
+    std::function<QString()> dataFileName_;
     std::unique_ptr<TForm1> form_;
 };
 
