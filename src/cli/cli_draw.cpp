@@ -20,6 +20,11 @@ namespace torvelix::cli {
 
 namespace {
 
+// The title block's options, for the complete drawing only.
+constexpr std::array<const char*, 8> kTitleBlockOptions = {
+    "--material", "--mass",         "--designation", "--spring-name",
+    "--document", "--organisation", "--developer",   "--checker"};
+
 const char* kDrawHelp =
     "Usage: torvelix draw --view broken|full|section|cut --ends 1|2|3|4\n"
     "                     --D0 X --d X --t X --n X [options] -o OUT.dxf\n"
@@ -60,6 +65,9 @@ const char* kDrawHelp =
     "  --designation TEXT --spring-name TEXT  the title block's designation (by\n"
     "                    default the spring number and standard of --tt) and name\n"
     "                    (by default Пружина) (with --eskd)\n"
+    "  --document TEXT --organisation TEXT --developer TEXT --checker TEXT\n"
+    "                    the title block's document designation, organisation, and\n"
+    "                    the developer's and checker's names (with --eskd)\n"
     "  -o, --output FILE the DXF file to write; a name ending in .svg (any letter case)\n"
     "                    writes an SVG picture of the drawing instead, .pdf a PDF page\n"
     "                    at true scale\n"
@@ -129,11 +137,12 @@ int runDrawCommand(const std::vector<std::string>& rawArgs, const std::string& e
         args.push_back(word == "-o" ? "--output" : word == "-h" ? "--help" : word);
     }
     const auto options = parseOptions(
-        args, {"--view",        "--ends",       "--D0",        "--d",      "--t",        "--n",
-               "--break-coils", "--L0",         "--L1",        "--L2",     "--L3",       "--F1",
-               "--F2",          "--F3",         "--start",     "--end",    "--tilemode", "--cvport",
-               "--dimscale",    "--tt",         "--tt-corner", "--output", "--material", "--mass",
-               "--designation", "--spring-name"},
+        args, {"--view",        "--ends",        "--D0",           "--d",         "--t",
+               "--n",           "--break-coils", "--L0",           "--L1",        "--L2",
+               "--L3",          "--F1",          "--F2",           "--F3",        "--start",
+               "--end",         "--tilemode",    "--cvport",       "--dimscale",  "--tt",
+               "--tt-corner",   "--output",      "--material",     "--mass",      "--designation",
+               "--spring-name", "--document",    "--organisation", "--developer", "--checker"},
         {"--diagram", "--inscribe", "--help", "--eskd", "--model"});
     if (options.has("--help")) {
         std::fputs(kDrawHelp, stdout);
@@ -165,9 +174,10 @@ int runDrawCommand(const std::vector<std::string>& rawArgs, const std::string& e
     if (eskd && (inscribe || options.has("--tt-corner"))) {
         return usage("--eskd places the sheet by --start: no --inscribe, --end or --tt-corner");
     }
-    if (!eskd && (options.has("--material") || options.has("--mass") ||
-                  options.has("--designation") || options.has("--spring-name"))) {
-        return usage("--material, --mass, --designation and --spring-name go with --eskd");
+    for (const char* titleBlock : kTitleBlockOptions) {
+        if (!eskd && options.has(titleBlock)) {
+            return usage(std::string(titleBlock) + " goes with --eskd");
+        }
     }
     if (!eskd && options.has("--tt") != options.has("--tt-corner")) {
         return usage("--tt and --tt-corner go together");
@@ -297,6 +307,10 @@ int runDrawCommand(const std::vector<std::string>& rawArgs, const std::string& e
     if (options.has("--spring-name")) {
         request.sheet.Name = value("--spring-name");
     }
+    request.sheet.DocumentDesignation = value("--document");
+    request.sheet.Organisation = value("--organisation");
+    request.sheet.Developer = value("--developer");
+    request.sheet.Checker = value("--checker");
 
     cad::ScriptedPointSource picks(points);
     document->setPointSource(&picks);

@@ -19,6 +19,12 @@ struct EskdSheetInfo {
     std::string Material;
     std::string Mass;                   // kg, as it is to be written
     std::vector<std::string> TechLines; // numbered requirement lines, top to bottom
+    // The document's designation (the top cell), the organisation (the cell at the
+    // lower right), and the surnames of the developer and the checker.
+    std::string DocumentDesignation;
+    std::string Organisation;
+    std::string Developer;
+    std::string Checker;
 };
 
 // The sheet: format, its size on paper, the scale (paper millimetres per drawing

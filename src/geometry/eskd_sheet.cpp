@@ -143,6 +143,12 @@ void drawEskdSheet(DrawingState& state, cad::CadDocument& document, const SheetL
     pen.cellText(info.Material, x0 + 65, y0, x0 + 135, y0 + 15, kDimensionTextMm, true, true);
     pen.cellText(info.Mass, x0 + 150, y0 + 20, x0 + 167, y0 + 35, kDimensionTextMm, true);
     pen.cellText(sheet.ScaleText, x0 + 167, y0 + 20, x0 + 185, y0 + 35, 5, true);
+    // The document's designation above the name, the organisation below the sheet
+    // counts, the developer's and the checker's surnames beside their captions.
+    pen.cellText(info.DocumentDesignation, x0 + 65, y0 + 40, x0 + 185, y0 + 55, 5, true);
+    pen.cellText(info.Organisation, x0 + 135, y0, x0 + 185, y0 + 15, kDimensionTextMm, true, true);
+    pen.cellText(info.Developer, x0 + 17, y0 + 25, x0 + 40, y0 + 30, kSmallTextMm);
+    pen.cellText(info.Checker, x0 + 17, y0 + 20, x0 + 40, y0 + 25, kSmallTextMm);
 
     // The requirements above the title block, 5 mm in from its edge, the first line on
     // top, 6 mm apart, wrapped to the title block's width.

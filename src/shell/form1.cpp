@@ -7,6 +7,7 @@
 #include "utf8_text.h"
 
 #include "button_art.h"
+#include "cp1251.h"
 #include "errors.h"
 #include "ini_file.h"
 #include "settings_location.h"
@@ -161,6 +162,10 @@ void TForm1::FormCreate() {
                                                                      : Qt::AscendingOrder);
     ui_.candidateTable->passingOnly()->setChecked(
         ini.readInteger(kSection, QStringLiteral("Только годные"), 0) == 1);
+    // The title block's entries as last used; they reach the session at its next step.
+    for (const auto& [edit, key] : titleBlockKeys()) {
+        edit->setText(ini.readString(kSection, key));
+    }
     // The stored measure is the outer size; the keeper applies it as such and centres
     // the window when it is first shown.
     new OuterSizeKeeper(*this, QSize(width, height));
@@ -255,6 +260,20 @@ void TForm1::saveSettings() {
                     ui_.candidateTable->sortOrder() == Qt::DescendingOrder ? "1" : "0");
     ini.writeString(kSection, QStringLiteral("Только годные"),
                     ui_.candidateTable->passingOnly()->isChecked() ? "1" : "0");
+    // A name with a letter the settings file's code page lacks is not kept, rather than
+    // keep the program from closing.
+    for (const auto& [edit, key] : titleBlockKeys()) {
+        if (utf8ToCp1251(edit->text().toStdString())) {
+            ini.writeString(kSection, key, edit->text());
+        }
+    }
+}
+
+std::vector<std::pair<QLineEdit*, QString>> TForm1::titleBlockKeys() const {
+    return {{ui_.eDocument, QStringLiteral("Обозначение")},
+            {ui_.eOrganisation, QStringLiteral("Организация")},
+            {ui_.eDeveloper, QStringLiteral("Разработал")},
+            {ui_.eChecker, QStringLiteral("Проверил")}};
 }
 
 workflow::Outcome TForm1::runStep(const std::function<workflow::Outcome()>& step) {

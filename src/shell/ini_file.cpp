@@ -144,14 +144,17 @@ std::optional<int> parseIniInteger(const QString& text) {
     return static_cast<int>(value);
 }
 
-int IniFile::readInteger(const QString& section, const QString& key, int defaultValue) const {
-    const auto lines = readRawLines(path_);
+namespace {
+
+// The value of the key's first entry in the section.
+std::optional<QString> entryValue(const QString& path, const QString& section, const QString& key) {
+    const auto lines = readRawLines(path);
     if (!lines) {
-        return defaultValue;
+        return std::nullopt;
     }
     const long header = findSection(*lines, section);
     if (header < 0) {
-        return defaultValue;
+        return std::nullopt;
     }
     for (size_t i = static_cast<size_t>(header) + 1; i < lines->size(); ++i) {
         if (sectionName((*lines)[i])) {
@@ -159,10 +162,29 @@ int IniFile::readInteger(const QString& section, const QString& key, int default
         }
         const auto entry = keyEntry((*lines)[i]);
         if (entry && sameName(entry->key, key)) {
-            return parseIniInteger(entry->value).value_or(defaultValue);
+            return entry->value;
         }
     }
-    return defaultValue;
+    return std::nullopt;
+}
+
+} // namespace
+
+int IniFile::readInteger(const QString& section, const QString& key, int defaultValue) const {
+    const std::optional<QString> value = entryValue(path_, section, key);
+    return value ? parseIniInteger(*value).value_or(defaultValue) : defaultValue;
+}
+
+QString IniFile::readString(const QString& section, const QString& key,
+                            const QString& defaultValue) const {
+    std::optional<QString> value = entryValue(path_, section, key);
+    if (!value) {
+        return defaultValue;
+    }
+    if (value->size() >= 2 && value->startsWith(u'"') && value->endsWith(u'"')) {
+        return value->mid(1, value->size() - 2);
+    }
+    return *value;
 }
 
 void IniFile::writeString(const QString& section, const QString& key, const QString& value) const {

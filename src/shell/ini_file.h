@@ -21,6 +21,12 @@ public:
     // any other form, or one outside the int range gives defaultValue.
     int readInteger(const QString& section, const QString& key, int defaultValue) const;
 
+    // The value of key in section as text, without the blanks around it and without
+    // one pair of double quotes around the whole value; defaultValue for a missing or
+    // unreadable file, section or key.
+    QString readString(const QString& section, const QString& key,
+                       const QString& defaultValue = {}) const;
+
     // Writes key=value into section: an existing key is replaced in its place, a new
     // key is added after the last entry of its section, a missing section is added at
     // the end, a missing file is created (with its folder). Throws UserError "Unable to write to

@@ -96,6 +96,10 @@ geometry::EskdSheetInfo DesignSession::eskdSheetValues(const TitleBlockText& giv
             info.Material = caption.substr(2);
         }
     }
+    info.DocumentDesignation = values_.options.document;
+    info.Organisation = values_.options.organisation;
+    info.Developer = values_.options.developer;
+    info.Checker = values_.options.checker;
     if (given.mass) {
         info.Mass = *given.mass;
     } else if (designed_ && !DrawOnly_ && state_.m > 0) {

@@ -93,6 +93,18 @@ template <class Values> auto* textOf(Values& v, FieldId field) {
     case FieldId::BreakCoils:
         slot = &v.geometry.breakCoilsText;
         break;
+    case FieldId::TitleDocument:
+        slot = &v.options.document;
+        break;
+    case FieldId::TitleOrganisation:
+        slot = &v.options.organisation;
+        break;
+    case FieldId::TitleDeveloper:
+        slot = &v.options.developer;
+        break;
+    case FieldId::TitleChecker:
+        slot = &v.options.checker;
+        break;
     default:
         for (std::size_t k = 0; k < kDiagramFields.size(); ++k) {
             if (field == kDiagramFields[k]) {
@@ -226,6 +238,11 @@ std::optional<bool> WizardSnapshot::enabled(FieldId field) const {
         return geometry.diagramEnabled;
     case FieldId::BreakCoils:
         return geometry.breakCoilsEnabled;
+    case FieldId::TitleDocument:
+    case FieldId::TitleOrganisation:
+    case FieldId::TitleDeveloper:
+    case FieldId::TitleChecker:
+        return options.eskd;
     default:
         return std::nullopt;
     }

@@ -22,10 +22,14 @@ enum class FieldId {
     CandidateLines, // lines
     SpringNumber,
     ReportLines, // lines
-    // The drawing options (switches).
+    // The drawing options: switches, then the title block's texts.
     Diagram,
     Requirements,
     Eskd,
+    TitleDocument,
+    TitleOrganisation,
+    TitleDeveloper,
+    TitleChecker,
     // The requirement page: texts, two drop-downs picked by item, the gauge's item, and
     // the eleven switches in item order.
     ReqNumber,

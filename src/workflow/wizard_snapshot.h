@@ -72,6 +72,8 @@ struct DrawingOptionsPage {
     bool requirements = false;   // cb72 "- технические требования"
     bool switchesEnabled = true; // cb71 and cb72 (the view with a break only)
     bool eskd = false;           // cbEskd: the complete drawing on a sheet
+    // The title block's document designation, organisation, developer and checker.
+    std::string document, organisation, developer, checker;
 };
 
 // The requirement page: the switches and texts, plus the selected items of the two

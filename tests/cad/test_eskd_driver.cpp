@@ -128,3 +128,63 @@ TEST_F(Sheet, RefusedWhereNoSheetUpToA1HoldsIt) {
 }
 
 } // namespace
+
+// The title block's entries beside their captions: the developer and the checker in the
+// surname column (17 mm from the block's left edge, the captions' own rows), the
+// organisation in the lower right cell (135 .. 185 mm, 0 .. 15 mm up), the document's
+// designation in the top cell (65 .. 185 mm, 40 .. 55 mm up), all measured in paper
+// millimetres from the "Разраб." caption, which stands 0.8 mm in from the block's edge.
+TEST_F(Sheet, TitleBlockEntriesStandInTheirCells) {
+    ScriptedPointSource picks({Point{}, Point{}});
+    document->setPointSource(&picks);
+    DrawingParams p = spring383();
+    geometry::EskdSheetInfo info;
+    info.DocumentDesignation = "АБВГ.753111.001";
+    info.Organisation = "ООО Ромашка";
+    info.Developer = "Иванов";
+    info.Checker = "Петров";
+    drawEskdSpring(session, p, info, connector, sink);
+    ASSERT_TRUE(sink.messages.empty()) << sink.messages[0].text;
+    const auto& all = document->entities(Space::Model);
+    const auto textOf = [&](const std::string& text) -> const Entity* {
+        const auto it = std::find_if(all.begin(), all.end(), [&](const Entity& e) {
+            return e.kind == Entity::Kind::Text && e.text == text;
+        });
+        return it == all.end() ? nullptr : &*it;
+    };
+    const Entity* caption = textOf("Разраб.");
+    const Entity* checkerCaption = textOf("Пров.");
+    ASSERT_TRUE(caption && checkerCaption);
+    // Captions are 2.5 mm high on paper.
+    const double scale = 2.5 / caption->height;
+    const double x0 = caption->a.x * scale - 0.8;
+    // The caption's row is 25 .. 30 mm up; its baseline lies inside it.
+    const double row = caption->a.y * scale;
+    const auto paper = [&](const Entity& e) {
+        return std::make_pair(e.a.x * scale - x0, e.a.y * scale - (row - 25));
+    };
+
+    const Entity* developer = textOf("Иванов");
+    const Entity* checker = textOf("Петров");
+    ASSERT_TRUE(developer && checker);
+    EXPECT_NEAR(paper(*developer).first, 17.8, 1e-6);
+    EXPECT_NEAR(developer->a.y, caption->a.y, 1e-9);
+    EXPECT_NEAR(paper(*checker).first, 17.8, 1e-6);
+    EXPECT_NEAR(checker->a.y, checkerCaption->a.y, 1e-9);
+
+    const Entity* organisation = textOf("ООО Ромашка");
+    ASSERT_TRUE(organisation);
+    EXPECT_GT(paper(*organisation).first, 135);
+    EXPECT_LT(paper(*organisation).first, 160); // centred: starts left of the middle
+    EXPECT_GT(paper(*organisation).second, -5); // the cell 0 .. 15 mm, measured from row
+    EXPECT_LT(paper(*organisation).second, 15);
+
+    const Entity* designation = textOf("АБВГ.753111.001");
+    ASSERT_TRUE(designation);
+    EXPECT_GT(paper(*designation).first, 65);
+    EXPECT_LT(paper(*designation).first, 125);
+    EXPECT_GT(paper(*designation).second, 40 - 5);
+    EXPECT_LT(paper(*designation).second, 55 - 5);
+    // 5 mm high, as the designation cell's entry.
+    EXPECT_NEAR(designation->height * scale, 5, 1e-9);
+}

@@ -180,6 +180,12 @@ TEST_F(CommandLine, BadCommandLinesAreStatusTwoAndTablesAreChecked) {
                   "--n", "6", "-o", "x.dxf"},
                  tables_.exePath());
     EXPECT_EQ(result.status, 2);
+    // The title block's entries belong to the complete drawing.
+    result = run({"draw", "--view", "full", "--ends", "1", "--D0", "20", "--d", "2", "--t", "6",
+                  "--n", "6", "--developer", "Иванов", "-o", "x.dxf"},
+                 tables_.exePath());
+    EXPECT_EQ(result.status, 2);
+    EXPECT_NE(result.err.find("--developer goes with --eskd"), std::string::npos) << result.err;
     EXPECT_EQ(run({"nonsense"}, tables_.exePath()).status, 2);
     EXPECT_EQ(run({}, tables_.exePath()).status, 2);
 

@@ -232,6 +232,20 @@ TEST_F(OptionRules, TheDrawingRequestIsRefusedOrMendedBeforeAnythingIsDrawn) {
     ASSERT_TRUE(outcome.done);
     EXPECT_EQ(outcome.request.sheet.Material, "Сталь 60С2А");
     EXPECT_EQ(outcome.request.sheet.Mass, "0,5");
+
+    // The title block's entries are the drawing options' own, taken only with the sheet.
+    EXPECT_TRUE(session.snapshot().enabled(FieldId::TitleDeveloper).value_or(false));
+    ASSERT_TRUE(session.typeText(FieldId::TitleDocument, "АБВГ.753111.001").done);
+    ASSERT_TRUE(session.typeText(FieldId::TitleOrganisation, "ООО Ромашка").done);
+    ASSERT_TRUE(session.typeText(FieldId::TitleDeveloper, "Иванов").done);
+    ASSERT_TRUE(session.typeText(FieldId::TitleChecker, "Петров").done);
+    const geometry::EskdSheetInfo sheet = session.makeDrawingRequest().request.sheet;
+    EXPECT_EQ(sheet.DocumentDesignation, "АБВГ.753111.001");
+    EXPECT_EQ(sheet.Organisation, "ООО Ромашка");
+    EXPECT_EQ(sheet.Developer, "Иванов");
+    EXPECT_EQ(sheet.Checker, "Петров");
+    ASSERT_TRUE(session.setSwitch(FieldId::Eskd, false).done);
+    EXPECT_FALSE(session.snapshot().enabled(FieldId::TitleChecker).value_or(true));
 }
 
 TEST_F(OptionRules, ACalculatedSpringGivesTheTitleBlockItsMaterialAndMass) {
