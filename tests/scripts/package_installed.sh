@@ -10,6 +10,11 @@ source_dir=$2
 . "$(dirname "$0")/lib/require.sh"
 require_command dpkg-deb dpkg
 version=$("$exe" --version | sed 's/^torvelix //')
+# A program that does not run is a failure, not a package that was never built.
+if [ -z "$version" ]; then
+    echo "FAIL: $exe --version printed no version"
+    exit 1
+fi
 deb=${TORVELIX_DEB:-$source_dir/build-package/torvelix_${version}_$(dpkg --print-architecture).deb}
 if [ ! -f "$deb" ]; then
     echo "skipped: no package at $deb (bash scripts/package.sh builds it)"
