@@ -35,6 +35,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <future>
 #include <utility>
 #include <vector>
 
@@ -254,8 +255,11 @@ TopoDS_Shape groundSpring(const SpringLayout& layout, const std::vector<Centreli
         sweepAlong(wireOf(pieces, middleFrom, middleTo), first.lastSection, false);
     const SweptStretch last =
         sweepAlong(wireOf(pieces, middleTo, pieces.size()), middle.lastSection, true);
+    // The two cuts share no shape, so the far end's runs beside the near end's.
+    auto lastCut =
+        std::async(std::launch::async, [&] { return groundAt(last.shape, layout.length, 1); });
     const TopoDS_Shape firstGround = groundAt(first.shape, 0, -1);
-    const TopoDS_Shape lastGround = groundAt(last.shape, layout.length, 1);
+    const TopoDS_Shape lastGround = lastCut.get();
     const TopoDS_Shape firstCap = jointCap(firstGround, first.lastSection);
     const TopoDS_Shape lastCap = jointCap(lastGround, last.firstSection);
     BRepBuilderAPI_Sewing sewing(kSewingTolerance);
