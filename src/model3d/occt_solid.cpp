@@ -315,20 +315,41 @@ std::pair<std::size_t, std::size_t> clearStretch(const SpringLayout& layout,
     return {from, std::max(from, to)};
 }
 
+// The ground spring cut from its end stretches only, or nothing when the library fails on
+// it or the result does not pass the validity check.
+TopoDS_Shape groundSpringIfValid(const SpringLayout& layout,
+                                 const std::vector<CentrelinePiece>& pieces) {
+    const auto [middleFrom, middleTo] = clearStretch(layout, pieces);
+    if (middleFrom >= middleTo) {
+        return {};
+    }
+    try {
+        const TopoDS_Shape body = groundSpring(layout, pieces, middleFrom, middleTo);
+        return BRepCheck_Analyzer(body).IsValid() ? body : TopoDS_Shape();
+    } catch (const ModelError&) {
+        return {};
+    } catch (const Standard_Failure&) {
+        return {};
+    }
+}
+
 } // namespace
 
 void buildSpringSolid(const SpringLayout& layout, TopoDS_Shape& solid) {
     try {
         const std::vector<CentrelinePiece> pieces = centrelinePieces(layout);
-        const auto [middleFrom, middleTo] = clearStretch(layout, pieces);
-        TopoDS_Shape body;
-        if (layout.groundDepth > 0 && middleFrom < middleTo) {
-            body = groundSpring(layout, pieces, middleFrom, middleTo);
-        } else {
-            body = sweepAlong(wireOf(pieces, 0, pieces.size()), startSection(layout), true).shape;
-            if (layout.groundDepth > 0) {
-                body = groundBetweenEnds(layout, body);
+        if (layout.groundDepth > 0) {
+            solid = groundSpringIfValid(layout, pieces);
+            if (!solid.IsNull()) {
+                return;
             }
+        }
+        // Unground, too short for a clear middle stretch, or refused by the library when
+        // cut from its ends: the whole body swept and, for ground ends, cut at both planes.
+        TopoDS_Shape body =
+            sweepAlong(wireOf(pieces, 0, pieces.size()), startSection(layout), true).shape;
+        if (layout.groundDepth > 0) {
+            body = groundBetweenEnds(layout, body);
         }
         if (!BRepCheck_Analyzer(body).IsValid()) {
             throw ModelError(kModelInvalid);
