@@ -27,7 +27,7 @@ bool modelAvailable() {
     return true;
 }
 
-SolidMeasures writeSpringModel(const SpringModelParams& params, const std::string& path) {
+void writeSpringModel(const SpringModelParams& params, const std::string& path) {
     const auto format = modelFormatFor(path);
     if (!format) {
         throw ModelError(kModelSuffix);
@@ -45,7 +45,6 @@ SolidMeasures writeSpringModel(const SpringModelParams& params, const std::strin
         const auto triangles = occt::meshSolid(solid, kStlChordMm);
         writeFileAtomically(path, stlBytes(triangles, params.designation));
     }
-    return occt::measureSolid(solid);
 }
 
 std::vector<Triangle> springTriangles(const SpringModelParams& params, double chordMm) {

@@ -8,7 +8,7 @@ bool modelAvailable() {
     return false;
 }
 
-SolidMeasures writeSpringModel(const SpringModelParams&, const std::string&) {
+void writeSpringModel(const SpringModelParams&, const std::string&) {
     throw ModelError(kModelUnavailable);
 }
 

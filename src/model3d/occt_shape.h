@@ -14,9 +14,6 @@ namespace torvelix::model3d::occt {
 // the library fails or the solid does not pass its validity check.
 void buildSpringSolid(const SpringLayout& layout, TopoDS_Shape& solid);
 
-// Volume and bounding box of the solid.
-SolidMeasures measureSolid(const TopoDS_Shape& solid);
-
 // Meshes the solid with the chord tolerance (mm) and returns its triangles, outward.
 std::vector<Triangle> meshSolid(const TopoDS_Shape& solid, double chordMm);
 

@@ -47,15 +47,9 @@ bool modelAvailable();
 // One surface triangle: three corners (x, y, z in mm), counter-clockwise seen from outside.
 using Triangle = std::array<std::array<float, 3>, 3>;
 
-// Measures of the built solid, as the modelling library computes them.
-struct SolidMeasures {
-    double volume = 0; // mm^3
-};
-
 // Builds the solid (refused values and an invalid solid throw ModelError) and writes it
 // to path in the format its suffix names, through the safe file writer (FileWriteError).
-// Returns the solid's measures.
-SolidMeasures writeSpringModel(const SpringModelParams& params, const std::string& path);
+void writeSpringModel(const SpringModelParams& params, const std::string& path);
 
 // The surface of the solid as triangles, meshed with the given chord tolerance (mm).
 std::vector<Triangle> springTriangles(const SpringModelParams& params, double chordMm);

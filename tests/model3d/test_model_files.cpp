@@ -197,6 +197,24 @@ TEST(ModelFiles, ClosedGroundEndsReadBack) {
     checkStl(folder.file("ground.stl"), 21, 22);
 }
 
+TEST(ModelFiles, ShortGroundSpringReadBack) {
+    // One working coil between 3/4 end coils, n1 = 1 + 1.5 = 2.5, n3 = 1.5:
+    // L0 = 2.4 + (1.5 + 1 - 1.5) * 2 = 4.4, so short that no stretch of the wire stays
+    // clear of both ground faces.
+    torvelix::testing::ScratchFolder folder;
+    const SpringModelParams model =
+        modelFromDrawing(drawing(geometry::EndType::ThreeQuarterGround, 20, 2, 2.4, 1));
+    writeSpringModel(model, folder.file("short.step"));
+    const ReadBack back = readStep(folder.file("short.step"));
+    EXPECT_EQ(back.solids, 1);
+    EXPECT_TRUE(back.valid);
+    const double wire = expectedVolume(20, 2, 2.5, 1.5);
+    EXPECT_NEAR(back.volume, wire, 0.01 * wire);
+    expectExtent(back.extent, 4.4, 22);
+    writeSpringModel(model, folder.file("short.stl"));
+    checkStl(folder.file("short.stl"), 4.4, 22);
+}
+
 TEST(ModelFiles, ThreeStrandSpringAsItsCable) {
     // A three-strand spring as the calculation leaves it: cable 3 mm, D 18, n 4, n2 2,
     // strand factor 1.015, s3' 2.5: L0 = (n1 + 1) d 1.015 + n s3' = 7 * 3.045 + 10 = 31.315.
