@@ -260,11 +260,13 @@ void TForm1::saveSettings() {
                     ui_.candidateTable->sortOrder() == Qt::DescendingOrder ? "1" : "0");
     ini.writeString(kSection, QStringLiteral("Только годные"),
                     ui_.candidateTable->passingOnly()->isChecked() ? "1" : "0");
-    // A name with a letter the settings file's code page lacks is not kept, rather than
-    // keep the program from closing.
+    // An entry is written once it was filled in (an empty one only over an earlier
+    // value); a name with a letter the settings file's code page lacks is not kept,
+    // rather than keep the program from closing.
     for (const auto& [edit, key] : titleBlockKeys()) {
-        if (utf8ToCp1251(edit->text().toStdString())) {
-            ini.writeString(kSection, key, edit->text());
+        const QString text = edit->text();
+        if ((!text.isEmpty() || ini.hasKey(kSection, key)) && utf8ToCp1251(text.toStdString())) {
+            ini.writeString(kSection, key, text);
         }
     }
 }

@@ -175,6 +175,10 @@ int IniFile::readInteger(const QString& section, const QString& key, int default
     return value ? parseIniInteger(*value).value_or(defaultValue) : defaultValue;
 }
 
+bool IniFile::hasKey(const QString& section, const QString& key) const {
+    return entryValue(path_, section, key).has_value();
+}
+
 QString IniFile::readString(const QString& section, const QString& key,
                             const QString& defaultValue) const {
     std::optional<QString> value = entryValue(path_, section, key);

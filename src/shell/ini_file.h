@@ -27,6 +27,9 @@ public:
     QString readString(const QString& section, const QString& key,
                        const QString& defaultValue = {}) const;
 
+    // Whether section holds key (false for a missing or unreadable file).
+    bool hasKey(const QString& section, const QString& key) const;
+
     // Writes key=value into section: an existing key is replaced in its place, a new
     // key is added after the last entry of its section, a missing section is added at
     // the end, a missing file is created (with its folder). Throws UserError "Unable to write to

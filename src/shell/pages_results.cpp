@@ -171,38 +171,41 @@ QWidget* buildList5(WizardControls& ui) {
     switchRow->addWidget(ui.cb71);
     switchRow->addSpacing(30);
     switchRow->addWidget(ui.cb72);
-    ui.cbEskd = checkBox("cbEskd", "- оформить по ЕСКД", page);
-    ui.cbEskd->setToolTip("Рамка, основная надпись, размеры, оси и штриховка (Вкл./Выкл.)");
     switchRow->addStretch();
     layout->addWidget(switches);
-    layout->addWidget(ui.cbEskd);
 
-    // The title block's entries of the complete drawing, remembered between runs.
-    auto* title = new QGroupBox(" Основная надпись ", page);
-    title->setObjectName("GroupBoxTitle");
+    // The complete drawing's switch with its title block's entries, remembered between
+    // runs: the document's designation beside the switch, the names and the
+    // organisation below.
+    auto* title = new QFrame(page);
+    title->setObjectName("PanelTitle");
     auto* titleGrid = new QGridLayout(title);
-    titleGrid->setContentsMargins(8, 2, 8, 4);
+    titleGrid->setContentsMargins(0, 0, 0, 0);
     titleGrid->setVerticalSpacing(2);
+    ui.cbEskd = checkBox("cbEskd", "- оформить по ЕСКД", title);
+    ui.cbEskd->setToolTip("Рамка, основная надпись, размеры, оси и штриховка (Вкл./Выкл.)");
     const auto titleEdit = [title](const char* name, const char* tip) {
         auto* edit = new QLineEdit(title);
         edit->setObjectName(name);
         edit->setToolTip(tip);
         return edit;
     };
-    ui.eDocument = titleEdit("eDocument", "Обозначение документа (графа 2)");
-    ui.eOrganisation = titleEdit("eOrganisation", "Наименование или код организации (графа 9)");
+    ui.eDocument = titleEdit("eDocument", "Обозначение документа (основная надпись)");
+    ui.eOrganisation = titleEdit("eOrganisation", "Наименование или код организации");
     ui.eDeveloper = titleEdit("eDeveloper", "Фамилия разработчика");
     ui.eChecker = titleEdit("eChecker", "Фамилия проверяющего");
-    titleGrid->addWidget(makeLabel("LDocumentDesignation", "Обозначение", title), 0, 0);
-    titleGrid->addWidget(ui.eDocument, 0, 1);
-    titleGrid->addWidget(makeLabel("LOrganisation", "Организация", title), 0, 2);
-    titleGrid->addWidget(ui.eOrganisation, 0, 3);
+    titleGrid->addWidget(ui.cbEskd, 0, 0, 1, 2);
+    titleGrid->addWidget(makeLabel("LDocumentDesignation", "Обозначение", title), 0, 2);
+    titleGrid->addWidget(ui.eDocument, 0, 3, 1, 3);
     titleGrid->addWidget(makeLabel("LDeveloper", "Разраб.", title), 1, 0);
     titleGrid->addWidget(ui.eDeveloper, 1, 1);
     titleGrid->addWidget(makeLabel("LChecker", "Пров.", title), 1, 2);
     titleGrid->addWidget(ui.eChecker, 1, 3);
-    titleGrid->setColumnStretch(1, 1);
-    titleGrid->setColumnStretch(3, 1);
+    titleGrid->addWidget(makeLabel("LOrganisation", "Организация", title), 1, 4);
+    titleGrid->addWidget(ui.eOrganisation, 1, 5);
+    for (const int column : {1, 3, 5}) {
+        titleGrid->setColumnStretch(column, 1);
+    }
     layout->addWidget(title);
     layout->addStretch(1);
     return page;

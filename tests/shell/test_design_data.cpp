@@ -151,6 +151,12 @@ TEST_F(TitleBlock, EntriesAreRememberedBetweenRuns) {
     EXPECT_EQ(textOf("eOrganisation"), "ООО \"Ромашка\"");
     EXPECT_EQ(textOf("eDeveloper"), "Иванов");
     EXPECT_EQ(textOf("eChecker"), "");
+    // An entry cleared stays cleared.
+    find<QLineEdit>("eDeveloper")->clear();
+    click("bbExit");
+    open();
+    EXPECT_EQ(textOf("eDeveloper"), "");
+    EXPECT_EQ(textOf("eDocument"), "АБВГ.753111.001");
 }
 
 } // namespace
