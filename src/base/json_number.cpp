@@ -4,7 +4,6 @@
 
 #include "number_format.h"
 
-#include <algorithm>
 #include <array>
 #include <charconv>
 #include <cmath>
@@ -34,16 +33,18 @@ std::string formatJsonNumber(double value) {
     if (value == 0) {
         return "0";
     }
-    // No general form with fewer digits than the shortest exact text converts back, so
-    // the search starts there (at 15 at least); it nearly always ends at once.
-    std::string text;
-    for (int digits = std::max(15, shortestDigits(value)); digits <= 17; ++digits) {
-        text = formatCStyleGeneral(value, digits);
-        double back = 0;
-        const auto result = std::from_chars(text.data(), text.data() + text.size(), back);
-        if (result.ec == std::errc() && back == value) {
-            break;
-        }
+    // A general form with fewer digits than the shortest exact text never converts back;
+    // with 15 digits it always does when the shortest has at most 15 (the two then agree
+    // digit for digit), and 17 always do. Only 16 needs trying.
+    const int shortest = shortestDigits(value);
+    if (shortest != 16) {
+        return formatCStyleGeneral(value, shortest <= 15 ? 15 : 17);
+    }
+    std::string text = formatCStyleGeneral(value, 16);
+    double back = 0;
+    const auto result = std::from_chars(text.data(), text.data() + text.size(), back);
+    if (result.ec != std::errc() || back != value) {
+        text = formatCStyleGeneral(value, 17);
     }
     return text;
 }

@@ -26,11 +26,20 @@ TEST(CandidateData, JsonNumbersAreShortAndReadBackExactly) {
     double back = 0;
     std::from_chars(text.data(), text.data() + text.size(), back);
     EXPECT_EQ(back, sum);
+    // 16 digits where they suffice (Python's shortest repr gives the same), 15 for the
+    // smallest subnormal, whose shortest text "5e-324" is not the C library's form.
+    EXPECT_EQ(formatJsonNumber(1.0 / 3), "0.3333333333333333");
+    EXPECT_EQ(formatJsonNumber(2.0 / 3), "0.6666666666666666");
+    EXPECT_EQ(formatJsonNumber(std::numeric_limits<double>::denorm_min()),
+              "4.94065645841247e-324");
+    EXPECT_EQ(formatJsonNumber(1e23), "1e+23");
 }
 
 TEST(CandidateData, JsonStringsEscapeAndReplaceInvalidBytes) {
     EXPECT_EQ(jsonString("a\"b\\c\n"), "\"a\\\"b\\\\c\\n\"");
     EXPECT_EQ(jsonString("ГОСТ"), "\"ГОСТ\"");
+    // Control characters inside otherwise plain text are still escaped.
+    EXPECT_EQ(jsonString("ГОСТ\t1"), "\"ГОСТ\\t1\"");
     // A path of invalid UTF-8 must not throw: the byte becomes U+FFFD.
     EXPECT_EQ(jsonString("x\xff"), "\"x\xEF\xBF\xBD\"");
 }
