@@ -68,12 +68,7 @@ std::string designLine(const CsvRecord& record, const std::vector<std::string>& 
     RecordingMessageSink messages;
     // Only the records are written: the memos' text is left out.
     const DesignRun run = runDesign(request, exePath, messages, {tables, false});
-    output::CalcOutput out;
-    out.inputs = request.given;
-    out.candidates = run.listed ? &run.candidates : nullptr;
-    out.report = run.report ? &*run.report : nullptr;
-    out.springDesignation = run.springDesignation;
-    out.messages = messages.messages;
+    const output::CalcOutput out = calcOutputOf(request, run, messages.messages);
     failed = run.status != 0;
     // The line number goes first, before the members of the calculation's object.
     std::string line = "{\"line\":";

@@ -244,4 +244,15 @@ DesignRun runDesign(const DesignRequest& request, const std::string& exePath, Me
     return finish(0);
 }
 
+output::CalcOutput calcOutputOf(const DesignRequest& request, const DesignRun& run,
+                                std::vector<RecordingMessageSink::Message> messages) {
+    output::CalcOutput out;
+    out.inputs = request.given;
+    out.candidates = run.listed ? &run.candidates : nullptr;
+    out.report = run.report ? &*run.report : nullptr;
+    out.springDesignation = run.springDesignation;
+    out.messages = std::move(messages);
+    return out;
+}
+
 } // namespace torvelix::cli

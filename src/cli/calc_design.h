@@ -3,6 +3,7 @@
 // output (sorting, JSON) and the batches use it.
 #pragma once
 
+#include "candidate_json.h"
 #include "candidate_margins.h"
 #include "candidate_record.h"
 #include "choices.h"
@@ -61,5 +62,11 @@ struct DesignRun {
 // setup: the tables read once and no memo text, for a batch.
 DesignRun runDesign(const DesignRequest& request, const std::string& exePath, MessageSink& messages,
                     workflow::SessionSetup setup = {});
+
+// The run as the JSON output holds it: the options as given, the candidates when the
+// selection ran, the report when there is one, and the messages shown. It points into
+// run, which must outlive it.
+output::CalcOutput calcOutputOf(const DesignRequest& request, const DesignRun& run,
+                                std::vector<RecordingMessageSink::Message> messages);
 
 } // namespace torvelix::cli

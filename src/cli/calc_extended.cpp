@@ -42,12 +42,7 @@ std::map<std::string, std::string> designValues(const ParsedOptions& options) {
 int writeJson(const DesignRequest& request, const std::string& exePath) {
     RecordingMessageSink messages;
     const DesignRun run = runDesign(request, exePath, messages);
-    output::CalcOutput out;
-    out.inputs = request.given;
-    out.candidates = run.listed ? &run.candidates : nullptr;
-    out.report = run.report ? &*run.report : nullptr;
-    out.springDesignation = run.springDesignation;
-    out.messages = messages.messages;
+    const output::CalcOutput out = calcOutputOf(request, run, messages.messages);
     std::fputs((output::calcOutputJson(out) + "\n").c_str(), stdout);
     return run.status;
 }

@@ -22,12 +22,7 @@ std::string aloneLine(int line, const std::map<std::string, std::string>& values
     const cli::DesignRequest request = cli::parseDesignRequest(values);
     RecordingMessageSink messages;
     const cli::DesignRun run = cli::runDesign(request, exePath, messages);
-    output::CalcOutput out;
-    out.inputs = request.given;
-    out.candidates = run.listed ? &run.candidates : nullptr;
-    out.report = run.report ? &*run.report : nullptr;
-    out.springDesignation = run.springDesignation;
-    out.messages = messages.messages;
+    const output::CalcOutput out = cli::calcOutputOf(request, run, messages.messages);
     // Appended piece by piece: GCC 12 warns falsely about a literal joined in front at -O3.
     std::string text = "{\"line\":";
     text.append(std::to_string(line)).append(1, ',');

@@ -30,8 +30,7 @@ TEST(CandidateData, JsonNumbersAreShortAndReadBackExactly) {
     // smallest subnormal, whose shortest text "5e-324" is not the C library's form.
     EXPECT_EQ(formatJsonNumber(1.0 / 3), "0.3333333333333333");
     EXPECT_EQ(formatJsonNumber(2.0 / 3), "0.6666666666666666");
-    EXPECT_EQ(formatJsonNumber(std::numeric_limits<double>::denorm_min()),
-              "4.94065645841247e-324");
+    EXPECT_EQ(formatJsonNumber(std::numeric_limits<double>::denorm_min()), "4.94065645841247e-324");
     EXPECT_EQ(formatJsonNumber(1e23), "1e+23");
 }
 
