@@ -35,9 +35,10 @@ public:
         }
     }
     // The text inside the cell from (x1, y1) to (x2, y2), `height` high where it fits:
-    // wrapped into lines when `wrap` allows and the cell is tall enough, then made smaller
-    // until the widest line fits, as drafters do; left-aligned or centred, and centred
-    // upright with room for the letters below the line.
+    // wrapped into lines when `wrap` allows and the cell is tall enough (at the next
+    // smaller standard height, 2.5 mm, when the lines at `height` are too many), then
+    // made smaller until the widest line fits, as drafters do; left-aligned or centred,
+    // and centred upright with room for the letters below the line.
     void cellText(const std::string& text, double x1, double y1, double x2, double y2,
                   double height, bool centred = false, bool wrap = false) {
         if (text.empty()) {
@@ -46,15 +47,20 @@ public:
         const double inset = 0.8;
         const double width = x2 - x1 - 2 * inset;
         std::vector<std::string> lines{text};
+        double lineHeight = height;
         if (wrap && sheetTextWidth(text, height) > width) {
-            std::vector<std::string> wrapped = wrapText(text, height, width);
-            if (static_cast<double>(wrapped.size()) * height * 1.6 <= y2 - y1) {
-                lines = std::move(wrapped);
+            for (const double tried : {height, std::min(height, kSmallTextMm)}) {
+                std::vector<std::string> wrapped = wrapText(text, tried, width);
+                if (static_cast<double>(wrapped.size()) * tried * 1.6 <= y2 - y1) {
+                    lines = std::move(wrapped);
+                    lineHeight = tried;
+                    break;
+                }
             }
         }
         const auto count = static_cast<double>(lines.size());
         // Capital height plus the part below the line (0.3 of it), 0.6 apart.
-        double h = std::min(height, (y2 - y1 - 2 * inset) / (1.3 * count + 0.6 * (count - 1)));
+        double h = std::min(lineHeight, (y2 - y1 - 2 * inset) / (1.3 * count + 0.6 * (count - 1)));
         for (const std::string& line : lines) {
             h = std::min(h, h * narrowingToFit(line, h, width));
         }

@@ -188,3 +188,36 @@ TEST_F(Sheet, TitleBlockEntriesStandInTheirCells) {
     // 5 mm high, as the designation cell's entry.
     EXPECT_NEAR(designation->height * scale, 5, 1e-9);
 }
+
+// An organisation's name too long for two lines at 3.5 mm goes on three at 2.5 mm (a
+// standard height) rather than on one line shrunk to a third of it: about 88 mm of text
+// at 2.5 mm over the cell's 48.4 mm.
+TEST_F(Sheet, ALongOrganisationWrapsAtTheSmallerStandardHeight) {
+    ScriptedPointSource picks({Point{}, Point{}});
+    document->setPointSource(&picks);
+    DrawingParams p = spring383();
+    geometry::EskdSheetInfo info;
+    const std::string name = "ООО Ромашка с очень длинным названием организации";
+    info.Organisation = name;
+    drawEskdSpring(session, p, info, connector, sink);
+    ASSERT_TRUE(sink.messages.empty()) << sink.messages[0].text;
+    double captionHeight = 0;
+    std::string joined;
+    std::vector<double> heights;
+    for (const Entity& e : document->entities(Space::Model)) {
+        if (e.kind != Entity::Kind::Text) {
+            continue;
+        }
+        if (e.text == "Разраб.") {
+            captionHeight = e.height; // 2.5 mm on paper
+        } else if (e.text.size() > 8 && name.find(e.text) != std::string::npos) {
+            joined.append(joined.empty() ? "" : " ").append(e.text);
+            heights.push_back(e.height);
+        }
+    }
+    EXPECT_EQ(joined, name);
+    EXPECT_GE(heights.size(), 2u);
+    for (const double height : heights) {
+        EXPECT_NEAR(height, captionHeight, 1e-9);
+    }
+}
