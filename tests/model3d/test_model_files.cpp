@@ -162,6 +162,21 @@ geometry::DrawingParams drawing(geometry::EndType ends, double D0, double d, dou
     return p;
 }
 
+// Writes the model as STEP and as STL under name and reads both back: one valid solid
+// of the wire volume (within 1 %), L0 long and outer wide.
+void expectModelFiles(const SpringModelParams& model, const std::string& name, double wire,
+                      double L0, double outer) {
+    torvelix::testing::ScratchFolder folder;
+    writeSpringModel(model, folder.file(name + ".step"));
+    const ReadBack back = readStep(folder.file(name + ".step"));
+    EXPECT_EQ(back.solids, 1);
+    EXPECT_TRUE(back.valid);
+    EXPECT_NEAR(back.volume, wire, 0.01 * wire);
+    expectExtent(back.extent, L0, outer);
+    writeSpringModel(model, folder.file(name + ".stl"));
+    checkStl(folder.file(name + ".stl"), L0, outer);
+}
+
 TEST(ModelFiles, OpenEndsReadBack) {
     // n1 = n = 4, L0 = 4 * 6 + 2 = 26, outer diameter 22. The coils' lead adds
     // sqrt(1 + (6 / (20 pi))^2) - 1 = 0.45 % to the wire's length: inside 1 %.
@@ -183,36 +198,18 @@ TEST(ModelFiles, OpenEndsReadBack) {
 
 TEST(ModelFiles, ClosedGroundEndsReadBack) {
     // n1 = 3 + 2 = 5, n3 = 1.5: L0 = 3 * 6 + (2 + 1 - 1.5) * 2 = 21.
-    torvelix::testing::ScratchFolder folder;
     const SpringModelParams model =
         modelFromDrawing(drawing(geometry::EndType::ClosedGround, 20, 2, 6, 3));
-    writeSpringModel(model, folder.file("ground.step"));
-    const ReadBack back = readStep(folder.file("ground.step"));
-    EXPECT_EQ(back.solids, 1);
-    EXPECT_TRUE(back.valid);
-    const double wire = expectedVolume(20, 2, 5, 1.5);
-    EXPECT_NEAR(back.volume, wire, 0.01 * wire);
-    expectExtent(back.extent, 21, 22);
-    writeSpringModel(model, folder.file("ground.stl"));
-    checkStl(folder.file("ground.stl"), 21, 22);
+    expectModelFiles(model, "ground", expectedVolume(20, 2, 5, 1.5), 21, 22);
 }
 
 TEST(ModelFiles, ShortGroundSpringReadBack) {
     // One working coil between 3/4 end coils, n1 = 1 + 1.5 = 2.5, n3 = 1.5:
     // L0 = 2.4 + (1.5 + 1 - 1.5) * 2 = 4.4, so short that no stretch of the wire stays
     // clear of both ground faces.
-    torvelix::testing::ScratchFolder folder;
     const SpringModelParams model =
         modelFromDrawing(drawing(geometry::EndType::ThreeQuarterGround, 20, 2, 2.4, 1));
-    writeSpringModel(model, folder.file("short.step"));
-    const ReadBack back = readStep(folder.file("short.step"));
-    EXPECT_EQ(back.solids, 1);
-    EXPECT_TRUE(back.valid);
-    const double wire = expectedVolume(20, 2, 2.5, 1.5);
-    EXPECT_NEAR(back.volume, wire, 0.01 * wire);
-    expectExtent(back.extent, 4.4, 22);
-    writeSpringModel(model, folder.file("short.stl"));
-    checkStl(folder.file("short.stl"), 4.4, 22);
+    expectModelFiles(model, "short", expectedVolume(20, 2, 2.5, 1.5), 4.4, 22);
 }
 
 TEST(ModelFiles, ThreeStrandSpringAsItsCable) {
